@@ -2,6 +2,7 @@
 
 #include "archive.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -66,14 +67,26 @@ FileStatus LoadChannelFile(const QString& path, RadioImage& image)
 
 FileStatus SaveChannelFile(const QString& path, const RadioImage& image)
 {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    CArchive ar(buffer, CArchive::store);
+    RadioImage copy = image;
+    SerializeImage(ar, copy);
+
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return saveFailed(tr("%1: %2").arg(displayPath(path), file.errorString()));
 
-    CArchive ar(file, CArchive::store);
-    RadioImage copy = image;
-    SerializeImage(ar, copy);
-    if (!ar.ok() || !file.commit())
+    // QSaveFile's commit does not notice every failed write (a short write on
+    // a full disk commits a truncated file), so the flush is checked here and
+    // the temporary file dropped before it can replace the old one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return saveFailed(tr("%1: %2").arg(displayPath(path), reason));
+    }
+    if (!file.commit())
         return saveFailed(tr("%1: %2").arg(displayPath(path), file.errorString()));
     return FileStatus::Ok();
 }
