@@ -1,0 +1,61 @@
+#include "identification.h"
+
+#include "image/image_layout.h"
+
+namespace {
+
+constexpr std::uint32_t kCountsPerMHz = 100000;
+
+int high(std::uint8_t b)
+{
+    return b >> 4;
+}
+
+int low(std::uint8_t b)
+{
+    return b & 0x0F;
+}
+
+std::uint8_t nibbles(int high, int low)
+{
+    return static_cast<std::uint8_t>(((high & 0x0F) << 4) | (low & 0x0F));
+}
+
+} // namespace
+
+RadioRange DecodeIdentification(std::span<const std::uint8_t, 3> head)
+{
+    return {100 * high(head[2]) + 10 * low(head[2]) + high(head[0]),
+            100 * high(head[1]) + 10 * low(head[1]) + low(head[0])};
+}
+
+IdentificationHead EncodeIdentification(RadioRange range)
+{
+    const int l = range.lowMHz;
+    const int u = range.highMHz;
+    return {nibbles(l % 10, u % 10), nibbles(u / 100, u / 10 % 10), nibbles(l / 100, l / 10 % 10)};
+}
+
+bool BandFitsRadio(RadioRange radio, BandLimits band)
+{
+    const bool compared = radio == RadioRange{136, 174} || radio == RadioRange{136, 480};
+    if (!compared)
+        return true;
+    const auto lowest = static_cast<std::uint32_t>(radio.lowMHz) * kCountsPerMHz;
+    const auto highest = static_cast<std::uint32_t>(radio.highMHz) * kCountsPerMHz;
+    return band.low >= lowest && band.high <= highest;
+}
+
+bool BandForModelByte(std::uint8_t model, BandLimits& band)
+{
+    switch (model) {
+    case layout::kModelBase:
+        band = {136 * kCountsPerMHz, 174 * kCountsPerMHz};
+        return true;
+    case layout::kModelBase + 1:
+        band = {400 * kCountsPerMHz, 520 * kCountsPerMHz};
+        return true;
+    default:
+        return false;
+    }
+}

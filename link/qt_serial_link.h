@@ -1,0 +1,29 @@
+#pragma once
+
+#include "link/serial_link.h"
+
+#include <QSerialPort>
+
+// A real serial port through QSerialPort, used without an event loop: every
+// operation blocks until it is done or its deadline has passed.
+// Names: /dev/ttyUSB0 and the like on Linux, /dev/cu.* on macOS, COMn on
+// Windows.
+class QtSerialLink final : public SerialLink {
+public:
+    QtSerialLink() = default;
+    ~QtSerialLink() override;
+
+    OpenStatus Open(const QString& name) override;
+    void Configure() override;
+    void PurgeAll() override;
+    void Clear() override;
+    WriteResult Write(std::span<const std::uint8_t> bytes) override;
+    ReadResult Read(std::size_t n) override;
+    void Close() override;
+
+private:
+    OpenFailure classifyOpenError(const QString& name) const;
+    void drainOutput();
+
+    QSerialPort m_port;
+};

@@ -1,0 +1,249 @@
+#include "transfer_protocol.h"
+
+#include "link/protocol_bytes.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("TransferProtocol", text);
+}
+
+} // namespace
+
+TransferResult TransferProtocol::Run(TransferDirection direction, RadioImage& image, BandLimits band)
+{
+    m_direction = direction;
+    m_band = band;
+    const TransferResult result = exchange(image);
+    m_link.Close();
+    return result;
+}
+
+TransferResult TransferProtocol::endOf(Phase phase)
+{
+    switch (phase) {
+    case Phase::Cancelled:
+        return TransferResult::Cancelled;
+    case Phase::Refused:
+        return TransferResult::Refused;
+    default:
+        return TransferResult::Failed;
+    }
+}
+
+TransferResult TransferProtocol::exchange(RadioImage& image)
+{
+    // Taken now so that whatever happens to the image while the user
+    // interface runs in the polls, one consistent image goes out.
+    const RadioImage::Bytes toWrite = image.bytes();
+    for (;;) {
+        const Phase woken = wakeUp();
+        if (woken != Phase::Go)
+            return endOf(woken);
+        const Phase identified = identify();
+        if (identified == Phase::Go)
+            break;
+        if (identified != Phase::Retry)
+            return endOf(identified);
+        if (m_host.AskRetry(tr("Communication error, please try again.")) == RetryAnswer::Cancel)
+            return TransferResult::Refused;
+    }
+    return m_direction == TransferDirection::Read ? readBlocks(image) : writeBlocks(toWrite);
+}
+
+// Until the radio answers the wake-up with SYN (or with ACK and, after the
+// version prompt, with ACK or SYN), 15 attempts at a time.
+TransferProtocol::Phase TransferProtocol::wakeUp()
+{
+    int attempt = 1;
+    for (;;) {
+        if (!poll(kWakeUpPolls, CancelCheck::AfterDispatch, 1))
+            return Phase::Cancelled;
+        m_link.PurgeAll();
+        sendWakeUp(2);
+        WakeAnswer answer = readWakeAnswer();
+        if (answer == WakeAnswer::Ack) {
+            if (m_host.AskVersion() != VersionAnswer::Continue)
+                return Phase::Refused;
+            if (!poll(kWakeUpPolls, CancelCheck::AfterDispatch, 1))
+                return Phase::Cancelled;
+            m_link.PurgeAll();
+            sendWakeUp(1);
+            answer = readWakeAnswer();
+        }
+        if (answer != WakeAnswer::None)
+            return Phase::Go;
+
+        m_host.Sleep(2);
+        if (++attempt <= kWakeUpAttempts)
+            continue;
+        if (m_host.AskRetry(tr("Communication error, please try again.")) == RetryAnswer::Cancel)
+            return Phase::Refused;
+        attempt = 1;
+    }
+}
+
+void TransferProtocol::sendWakeUp(int pauseMs)
+{
+    for (std::uint8_t b : protocol::kWakeUp) {
+        m_host.Sleep(pauseMs);
+        m_link.Clear();
+        send(b);
+    }
+}
+
+// The second byte decides when the first is neither ACK nor SYN: the radio
+// may put a stray byte on the line as it wakes.
+TransferProtocol::WakeAnswer TransferProtocol::readWakeAnswer()
+{
+    for (int tries = 0; tries < 2; ++tries) {
+        const ReadResult r = m_link.Read(1);
+        if (!r.ok)
+            return WakeAnswer::None;
+        if (r.bytes.size() == 1 && r.bytes[0] == protocol::kAck)
+            return WakeAnswer::Ack;
+        if (r.bytes.size() == 1 && r.bytes[0] == protocol::kSyn)
+            return WakeAnswer::Syn;
+    }
+    return WakeAnswer::None;
+}
+
+TransferProtocol::Phase TransferProtocol::identify()
+{
+    m_host.Sleep(1);
+    m_link.Clear();
+    send(protocol::kModeByte);
+    m_host.Sleep(1);
+    m_link.Clear();
+    send(protocol::kStx);
+    m_link.Clear();
+    const ReadResult id = m_link.Read(protocol::kIdentificationSize);
+    // A short reply is as good as none: its first bytes may be anything.
+    if (!id.ok || id.bytes.size() < protocol::kIdentificationSize)
+        return Phase::Retry;
+    if (m_direction == TransferDirection::Write) {
+        const RadioRange radio = DecodeIdentification(std::span<const std::uint8_t, 3>(id.bytes.data(), 3));
+        if (!BandFitsRadio(radio, m_band)) {
+            m_host.ShowMessage(tr("Model do not match"));
+            return Phase::Failed;
+        }
+    }
+    const Phase acknowledged = acknowledgeIdentification();
+    if (acknowledged != Phase::Go)
+        return acknowledged;
+
+    const ReadResult answer = m_link.Read(1);
+    if (!answer.ok)
+        return Phase::Retry;
+    if (answer.bytes.size() == 1 && answer.bytes[0] == protocol::kAck)
+        return Phase::Go;
+    if (!poll(kIdentificationNakPolls, CancelCheck::AfterDispatch, 1))
+        return Phase::Cancelled;
+    return Phase::Retry;
+}
+
+// A port that will not take one byte is not going to get better by itself:
+// a few more tries, each announced, then the transfer ends.
+TransferProtocol::Phase TransferProtocol::acknowledgeIdentification()
+{
+    static constexpr std::uint8_t ack[] = {protocol::kAck};
+    for (int repeat = 0;; ++repeat) {
+        m_link.Clear();
+        const WriteResult written = m_link.Write(ack);
+        if (written.ok && written.count == 1)
+            return Phase::Go;
+        m_host.ShowMessage(tr("Communication"));
+        if (repeat == kAckWriteRepeats)
+            return Phase::Failed;
+    }
+}
+
+TransferResult TransferProtocol::readBlocks(RadioImage& image)
+{
+    RadioImage scratch;
+    for (std::size_t k = 0; k < RadioImage::kBlockCount; ++k) {
+        m_link.Clear();
+        send(protocol::FrameHeader(protocol::kReadBlock, k));
+        const ReadResult reply = m_link.Read(protocol::kReadReplySize);
+        if (!reply.ok || reply.bytes.size() < protocol::kReadReplySize) {
+            m_host.ShowMessage(tr("Not receive enough byte"));
+            return TransferResult::Failed;
+        }
+        m_link.Clear();
+        std::copy_n(reply.bytes.begin() + protocol::kFrameHeaderSize, protocol::kBlockSize,
+                    scratch.block(k).begin());
+        m_link.Clear();
+        send(protocol::kAck);
+        if (!readsByte(protocol::kAck)) {
+            m_host.ShowMessage(tr("Not receive ACK signal"));
+            return TransferResult::Failed;
+        }
+        m_host.Progress(1);
+        if (!poll(kReadBlockPolls, CancelCheck::AfterDispatch, 0))
+            return TransferResult::Cancelled;
+    }
+    image = scratch;
+    return TransferResult::Completed;
+}
+
+TransferResult TransferProtocol::writeBlocks(const RadioImage::Bytes& bytes)
+{
+    for (std::size_t k = 0; k < protocol::kWriteEnd; ++k) {
+        if (k == protocol::kWriteGapFirst) {
+            k = protocol::kWriteGapEnd;
+            m_host.Progress(static_cast<int>(protocol::kWriteGapEnd - protocol::kWriteGapFirst));
+        }
+        m_link.Clear();
+        send(protocol::FrameHeader(protocol::kWriteBlock, k));
+        send(std::span<const std::uint8_t>(bytes.data() + k * protocol::kBlockSize, protocol::kBlockSize));
+        const ReadResult answer = m_link.Read(1);
+        const bool acknowledged = answer.ok && answer.bytes.size() == 1 &&
+                                  (answer.bytes[0] == protocol::kAck || answer.bytes[0] == protocol::kSyn);
+        if (!acknowledged) {
+            m_host.ShowMessage(tr("Communication error"));
+            return TransferResult::Failed;
+        }
+        m_host.Progress(1);
+        if (!poll(kWriteBlockPolls, CancelCheck::BeforeDispatch, 0))
+            return TransferResult::Cancelled;
+        m_host.Sleep(1);
+    }
+    return TransferResult::Completed;
+}
+
+bool TransferProtocol::poll(int count, CancelCheck when, int pauseMs)
+{
+    for (int i = 0; i < count; ++i) {
+        if (when == CancelCheck::BeforeDispatch && m_host.CancelRequested())
+            return false;
+        m_host.DispatchOne();
+        if (when == CancelCheck::AfterDispatch && m_host.CancelRequested())
+            return false;
+        if (pauseMs > 0)
+            m_host.Sleep(pauseMs);
+    }
+    return true;
+}
+
+// Only the identification's ACK looks at how a write went; everywhere else the
+// radio's answer tells whether the bytes arrived.
+void TransferProtocol::send(std::span<const std::uint8_t> bytes)
+{
+    static_cast<void>(m_link.Write(bytes));
+}
+
+void TransferProtocol::send(std::uint8_t byte)
+{
+    send(std::span<const std::uint8_t>(&byte, 1));
+}
+
+bool TransferProtocol::readsByte(std::uint8_t expected)
+{
+    const ReadResult r = m_link.Read(1);
+    return r.ok && r.bytes.size() == 1 && r.bytes[0] == expected;
+}
