@@ -1,0 +1,55 @@
+#pragma once
+
+#include "sim/sim_clock.h"
+#include "sim/simulated_radio.h"
+
+#include <deque>
+#include <string>
+
+// Puts the simulated radio at the far end of a pseudo-terminal, so that a
+// program opens its device path as it would open a serial port. With line-rate
+// emulation every byte takes as long as at 9600 baud in each direction, so a
+// transfer lasts as long as with a real radio; without it the radio answers
+// at once.
+class PtyRadioServer {
+public:
+    PtyRadioServer(SimulatedRadio& radio, bool lineRate) : m_radio(radio), m_lineRate(lineRate) {}
+    ~PtyRadioServer();
+    PtyRadioServer(const PtyRadioServer&) = delete;
+    PtyRadioServer& operator=(const PtyRadioServer&) = delete;
+
+    // Creates the pseudo-terminal; false with the reason in error().
+    [[nodiscard]] bool Open();
+    const std::string& devicePath() const { return m_devicePath; }
+    const std::string& error() const { return m_error; }
+
+    // Answers whoever opens the device, one program after another, until
+    // Stop(). false with the reason in error() when the terminal fails.
+    [[nodiscard]] bool Serve();
+    // Safe to call from another thread or from a signal handler.
+    void Stop();
+
+private:
+    struct Outgoing {
+        std::uint8_t byte;
+        SimTime due;
+    };
+
+    SimTime now() const;
+    [[nodiscard]] bool receive();
+    [[nodiscard]] bool sendDue();
+    int waitForWork(struct pollfd* fds) const;
+    void fail(const char* what);
+
+    SimulatedRadio& m_radio;
+    const bool m_lineRate;
+    int m_master = -1;
+    int m_slave = -1;
+    int m_stopPipe[2] = {-1, -1};
+    std::string m_devicePath;
+    std::string m_error;
+    SteadyClock m_clock;
+    SimTime m_inputFree{0};
+    SimTime m_outputFree{0};
+    std::deque<Outgoing> m_outgoing;
+};
