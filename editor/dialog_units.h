@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+// Dialog template units of a font: a horizontal unit is a quarter of the
+// font's average character width, a vertical unit an eighth of its height.
+class DialogUnits {
+public:
+    explicit DialogUnits(const QFont& font);
+
+    int x(int units) const;
+    int y(int units) const;
+    QRect rect(int left, int top, int width, int height) const;
+
+private:
+    int m_baseX;
+    int m_baseY;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "editor/form_contents.h"
+#include "editor/form_controls.h"
+
+#include <QStringList>
+
+#include <array>
+
+// The form's controls as plain data, for working on a form without a screen.
+// It behaves as the desktop form's controls do: selecting an index outside a
+// list leaves no selection, and adding items selects none.
+class FormRecord : public FormControls {
+public:
+    struct Combo {
+        QStringList items;
+        int current = -1;
+        bool enabled = true;
+    };
+
+    // Empty lists, an empty 17 x 9 grid and an empty PTT ID Code.
+    FormRecord() = default;
+
+    const Combo& combo(FormCombo which) const { return m_combos[static_cast<std::size_t>(which)]; }
+
+    void ResetContent(FormCombo combo) override;
+    void AddString(FormCombo combo, const QString& text) override;
+    int GetCount(FormCombo combo) const override;
+    [[nodiscard]] bool SetCurSel(FormCombo combo, int index) override;
+    int GetCurSel(FormCombo combo) const override;
+    QString GetComboText(FormCombo combo) const override;
+    void EnableCombo(FormCombo combo, bool enable) override;
+    bool IsComboEnabled(FormCombo combo) const override;
+
+    long GetRows() const override { return kGridRows; }
+    long GetCols() const override { return kGridCols; }
+    QString GetTextMatrix(long row, long col) const override;
+    void SetTextMatrix(long row, long col, const QString& text) override;
+
+    QString GetPttIdCode() const override { return m_pttIdCode; }
+    void SetPttIdCode(const QString& text) override { m_pttIdCode = text; }
+
+private:
+    Combo& at(FormCombo which) { return m_combos[static_cast<std::size_t>(which)]; }
+    static bool inGrid(long row, long col);
+
+    std::array<Combo, kFormComboCount> m_combos;
+    std::array<std::array<QString, kGridCols>, kGridRows> m_cells;
+    QString m_pttIdCode;
+};
+
+// A record as the desktop form is once its first initial update has set it up
+// (before any image is loaded), with no model applied yet.
+FormRecord FreshFormRecord();

@@ -1,0 +1,123 @@
+#include "editor/program_view.h"
+
+#include "editor/form_actions.h"
+#include "editor/form_contents.h"
+#include "editor/form_load.h"
+#include "editor/form_store.h"
+
+#include "codec/tone.h"
+#include "grid/ms_flex_grid.h"
+#include "image/program_doc.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <vector>
+
+namespace {
+
+// Width of each grid column as a multiple of the grid's default column width.
+constexpr double kColumnWidthFactor[kGridCols] = {0.5, 1.2, 1.2, 1.3, 1.3, 1.2, 1.0, 1.0, 1.0};
+
+// Flex grid alignment code: centred both ways.
+constexpr short kAlignCentre = 4;
+
+constexpr int kPttIdCodeLength = 8;
+
+} // namespace
+
+CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
+    : QWidget(parent)
+    , m_appliedModel(kNoModelApplied)
+    , m_pDocument(doc)
+{
+    createControls();
+    m_controls = std::make_unique<WidgetFormControls>(
+        WidgetFormControls::Combos{m_comboModel, m_comboBand, m_comboSquelch, m_comboTot, m_comboVoice,
+                                   m_comboBeep, m_comboVoxSwitch, m_comboVoxGain, m_comboBatterySaver,
+                                   m_comboPttId},
+        m_grid, m_editPttIdCode);
+    CreateFormContents(*m_controls);
+    layOutForm();
+    placeHiddenEditors();
+    connectControls();
+}
+
+CProgramView::~CProgramView() = default;
+
+void CProgramView::OnInitialUpdate()
+{
+    if (!m_bInitialised) {
+        FillVoxGainLevels(*m_controls);
+        SetupGrid();
+
+        std::vector<std::string> tones;
+        BuildToneList(tones);
+        m_toneList.clear();
+        for (const std::string& tone : tones)
+            m_toneList << QString::fromStdString(tone);
+        m_comboCellTone->clear();
+        m_comboCellTone->addItems(m_toneList);
+
+        m_editPttIdCode->setMaxLength(kPttIdCodeLength);
+        m_bInitialised = true;
+    }
+    LoadFromImage();
+}
+
+void CProgramView::SetupGrid()
+{
+    m_grid->SetRows(kGridRows);
+    m_grid->SetCols(kGridCols);
+    m_grid->SetFixedRows(1);
+    m_grid->SetFixedCols(1);
+    WriteGridHeadings(*m_controls);
+    for (long c = 0; c < m_grid->GetCols(); ++c)
+        m_grid->SetColAlignment(c, kAlignCentre);
+    m_grid->SetSelectionMode(0);
+    m_grid->SetWordWrap(true);
+
+    // Column 0 is set first, from the default width read before any change.
+    const long defaultWidth = m_grid->GetColWidth(0);
+    for (long c = 0; c < kGridCols; ++c)
+        m_grid->SetColWidth(c, static_cast<long>(defaultWidth * kColumnWidthFactor[c]));
+    m_grid->setCurrentCell(0, 0);
+    fitGridToTable();
+}
+
+void CProgramView::LoadFromImage()
+{
+    LoadFormFromImage(GetDocument()->m_image, *m_controls, m_appliedModel);
+}
+
+void CProgramView::StoreToImage()
+{
+    StoreFormToImage(*m_controls, GetDocument()->m_image);
+}
+
+void CProgramView::OnDeleteChannel()
+{
+    DeleteChannelAt(*m_controls, m_grid->GetRow());
+    m_grid->setFocus(Qt::OtherFocusReason);
+}
+
+void CProgramView::OnAddChannel()
+{
+    AddChannelAt(*m_controls, m_grid->GetRow());
+    m_grid->setFocus(Qt::OtherFocusReason);
+}
+
+void CProgramView::OnSelChangeModel()
+{
+    ApplyModel(*m_controls, m_appliedModel);
+}
+
+void CProgramView::OnSelChangeBand()
+{
+    ApplyBand(*m_controls);
+}
+
+void CProgramView::OnSelChangeVoxSwitch()
+{
+    ApplyVoxSwitch(*m_controls);
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "editor/widget_form_controls.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+class CMSFlexGrid;
+class CProgramDoc;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The editor form: the "Setting" group of combo boxes, the "Channel:" row
+// with "Delete" and "Add", and the channel grid. Between a load and a store
+// the controls hold the editing state; the view keeps no copy of it.
+class CProgramView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CProgramView(CProgramDoc* doc, QWidget* parent = nullptr);
+    ~CProgramView() override;
+
+    CProgramDoc* GetDocument() const { return m_pDocument; }
+
+    // The first call sets up the Vox Gain list, the grid and the tone list;
+    // every call then loads the form from the document's image.
+    void OnInitialUpdate();
+    void LoadFromImage();
+    void StoreToImage();
+
+    // sizeHint() is the size of the whole form.
+
+    // The form's controls, by their place in the form's tab order: Model,
+    // Frequency (band), Squelch Level, TOT, Voice, Beep, Vox Switch, Vox Gain
+    // Level, Battery Saver, PTT ID, PTT ID Code, the three in-place editors,
+    // Delete, Add, the grid.
+    QLineEdit* m_editPttIdCode = nullptr;
+    QComboBox* m_comboPttId = nullptr;
+    QComboBox* m_comboVoice = nullptr;
+    QComboBox* m_comboVoxSwitch = nullptr;
+    QComboBox* m_comboVoxGain = nullptr;
+    QLineEdit* m_editCell = nullptr;          // in-place editor of the frequency columns, hidden
+    QComboBox* m_comboCellTone = nullptr;     // in-place editor of the tone columns, hidden
+    QComboBox* m_comboCellOption = nullptr;   // in-place editor of the option columns, hidden
+    QComboBox* m_comboBand = nullptr;
+    QComboBox* m_comboModel = nullptr;
+    CMSFlexGrid* m_grid = nullptr;
+    QComboBox* m_comboBatterySaver = nullptr;
+    QComboBox* m_comboTot = nullptr;
+    QComboBox* m_comboBeep = nullptr;
+    QComboBox* m_comboSquelch = nullptr;
+    QPushButton* m_buttonDelete = nullptr;
+    QPushButton* m_buttonAdd = nullptr;
+    QGroupBox* m_groupSetting = nullptr;
+
+    // The model combo index last applied; none at construction.
+    int m_appliedModel;
+    // "Off", the CTCSS tones and the DCS codes, built once.
+    QStringList m_toneList;
+    QString m_strPort = QStringLiteral("COM1");
+    // 0 read, 1 write.
+    int m_transferMode = 0;
+    bool m_bInitialised = false;
+
+    // The form's logic works on the controls through this.
+    FormControls& Controls() { return *m_controls; }
+
+public slots:
+    void OnDeleteChannel();
+    void OnAddChannel();
+    void OnSelChangeModel();
+    void OnSelChangeBand();
+    void OnSelChangeVoxSwitch();
+
+private:
+    void createControls();
+    void layOutForm();
+    void placeHiddenEditors();
+    void connectControls();
+    void SetupGrid();
+    void fitGridToTable();
+
+    CProgramDoc* m_pDocument;
+    std::unique_ptr<WidgetFormControls> m_controls;
+};

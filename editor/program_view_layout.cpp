@@ -1,0 +1,267 @@
+// The form's controls and where they sit: the "Setting" group with four
+// label/combo pairs per row, the "Channel:" row, and the grid below. Sizes and
+// gaps come from the form's template in dialog units of the form's font;
+// controls grow where a text needs more room.
+
+#include "editor/program_view.h"
+
+#include "editor/dialog_units.h"
+#include "editor/form_contents.h"
+#include "editor/ptt_id_code_validator.h"
+
+#include "grid/ms_flex_grid.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QFont& formFont()
+{
+    static const QFont font(QStringLiteral("Times New Roman"), 8);
+    return font;
+}
+
+QFont gridFont()
+{
+    QFont font(QStringLiteral("Times New Roman"), 9, QFont::Bold);
+    return font;
+}
+
+// The template's rectangles, in dialog units.
+constexpr int kFormLeft = 14;
+constexpr int kFormTop = 13;
+constexpr int kFormRight = 15;
+constexpr int kFormBottom = 12;
+constexpr int kGroupWidth = 470;
+constexpr int kControlHeight = 12;
+constexpr int kComboWidth = 62;
+constexpr int kSettingRowPitch = 19;
+constexpr int kGroupToChannelRow = 7;
+constexpr int kChannelRowToGrid = 8;
+constexpr int kGridHeight = 180;
+constexpr int kLabelGap = 3;
+
+// Setting group: label columns before each combo column, widths in dialog
+// units, so that the combo boxes start where the template puts them.
+constexpr int kLabelColumnWidth[] = {42, 41, 51, 50};
+constexpr int kGroupInnerLeft = 6;
+constexpr int kGroupInnerRight = 11;
+constexpr int kGroupInnerBottom = 10;
+
+// Channel row.
+constexpr int kChannelLabelIndent = 7;
+constexpr int kChannelLabelWidth = 28;
+constexpr int kChannelLabelToDelete = 13;
+constexpr int kButtonWidth = 47;
+constexpr int kDeleteToAdd = 9;
+
+// The dropped-down height of each combo box in the template; the list shows
+// as many items as fit below the closed box.
+int visibleItems(int droppedHeight)
+{
+    return std::max(1, (droppedHeight - kControlHeight) / 8);
+}
+
+QComboBox* makeDropDownList(QWidget* parent, const QString& name, int droppedHeight)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(false);
+    combo->setMaxVisibleItems(visibleItems(droppedHeight));
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return combo;
+}
+
+QLabel* makeLabel(const QString& text, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setBuddy(buddy);
+    label->setAccessibleName(text);
+    buddy->setAccessibleName(text);
+    return label;
+}
+
+} // namespace
+
+void CProgramView::createControls()
+{
+    setFont(formFont());
+    setObjectName(QStringLiteral("programView"));
+    setAccessibleName(tr("Channel and settings form"));
+
+    m_groupSetting = new QGroupBox(tr("Setting"), this);
+    m_groupSetting->setAccessibleName(tr("Setting"));
+
+    // In the order of the form's tab order.
+    m_comboModel = makeDropDownList(m_groupSetting, QStringLiteral("comboModel"), 52);
+    m_comboBand = makeDropDownList(m_groupSetting, QStringLiteral("comboBand"), 83);
+    m_comboSquelch = makeDropDownList(m_groupSetting, QStringLiteral("comboSquelch"), 104);
+    m_comboTot = makeDropDownList(m_groupSetting, QStringLiteral("comboTot"), 119);
+    m_comboVoice = makeDropDownList(m_groupSetting, QStringLiteral("comboVoice"), 48);
+    m_comboBeep = makeDropDownList(m_groupSetting, QStringLiteral("comboBeep"), 90);
+    m_comboVoxSwitch = makeDropDownList(m_groupSetting, QStringLiteral("comboVoxSwitch"), 46);
+    m_comboVoxGain = makeDropDownList(m_groupSetting, QStringLiteral("comboVoxGain"), 184);
+    m_comboBatterySaver = makeDropDownList(m_groupSetting, QStringLiteral("comboBatterySaver"), 46);
+    m_comboPttId = makeDropDownList(m_groupSetting, QStringLiteral("comboPttId"), 61);
+
+    m_editPttIdCode = new QLineEdit(m_groupSetting);
+    m_editPttIdCode->setObjectName(QStringLiteral("editPttIdCode"));
+    m_editPttIdCode->setValidator(new PttIdCodeValidator(m_editPttIdCode));
+
+    m_editCell = new QLineEdit(this);
+    m_editCell->setObjectName(QStringLiteral("editCell"));
+    m_editCell->setAccessibleName(tr("Frequency"));
+    m_editCell->hide();
+
+    m_comboCellTone = new QComboBox(this);
+    m_comboCellTone->setObjectName(QStringLiteral("comboCellTone"));
+    m_comboCellTone->setEditable(true);
+    m_comboCellTone->setInsertPolicy(QComboBox::NoInsert);
+    m_comboCellTone->setAccessibleName(tr("Tone"));
+    m_comboCellTone->hide();
+
+    m_comboCellOption = makeDropDownList(this, QStringLiteral("comboCellOption"), 88);
+    m_comboCellOption->setAccessibleName(tr("Option"));
+    m_comboCellOption->hide();
+
+    m_buttonDelete = new QPushButton(tr("Delete"), this);
+    m_buttonDelete->setObjectName(QStringLiteral("buttonDelete"));
+    m_buttonDelete->setAccessibleName(tr("Delete"));
+    m_buttonAdd = new QPushButton(tr("Add"), this);
+    m_buttonAdd->setObjectName(QStringLiteral("buttonAdd"));
+    m_buttonAdd->setAccessibleName(tr("Add"));
+
+    m_grid = new CMSFlexGrid(this);
+    m_grid->setObjectName(QStringLiteral("grid"));
+    m_grid->setAccessibleName(tr("Channels"));
+    m_grid->setFont(gridFont());
+    m_grid->setFocusPolicy(Qt::StrongFocus);
+}
+
+void CProgramView::layOutForm()
+{
+    const DialogUnits du(font());
+
+    auto* settings = new QGridLayout(m_groupSetting);
+    settings->setContentsMargins(du.x(kGroupInnerLeft), du.y(2), du.x(kGroupInnerRight), du.y(kGroupInnerBottom));
+    settings->setHorizontalSpacing(du.x(kLabelGap));
+    const int comboHeight = std::max(m_comboModel->sizeHint().height(), du.y(kControlHeight));
+    settings->setVerticalSpacing(std::max(0, du.y(kSettingRowPitch) - comboHeight));
+
+    struct Pair {
+        const char* label;
+        QWidget* control;
+    };
+    const Pair rows[3][4] = {
+        {{"Model", m_comboModel}, {"Frequency", m_comboBand}, {"Squelch Level", m_comboSquelch}, {"TOT", m_comboTot}},
+        {{"Voice", m_comboVoice}, {"Beep", m_comboBeep}, {"Vox Switch", m_comboVoxSwitch},
+         {"Vox Gain Level", m_comboVoxGain}},
+        {{"Battery Saver", m_comboBatterySaver}, {"PTT ID", m_comboPttId}, {"PTT ID Code", m_editPttIdCode},
+         {nullptr, nullptr}},
+    };
+    for (int r = 0; r < 3; ++r) {
+        for (int p = 0; p < 4; ++p) {
+            const Pair& pair = rows[r][p];
+            if (!pair.control)
+                continue;
+            pair.control->setMinimumSize(du.x(kComboWidth), comboHeight);
+            settings->addWidget(makeLabel(tr(pair.label), pair.control, m_groupSetting), r, 2 * p);
+            settings->addWidget(pair.control, r, 2 * p + 1);
+        }
+    }
+    for (int p = 0; p < 4; ++p) {
+        settings->setColumnMinimumWidth(2 * p, du.x(kLabelColumnWidth[p]));
+        settings->setColumnMinimumWidth(2 * p + 1, du.x(kComboWidth));
+    }
+
+    auto* channelRow = new QHBoxLayout;
+    channelRow->setSpacing(0);
+    channelRow->addSpacing(du.x(kChannelLabelIndent));
+    auto* channelLabel = new QLabel(tr("Channel:"), this);
+    channelLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    channelLabel->setAccessibleName(tr("Channel:"));
+    channelLabel->setMinimumWidth(du.x(kChannelLabelWidth));
+    channelRow->addWidget(channelLabel);
+    channelRow->addSpacing(du.x(kChannelLabelToDelete));
+    m_buttonDelete->setMinimumWidth(du.x(kButtonWidth));
+    channelRow->addWidget(m_buttonDelete);
+    channelRow->addSpacing(du.x(kDeleteToAdd));
+    m_buttonAdd->setMinimumWidth(du.x(kButtonWidth));
+    channelRow->addWidget(m_buttonAdd);
+    channelRow->addStretch(1);
+
+    auto* form = new QVBoxLayout(this);
+    form->setContentsMargins(du.x(kFormLeft), du.y(kFormTop), du.x(kFormRight), du.y(kFormBottom));
+    form->setSpacing(0);
+    form->addWidget(m_groupSetting, 0, Qt::AlignLeft);
+    form->addSpacing(du.y(kGroupToChannelRow));
+    form->addLayout(channelRow);
+    form->addSpacing(du.y(kChannelRowToGrid));
+    form->addWidget(m_grid, 0, Qt::AlignLeft);
+    // A window larger than the form leaves the room below and to the right.
+    form->addStretch(1);
+    fitGridToTable();
+
+    setTabOrder(m_comboModel, m_comboBand);
+    setTabOrder(m_comboBand, m_comboSquelch);
+    setTabOrder(m_comboSquelch, m_comboTot);
+    setTabOrder(m_comboTot, m_comboVoice);
+    setTabOrder(m_comboVoice, m_comboBeep);
+    setTabOrder(m_comboBeep, m_comboVoxSwitch);
+    setTabOrder(m_comboVoxSwitch, m_comboVoxGain);
+    setTabOrder(m_comboVoxGain, m_comboBatterySaver);
+    setTabOrder(m_comboBatterySaver, m_comboPttId);
+    setTabOrder(m_comboPttId, m_editPttIdCode);
+    setTabOrder(m_editPttIdCode, m_editCell);
+    setTabOrder(m_editCell, m_comboCellTone);
+    setTabOrder(m_comboCellTone, m_comboCellOption);
+    setTabOrder(m_comboCellOption, m_buttonDelete);
+    setTabOrder(m_buttonDelete, m_buttonAdd);
+    setTabOrder(m_buttonAdd, m_grid);
+}
+
+// The in-place editors keep the template's places until they are first laid
+// over a cell.
+void CProgramView::placeHiddenEditors()
+{
+    const DialogUnits du(font());
+    m_editCell->setGeometry(du.rect(297, 92, 45, kControlHeight));
+    m_comboCellTone->setGeometry(du.rect(353, 92, 48, kControlHeight));
+    m_comboCellTone->setMaxVisibleItems(visibleItems(102));
+    m_comboCellOption->setGeometry(du.rect(411, 92, 48, kControlHeight));
+}
+
+// The grid is as large as the template makes it, and larger where that is
+// needed to show every row and column without scrolling; the group above it
+// is as wide as the grid.
+void CProgramView::fitGridToTable()
+{
+    const int frame = 2 * m_grid->frameWidth();
+    int width = m_grid->verticalHeader()->width();
+    for (int c = 0; c < m_grid->columnCount(); ++c)
+        width += m_grid->columnWidth(c);
+    int height = m_grid->horizontalHeader()->height();
+    for (int r = 0; r < m_grid->rowCount(); ++r)
+        height += m_grid->rowHeight(r);
+    const DialogUnits du(font());
+    m_grid->setFixedSize(std::max(du.x(kGroupWidth), width + frame), std::max(du.y(kGridHeight), height + frame));
+    m_groupSetting->setFixedWidth(m_grid->width());
+}
+
+void CProgramView::connectControls()
+{
+    connect(m_comboModel, &QComboBox::activated, this, &CProgramView::OnSelChangeModel);
+    connect(m_comboBand, &QComboBox::activated, this, &CProgramView::OnSelChangeBand);
+    connect(m_comboVoxSwitch, &QComboBox::activated, this, &CProgramView::OnSelChangeVoxSwitch);
+    connect(m_buttonDelete, &QPushButton::clicked, this, &CProgramView::OnDeleteChannel);
+    connect(m_buttonAdd, &QPushButton::clicked, this, &CProgramView::OnAddChannel);
+}

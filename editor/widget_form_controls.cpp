@@ -1,0 +1,93 @@
+#include "editor/widget_form_controls.h"
+
+#include "grid/ms_flex_grid.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+WidgetFormControls::WidgetFormControls(const Combos& combos, CMSFlexGrid* grid, QLineEdit* pttIdCode)
+    : m_combos(combos)
+    , m_grid(grid)
+    , m_pttIdCode(pttIdCode)
+{
+}
+
+void WidgetFormControls::ResetContent(FormCombo combo)
+{
+    at(combo)->clear();
+}
+
+// A Qt combo box selects the first item added to an empty list; the form's
+// lists keep having no selection until one is made.
+void WidgetFormControls::AddString(FormCombo combo, const QString& text)
+{
+    QComboBox* box = at(combo);
+    const int before = box->currentIndex();
+    box->addItem(text);
+    if (before < 0)
+        box->setCurrentIndex(-1);
+}
+
+int WidgetFormControls::GetCount(FormCombo combo) const
+{
+    return at(combo)->count();
+}
+
+bool WidgetFormControls::SetCurSel(FormCombo combo, int index)
+{
+    QComboBox* box = at(combo);
+    const bool inList = index >= 0 && index < box->count();
+    box->setCurrentIndex(inList ? index : -1);
+    return inList;
+}
+
+int WidgetFormControls::GetCurSel(FormCombo combo) const
+{
+    return at(combo)->currentIndex();
+}
+
+QString WidgetFormControls::GetComboText(FormCombo combo) const
+{
+    const QComboBox* box = at(combo);
+    return box->currentIndex() >= 0 ? box->currentText() : QString();
+}
+
+void WidgetFormControls::EnableCombo(FormCombo combo, bool enable)
+{
+    at(combo)->setEnabled(enable);
+}
+
+bool WidgetFormControls::IsComboEnabled(FormCombo combo) const
+{
+    return at(combo)->isEnabled();
+}
+
+long WidgetFormControls::GetRows() const
+{
+    return m_grid->GetRows();
+}
+
+long WidgetFormControls::GetCols() const
+{
+    return m_grid->GetCols();
+}
+
+QString WidgetFormControls::GetTextMatrix(long row, long col) const
+{
+    return m_grid->GetTextMatrix(row, col);
+}
+
+void WidgetFormControls::SetTextMatrix(long row, long col, const QString& text)
+{
+    m_grid->SetTextMatrix(row, col, text);
+}
+
+QString WidgetFormControls::GetPttIdCode() const
+{
+    return m_pttIdCode->text();
+}
+
+void WidgetFormControls::SetPttIdCode(const QString& text)
+{
+    m_pttIdCode->setText(text);
+}
