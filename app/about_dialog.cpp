@@ -1,0 +1,38 @@
+#include "about_dialog.h"
+
+#include "app_icons.h"
+#include "dialog_units.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+CAboutDialog::CAboutDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("About"));
+    setAccessibleName(windowTitle());
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    const DialogUnits units(font());
+    setFixedSize(units.size(222, 62));
+
+    auto* icon = new QLabel(this);
+    icon->setAccessibleName(tr("Programming Software"));
+    const QRect iconRect = units.rect(11, 17, 21, 20);
+    icon->setGeometry(iconRect);
+    icon->setPixmap(AppIcon().pixmap(std::min(iconRect.width(), iconRect.height())));
+
+    const auto addLine = [&](const QString& text, int y) {
+        auto* line = new QLabel(text, this);
+        line->setAccessibleName(text);
+        line->setGeometry(units.rect(40, y, 119, 8));
+    };
+    addLine(tr("Version 1.0.1"), 10);
+    addLine(tr("Programming software for HM-615 radios"), 24);
+    addLine(tr("Made by the hmprog developers"), 38);
+
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setAccessibleName(ok->text());
+    ok->setDefault(true);
+    ok->setGeometry(units.rect(172, 7, 42, 14));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}

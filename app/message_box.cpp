@@ -1,0 +1,18 @@
+#include "message_box.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+void ShowMessageBox(QWidget* parent, const QString& text, const QString& detail)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(QCoreApplication::translate("MessageBox", "Programming Software"));
+    box.setIcon(QMessageBox::NoIcon);
+    box.setText(text);
+    if (!detail.isEmpty())
+        box.setInformativeText(detail);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setAccessibleName(text);
+    box.exec();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+// The ways a user ends a modal dialog.
+enum class Close { OkButton, CancelButton, Enter, Escape, CloseBox };
+
+inline const char* CloseName(Close how)
+{
+    switch (how) {
+    case Close::OkButton: return "OK button";
+    case Close::CancelButton: return "Cancel button";
+    case Close::Enter: return "Enter";
+    case Close::Escape: return "Esc";
+    case Close::CloseBox: return "close box";
+    }
+    return "?";
+}
+
+// Presses the key where a user's key press goes: the focused control.
+inline void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* target = window.focusWidget() ? window.focusWidget() : &window;
+    QTest::keyClick(target, key, modifiers);
+}
+
+// Ends the dialog by Enter, Esc or its close box; buttons are the caller's.
+inline void CloseByKeyOrBox(QDialog& dialog, Close how)
+{
+    if (how == Close::Enter)
+        PressKey(dialog, Qt::Key_Return);
+    else if (how == Close::Escape)
+        PressKey(dialog, Qt::Key_Escape);
+    else if (how == Close::CloseBox)
+        dialog.close();
+}
+
+// Runs act on the next modal dialog as soon as its loop runs. A dialog that
+// act leaves open is a failure, and is closed so that the test goes on.
+inline void OnceModal(std::function<void(QDialog&)> act)
+{
+    QTimer::singleShot(0, [act] {
+        QPointer<QDialog> dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            ADD_FAILURE() << "no modal dialog is showing";
+            return;
+        }
+        QApplication::setActiveWindow(dialog);
+        act(*dialog);
+        if (dialog && dialog->isVisible()) {
+            ADD_FAILURE() << "the dialog stayed open";
+            dialog->reject();
+        }
+    });
+}
