@@ -1,0 +1,124 @@
+#include "cli_command.h"
+#include "cli_options.h"
+#include "interrupt.h"
+#include "transfer_command.h"
+
+#include "image/channel_file.h"
+#include "sim/demo_image.h"
+#include "sim/pty_radio_server.h"
+
+#include <atomic>
+#include <cstdio>
+
+namespace {
+
+std::atomic<PtyRadioServer*> g_server{nullptr};
+
+void stopServer()
+{
+    if (PtyRadioServer* server = g_server.load())
+        server->Stop();
+}
+
+QString faultList()
+{
+    QStringList names;
+    for (std::string_view name : RadioFaultNames())
+        names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return names.join(QStringLiteral(", "));
+}
+
+[[nodiscard]] bool parseRadio(const CliOptions& parsed, RadioImage& memory, RadioOptions& radio, QString& error)
+{
+    if (parsed.has(QStringLiteral("--range"))) {
+        const auto range = ParseRadioRange(parsed.value(QStringLiteral("--range")).toStdString());
+        if (!range) {
+            error = QStringLiteral("--range takes 136-174, 136-480 or 400-520");
+            return false;
+        }
+        radio.range = *range;
+    }
+    if (parsed.has(QStringLiteral("--fault"))) {
+        const auto fault = ParseRadioFault(parsed.value(QStringLiteral("--fault")).toStdString());
+        if (!fault) {
+            error = QStringLiteral("--fault takes one of: %1").arg(faultList());
+            return false;
+        }
+        radio.fault = *fault;
+    }
+    int block = static_cast<int>(radio.faultBlock);
+    if (parsed.has(QStringLiteral("--fault-block")) &&
+        (!parsed.count(QStringLiteral("--fault-block"), block) || block >= static_cast<int>(RadioImage::kBlockCount))) {
+        error = QStringLiteral("--fault-block takes a block number from 0 to 127");
+        return false;
+    }
+    radio.faultBlock = static_cast<std::size_t>(block);
+    memory = DemoRadioImage();
+    if (parsed.has(QStringLiteral("--image"))) {
+        const FileStatus loaded = LoadChannelFile(parsed.value(QStringLiteral("--image")), memory);
+        if (!loaded.ok()) {
+            error = QStringLiteral("%1 %2").arg(loaded.text(), loaded.detail());
+            return false;
+        }
+    }
+    return true;
+}
+
+int runSim(const QStringList& args)
+{
+    const CliOptions parsed(args,
+                            {QStringLiteral("--image"), QStringLiteral("--range"), QStringLiteral("--fault"),
+                             QStringLiteral("--fault-block"), QStringLiteral("--save")},
+                            {QStringLiteral("--line-rate")});
+    if (!parsed.ok()) {
+        PrintError(parsed.error());
+        return kExitUsage;
+    }
+    RadioImage memory;
+    RadioOptions options;
+    QString error;
+    if (!parseRadio(parsed, memory, options, error)) {
+        PrintError(error);
+        return error.startsWith(QLatin1String("--")) ? kExitUsage : kExitFailed;
+    }
+
+    SimulatedRadio radio(memory, options);
+    PtyRadioServer server(radio, parsed.has(QStringLiteral("--line-rate")));
+    if (!server.Open()) {
+        PrintError(QString::fromStdString(server.error()));
+        return kExitFailed;
+    }
+    g_server.store(&server);
+    InstallInterruptHandler(stopServer);
+    std::printf("%s\n", server.devicePath().c_str());
+    std::fflush(stdout);
+    const bool served = server.Serve();
+    g_server.store(nullptr);
+    if (!served)
+        PrintError(QString::fromStdString(server.error()));
+
+    if (parsed.has(QStringLiteral("--save"))) {
+        const FileStatus saved = SaveChannelFile(parsed.value(QStringLiteral("--save")), radio.memory());
+        if (!saved.ok()) {
+            PrintError(QStringLiteral("%1 %2").arg(saved.text(), saved.detail()));
+            return kExitFailed;
+        }
+    }
+    return served ? kExitCompleted : kExitFailed;
+}
+
+CliRegistration reg({30, "sim",
+                     "  sim [--image FILE.sin] [--range 136-174|136-480|400-520] [--fault NAME]\n"
+                     "      [--fault-block K] [--line-rate] [--save FILE.sin]\n"
+                     "      Starts a simulated radio on a pseudo-terminal, prints the device path to\n"
+                     "      open on the first line of standard output and answers until interrupted.\n"
+                     "      Its memory is FILE.sin, or a few demonstration channels; it reports the\n"
+                     "      given range (136-174 by default). --fault makes it misbehave: silent,\n"
+                     "      ack-wakeup, noise-then-syn, short-id, nak-id, or at block K (40 by\n"
+                     "      default) short-block, no-block-ack, syn-block-ack, nak-write,\n"
+                     "      silent-write; syn-write acknowledges every block with SYN.\n"
+                     "      --line-rate sends and receives each byte no faster than 9600 baud.\n"
+                     "      --save writes the radio's memory to FILE.sin when it stops.",
+                     runSim});
+
+} // namespace

@@ -1,0 +1,92 @@
+#include "terminal_host.h"
+
+#include "interrupt.h"
+#include "link/progress_text.h"
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+TerminalHost::TerminalHost(TransferDirection direction, PromptPolicy policy)
+    : m_direction(direction), m_policy(policy)
+{
+}
+
+bool TerminalHost::CancelRequested()
+{
+    return Interrupted();
+}
+
+void TerminalHost::Sleep(int milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+void TerminalHost::Progress(int steps)
+{
+    m_position += steps;
+    if (!m_policy.showProgress)
+        return;
+    const QString percent = ProgressPercentText(m_position, ProgressRange(m_direction));
+    if (percent == m_shownPercent)
+        return;
+    m_shownPercent = percent;
+    const char* verb = m_direction == TransferDirection::Read ? "Reading" : "Writing";
+    std::fprintf(stderr, "\r%s %s", verb, qPrintable(percent));
+    std::fflush(stderr);
+}
+
+void TerminalHost::Finish()
+{
+    if (m_shownPercent.isEmpty())
+        return;
+    std::fputc('\n', stderr);
+    m_shownPercent.clear();
+}
+
+void TerminalHost::ShowMessage(const QString& text)
+{
+    Finish();
+    std::fprintf(stderr, "hmprog-cli: %s\n", qPrintable(text));
+}
+
+RetryAnswer TerminalHost::AskRetry(const QString& text)
+{
+    Finish();
+    if (m_policy.automaticRetries > 0) {
+        --m_policy.automaticRetries;
+        std::fprintf(stderr, "hmprog-cli: %s Retrying.\n", qPrintable(text));
+        return RetryAnswer::Retry;
+    }
+    if (m_policy.interactive)
+        return askYes(text + QStringLiteral(" Retry? [y/N] ")) ? RetryAnswer::Retry : RetryAnswer::Cancel;
+    std::fprintf(stderr, "hmprog-cli: %s\n", qPrintable(text));
+    return RetryAnswer::Cancel;
+}
+
+VersionAnswer TerminalHost::AskVersion()
+{
+    Finish();
+    const QString text = QStringLiteral("Please select the correct software version.");
+    if (m_policy.continueOnVersion) {
+        std::fprintf(stderr, "hmprog-cli: %s Continuing.\n", qPrintable(text));
+        return VersionAnswer::Continue;
+    }
+    if (m_policy.interactive)
+        return askYes(text + QStringLiteral(" Continue? [y/N] ")) ? VersionAnswer::Continue : VersionAnswer::Cancel;
+    std::fprintf(stderr, "hmprog-cli: %s (--yes continues)\n", qPrintable(text));
+    return VersionAnswer::Cancel;
+}
+
+// Ctrl+C while waiting for the answer, or the end of the input, is a no.
+bool TerminalHost::askYes(const QString& question)
+{
+    std::fprintf(stderr, "%s", qPrintable(question));
+    std::fflush(stderr);
+    char answer[64] = {};
+    if (std::fgets(answer, sizeof answer, stdin) == nullptr || Interrupted()) {
+        std::fputc('\n', stderr);
+        return false;
+    }
+    return answer[0] == 'y' || answer[0] == 'Y';
+}

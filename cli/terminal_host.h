@@ -1,0 +1,39 @@
+#pragma once
+
+#include "link/transfer_host.h"
+#include "link/transfer_types.h"
+
+// How the command line answers the prompts of a transfer.
+struct PromptPolicy {
+    int automaticRetries = 0;  // retry prompts answered Retry without asking
+    bool continueOnVersion = false; // the version prompt answered Continue without asking
+    bool interactive = false;  // ask on the terminal once the above are used up
+    bool showProgress = false; // the percentage on standard error
+};
+
+// The command line as the host of a transfer. It has no window events to
+// dispatch: Ctrl+C arrives as a signal and is seen at the next poll.
+// Messages go to standard error as "hmprog-cli: TEXT".
+class TerminalHost final : public TransferHost {
+public:
+    TerminalHost(TransferDirection direction, PromptPolicy policy);
+
+    void DispatchOne() override {}
+    bool CancelRequested() override;
+    void Sleep(int milliseconds) override;
+    void Progress(int steps) override;
+    void ShowMessage(const QString& text) override;
+    RetryAnswer AskRetry(const QString& text) override;
+    VersionAnswer AskVersion() override;
+
+    // Ends the progress line.
+    void Finish();
+
+private:
+    [[nodiscard]] bool askYes(const QString& question);
+
+    const TransferDirection m_direction;
+    PromptPolicy m_policy;
+    int m_position = 0;
+    QString m_shownPercent;
+};
