@@ -1,0 +1,17 @@
+#pragma once
+
+#include "editor/form_record.h"
+#include "image/file_status.h"
+#include "image/radio_image.h"
+
+#include <QString>
+
+// The desktop program started with a channel file: the file's image, and the
+// form as it shows it (a fresh form, no model applied before the load).
+[[nodiscard]] FileStatus OpenForm(const QString& path, RadioImage& image, FormRecord& form);
+
+// Stores the form into the image and writes the channel file, as File Save.
+[[nodiscard]] FileStatus SaveForm(const QString& path, const FormRecord& form, RadioImage& image);
+
+// Prints a failed file operation for the user.
+void PrintFileError(const FileStatus& status);

@@ -1,0 +1,96 @@
+#include "cli/form_report.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+struct SettingRow {
+    const char* label;
+    FormCombo combo;
+};
+
+// The form's order: Model to TOT, Voice to Vox Gain Level, Battery Saver, PTT ID.
+constexpr SettingRow kSettings[] = {
+    {"Model", FormCombo::Model},
+    {"Frequency", FormCombo::Band},
+    {"Squelch Level", FormCombo::Squelch},
+    {"TOT", FormCombo::Tot},
+    {"Voice", FormCombo::Voice},
+    {"Beep", FormCombo::Beep},
+    {"Vox Switch", FormCombo::VoxSwitch},
+    {"Vox Gain Level", FormCombo::VoxGain},
+    {"Battery Saver", FormCombo::BatterySaver},
+    {"PTT ID", FormCombo::PttId},
+};
+constexpr const char* kPttIdCodeLabel = "PTT ID Code";
+
+QString padded(const QString& text, int width)
+{
+    return text.leftJustified(width, QLatin1Char(' '));
+}
+
+} // namespace
+
+QString FormTable(const FormRecord& form)
+{
+    int labelWidth = static_cast<int>(qstrlen(kPttIdCodeLabel));
+    for (const SettingRow& setting : kSettings)
+        labelWidth = std::max(labelWidth, static_cast<int>(qstrlen(setting.label)));
+    labelWidth += 2;
+    QString out;
+    for (const SettingRow& setting : kSettings) {
+        QString text = form.GetComboText(setting.combo);
+        if (!form.IsComboEnabled(setting.combo))
+            text += QStringLiteral(" (disabled)");
+        out += (padded(QString::fromLatin1(setting.label), labelWidth) + text).trimmed() + QLatin1Char('\n');
+    }
+    out += (padded(QString::fromLatin1(kPttIdCodeLabel), labelWidth) + form.GetPttIdCode()).trimmed() +
+           QLatin1Char('\n');
+    out += QLatin1Char('\n');
+
+    std::vector<int> widths(static_cast<std::size_t>(form.GetCols()), 0);
+    for (long r = 0; r < form.GetRows(); ++r) {
+        for (long c = 0; c < form.GetCols(); ++c)
+            widths[static_cast<std::size_t>(c)] = std::max(widths[static_cast<std::size_t>(c)],
+                                                           static_cast<int>(form.GetTextMatrix(r, c).size()));
+    }
+    for (long r = 0; r < form.GetRows(); ++r) {
+        QString line;
+        for (long c = 0; c < form.GetCols(); ++c)
+            line += padded(form.GetTextMatrix(r, c), widths[static_cast<std::size_t>(c)] + 2);
+        out += line.trimmed() + QLatin1Char('\n');
+    }
+    return out;
+}
+
+QByteArray FormJson(const FormRecord& form)
+{
+    QJsonArray settings;
+    for (const SettingRow& setting : kSettings) {
+        settings.append(QJsonObject{
+            {"label", QString::fromLatin1(setting.label)},
+            {"text", form.GetComboText(setting.combo)},
+            {"index", form.GetCurSel(setting.combo)},
+            {"enabled", form.IsComboEnabled(setting.combo)},
+        });
+    }
+    settings.append(QJsonObject{{"label", QString::fromLatin1(kPttIdCodeLabel)}, {"text", form.GetPttIdCode()}});
+
+    QJsonArray headings;
+    for (long c = 0; c < form.GetCols(); ++c)
+        headings.append(form.GetTextMatrix(0, c));
+    QJsonArray rows;
+    for (long r = 1; r < form.GetRows(); ++r) {
+        QJsonArray cells;
+        for (long c = 0; c < form.GetCols(); ++c)
+            cells.append(form.GetTextMatrix(r, c));
+        rows.append(cells);
+    }
+    return QJsonDocument(QJsonObject{{"settings", settings}, {"headings", headings}, {"rows", rows}})
+        .toJson(QJsonDocument::Indented);
+}

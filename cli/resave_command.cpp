@@ -1,0 +1,35 @@
+// hmprog-cli resave IN.sin OUT.sin: what the desktop program writes when it
+// is started with IN.sin and the file is saved at once as OUT.sin.
+
+#include "cli/cli_command.h"
+#include "cli/form_file.h"
+
+#include <cstdio>
+
+namespace {
+
+int runResave(const QStringList& args)
+{
+    if (args.size() != 2 || args[0].startsWith(QLatin1String("--")) || args[1].startsWith(QLatin1String("--"))) {
+        std::fprintf(stderr, "hmprog-cli resave: give IN.sin and OUT.sin\n");
+        return kExitUsage;
+    }
+
+    RadioImage image;
+    FormRecord form;
+    FileStatus status = OpenForm(args[0], image, form);
+    if (status.ok())
+        status = SaveForm(args[1], form, image);
+    if (!status.ok()) {
+        PrintFileError(status);
+        return kExitFailed;
+    }
+    return kExitCompleted;
+}
+
+CliRegistration reg({60, "resave", "  resave IN.sin OUT.sin\n"
+                       "      Writes what the desktop program saves as OUT.sin when it is started\n"
+                       "      with IN.sin.",
+                       runResave});
+
+} // namespace
