@@ -1,5 +1,7 @@
 #include "editor/form_record.h"
 
+#include "editor/ptt_id_code.h"
+
 void FormRecord::ResetContent(FormCombo combo)
 {
     at(combo).items.clear();
@@ -58,6 +60,11 @@ void FormRecord::SetTextMatrix(long row, long col, const QString& text)
 {
     if (inGrid(row, col))
         m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = text;
+}
+
+void FormRecord::SetPttIdCode(const QString& text)
+{
+    m_pttIdCode = PttIdCodeShown(text);
 }
 
 FormRecord FreshFormRecord()

@@ -9,7 +9,8 @@
 
 // The form's controls as plain data, for working on a form without a screen.
 // It behaves as the desktop form's controls do: selecting an index outside a
-// list leaves no selection, and adding items selects none.
+// list leaves no selection, adding items selects none, and the PTT ID Code
+// shows its letters in upper case.
 class FormRecord : public FormControls {
 public:
     struct Combo {
@@ -38,7 +39,7 @@ public:
     void SetTextMatrix(long row, long col, const QString& text) override;
 
     QString GetPttIdCode() const override { return m_pttIdCode; }
-    void SetPttIdCode(const QString& text) override { m_pttIdCode = text; }
+    void SetPttIdCode(const QString& text) override;
 
 private:
     Combo& at(FormCombo which) { return m_combos[static_cast<std::size_t>(which)]; }

@@ -2,9 +2,8 @@
 
 #include <QValidator>
 
-// Typing into the PTT ID Code: letters become upper case, and only characters
-// that the image can hold (Latin-1, one byte each, not the 0xFF padding) are
-// accepted. Texts set by the program are not checked.
+// The PTT ID Code edit: letters turn upper case as they are typed or set, and
+// only characters the image can store can be typed.
 class PttIdCodeValidator : public QValidator {
 public:
     using QValidator::QValidator;

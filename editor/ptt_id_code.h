@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The PTT ID Code edit shows letters in upper case, typed or loaded alike.
+// A Latin-1 letter whose upper case lies outside Latin-1 stays as it is, so
+// that every character still fits one byte of the image.
+QString PttIdCodeShown(const QString& text);
+
+// Whether every character can be stored: one Latin-1 byte, and not the 0xFF
+// that pads the field.
+bool PttIdCodeStorable(const QString& text);
