@@ -88,12 +88,8 @@ ChannelCells ChannelRowTexts(ConstChannelBytes channel)
 
 void StoreChannelRow(const ChannelCells& cells, ChannelBytes channel)
 {
-    const QString& rx = cells[kCellRxFreq];
-    if (rx.isEmpty()) {
-        for (std::size_t i = 0; i < 8; ++i)
-            channel[layout::kRxFrequency + i] = 0xFF;
-    }
-    storeFrequency(rx, channel, layout::kRxFrequency);
+    // An empty text, like any text without a number, stores no frequency.
+    storeFrequency(cells[kCellRxFreq], channel, layout::kRxFrequency);
     storeFrequency(cells[kCellTxFreq], channel, layout::kTxFrequency);
     storeTone(cells[kCellRxTone], channel, layout::kRxToneHigh, layout::kRxToneLow);
     storeTone(cells[kCellTxTone], channel, layout::kTxToneHigh, layout::kTxToneLow);

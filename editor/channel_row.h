@@ -33,5 +33,6 @@ bool IsChannelEmpty(ConstChannelBytes channel);
 ChannelCells ChannelRowTexts(ConstChannelBytes channel);
 
 // Writes a row's texts into its channel, each field changing only its own
-// bytes and bits; an empty Rx text first clears both frequencies.
+// bytes and bits. Both frequencies are always written, so an empty row
+// leaves no frequency behind.
 void StoreChannelRow(const ChannelCells& cells, ChannelBytes channel);
