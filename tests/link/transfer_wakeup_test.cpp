@@ -100,8 +100,9 @@ TEST_P(WakeUp, EndsAsTheRadioAndTheUserDecide)
     EXPECT_EQ(Count(bench.journal, LinkEvent::Open) + Count(bench.journal, LinkEvent::Configure), 0);
     EXPECT_EQ(Count(bench.journal, LinkEvent::Close), 1);
     EXPECT_EQ(Count(bench.journal, LinkEvent::Message), 0);
-    if (c.result == TransferResult::Completed)
+    if (c.result == TransferResult::Completed) {
         EXPECT_EQ(image, memory);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, WakeUp, testing::ValuesIn(kCases),
