@@ -10,8 +10,9 @@ FlexGridDelegate::FlexGridDelegate(CMSFlexGrid* grid)
 
 void FlexGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
+    // The current cell shows its focus frame, never the selection colour.
     QStyleOptionViewItem shown = option;
-    if (!m_grid->SelectionShown())
+    if (!m_grid->SelectionShown() || index == m_grid->currentIndex())
         shown.state &= ~QStyle::State_Selected;
     QStyledItemDelegate::paint(painter, shown, index);
 }

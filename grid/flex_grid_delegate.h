@@ -5,7 +5,7 @@
 class CMSFlexGrid;
 
 // Draws the grid's cells, showing the selection only when the grid's
-// HighLight setting says so.
+// HighLight setting says so, and never on the current cell itself.
 class FlexGridDelegate : public QStyledItemDelegate {
 public:
     explicit FlexGridDelegate(CMSFlexGrid* grid);

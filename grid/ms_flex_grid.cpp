@@ -266,31 +266,55 @@ void CMSFlexGrid::realignColumn(long col)
 
 // ---- geometry in twips
 
+// Both ways round to the nearest unit, so that a pixel length survives the
+// trip through twips at any DPI up to 1440.
+namespace {
+
+long roundedScale(long value, long multiplier, long divisor)
+{
+    return (value * multiplier + divisor / 2) / divisor;
+}
+
+} // namespace
+
 long CMSFlexGrid::PixelsToTwipsX(int px) const
 {
-    return static_cast<long>(px) * 1440 / logicalDpiX();
+    return roundedScale(px, 1440, logicalDpiX());
 }
 
 long CMSFlexGrid::PixelsToTwipsY(int py) const
 {
-    return static_cast<long>(py) * 1440 / logicalDpiY();
+    return roundedScale(py, 1440, logicalDpiY());
 }
 
 int CMSFlexGrid::TwipsToPixelsX(long twips) const
 {
-    return static_cast<int>(twips * logicalDpiX() / 1440);
+    return static_cast<int>(roundedScale(twips, logicalDpiX(), 1440));
 }
 
 int CMSFlexGrid::TwipsToPixelsY(long twips) const
 {
-    return static_cast<int>(twips * logicalDpiY() / 1440);
+    return static_cast<int>(roundedScale(twips, logicalDpiY(), 1440));
 }
 
-long CMSFlexGrid::GetColWidth(long col) const
+int CMSFlexGrid::colWidthPixels(long col) const
 {
     if (col < m_fixedCols)
-        return PixelsToTwipsX(verticalHeader()->width());
-    return PixelsToTwipsX(columnWidth(static_cast<int>(col - m_fixedCols)));
+        return verticalHeader()->width();
+    return columnWidth(static_cast<int>(col - m_fixedCols));
+}
+
+// A width that was put reads back as put, as long as the column still has the
+// pixel width it was given.
+long CMSFlexGrid::GetColWidth(long col) const
+{
+    const int px = colWidthPixels(col);
+    const auto put = m_colWidthTwips.constFind(col);
+    if (put != m_colWidthTwips.constEnd() && TwipsToPixelsX(*put) == px)
+        return *put;
+    if (TwipsToPixelsX(kDefaultColWidthTwips) == px)
+        return kDefaultColWidthTwips;
+    return PixelsToTwipsX(px);
 }
 
 void CMSFlexGrid::SetColWidth(long col, long twips)
@@ -300,6 +324,7 @@ void CMSFlexGrid::SetColWidth(long col, long twips)
         verticalHeader()->setFixedWidth(px);
     else
         setColumnWidth(static_cast<int>(col - m_fixedCols), px);
+    m_colWidthTwips.insert(col, twips);
 }
 
 long CMSFlexGrid::GetRowHeight(long row) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QTableWidget>
 #include <QVector>
 
@@ -72,7 +73,8 @@ public:
     void PageDown();
     void PageUp();
 
-    // Twips of a pixel length and back, at this screen's logical DPI.
+    // Twips of a pixel length and back, at this screen's logical DPI, each
+    // rounded to the nearest unit.
     long PixelsToTwipsX(int px) const;
     long PixelsToTwipsY(int py) const;
     int TwipsToPixelsX(long twips) const;
@@ -107,6 +109,7 @@ private:
     Qt::Alignment alignmentOf(long col) const;
     void realignColumn(long col);
     long colAtViewportX(int x) const;
+    int colWidthPixels(long col) const;
     void raiseMouseDown(const QMouseEvent* event, QWidget* source);
     void headingPressed();
     void paintCorner();
@@ -117,6 +120,7 @@ private:
     long m_mouseCol = 0;
     QString m_cornerText;
     QVector<short> m_colAlignment;
+    QHash<long, long> m_colWidthTwips;
     QAbstractButton* m_corner = nullptr;
 
     // A left press on a heading, held until the heading has moved the current

@@ -68,10 +68,15 @@ public:
     }
 
     // Keys on the closed drop-down list, one item per key, as a user steps
-    // through it.
+    // through it; the item already selected is picked again as a click on it
+    // in the open list does.
     void choose(FormCombo combo, int index) override
     {
         QComboBox* box = comboOf(combo);
+        if (box->currentIndex() == index) {
+            emit box->activated(index);
+            return;
+        }
         const Qt::Key step = index > box->currentIndex() ? Qt::Key_Down : Qt::Key_Up;
         while (box->currentIndex() != index) {
             const int before = box->currentIndex();

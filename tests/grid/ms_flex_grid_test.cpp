@@ -113,28 +113,35 @@ TEST_F(GridTest, CurrentCellPutAndGet)
     EXPECT_EQ(m_grid->GetRow(), 5);
 }
 
-TEST_F(GridTest, ColWidthInTwipsRoundTrips)
+TEST_F(GridTest, ColWidthReadsBackAsPutAndShowsInWholePixels)
 {
     const int dpi = m_grid->logicalDpiX();
     for (long col = 0; col < 9; ++col) {
         SCOPED_TRACE(col);
-        const long twips = 600 + 150 * col;
+        const long twips = 600 + 152 * col;
         m_grid->SetColWidth(col, twips);
-        const long px = twips * dpi / 1440;
-        EXPECT_EQ(m_grid->GetColWidth(col), px * 1440 / dpi);
-        if (col == 0)
-            EXPECT_EQ(m_grid->verticalHeader()->width(), px);
-        else
-            EXPECT_EQ(m_grid->columnWidth(static_cast<int>(col - 1)), px);
+        const int px = static_cast<int>((twips * dpi + 720) / 1440);
+        EXPECT_EQ(m_grid->GetColWidth(col), twips);
+        const int shown = col == 0 ? m_grid->verticalHeader()->width() : m_grid->columnWidth(static_cast<int>(col - 1));
+        EXPECT_EQ(shown, px);
     }
+    // Resized by other means, the column reads its real width.
+    m_grid->setColumnWidth(2, 50);
+    EXPECT_EQ(m_grid->GetColWidth(3), (50 * 1440 + dpi / 2) / dpi);
+}
+
+TEST_F(GridTest, PixelLengthsSurviveTheTripThroughTwips)
+{
+    // At the screen's own DPI every pixel length comes back whole.
+    for (int px = 0; px < 2000; ++px)
+        ASSERT_EQ(m_grid->TwipsToPixelsX(m_grid->PixelsToTwipsX(px)), px);
 }
 
 TEST_F(GridTest, DefaultColumnWidthIsTwoThirdsOfAnInch)
 {
-    if (m_grid->logicalDpiX() != 96)
-        GTEST_SKIP() << "whole pixels give 960 twips only at 96 DPI";
     EXPECT_EQ(m_grid->GetColWidth(0), 960);
     EXPECT_EQ(m_grid->GetColWidth(4), 960);
+    EXPECT_EQ(m_grid->columnWidth(3), (960 * m_grid->logicalDpiX() + 720) / 1440);
 }
 
 // An editor placed from ColPos/RowPos/ColWidth/RowHeight must cover the
