@@ -75,31 +75,33 @@ bool SimulatedRadio::heardWakeUp(std::uint8_t byte)
     return m_recentCount == m_recent.size() && m_recent == protocol::kWakeUp;
 }
 
+// A 'W' header that scanFrames has kept is a frame: what follows is its payload.
 bool SimulatedRadio::collectingPayload() const
 {
-    return m_frame.size() >= protocol::kFrameHeaderSize && m_frame.size() < kWriteFrameSize &&
-           m_frame[0] == protocol::kWriteBlock && m_frame[3] == protocol::kBlockSize;
+    return m_frame.size() >= protocol::kFrameHeaderSize && m_frame[0] == protocol::kWriteBlock;
 }
 
 // A frame is 'R' or 'W', the address high and low bytes and the length 8; a
 // 'W' frame goes on with the 8 bytes to store. Anything that cannot start a
-// frame is skipped one byte at a time.
+// frame is skipped one byte at a time, and so is an 'R' or 'W' whose address
+// is beyond the memory when the next byte could start a frame itself: that
+// was a stray byte in front of a frame, not a request.
 void SimulatedRadio::scanFrames(SimTime at)
 {
+    const auto isKind = [](std::uint8_t b) { return b == protocol::kReadBlock || b == protocol::kWriteBlock; };
     while (!m_frame.empty()) {
-        const std::uint8_t kind = m_frame[0];
-        if (kind != protocol::kReadBlock && kind != protocol::kWriteBlock) {
+        if (!isKind(m_frame[0])) {
             m_frame.erase(m_frame.begin());
             continue;
         }
         if (m_frame.size() < protocol::kFrameHeaderSize)
             return;
-        if (m_frame[3] != protocol::kBlockSize) {
+        const std::size_t address = (std::size_t{m_frame[1]} << 8) | m_frame[2];
+        if (m_frame[3] != protocol::kBlockSize || (!inMemory(address) && isKind(m_frame[1]))) {
             m_frame.erase(m_frame.begin());
             continue;
         }
-        const std::size_t address = (std::size_t{m_frame[1]} << 8) | m_frame[2];
-        if (kind == protocol::kReadBlock) {
+        if (m_frame[0] == protocol::kReadBlock) {
             m_frame.erase(m_frame.begin(), m_frame.begin() + protocol::kFrameHeaderSize);
             answerRead(address, at);
             continue;
@@ -109,6 +111,11 @@ void SimulatedRadio::scanFrames(SimTime at)
         answerWrite(address, at);
         m_frame.erase(m_frame.begin(), m_frame.begin() + kWriteFrameSize);
     }
+}
+
+bool SimulatedRadio::inMemory(std::size_t address)
+{
+    return address + protocol::kBlockSize <= RadioImage::kSize;
 }
 
 void SimulatedRadio::answerWakeUp(SimTime at)
@@ -166,7 +173,7 @@ void SimulatedRadio::answerBlockAck(SimTime at)
 // An address beyond the memory is refused with NAK: nothing is read there.
 void SimulatedRadio::answerRead(std::size_t address, SimTime at)
 {
-    if (address + protocol::kBlockSize > RadioImage::kSize) {
+    if (!inMemory(address)) {
         reply(kNak, at);
         m_state = State::Ready;
         return;
@@ -186,7 +193,7 @@ void SimulatedRadio::answerRead(std::size_t address, SimTime at)
 
 void SimulatedRadio::answerWrite(std::size_t address, SimTime at)
 {
-    if (address + protocol::kBlockSize > RadioImage::kSize || faultAt(RadioFault::NakWrite, address)) {
+    if (!inMemory(address) || faultAt(RadioFault::NakWrite, address)) {
         reply(kNak, at);
         return;
     }

@@ -36,6 +36,7 @@ private:
 
     bool heardWakeUp(std::uint8_t byte);
     bool collectingPayload() const;
+    static bool inMemory(std::size_t address);
     void scanFrames(SimTime at);
     void answerWakeUp(SimTime at);
     void sendIdentification(SimTime at);
