@@ -1,0 +1,263 @@
+// hmprog-cli read and write against hmprog-cli sim on a pseudo-terminal.
+
+#include "image/channel_file.h"
+#include "image/image_layout.h"
+#include "link/qt_serial_link.h"
+#include "sim/demo_image.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <random>
+
+namespace {
+
+QProcessEnvironment childEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    return env;
+}
+
+struct Outcome {
+    int exitCode = -1;
+    QString errors;
+};
+
+Outcome runCli(const QStringList& args, int timeoutMs = 60000)
+{
+    QProcess process;
+    process.setProcessEnvironment(childEnvironment());
+    process.start(QStringLiteral(HMPROG_CLI), args);
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+// hmprog-cli sim, from its first line of output until it is stopped.
+class Sim {
+public:
+    explicit Sim(const QStringList& args)
+    {
+        m_process.setProcessEnvironment(childEnvironment());
+        m_process.start(QStringLiteral(HMPROG_CLI), QStringList{QStringLiteral("sim")} + args);
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) {
+        }
+        m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    }
+    ~Sim() { static_cast<void>(stop()); }
+
+    const QString& device() const { return m_device; }
+
+    [[nodiscard]] int stop()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return m_process.exitCode();
+        m_process.terminate();
+        if (!m_process.waitForFinished(10000)) {
+            m_process.kill();
+            m_process.waitForFinished();
+            return -1;
+        }
+        return m_process.exitCode();
+    }
+
+private:
+    QProcess m_process;
+    QString m_device;
+};
+
+RadioImage randomImage(unsigned seed, std::uint8_t model)
+{
+    std::mt19937 rng(seed);
+    RadioImage image;
+    for (std::size_t i = 0; i < RadioImage::kSize; ++i)
+        image.setByte(i, static_cast<std::uint8_t>(rng()));
+    image.setByte(layout::kModel, model);
+    return image;
+}
+
+class CliTransfer : public testing::Test {
+protected:
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    void save(const char* name, const RadioImage& image) { ASSERT_TRUE(SaveChannelFile(path(name), image).ok()); }
+
+    RadioImage load(const char* name)
+    {
+        RadioImage image;
+        EXPECT_TRUE(LoadChannelFile(path(name), image).ok()) << name;
+        return image;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(CliTransfer, ReadBringsTheRadiosMemoryIntoTheFile)
+{
+    const RadioImage radio = randomImage(1, 0x37);
+    save("radio.sin", radio);
+    Sim sim({QStringLiteral("--image"), path("radio.sin"), QStringLiteral("--save"), path("after.sin")});
+    ASSERT_FALSE(sim.device().isEmpty());
+    const Outcome read = runCli({QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
+                                 QStringLiteral("--output"), path("read.sin")});
+    EXPECT_EQ(read.exitCode, 0) << read.errors.toStdString();
+    EXPECT_EQ(load("read.sin"), radio);
+    EXPECT_EQ(sim.stop(), 0);
+    EXPECT_EQ(load("after.sin"), radio);
+}
+
+TEST_F(CliTransfer, WriteStoresTheFileButLeavesTheTwoStretchesAWriteNeverSends)
+{
+    const RadioImage radio = randomImage(2, 0x37);
+    const RadioImage file = randomImage(3, 0x37);
+    save("radio.sin", radio);
+    save("file.sin", file);
+    Sim sim({QStringLiteral("--image"), path("radio.sin"), QStringLiteral("--save"), path("after.sin")});
+    const Outcome write = runCli({QStringLiteral("write"), QStringLiteral("--port"), sim.device(),
+                                  QStringLiteral("--input"), path("file.sin")});
+    EXPECT_EQ(write.exitCode, 0) << write.errors.toStdString();
+    ASSERT_EQ(sim.stop(), 0);
+    const RadioImage after = load("after.sin");
+    for (std::size_t a = 0; a < RadioImage::kSize; ++a) {
+        const bool leftAlone = (a >= 0x300 && a < 0x320) || a >= 0x3F0;
+        ASSERT_EQ(after.byte(a), leftAlone ? radio.byte(a) : file.byte(a)) << a;
+    }
+}
+
+// A radio that misbehaves, or a file that does not fit it: the exit status,
+// the last line on standard error, and a read's output file left as it was.
+struct FailureCase {
+    const char* name;
+    QStringList sim;
+    const char* command;
+    QStringList options;
+    std::uint8_t model;
+    int exitCode;
+    const char* lastError;
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+const FailureCase kFailures[] = {
+    {"NoBlockAck", {"--fault", "no-block-ack"}, "read", {}, 0x37, 1, "hmprog-cli: Not receive ACK signal"},
+    {"ShortBlock", {"--fault", "short-block", "--fault-block", "0"}, "read", {}, 0x37, 1,
+     "hmprog-cli: Not receive enough byte"},
+    {"ModelMismatch", {"--range", "136-174"}, "write", {}, 0x38, 1, "hmprog-cli: Model do not match"},
+    {"WideRadioRefusesUhf", {"--range", "136-480"}, "write", {}, 0x38, 1, "hmprog-cli: Model do not match"},
+    {"NakWrite", {"--fault", "nak-write"}, "write", {}, 0x37, 1, "hmprog-cli: Communication error"},
+    {"UnknownModelByte", {}, "write", {}, 0x39, 1,
+     "model byte 0x39 names no model (0x37: 136-174MHz, 0x38: 400-520MHz)"},
+    {"VersionPromptAnsweredCancel", {"--fault", "ack-wakeup"}, "read", {}, 0x37, 3,
+     "hmprog-cli: Please select the correct software version. (--yes continues)"},
+    {"VersionPromptAnsweredYes", {"--fault", "ack-wakeup"}, "read", {"--yes"}, 0x37, 0,
+     "hmprog-cli: Please select the correct software version. Continuing."},
+    {"RetryPromptAnsweredCancel", {"--fault", "nak-id"}, "read", {}, 0x37, 3,
+     "hmprog-cli: Communication error, please try again."},
+    {"RetriesUsedUp", {"--fault", "nak-id"}, "read", {"--retries", "1"}, 0x37, 3,
+     "hmprog-cli: Communication error, please try again."},
+};
+
+class CliFailure : public CliTransfer, public testing::WithParamInterface<FailureCase> {};
+
+TEST_P(CliFailure, ExitsWithItsStatusAndMessage)
+{
+    const FailureCase& c = GetParam();
+    const RadioImage old = randomImage(4, c.model);
+    save("file.sin", old);
+    Sim sim(c.sim);
+    const bool read = QLatin1String(c.command) == QLatin1String("read");
+    const Outcome outcome =
+        runCli(QStringList{QString::fromLatin1(c.command), QStringLiteral("--port"), sim.device(),
+                           read ? QStringLiteral("--output") : QStringLiteral("--input"), path("file.sin")} +
+               c.options);
+    EXPECT_EQ(outcome.exitCode, c.exitCode) << outcome.errors.toStdString();
+    const QStringList lines = outcome.errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_TRUE(!lines.isEmpty() && lines.last().endsWith(QLatin1String(c.lastError))) << outcome.errors.toStdString();
+    if (read && c.exitCode != 0) {
+        EXPECT_EQ(load("file.sin"), old);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CliFailure, testing::ValuesIn(kFailures),
+                         [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+class CliUsage : public testing::TestWithParam<QStringList> {};
+
+TEST_P(CliUsage, IsAnErrorOfItsOwn)
+{
+    EXPECT_EQ(runCli(GetParam()).exitCode, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Mistakes, CliUsage,
+    testing::Values(QStringList{"read"}, QStringList{"read", "--port", "sim"}, QStringList{"write", "--port", "sim"},
+                    QStringList{"read", "--output", "x.sin"}, QStringList{"read", "--port", "sim", "--output", "x.sin", "--retries", "-1"},
+                    QStringList{"read", "--port", "sim", "--output", "x.sin", "--bogus"},
+                    QStringList{"read", "--port", "a", "--port", "b", "--output", "x.sin"},
+                    QStringList{"write", "--port", "sim", "--input"}, QStringList{"sim", "--range", "1-2"},
+                    QStringList{"sim", "--fault", "nope"}, QStringList{"sim", "--fault-block", "128"}));
+
+TEST_F(CliTransfer, APortThatWillNotOpenSaysSoAndCreatesNoFile)
+{
+    const Outcome outcome = runCli({QStringLiteral("read"), QStringLiteral("--port"),
+                                    QStringLiteral("/dev/hmprog-no-such-port"), QStringLiteral("--output"),
+                                    path("read.sin")});
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_TRUE(outcome.errors.startsWith(QLatin1String("hmprog-cli: Could not open the port\n")))
+        << outcome.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(path("read.sin")));
+}
+
+TEST_F(CliTransfer, TraceHoldsTheBytesBothWays)
+{
+    Sim sim({});
+    const Outcome outcome = runCli({QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
+                                    QStringLiteral("--output"), path("read.sin"), QStringLiteral("--trace"),
+                                    path("trace.txt")});
+    ASSERT_EQ(outcome.exitCode, 0);
+    QFile trace(path("trace.txt"));
+    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(trace.readAll());
+    EXPECT_TRUE(text.contains(QLatin1String(" TX 52 03 F8 08\n"))) << text.left(300).toStdString();
+    EXPECT_TRUE(text.contains(QLatin1String(" RX 16\n")));
+    EXPECT_TRUE(text.endsWith(QLatin1String(" close\n")));
+}
+
+TEST_F(CliTransfer, InterruptCancelsClosesThePortAndWritesNoFile)
+{
+    Sim sim({QStringLiteral("--line-rate")});
+    QProcess read;
+    read.setProcessEnvironment(childEnvironment());
+    read.start(QStringLiteral(HMPROG_CLI), {QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
+                                            QStringLiteral("--output"), path("read.sin")});
+    ASSERT_TRUE(read.waitForStarted());
+    ASSERT_FALSE(read.waitForFinished(800));
+    ::kill(static_cast<pid_t>(read.processId()), SIGINT);
+    ASSERT_TRUE(read.waitForFinished(2000));
+    EXPECT_EQ(read.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(read.exitCode(), 3);
+    EXPECT_FALSE(QFile::exists(path("read.sin")));
+    QtSerialLink port;
+    EXPECT_TRUE(port.Open(sim.device()).ok());
+}
+
+TEST_F(CliTransfer, TheBuiltInSimulatedRadioHoldsTheDemonstrationChannels)
+{
+    const Outcome outcome = runCli({QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("sim"),
+                                    QStringLiteral("--output"), path("demo.sin")});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.errors.toStdString();
+    EXPECT_EQ(load("demo.sin"), DemoRadioImage());
+}
+
+} // namespace
