@@ -145,6 +145,11 @@ void CProgramView::createControls()
     m_grid->setAccessibleName(tr("Channels"));
     m_grid->setFont(gridFont());
     m_grid->setFocusPolicy(Qt::StrongFocus);
+
+    // The in-place editors are laid over the grid's cells: above it.
+    m_editCell->raise();
+    m_comboCellTone->raise();
+    m_comboCellOption->raise();
 }
 
 void CProgramView::layOutForm()

@@ -1,6 +1,7 @@
 #include "grid/ms_flex_grid.h"
 
 #include "grid/flex_grid_delegate.h"
+#include "grid/flex_grid_style.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>
@@ -71,6 +72,9 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setItemDelegate(new FlexGridDelegate(this));
+    auto* style = new FlexGridStyle;
+    style->setParent(this);
+    setStyle(style);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setMouseTracking(true);
 
@@ -85,9 +89,7 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent)
     }
     horizontalHeader()->setDefaultSectionSize(TwipsToPixelsX(kDefaultColWidthTwips));
     verticalHeader()->setFixedWidth(TwipsToPixelsX(kDefaultColWidthTwips));
-    const int rowHeight = fontMetrics().height() + kRowPaddingPx;
-    verticalHeader()->setDefaultSectionSize(rowHeight);
-    horizontalHeader()->setFixedHeight(rowHeight);
+    fitRowsToFont();
 
     // The corner cell carries the label column's heading.
     setCornerButtonEnabled(false);
@@ -96,6 +98,23 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent)
         m_corner->installEventFilter(this);
 
     connect(this, &QTableWidget::currentCellChanged, this, [this] { emit EnterCell(); });
+}
+
+// Rows are as high as the grid's text needs.
+void CMSFlexGrid::fitRowsToFont()
+{
+    const int rowHeight = fontMetrics().height() + kRowPaddingPx;
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    horizontalHeader()->setFixedHeight(rowHeight);
+    for (int r = 0; r < rowCount(); ++r)
+        setRowHeight(r, rowHeight);
+}
+
+void CMSFlexGrid::changeEvent(QEvent* event)
+{
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitRowsToFont();
 }
 
 // ---- size of the table

@@ -101,11 +101,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QTableWidgetItem* itemAt(long row, long col, bool create);
     const QTableWidgetItem* itemAt(long row, long col) const;
     void fillMissingHeadings();
+    void fitRowsToFont();
     Qt::Alignment alignmentOf(long col) const;
     void realignColumn(long col);
     long colAtViewportX(int x) const;

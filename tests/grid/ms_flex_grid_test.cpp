@@ -171,6 +171,23 @@ TEST_F(GridTest, CellGeometryInTwipsMatchesTheCellOnScreen)
     EXPECT_EQ(frame + m_grid->TwipsToPixelsY(m_grid->GetRowHeight(0)), m_grid->viewport()->y());
 }
 
+TEST_F(GridTest, RowsFollowTheFontSize)
+{
+    for (int points : {9, 14, 6}) {
+        SCOPED_TRACE(points);
+        QFont font = m_grid->font();
+        font.setPointSize(points);
+        font.setBold(true);
+        m_grid->setFont(font);
+        const int text = QFontMetrics(font).height();
+        for (long row : {0L, 1L, 16L}) {
+            const int px = m_grid->TwipsToPixelsY(m_grid->GetRowHeight(row));
+            EXPECT_GE(px, text) << row;
+            EXPECT_LE(px, text + 8) << row;
+        }
+    }
+}
+
 TEST_F(GridTest, ColAlignmentCodes)
 {
     struct Case {
@@ -339,6 +356,27 @@ TEST_F(GridTest, HighLightDecidesWhenTheSelectionShows)
         QApplication::processEvents();
         EXPECT_EQ(m_grid->GetHighLight(), c.highLight);
         EXPECT_EQ(m_grid->SelectionShown(), c.shown);
+
+        // A row picked by its number: its cells but the current one show the
+        // selection colour, or the plain background.
+        m_grid->SetRow(4);
+        m_grid->SetCol(1);
+        m_grid->setRangeSelected(QTableWidgetSelectionRange(3, 0, 3, 7), true);
+        const QImage shot = m_grid->grab().toImage();
+        const auto colourAt = [&](long row, long col) {
+            return shot.pixelColor(m_grid->visualRect(m_grid->model()->index(static_cast<int>(row - 1),
+                                                                              static_cast<int>(col - 1)))
+                                       .translated(m_grid->viewport()->pos())
+                                       .topLeft() +
+                                   QPoint(2, 2));
+        };
+        const QPalette::ColorGroup group = c.focused ? QPalette::Active : QPalette::Inactive;
+        const QColor selected = m_grid->palette().color(group, QPalette::Highlight);
+        const QColor plain = m_grid->palette().color(group, QPalette::Base);
+        EXPECT_EQ(colourAt(4, 5), c.shown ? selected : plain);
+        EXPECT_EQ(colourAt(4, 8), c.shown ? selected : plain);
+        EXPECT_NE(colourAt(4, 1), selected);
+        EXPECT_EQ(colourAt(5, 5), plain);
     }
 }
 
