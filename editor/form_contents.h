@@ -4,7 +4,9 @@
 
 #include <QStringList>
 
-// The fixed texts of the editor form.
+// The fixed texts of the editor form. The combo items and cell texts are the
+// radio's own vocabulary: the store compares them, so they are never
+// translated.
 
 inline constexpr int kGridRows = 17;   // the heading row and 16 channels
 inline constexpr int kGridCols = 9;    // the channel number and 8 fields

@@ -167,10 +167,17 @@ void CProgramView::layOutForm()
         QWidget* control;
     };
     const Pair rows[3][4] = {
-        {{"Model", m_comboModel}, {"Frequency", m_comboBand}, {"Squelch Level", m_comboSquelch}, {"TOT", m_comboTot}},
-        {{"Voice", m_comboVoice}, {"Beep", m_comboBeep}, {"Vox Switch", m_comboVoxSwitch},
-         {"Vox Gain Level", m_comboVoxGain}},
-        {{"Battery Saver", m_comboBatterySaver}, {"PTT ID", m_comboPttId}, {"PTT ID Code", m_editPttIdCode},
+        {{QT_TR_NOOP("Model"), m_comboModel},
+         {QT_TR_NOOP("Frequency"), m_comboBand},
+         {QT_TR_NOOP("Squelch Level"), m_comboSquelch},
+         {QT_TR_NOOP("TOT"), m_comboTot}},
+        {{QT_TR_NOOP("Voice"), m_comboVoice},
+         {QT_TR_NOOP("Beep"), m_comboBeep},
+         {QT_TR_NOOP("Vox Switch"), m_comboVoxSwitch},
+         {QT_TR_NOOP("Vox Gain Level"), m_comboVoxGain}},
+        {{QT_TR_NOOP("Battery Saver"), m_comboBatterySaver},
+         {QT_TR_NOOP("PTT ID"), m_comboPttId},
+         {QT_TR_NOOP("PTT ID Code"), m_editPttIdCode},
          {nullptr, nullptr}},
     };
     for (int r = 0; r < 3; ++r) {

@@ -76,7 +76,7 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent)
     style->setParent(this);
     setStyle(style);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setMouseTracking(true);
+    viewport()->setMouseTracking(true);
 
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
         header->setSectionResizeMode(QHeaderView::Fixed);

@@ -216,7 +216,8 @@ TEST_P(CliAgreement, ShowTableColumnsLineUpWithTheForm)
         const QString& line = lines[header + r];
         for (std::size_t c = 0; c < 9; ++c) {
             const qsizetype end = c + 1 < 9 ? starts[c + 1] - starts[c] : -1;
-            EXPECT_EQ(line.mid(starts[c], end).trimmed(), grid->GetTextMatrix(r, static_cast<long>(c))) << r << "," << c;
+            EXPECT_EQ(line.mid(starts[c], end).trimmed(), grid->GetTextMatrix(r, static_cast<long>(c)))
+                << r << "," << c;
         }
     }
 }

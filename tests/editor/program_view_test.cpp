@@ -56,7 +56,8 @@ TEST_F(ProgramViewTest, FileNewTwiceKeepsTheListsAndTheGrid)
     EXPECT_EQ(m_view.m_toneList.size(), 261);
     EXPECT_EQ(m_view.m_grid->GetRows(), 17);
     EXPECT_EQ(m_view.m_grid->GetCols(), 9);
-    const QStringList headings = {"CH", "Rx Freq", "Tx Freq", "Rx Tone", "Tx Tone", "Busy", "Power", "Bandwidth", "Scan"};
+    const QStringList headings = {"CH",      "Rx Freq", "Tx Freq", "Rx Tone",  "Tx Tone",
+                                  "Busy",    "Power",   "Bandwidth", "Scan"};
     for (long c = 0; c < 9; ++c)
         EXPECT_EQ(m_view.m_grid->GetTextMatrix(0, c), headings[static_cast<int>(c)]);
     for (long r = 1; r < 17; ++r)
@@ -83,7 +84,8 @@ TEST_F(ProgramViewTest, ColumnWidthsAreFactorsOfTheDefaultWidth)
 TEST_F(ProgramViewTest, GridCellsAreCentredInBoldNinePointSerif)
 {
     const QFontInfo info(m_view.m_grid->font());
-    EXPECT_TRUE(info.family() == "Times New Roman" || info.family() == "Liberation Serif") << info.family().toStdString();
+    EXPECT_TRUE(info.family() == "Times New Roman" || info.family() == "Liberation Serif")
+        << info.family().toStdString();
     EXPECT_TRUE(info.bold());
     EXPECT_EQ(info.pointSize(), 9);
     m_view.m_grid->SetTextMatrix(3, 5, "Carrier");

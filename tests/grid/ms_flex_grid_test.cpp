@@ -296,12 +296,13 @@ TEST_F(GridTest, MouseDownFollowsTheMoveToThePressedCell)
         long colAtEvent = -1;
         long mouseCol = -1;
         short button = 0;
-        const auto connection = QObject::connect(m_grid, &CMSFlexGrid::MouseDown, m_grid, [&](short b, short, long, long) {
+        const auto onMouseDown = [&](short b, short, long, long) {
             button = b;
             rowAtEvent = m_grid->GetRow();
             colAtEvent = m_grid->GetCol();
             mouseCol = m_grid->GetMouseCol();
-        });
+        };
+        const auto connection = QObject::connect(m_grid, &CMSFlexGrid::MouseDown, m_grid, onMouseDown);
         QTest::mousePress(m_grid->viewport(), p.button, Qt::NoModifier, cellCentre(p.row, p.col));
         QTest::mouseRelease(m_grid->viewport(), p.button, Qt::NoModifier, cellCentre(p.row, p.col));
         QObject::disconnect(connection);
