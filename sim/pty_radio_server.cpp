@@ -130,7 +130,10 @@ int PtyRadioServer::waitForWork(pollfd* fds) const
 }
 
 // With line-rate emulation a byte reaches the radio one byte time after the
-// line has become free for it; the answers go back the same way.
+// line has become free for it, and the answers go back the same way. Without
+// it the line is infinitely wide but not infinitely fast: each byte still
+// takes one byte time to cross, so no answer comes sooner than a real radio's
+// could, however fast the program on the other end.
 bool PtyRadioServer::receive()
 {
     std::uint8_t buffer[256];
@@ -143,11 +146,11 @@ bool PtyRadioServer::receive()
     }
     const SimTime readAt = now();
     for (ssize_t i = 0; i < n; ++i) {
-        const SimTime arrival = m_lineRate ? std::max(readAt, m_inputFree) + kByteTime : readAt;
+        const SimTime arrival = (m_lineRate ? std::max(readAt, m_inputFree) : readAt) + kByteTime;
         m_inputFree = arrival;
         m_radio.Receive(buffer[i], arrival);
         for (const RadioReply& reply : m_radio.TakeReplies()) {
-            const SimTime due = m_lineRate ? std::max(reply.notBefore, m_outputFree) + kByteTime : reply.notBefore;
+            const SimTime due = (m_lineRate ? std::max(reply.notBefore, m_outputFree) : reply.notBefore) + kByteTime;
             m_outputFree = due;
             m_outgoing.push_back({reply.byte, due});
         }

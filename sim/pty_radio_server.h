@@ -9,8 +9,8 @@
 // Puts the simulated radio at the far end of a pseudo-terminal, so that a
 // program opens its device path as it would open a serial port. With line-rate
 // emulation every byte takes as long as at 9600 baud in each direction, so a
-// transfer lasts as long as with a real radio; without it the radio answers
-// at once.
+// transfer lasts as long as with a real radio; without it a request and its
+// answer each cost one byte time, however long they are.
 class PtyRadioServer {
 public:
     PtyRadioServer(SimulatedRadio& radio, bool lineRate) : m_radio(radio), m_lineRate(lineRate) {}
