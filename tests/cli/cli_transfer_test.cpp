@@ -100,18 +100,26 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(CliTransfer, ReadBringsTheRadiosMemoryIntoTheFile)
+TEST_F(CliTransfer, ReadBringsTheRadiosMemoryIntoTheFileAndTracesTheBytes)
 {
     const RadioImage radio = randomImage(1, 0x37);
     save("radio.sin", radio);
     Sim sim({QStringLiteral("--image"), path("radio.sin"), QStringLiteral("--save"), path("after.sin")});
     ASSERT_FALSE(sim.device().isEmpty());
     const Outcome read = runCli({QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
-                                 QStringLiteral("--output"), path("read.sin")});
+                                 QStringLiteral("--output"), path("read.sin"), QStringLiteral("--trace"),
+                                 path("trace.txt")});
     EXPECT_EQ(read.exitCode, 0) << read.errors.toStdString();
     EXPECT_EQ(load("read.sin"), radio);
     EXPECT_EQ(sim.stop(), 0);
     EXPECT_EQ(load("after.sin"), radio);
+
+    QFile trace(path("trace.txt"));
+    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(trace.readAll());
+    EXPECT_TRUE(text.contains(QLatin1String(" TX 52 03 F8 08\n"))) << text.left(300).toStdString();
+    EXPECT_TRUE(text.contains(QLatin1String(" RX 16\n")));
+    EXPECT_TRUE(text.endsWith(QLatin1String(" close\n")));
 }
 
 TEST_F(CliTransfer, WriteStoresTheFileButLeavesTheTwoStretchesAWriteNeverSends)
@@ -201,12 +209,12 @@ TEST_P(CliUsage, IsAnErrorOfItsOwn)
 
 INSTANTIATE_TEST_SUITE_P(
     Mistakes, CliUsage,
-    testing::Values(QStringList{"read"}, QStringList{"read", "--port", "sim"}, QStringList{"write", "--port", "sim"},
-                    QStringList{"read", "--output", "x.sin"}, QStringList{"read", "--port", "sim", "--output", "x.sin", "--retries", "-1"},
+    testing::Values(QStringList{"read", "--port", "sim"}, QStringList{"write", "--input", "x.sin"},
+                    QStringList{"read", "--port", "sim", "--output", "x.sin", "--retries", "-1"},
                     QStringList{"read", "--port", "sim", "--output", "x.sin", "--bogus"},
-                    QStringList{"read", "--port", "a", "--port", "b", "--output", "x.sin"},
-                    QStringList{"write", "--port", "sim", "--input"}, QStringList{"sim", "--range", "1-2"},
-                    QStringList{"sim", "--fault", "nope"}, QStringList{"sim", "--fault-block", "128"}));
+                    QStringList{"write", "--port", "a", "--port", "b", "--input", "x.sin"},
+                    QStringList{"sim", "--range", "1-2"}, QStringList{"sim", "--fault", "nope"},
+                    QStringList{"sim", "--fault-block", "128"}));
 
 TEST_F(CliTransfer, APortThatWillNotOpenSaysSoAndCreatesNoFile)
 {
@@ -217,21 +225,6 @@ TEST_F(CliTransfer, APortThatWillNotOpenSaysSoAndCreatesNoFile)
     EXPECT_TRUE(outcome.errors.startsWith(QLatin1String("hmprog-cli: Could not open the port\n")))
         << outcome.errors.toStdString();
     EXPECT_FALSE(QFile::exists(path("read.sin")));
-}
-
-TEST_F(CliTransfer, TraceHoldsTheBytesBothWays)
-{
-    Sim sim({});
-    const Outcome outcome = runCli({QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
-                                    QStringLiteral("--output"), path("read.sin"), QStringLiteral("--trace"),
-                                    path("trace.txt")});
-    ASSERT_EQ(outcome.exitCode, 0);
-    QFile trace(path("trace.txt"));
-    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
-    const QString text = QString::fromLatin1(trace.readAll());
-    EXPECT_TRUE(text.contains(QLatin1String(" TX 52 03 F8 08\n"))) << text.left(300).toStdString();
-    EXPECT_TRUE(text.contains(QLatin1String(" RX 16\n")));
-    EXPECT_TRUE(text.endsWith(QLatin1String(" close\n")));
 }
 
 TEST_F(CliTransfer, InterruptCancelsClosesThePortAndWritesNoFile)

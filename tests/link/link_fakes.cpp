@@ -6,41 +6,16 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <string>
-
-namespace {
-
-void record(Journal& journal, LinkEvent::Kind kind, LinkBytes bytes = {}, int value = 0, QString text = {})
-{
-    journal.push_back({kind, std::move(bytes), value, std::move(text)});
-}
-
-} // namespace
 
 OpenStatus ScriptedLink::Open(const QString&)
 {
-    record(m_journal, LinkEvent::Open, {});
+    m_journal.push_back({LinkEvent::Open});
     return OpenStatus::Opened();
-}
-
-void ScriptedLink::Configure()
-{
-    record(m_journal, LinkEvent::Configure, {});
-}
-
-void ScriptedLink::PurgeAll()
-{
-    record(m_journal, LinkEvent::PurgeAll, {});
-}
-
-void ScriptedLink::Clear()
-{
-    record(m_journal, LinkEvent::Clear, {});
 }
 
 WriteResult ScriptedLink::Write(std::span<const std::uint8_t> bytes)
 {
-    record(m_journal, LinkEvent::Write, LinkBytes(bytes.begin(), bytes.end()));
+    m_journal.push_back({LinkEvent::Write, LinkBytes(bytes.begin(), bytes.end())});
     if (bytes.size() == 1 && bytes[0] == protocol::kAck && m_refusedAcks > 0) {
         --m_refusedAcks;
         return {false, 0};
@@ -50,82 +25,71 @@ WriteResult ScriptedLink::Write(std::span<const std::uint8_t> bytes)
 
 ReadResult ScriptedLink::Read(std::size_t n)
 {
-    ReadResult result{true, {}};
     if (!m_script.empty() && m_script.front().fails) {
         m_script.pop_front();
-        record(m_journal, LinkEvent::Read, {}, static_cast<int>(n), QStringLiteral("failed"));
+        m_journal.push_back({LinkEvent::Read, {}, static_cast<int>(n), {}, true});
         return {false, {}};
     }
+    ReadResult result{true, {}};
     if (!m_script.empty()) {
         LinkBytes& entry = m_script.front().bytes;
-        const std::size_t k = std::min(n, entry.size());
-        result.bytes.assign(entry.begin(), entry.begin() + static_cast<std::ptrdiff_t>(k));
-        entry.erase(entry.begin(), entry.begin() + static_cast<std::ptrdiff_t>(k));
+        const auto k = static_cast<std::ptrdiff_t>(std::min(n, entry.size()));
+        result.bytes.assign(entry.begin(), entry.begin() + k);
+        entry.erase(entry.begin(), entry.begin() + k);
         if (entry.empty())
             m_script.pop_front();
     }
-    const std::size_t got = result.bytes.size();
-    if (got == n)
-        m_clock.Advance(kByteTime * static_cast<long long>(n));
-    else if (got > 0)
-        m_clock.Advance(kByteTime * static_cast<long long>(got) + read_timeouts::kBetweenBytes);
+    const auto got = static_cast<long long>(result.bytes.size());
+    if (result.bytes.size() == n)
+        m_clock.Advance(kByteTime * got);
     else
-        m_clock.Advance(read_timeouts::Total(n));
-    record(m_journal, LinkEvent::Read, result.bytes, static_cast<int>(n));
+        m_clock.Advance(got > 0 ? kByteTime * got + read_timeouts::kBetweenBytes : read_timeouts::Total(n));
+    m_journal.push_back({LinkEvent::Read, result.bytes, static_cast<int>(n)});
     return result;
-}
-
-void ScriptedLink::Close()
-{
-    record(m_journal, LinkEvent::Close, {});
 }
 
 void RecordingHost::DispatchOne()
 {
     ++m_dispatches;
-    record(m_journal, LinkEvent::Dispatch, {});
+    m_journal.push_back({LinkEvent::Dispatch});
 }
 
 bool RecordingHost::CancelRequested()
 {
-    record(m_journal, LinkEvent::CancelCheck, {});
+    m_journal.push_back({LinkEvent::CancelCheck});
     return cancelFromDispatch > 0 && m_dispatches >= cancelFromDispatch;
 }
 
 void RecordingHost::Sleep(int milliseconds)
 {
     m_clock.Advance(std::chrono::milliseconds(milliseconds));
-    record(m_journal, LinkEvent::Sleep, {}, milliseconds);
+    m_journal.push_back({LinkEvent::Sleep, {}, milliseconds});
 }
 
-void RecordingHost::Progress(int steps)
+namespace {
+
+template <typename Answer>
+Answer next(std::deque<Answer>& answers, Answer otherwise)
 {
-    record(m_journal, LinkEvent::Progress, {}, steps);
+    if (answers.empty())
+        return otherwise;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
 }
 
-void RecordingHost::ShowMessage(const QString& text)
-{
-    record(m_journal, LinkEvent::Message, {}, 0, text);
-}
+} // namespace
 
 RetryAnswer RecordingHost::AskRetry(const QString& text)
 {
-    record(m_journal, LinkEvent::AskRetry, {}, 0, text);
-    if (retryAnswers.empty())
-        return RetryAnswer::Cancel;
-    const RetryAnswer answer = retryAnswers.front();
-    retryAnswers.pop_front();
-    return answer;
+    m_journal.push_back({LinkEvent::AskRetry, {}, 0, text});
+    return next(retryAnswers, RetryAnswer::Cancel);
 }
 
 VersionAnswer RecordingHost::AskVersion()
 {
-    record(m_journal, LinkEvent::AskVersion, {});
-    if (versionAnswers.empty())
-        return VersionAnswer::Cancel;
-    const VersionAnswer answer = versionAnswers.front();
-    versionAnswers.pop_front();
-    return answer;
+    m_journal.push_back({LinkEvent::AskVersion});
+    return next(versionAnswers, VersionAnswer::Cancel);
 }
 
 TransferResult Bench::Run(TransferDirection direction, RadioImage& image, BandLimits band)
@@ -146,19 +110,9 @@ void ScriptOpening(ScriptedLink& link, IdentificationHead id)
     ScriptIdentification(link, id);
 }
 
-void ScriptTransfer(ScriptedLink& link, TransferDirection direction, const RadioImage& memory)
-{
-    ScriptOpening(link);
-    if (direction == TransferDirection::Read)
-        ScriptReadBlocks(link, memory, 0, RadioImage::kBlockCount);
-    else
-        ScriptWriteAnswers(link, protocol::kWrittenBlockCount);
-}
-
 void ScriptReadBlocks(ScriptedLink& link, const RadioImage& memory, std::size_t first, std::size_t end)
 {
     for (std::size_t k = first; k < end; ++k) {
-        // The header is noise: the program must not look at it.
         LinkBytes reply = {0xA5, static_cast<std::uint8_t>(k), 0x5A, static_cast<std::uint8_t>(~k)};
         const auto block = memory.block(k);
         reply.insert(reply.end(), block.begin(), block.end());
@@ -173,6 +127,15 @@ void ScriptWriteAnswers(ScriptedLink& link, std::size_t count, std::uint8_t answ
         link.Answer({answer});
 }
 
+void ScriptTransfer(ScriptedLink& link, TransferDirection direction, const RadioImage& memory)
+{
+    ScriptOpening(link);
+    if (direction == TransferDirection::Read)
+        ScriptReadBlocks(link, memory, 0, RadioImage::kBlockCount);
+    else
+        ScriptWriteAnswers(link, protocol::kWrittenBlockCount);
+}
+
 RadioImage PatternImage(std::uint8_t seed)
 {
     RadioImage image;
@@ -183,8 +146,8 @@ RadioImage PatternImage(std::uint8_t seed)
 
 int Count(const Journal& journal, LinkEvent::Kind kind)
 {
-    return static_cast<int>(std::count_if(journal.begin(), journal.end(),
-                                          [kind](const LinkEvent& e) { return e.kind == kind; }));
+    return static_cast<int>(
+        std::count_if(journal.begin(), journal.end(), [kind](const LinkEvent& e) { return e.kind == kind; }));
 }
 
 std::vector<LinkBytes> Writes(const Journal& journal)
@@ -213,43 +176,46 @@ Journal Before(const Journal& journal, LinkEvent::Kind kind)
     return Journal(journal.begin(), it);
 }
 
-namespace {
+QString LastMessage(const Journal& journal)
+{
+    for (auto it = journal.rbegin(); it != journal.rend(); ++it) {
+        if (it->kind == LinkEvent::Message)
+            return it->text;
+    }
+    return QString();
+}
 
-std::string hexBytes(const LinkBytes& bytes)
+std::string Hex(std::span<const std::uint8_t> bytes)
 {
     std::string text;
     char buf[4];
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        std::snprintf(buf, sizeof buf, i == 0 ? "%02X" : ".%02X", bytes[i]);
-        text += buf;
+    for (std::uint8_t b : bytes) {
+        std::snprintf(buf, sizeof buf, "%02X", b);
+        text += (text.empty() ? "" : ".") + std::string(buf);
     }
     return text;
 }
 
-} // namespace
+std::string Repeat(const std::string& words, int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += words;
+    return text;
+}
 
 std::string Describe(const Journal& journal)
 {
+    static const char* const kWords[] = {"O", "K", "P", "L", "w", "r", "X", "d", "c", "s", "p", "m", "RETRY", "VERSION"};
     std::string text;
     for (const LinkEvent& e : journal) {
-        switch (e.kind) {
-        case LinkEvent::Open: text += "O"; break;
-        case LinkEvent::Configure: text += "K"; break;
-        case LinkEvent::PurgeAll: text += "P"; break;
-        case LinkEvent::Clear: text += "L"; break;
-        case LinkEvent::Write: text += "w" + hexBytes(e.bytes); break;
-        case LinkEvent::Read:
-            text += "r" + std::to_string(e.value) + (e.text.isEmpty() ? "=" + hexBytes(e.bytes) : "!");
-            break;
-        case LinkEvent::Close: text += "X"; break;
-        case LinkEvent::Dispatch: text += "d"; break;
-        case LinkEvent::CancelCheck: text += "c"; break;
-        case LinkEvent::Sleep: text += "s" + std::to_string(e.value); break;
-        case LinkEvent::Progress: text += "p" + std::to_string(e.value); break;
-        case LinkEvent::Message: text += "m"; break;
-        case LinkEvent::AskRetry: text += "RETRY"; break;
-        case LinkEvent::AskVersion: text += "VERSION"; break;
-        }
+        text += kWords[e.kind];
+        if (e.kind == LinkEvent::Write)
+            text += Hex(e.bytes);
+        else if (e.kind == LinkEvent::Read)
+            text += std::to_string(e.value) + (e.failed ? "!" : "=" + Hex(e.bytes));
+        else if (e.kind == LinkEvent::Sleep || e.kind == LinkEvent::Progress)
+            text += std::to_string(e.value);
         text += ' ';
     }
     return text;

@@ -15,17 +15,18 @@
 struct LinkEvent {
     enum Kind { Open, Configure, PurgeAll, Clear, Write, Read, Close, Dispatch, CancelCheck, Sleep, Progress,
                 Message, AskRetry, AskVersion };
-    Kind kind;
-    LinkBytes bytes;   // Write: sent; Read: received
-    int value = 0;     // Read: bytes asked; Sleep: ms; Progress: steps
-    QString text;      // Message, AskRetry
+    Kind kind = Open;
+    LinkBytes bytes{};   // Write: sent; Read: received
+    int value = 0;       // Read: bytes asked; Sleep: ms; Progress: steps
+    QString text{};      // Message, AskRetry
+    bool failed = false; // Read: the call itself failed
 };
 using Journal = std::vector<LinkEvent>;
 
 // A link that answers each read call from a script, one entry per call (an
-// entry longer than the read is taken over several calls). Reads past the
-// script are silent. Time is virtual: a read that times out moves the clock by
-// its whole time-out.
+// entry longer than the read is taken over several calls); reads past the
+// script are silent. A read that times out moves the virtual clock by its
+// whole time-out.
 class ScriptedLink final : public SerialLink {
 public:
     ScriptedLink(Journal& journal, VirtualClock& clock) : m_journal(journal), m_clock(clock) {}
@@ -37,12 +38,12 @@ public:
     void RefuseAckWrites(int count) { m_refusedAcks = count; }
 
     OpenStatus Open(const QString& name) override;
-    void Configure() override;
-    void PurgeAll() override;
-    void Clear() override;
+    void Configure() override { m_journal.push_back({LinkEvent::Configure}); }
+    void PurgeAll() override { m_journal.push_back({LinkEvent::PurgeAll}); }
+    void Clear() override { m_journal.push_back({LinkEvent::Clear}); }
     WriteResult Write(std::span<const std::uint8_t> bytes) override;
     ReadResult Read(std::size_t n) override;
-    void Close() override;
+    void Close() override { m_journal.push_back({LinkEvent::Close}); }
 
 private:
     struct Entry {
@@ -68,8 +69,8 @@ public:
     void DispatchOne() override;
     bool CancelRequested() override;
     void Sleep(int milliseconds) override;
-    void Progress(int steps) override;
-    void ShowMessage(const QString& text) override;
+    void Progress(int steps) override { m_journal.push_back({LinkEvent::Progress, {}, steps}); }
+    void ShowMessage(const QString& text) override { m_journal.push_back({LinkEvent::Message, {}, 0, text}); }
     RetryAnswer AskRetry(const QString& text) override;
     VersionAnswer AskVersion() override;
 
@@ -97,25 +98,28 @@ inline constexpr BandLimits kBand400To520{40000000, 52000000};
 // to its ACK; ScriptOpening puts the SYN to the wake-up in front.
 void ScriptIdentification(ScriptedLink& link, IdentificationHead id = kRadio136To174);
 void ScriptOpening(ScriptedLink& link, IdentificationHead id = kRadio136To174);
-// A whole transfer with a radio that does everything right.
-void ScriptTransfer(ScriptedLink& link, TransferDirection direction, const RadioImage& memory);
-// Reply and ACK for read blocks [first, end) of memory; ACK for written blocks.
+// Reply (with a header of noise) and ACK for read blocks [first, end).
 void ScriptReadBlocks(ScriptedLink& link, const RadioImage& memory, std::size_t first, std::size_t end);
 void ScriptWriteAnswers(ScriptedLink& link, std::size_t count, std::uint8_t answer = 0x06);
+// A whole transfer with a radio that does everything right.
+void ScriptTransfer(ScriptedLink& link, TransferDirection direction, const RadioImage& memory);
 
-// A memory whose every byte differs from its neighbours'.
+// A memory whose neighbouring bytes differ.
 RadioImage PatternImage(std::uint8_t seed);
 
-// Questions on the journal.
 int Count(const Journal& journal, LinkEvent::Kind kind);
 std::vector<LinkBytes> Writes(const Journal& journal);
 // Addresses of the 4-byte read requests ('R') or write-frame headers ('W').
 std::vector<std::size_t> FrameAddresses(const Journal& journal, std::uint8_t kind);
 // The events up to (not including) the first one of the given kind.
 Journal Before(const Journal& journal, LinkEvent::Kind kind);
+// The text of the last message shown, empty if none.
+QString LastMessage(const Journal& journal);
 
-// The journal as short words, one per event, for comparing whole stretches:
+// The journal as words, one per event, for comparing whole stretches:
 // d dispatch, c cancel check, s2 sleep 2 ms, P purge all, L clear,
-// w4D write, r1=16 read of 1 that got 16 (r1= got nothing, r1! failed call),
-// p1 progress, m message, RETRY, VERSION, O open, X close.
+// w4D write, r1=16 a read of 1 that got 16 (r1= got nothing, r1! failed),
+// p1 progress, m message, RETRY, VERSION, O open, K configure, X close.
 std::string Describe(const Journal& journal);
+std::string Hex(std::span<const std::uint8_t> bytes);
+std::string Repeat(const std::string& words, int count);

@@ -165,7 +165,6 @@ const FaultCase kFaults[] = {
     {"NakWrite", RadioFault::NakWrite, kReady, kWriteBlock5, [] { return LinkBytes{kNak}; }, false},
     {"SilentWrite", RadioFault::SilentWrite, kReady, kWriteBlock5, [] { return LinkBytes{}; }, false},
     {"SynWrite", RadioFault::SynWrite, kReady, kWriteBlock5, [] { return LinkBytes{protocol::kSyn}; }, true},
-    {"NoFault", RadioFault::None, kReady, kWriteBlock5, [] { return kAckByte; }, true},
 };
 
 class Fault : public testing::TestWithParam<FaultCase> {};
@@ -185,16 +184,5 @@ TEST_P(Fault, StrikesWhereItShould)
 
 INSTANTIATE_TEST_SUITE_P(Faults, Fault, testing::ValuesIn(kFaults),
                          [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
-
-TEST(SimulatedRadio, ReportsTheRangeItWasGiven)
-{
-    for (const RadioRange range : {RadioRange{136, 174}, RadioRange{136, 480}, RadioRange{400, 520}}) {
-        Wire wire({range, RadioFault::None, 40});
-        wire.send(kWake);
-        const LinkBytes id = wire.send(kIdentify);
-        ASSERT_EQ(id.size(), 8u);
-        EXPECT_EQ(DecodeIdentification(std::span<const std::uint8_t, 3>(id.data(), 3)), range);
-    }
-}
 
 } // namespace
