@@ -13,6 +13,11 @@ QString tr(const char* text)
     return QCoreApplication::translate("TransferProtocol", text);
 }
 
+QString retryPromptText()
+{
+    return tr("Communication error, please try again.");
+}
+
 } // namespace
 
 TransferResult TransferProtocol::Run(TransferDirection direction, RadioImage& image, BandLimits band)
@@ -50,7 +55,7 @@ TransferResult TransferProtocol::exchange(RadioImage& image)
             break;
         if (identified != Phase::Retry)
             return endOf(identified);
-        if (m_host.AskRetry(tr("Communication error, please try again.")) == RetryAnswer::Cancel)
+        if (m_host.AskRetry(retryPromptText()) == RetryAnswer::Cancel)
             return TransferResult::Refused;
     }
     return m_direction == TransferDirection::Read ? readBlocks(image) : writeBlocks(toWrite);
@@ -82,7 +87,7 @@ TransferProtocol::Phase TransferProtocol::wakeUp()
         m_host.Sleep(2);
         if (++attempt <= kWakeUpAttempts)
             continue;
-        if (m_host.AskRetry(tr("Communication error, please try again.")) == RetryAnswer::Cancel)
+        if (m_host.AskRetry(retryPromptText()) == RetryAnswer::Cancel)
             return Phase::Refused;
         attempt = 1;
     }
