@@ -1,7 +1,7 @@
 #include "about_dialog.h"
 
 #include "app_icons.h"
-#include "dialog_units.h"
+#include "dialog_base_units.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,7 +12,7 @@ CAboutDialog::CAboutDialog(QWidget* parent)
     setWindowTitle(tr("About"));
     setAccessibleName(windowTitle());
     setFont(QFont(QStringLiteral("Arial"), 8));
-    const DialogUnits units(font());
+    const DialogBaseUnits units(font());
     setFixedSize(units.size(222, 62));
 
     auto* icon = new QLabel(this);
@@ -24,7 +24,7 @@ CAboutDialog::CAboutDialog(QWidget* parent)
     const auto addLine = [&](const QString& text, int y) {
         auto* line = new QLabel(text, this);
         line->setAccessibleName(text);
-        line->setGeometry(units.rect(40, y, 119, 8));
+        line->setGeometry(units.rect(40, y, 132, 10));
     };
     addLine(tr("Version 1.0.1"), 10);
     addLine(tr("Programming software for HM-615 radios"), 24);
@@ -33,6 +33,6 @@ CAboutDialog::CAboutDialog(QWidget* parent)
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setAccessibleName(ok->text());
     ok->setDefault(true);
-    ok->setGeometry(units.rect(172, 7, 42, 14));
+    ok->setGeometry(units.rect(176, 7, 40, 14));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -1,4 +1,4 @@
-#include "dialog_units.h"
+#include "dialog_base_units.h"
 
 #include <QFontMetrics>
 
@@ -14,19 +14,19 @@ int AverageCharWidth(const QFontMetrics& metrics)
 
 } // namespace
 
-DialogUnits::DialogUnits(const QFont& font)
+DialogBaseUnits::DialogBaseUnits(const QFont& font)
 {
     const QFontMetrics metrics(font);
     m_baseX = std::max(1, AverageCharWidth(metrics));
     m_baseY = std::max(1, metrics.height());
 }
 
-QRect DialogUnits::rect(int x, int y, int width, int height) const
+QRect DialogBaseUnits::rect(int x, int y, int width, int height) const
 {
     return QRect(x * m_baseX / 4, y * m_baseY / 8, width * m_baseX / 4, height * m_baseY / 8);
 }
 
-QSize DialogUnits::size(int width, int height) const
+QSize DialogBaseUnits::size(int width, int height) const
 {
     return QSize(width * m_baseX / 4, height * m_baseY / 8);
 }

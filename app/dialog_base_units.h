@@ -7,9 +7,9 @@
 // Dialog layouts are given in dialog units: a quarter of the font's average
 // character width across, an eighth of its height down, so that a dialog
 // keeps its proportions whatever font size the system chooses.
-class DialogUnits {
+class DialogBaseUnits {
 public:
-    explicit DialogUnits(const QFont& font);
+    explicit DialogBaseUnits(const QFont& font);
 
     QRect rect(int x, int y, int width, int height) const;
     QSize size(int width, int height) const;

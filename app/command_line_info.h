@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for: a new document, a file to open, or a file
+// to print ("--print FILE", or "/p FILE" as on Windows).
+struct CCommandLineInfo {
+    enum ShellCommand { FileNew, FileOpen, FilePrint, Invalid };
+
+    ShellCommand m_nShellCommand = FileNew;
+    QString m_strFileName;   // as given, quotes and all
+    QString m_strError;      // why the line is Invalid
+};
+
+// arguments without the program's own name. The first file named counts;
+// later ones are ignored.
+CCommandLineInfo ParseCommandLine(const QStringList& arguments);
+
+// The file path of the command line as it is opened: a leading double quote
+// is skipped and the rest cut at its last double quote, which strips the
+// quotes a shell or a desktop link may leave around a path. Nothing is cut
+// for length.
+QString CommandLinePath(const QString& argument);

@@ -1,0 +1,127 @@
+#include "doc_manager.h"
+
+#include "main_frame.h"
+#include "recent_file_list.h"
+
+#include "image/program_doc.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+const QString kExtension = QStringLiteral("sin");
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("CMyDocManager", text);
+}
+
+// The full path; a desktop shortcut to a file stands for the file.
+QString ResolvePath(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isShortcut() && !info.symLinkTarget().isEmpty())
+        return info.symLinkTarget();
+    return info.absoluteFilePath();
+}
+
+} // namespace
+
+CMyDocManager::CMyDocManager(CProgramDoc& doc, CRecentFileList& recentFiles)
+    : m_doc(doc), m_recentFiles(recentFiles)
+{
+}
+
+bool CMyDocManager::OnFileNew()
+{
+    if (!m_doc.OnNewDocument())
+        return false;
+    if (m_pFrame)
+        m_pFrame->InitialUpdateFrame();
+    return true;
+}
+
+void CMyDocManager::OnFileOpen()
+{
+    QString fileName;
+    if (DoPromptFileName(fileName, true))
+        (void)OpenDocumentFile(fileName);
+}
+
+bool CMyDocManager::OpenDocumentFile(const QString& path)
+{
+    const QString fullPath = ResolvePath(path);
+    if (!m_doc.OnOpenDocument(fullPath))
+        return false;
+    m_recentFiles.Add(fullPath);
+    if (m_pFrame)
+        m_pFrame->InitialUpdateFrame();
+    return true;
+}
+
+bool CMyDocManager::OnFileSave()
+{
+    const QString& path = m_doc.GetPathName();
+    const QFileInfo info(path);
+    if (path.isEmpty() || (info.exists() && !info.isWritable()))
+        return OnFileSaveAs();
+    return m_doc.OnSaveDocument(path);
+}
+
+bool CMyDocManager::OnFileSaveAs()
+{
+    QString fileName = m_doc.GetPathName();
+    if (fileName.isEmpty())
+        fileName = QDir::current().filePath(tr("Untitled") + u'.' + kExtension);
+    if (!DoPromptFileName(fileName, false))
+        return false;
+    const QString path = ResolvePath(WithDefaultExtension(fileName));
+    if (!m_doc.OnSaveDocument(path))
+        return false;
+    m_recentFiles.Add(path);
+    return true;
+}
+
+bool CMyDocManager::DoPromptFileName(QString& fileName, bool bOpenFileDialog)
+{
+    QFileDialog dialog(DialogParent(), bOpenFileDialog ? tr("Open") : tr("Save As"));
+    SetUpFileDialog(dialog, bOpenFileDialog);
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    fileName = dialog.selectedFiles().constFirst();
+    return true;
+}
+
+void CMyDocManager::SetUpFileDialog(QFileDialog& dialog, bool bOpenFileDialog)
+{
+    dialog.setAccessibleName(dialog.windowTitle());
+    dialog.setNameFilters({tr("Channel Data (*.sin)"), tr("All Files (*)")});
+    dialog.selectNameFilter(dialog.nameFilters().constFirst());
+    if (bOpenFileDialog) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        // The dialog adds the extension itself, so that it asks before it
+        // overwrites the file that will really be written.
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(kExtension);
+    }
+}
+
+QString CMyDocManager::WithDefaultExtension(const QString& path)
+{
+    if (!QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + u'.' + kExtension;
+}
+
+QWidget* CMyDocManager::DialogParent() const
+{
+    return m_pFrame;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+class CMainFrame;
+class CProgramDoc;
+class CRecentFileList;
+class QFileDialog;
+class QWidget;
+
+// File New, Open, Save and Save As of the one document: reset or load the
+// image and then reload the form; store the form and then write the file.
+class CMyDocManager {
+public:
+    CMyDocManager(CProgramDoc& doc, CRecentFileList& recentFiles);
+    virtual ~CMyDocManager() = default;
+
+    // The frame that shows the document's view and owns the dialogs.
+    void SetFrame(CMainFrame* frame) { m_pFrame = frame; }
+
+    [[nodiscard]] bool OnFileNew();
+    void OnFileOpen();
+    [[nodiscard]] bool OnFileSave();
+    [[nodiscard]] bool OnFileSaveAs();
+
+    // Opens path, whatever its extension, and reloads the form from it;
+    // the file already shown is read again without a question. The path is
+    // used as it is: quotes and length are the file system's business.
+    [[nodiscard]] bool OpenDocumentFile(const QString& path);
+
+    // The file dialogs: "Channel Data (*.sin)" first and preselected, then
+    // all files. Replaced in tests.
+    virtual bool DoPromptFileName(QString& fileName, bool bOpenFileDialog);
+    static void SetUpFileDialog(QFileDialog& dialog, bool bOpenFileDialog);
+
+    // A name without an extension gets ".sin".
+    static QString WithDefaultExtension(const QString& path);
+
+private:
+    QWidget* DialogParent() const;
+
+    CProgramDoc& m_doc;
+    CRecentFileList& m_recentFiles;
+    CMainFrame* m_pFrame = nullptr;
+};

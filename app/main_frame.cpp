@@ -1,0 +1,336 @@
+#include "main_frame.h"
+
+#include "about_dialog.h"
+#include "accelerator_filter.h"
+#include "app_icons.h"
+#include "dialog_result.h"
+#include "doc_manager.h"
+#include "exit_prompt_dialog.h"
+#include "kill_code_dialog.h"
+#include "lock_key_indicators.h"
+#include "message_box.h"
+#include "password_dialog.h"
+
+#include "editor/program_view.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+constexpr QSize kInitialSize(800, 1100);
+constexpr QSize kToolbarImageSize(18, 18);
+
+// Commands whose work comes with the transfer and printing: shown, but
+// greyed until their handler does something.
+constexpr int kCommandsWithoutWork[] = {
+    ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_PROGRAM_READ, ID_PROGRAM_WRITE,
+};
+
+struct PortCommand {
+    int id;
+    const char* port;
+    void (CMainFrame::*handler)();
+};
+
+const PortCommand kPortCommands[] = {
+    {ID_PORT_COM1, "COM1", &CMainFrame::OnPortCom1}, {ID_PORT_COM2, "COM2", &CMainFrame::OnPortCom2},
+    {ID_PORT_COM3, "COM3", &CMainFrame::OnPortCom3}, {ID_PORT_COM4, "COM4", &CMainFrame::OnPortCom4},
+    {ID_PORT_COM5, "COM5", &CMainFrame::OnPortCom5}, {ID_PORT_COM6, "COM6", &CMainFrame::OnPortCom6},
+    {ID_PORT_COM7, "COM7", &CMainFrame::OnPortCom7}, {ID_PORT_COM8, "COM8", &CMainFrame::OnPortCom8},
+};
+
+ToolbarImage ImageOf(int id)
+{
+    switch (id) {
+    case ID_FILE_NEW: return ToolbarImage::New;
+    case ID_FILE_OPEN: return ToolbarImage::Open;
+    case ID_FILE_SAVE: return ToolbarImage::Save;
+    case ID_PROGRAM_READ: return ToolbarImage::Read;
+    case ID_PROGRAM_WRITE: return ToolbarImage::Write;
+    case ID_FILE_PRINT: return ToolbarImage::Print;
+    default: return ToolbarImage::About;
+    }
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CProgramDoc& doc, CMyDocManager& docManager, QWidget* parent)
+    : QMainWindow(parent), m_doc(doc), m_docManager(docManager)
+{
+    setWindowTitle(tr("Programming Software"));
+    setAccessibleName(windowTitle());
+    setWindowIcon(AppIcon());
+    resize(kInitialSize);
+
+    m_doc.SetHost(this);
+    CreateView();
+    CreateCommands();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    ConnectCommands();
+}
+
+CMainFrame::~CMainFrame()
+{
+    m_doc.SetHost(nullptr);
+}
+
+// The form keeps its size; a window smaller than the form scrolls it.
+void CMainFrame::CreateView()
+{
+    m_viewArea = new QScrollArea(this);
+    m_viewArea->setAccessibleName(tr("Form"));
+    m_viewArea->setFrameShape(QFrame::NoFrame);
+    m_viewArea->setWidgetResizable(true);
+    m_pView = new CProgramView(&m_doc);
+    m_viewArea->setWidget(m_pView);
+    setCentralWidget(m_viewArea);
+}
+
+void CMainFrame::CreateCommands()
+{
+    m_accelerators = new CAcceleratorFilter(this);
+    for (const CommandInfo& command : kCommands) {
+        auto* action = new QAction(tr(command.text), this);
+        action->setData(command.id);
+        const QStringList prompt = tr(command.prompt).split(u'\n');
+        if (!prompt.constFirst().isEmpty())
+            action->setStatusTip(prompt.constFirst());
+        if (prompt.size() > 1)
+            action->setToolTip(prompt.at(1));
+        if (command.accelerator.key() != Qt::Key(0))
+            m_accelerators->Add(command.accelerator, action);
+        m_actions.insert(command.id, action);
+    }
+    for (const PortCommand& port : kPortCommands)
+        CommandAction(port.id)->setCheckable(true);
+    CommandAction(ID_VIEW_TOOLBAR)->setCheckable(true);
+    CommandAction(ID_VIEW_STATUS_BAR)->setCheckable(true);
+
+#ifndef Q_OS_WIN
+    // Alt+F4 closes the window where no window manager takes it first.
+    auto* close = new QAction(this);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    m_accelerators->Add(Qt::ALT | Qt::Key_F4, close);
+#endif
+}
+
+void CMainFrame::CreateMenus()
+{
+    for (const MenuInfo& info : kMenus) {
+        QMenu* menu = menuBar()->addMenu(tr(info.title));
+        menu->setAccessibleName(menu->title());
+        m_menus.insert(info.menu, menu);
+    }
+    for (const CommandInfo& command : kCommands) {
+        QMenu* menu = Menu(command.menu);
+        menu->addAction(CommandAction(command.id));
+        if (command.separatorAfter)
+            menu->addSeparator();
+    }
+    connect(Menu(MenuId::Port), &QMenu::aboutToShow, this, &CMainFrame::UpdatePortChecks);
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_wndToolBar = new QToolBar(tr("Toolbar"), this);
+    m_wndToolBar->setObjectName(QStringLiteral("toolbar"));
+    m_wndToolBar->setAccessibleName(m_wndToolBar->windowTitle());
+    m_wndToolBar->setIconSize(kToolbarImageSize);
+    m_wndToolBar->setMovable(true);
+    m_wndToolBar->setFloatable(true);
+    m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (const int id : kToolbarSlots) {
+        if (id == 0) {
+            m_wndToolBar->addSeparator();
+            continue;
+        }
+        QAction* action = CommandAction(id);
+        action->setIcon(ToolbarIcon(ImageOf(id)));
+        action->setIconVisibleInMenu(false);
+        m_wndToolBar->addAction(action);
+    }
+    addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    m_wndStatusBar = new QStatusBar(this);
+    m_wndStatusBar->setAccessibleName(tr("Status Bar"));
+    // A command's prompt is a temporary message, which hides "Ready" while
+    // it shows.
+    m_paneMessage = new QLabel(tr("Ready"), m_wndStatusBar);
+    m_paneMessage->setAccessibleName(tr("Message"));
+    m_wndStatusBar->addWidget(m_paneMessage, 1);
+    m_lockKeys = new CLockKeyIndicators(m_wndStatusBar);
+    setStatusBar(m_wndStatusBar);
+}
+
+void CMainFrame::ConnectCommands()
+{
+    const auto on = [this](int id, void (CMainFrame::*handler)()) {
+        connect(CommandAction(id), &QAction::triggered, this, handler);
+    };
+    on(ID_FILE_NEW, &CMainFrame::OnFileNew);
+    on(ID_FILE_OPEN, &CMainFrame::OnFileOpen);
+    on(ID_FILE_SAVE, &CMainFrame::OnFileSave);
+    on(ID_FILE_SAVE_AS, &CMainFrame::OnFileSaveAs);
+    on(ID_FILE_PRINT, &CMainFrame::OnFilePrint);
+    on(ID_FILE_PRINT_PREVIEW, &CMainFrame::OnFilePrintPreview);
+    on(ID_FILE_PRINT_SETUP, &CMainFrame::OnFilePrintSetup);
+    connect(CommandAction(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
+    on(ID_PROGRAM_READ, &CMainFrame::OnProgramRead);
+    on(ID_PROGRAM_WRITE, &CMainFrame::OnProgramWrite);
+    on(ID_PROGRAM_KILL_CODE, &CMainFrame::OnKillCode);
+    for (const PortCommand& port : kPortCommands)
+        on(port.id, port.handler);
+    on(ID_APP_ABOUT, &CMainFrame::OnAppAbout);
+
+    QAction* toolbar = CommandAction(ID_VIEW_TOOLBAR);
+    toolbar->setChecked(true);
+    connect(toolbar, &QAction::toggled, m_wndToolBar, &QWidget::setVisible);
+    connect(m_wndToolBar, &QToolBar::visibilityChanged, toolbar, &QAction::setChecked);
+    QAction* statusBar = CommandAction(ID_VIEW_STATUS_BAR);
+    statusBar->setChecked(true);
+    connect(statusBar, &QAction::toggled, m_wndStatusBar, &QWidget::setVisible);
+
+    for (const int id : kCommandsWithoutWork)
+        CommandAction(id)->setEnabled(false);
+    UpdatePortChecks();
+}
+
+void CMainFrame::InitialUpdateFrame()
+{
+    m_pView->OnInitialUpdate();
+    ResizeParentToFit();
+}
+
+void CMainFrame::StoreToImage()
+{
+    m_pView->StoreToImage();
+}
+
+void CMainFrame::ReportFileError(const FileStatus& status)
+{
+    ShowMessageBox(isVisible() ? this : nullptr, status.text(), status.detail());
+}
+
+void CMainFrame::OnFileNew()
+{
+    (void)m_docManager.OnFileNew();
+}
+
+void CMainFrame::OnFileOpen()
+{
+    m_docManager.OnFileOpen();
+}
+
+void CMainFrame::OnFileSave()
+{
+    (void)m_docManager.OnFileSave();
+}
+
+void CMainFrame::OnFileSaveAs()
+{
+    (void)m_docManager.OnFileSaveAs();
+}
+
+// Printing the channel list comes with the printing work; until then the
+// three print commands are greyed (kCommandsWithoutWork).
+void CMainFrame::OnFilePrint() {}
+void CMainFrame::OnFilePrintPreview() {}
+void CMainFrame::OnFilePrintSetup() {}
+
+// Reading and writing the radio come with the transfer work; until then
+// both commands are greyed (kCommandsWithoutWork).
+void CMainFrame::OnProgramRead() {}
+void CMainFrame::OnProgramWrite() {}
+
+void CMainFrame::OnKillCode()
+{
+    CPasswordDialog password(this);
+    if (password.DoModal() != IDOK)
+        return;
+    CKillCodeDialog killCode(m_doc.m_image, this);
+    (void)killCode.DoModal();
+}
+
+void CMainFrame::OnPortCom1() { SelectPort(QStringLiteral("COM1")); }
+void CMainFrame::OnPortCom2() { SelectPort(QStringLiteral("COM2")); }
+void CMainFrame::OnPortCom3() { SelectPort(QStringLiteral("COM3")); }
+void CMainFrame::OnPortCom4() { SelectPort(QStringLiteral("COM4")); }
+void CMainFrame::OnPortCom5() { SelectPort(QStringLiteral("COM5")); }
+void CMainFrame::OnPortCom6() { SelectPort(QStringLiteral("COM6")); }
+void CMainFrame::OnPortCom7() { SelectPort(QStringLiteral("COM7")); }
+void CMainFrame::OnPortCom8() { SelectPort(QStringLiteral("COM8")); }
+
+// Only the name changes: no port is opened or tested here.
+void CMainFrame::SelectPort(const QString& port)
+{
+    m_pView->m_strPort = port;
+    UpdatePortChecks();
+}
+
+// One check mark, on the item whose name is exactly the selected port.
+void CMainFrame::UpdatePortChecks()
+{
+    for (const PortCommand& port : kPortCommands)
+        CommandAction(port.id)->setChecked(m_pView->m_strPort == QLatin1String(port.port));
+}
+
+void CMainFrame::OnAppAbout()
+{
+    CAboutDialog about(this);
+    about.exec();
+}
+
+// Asked on every close, whatever closed the window and whether anything was
+// changed or not.
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    CExitPromptDialog prompt(this);
+    if (prompt.DoModal() == IDOK)
+        event->accept();
+    else
+        event->ignore();
+}
+
+// Shown by the program, not restored by the user from the task bar.
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        CenterWindow();
+}
+
+// The window shrinks, never grows, until the form fits without scrolling.
+void CMainFrame::ResizeParentToFit()
+{
+    if (QLayout* frameLayout = layout())
+        frameLayout->activate();
+    const QSize around = size() - m_viewArea->size();
+    const QSize needed = around + m_pView->sizeHint();
+    resize(size().boundedTo(needed));
+}
+
+void CMainFrame::CenterWindow()
+{
+    const QScreen* display = screen();
+    if (!display)
+        return;
+    const QRect area = display->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int x = area.left() + std::max(0, (area.width() - frame.width()) / 2);
+    const int y = area.top() + std::max(0, (area.height() - frame.height()) / 2);
+    move(x, y);
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "command_table.h"
+
+#include "image/program_doc.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+class CAcceleratorFilter;
+class CLockKeyIndicators;
+class CMyDocManager;
+class CProgramView;
+class QLabel;
+class QScrollArea;
+class QToolBar;
+
+// The one main window: menus, toolbar, status bar and the form view. It
+// hosts the document (the form is stored before each save, file errors are
+// shown here) and asks before it closes. Its title is always "Programming
+// Software", never the file name.
+class CMainFrame : public QMainWindow, public CProgramDocHost {
+    Q_OBJECT
+public:
+    CMainFrame(CProgramDoc& doc, CMyDocManager& docManager, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CProgramView* GetActiveView() const { return m_pView; }
+    QAction* CommandAction(int id) const { return m_actions.value(id); }
+    QMenu* Menu(MenuId menu) const { return m_menus.value(menu); }
+    const CAcceleratorFilter& Accelerators() const { return *m_accelerators; }
+
+    // After File New and Open: the view's initial update, then the window
+    // shrinks to fit the form.
+    void InitialUpdateFrame();
+
+    void StoreToImage() override;
+    void ReportFileError(const FileStatus& status) override;
+
+    QToolBar* m_wndToolBar = nullptr;
+    QStatusBar* m_wndStatusBar = nullptr;
+    QLabel* m_paneMessage = nullptr;
+    CLockKeyIndicators* m_lockKeys = nullptr;
+
+public slots:
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+    void OnProgramRead();
+    void OnProgramWrite();
+    void OnKillCode();
+    void OnPortCom1();
+    void OnPortCom2();
+    void OnPortCom3();
+    void OnPortCom4();
+    void OnPortCom5();
+    void OnPortCom6();
+    void OnPortCom7();
+    void OnPortCom8();
+    void OnAppAbout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateView();
+    void CreateCommands();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void ConnectCommands();
+    void SelectPort(const QString& port);
+    void UpdatePortChecks();
+    void ResizeParentToFit();
+    void CenterWindow();
+
+    CProgramDoc& m_doc;
+    CMyDocManager& m_docManager;
+    CProgramView* m_pView = nullptr;
+    QScrollArea* m_viewArea = nullptr;
+    CAcceleratorFilter* m_accelerators = nullptr;
+    QHash<int, QAction*> m_actions;
+    QHash<MenuId, QMenu*> m_menus;
+};

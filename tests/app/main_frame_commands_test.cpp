@@ -1,0 +1,261 @@
+#include "frame_fixture.h"
+
+#include "app/accelerator_filter.h"
+#include "app/lock_key_indicators.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+constexpr QKeyCombination kNone(Qt::NoModifier, Qt::Key(0));
+
+struct ExpectedCommand {
+    int id;
+    const char* text;
+    QKeyCombination accelerator;
+    const char* statusTip;
+    const char* toolTip;
+};
+
+struct ExpectedMenu {
+    const char* title;
+    std::vector<ExpectedCommand> items;   // id 0: a separator
+};
+
+const ExpectedCommand kSeparator{0, "", kNone, "", ""};
+
+const ExpectedMenu kExpectedMenus[] = {
+    {"&File",
+     {{57600, "&New\tCtrl+N", Qt::CTRL | Qt::Key_N, "Create a new document", "New"},
+      {57601, "&Open...\tCtrl+O", Qt::CTRL | Qt::Key_O, "Open an existing document", "Open"},
+      {57603, "&Save\tCtrl+S", Qt::CTRL | Qt::Key_S, "Save the active document", "Save"},
+      {57604, "Save &As...", kNone, "Save the active document with a new name", "Save As"},
+      kSeparator,
+      {57607, "&Print...\tCtrl+P", Qt::CTRL | Qt::Key_P, "Print the active document", "Print"},
+      {57609, "Print Pre&view", kNone, "Display full pages", "Print Preview"},
+      {57606, "P&rint Setup...", kNone, "Change the printer and printing options", "Print Setup"},
+      kSeparator,
+      {57665, "E&xit", kNone, "Quit the application; prompts to save documents", "Exit"}}},
+    {"&Program",
+     {{32771, "Read\tCtrl+R", Qt::CTRL | Qt::Key_R, "Read data from Machine", "Read"},
+      {32772, "Write\tCtrl+W", Qt::CTRL | Qt::Key_W, "Write data to machine", "Write"},
+      kSeparator,
+      {32793, "Kill Code", kNone, "", ""}}},
+    {"&Port",
+     {{32773, "COM1", Qt::CTRL | Qt::Key_C, "COM1", ""},
+      {32775, "COM2", Qt::CTRL | Qt::Key_D, "COM2", ""},
+      {32776, "COM3", Qt::CTRL | Qt::Key_E, "COM3", ""},
+      {32777, "COM4", Qt::CTRL | Qt::Key_F, "COM4", ""},
+      {32788, "COM5", kNone, "COM5", ""},
+      {32789, "COM6", kNone, "COM6", ""},
+      {32790, "COM7", kNone, "COM7", ""},
+      {32791, "COM8", kNone, "COM8", ""}}},
+    {"&View",
+     {{59392, "&Toolbar", kNone, "Show or hide the toolbar", "Toggle ToolBar"},
+      {59393, "&Status Bar", kNone, "Show or hide the status bar", "Toggle StatusBar"}}},
+    {"&Help",
+     {{57664, "About ...", kNone, "Display program information, version number and copyright", "About"}}},
+};
+
+using CommandTable = FrameTest;
+
+TEST_F(CommandTable, MenusHoldEveryItemInOrderWithItsPromptAndAccelerator)
+{
+    const QList<QAction*> bar = m_frame->menuBar()->actions();
+    ASSERT_EQ(bar.size(), static_cast<qsizetype>(std::size(kExpectedMenus)));
+    for (std::size_t m = 0; m < std::size(kExpectedMenus); ++m) {
+        const ExpectedMenu& expected = kExpectedMenus[m];
+        SCOPED_TRACE(expected.title);
+        EXPECT_EQ(bar[static_cast<qsizetype>(m)]->text(), expected.title);
+        QMenu* menu = bar[static_cast<qsizetype>(m)]->menu();
+        ASSERT_NE(menu, nullptr);
+        const QList<QAction*> items = menu->actions();
+        ASSERT_EQ(items.size(), static_cast<qsizetype>(expected.items.size()));
+        for (std::size_t i = 0; i < expected.items.size(); ++i) {
+            const ExpectedCommand& command = expected.items[i];
+            QAction* action = items[static_cast<qsizetype>(i)];
+            SCOPED_TRACE(command.text);
+            if (command.id == 0) {
+                EXPECT_TRUE(action->isSeparator());
+                continue;
+            }
+            EXPECT_EQ(action->data().toInt(), command.id);
+            EXPECT_EQ(m_frame->CommandAction(command.id), action);
+            EXPECT_EQ(action->text(), command.text);
+            EXPECT_EQ(action->statusTip(), command.statusTip);
+            if (*command.toolTip) {
+                EXPECT_EQ(action->toolTip(), command.toolTip);
+            }
+            if (command.accelerator.key() != Qt::Key(0)) {
+                EXPECT_EQ(m_frame->Accelerators().Lookup(command.accelerator), action);
+            }
+        }
+    }
+}
+
+TEST_F(CommandTable, ToolbarHasNineSlotsWithImagesAndTooltips)
+{
+    const int expected[] = {57600, 57601, 57603, 0, 32771, 32772, 0, 57607, 57664};
+    const QList<QAction*> buttons = m_frame->m_wndToolBar->actions();
+    ASSERT_EQ(buttons.size(), static_cast<qsizetype>(std::size(expected)));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        SCOPED_TRACE(i);
+        QAction* button = buttons[static_cast<qsizetype>(i)];
+        if (expected[i] == 0) {
+            EXPECT_TRUE(button->isSeparator());
+            continue;
+        }
+        EXPECT_EQ(button->data().toInt(), expected[i]);
+        EXPECT_FALSE(button->icon().pixmap(QSize(18, 18)).isNull());
+        EXPECT_FALSE(button->toolTip().isEmpty());
+    }
+    EXPECT_EQ(m_frame->m_wndToolBar->iconSize(), QSize(18, 18));
+}
+
+TEST_F(CommandTable, StatusBarShowsReadyAndTheLockKeyPanes)
+{
+    EXPECT_EQ(m_frame->m_paneMessage->text(), "Ready");
+    EXPECT_TRUE(m_frame->m_paneMessage->isVisible());
+    for (QLabel* pane : {m_frame->m_lockKeys->m_paneCaps, m_frame->m_lockKeys->m_paneNum,
+                         m_frame->m_lockKeys->m_paneScroll})
+        EXPECT_TRUE(pane->isVisible()) << pane->accessibleName().toStdString();
+
+    // A command's prompt replaces "Ready" only while it shows.
+    m_frame->statusBar()->showMessage(m_frame->CommandAction(57600)->statusTip());
+    EXPECT_FALSE(m_frame->m_paneMessage->isVisible());
+    m_frame->statusBar()->clearMessage();
+    EXPECT_TRUE(m_frame->m_paneMessage->isVisible());
+}
+
+TEST_F(CommandTable, ViewMenuTogglesTheBars)
+{
+    QAction* toolbar = m_frame->CommandAction(59392);
+    QAction* statusBar = m_frame->CommandAction(59393);
+    EXPECT_TRUE(toolbar->isChecked());
+    EXPECT_TRUE(statusBar->isChecked());
+    toolbar->trigger();
+    statusBar->trigger();
+    EXPECT_FALSE(m_frame->m_wndToolBar->isVisible());
+    EXPECT_FALSE(m_frame->statusBar()->isVisible());
+    toolbar->trigger();
+    statusBar->trigger();
+    EXPECT_TRUE(m_frame->m_wndToolBar->isVisible());
+    EXPECT_TRUE(m_frame->statusBar()->isVisible());
+}
+
+TEST_F(CommandTable, TitleIsTheProgramsName)
+{
+    EXPECT_EQ(m_frame->windowTitle(), "Programming Software");
+}
+
+std::vector<int> CheckedPorts(CMainFrame& frame)
+{
+    std::vector<int> checked;
+    for (QAction* item : frame.Menu(MenuId::Port)->actions()) {
+        if (item->isChecked())
+            checked.push_back(item->data().toInt());
+    }
+    return checked;
+}
+
+using PortMenu = FrameTest;
+
+TEST_F(PortMenu, StartsOnCom1AndMovesTheSingleCheckMark)
+{
+    EXPECT_EQ(View().m_strPort, "COM1");
+    EXPECT_EQ(CheckedPorts(*m_frame), std::vector<int>{32773});
+    const struct {
+        int id;
+        const char* port;
+    } choices[] = {{32776, "COM3"}, {32791, "COM8"}, {32788, "COM5"}, {32773, "COM1"}, {32789, "COM6"}};
+    for (const auto& choice : choices) {
+        SCOPED_TRACE(choice.port);
+        m_frame->CommandAction(choice.id)->trigger();
+        EXPECT_EQ(View().m_strPort, choice.port);
+        EXPECT_EQ(CheckedPorts(*m_frame), std::vector<int>{choice.id});
+    }
+    // Choosing the selected port again keeps it checked.
+    m_frame->CommandAction(32789)->trigger();
+    EXPECT_EQ(CheckedPorts(*m_frame), std::vector<int>{32789});
+}
+
+TEST_F(PortMenu, CtrlKeysSelectPortsAndNeverCopyEvenInTheLineEdit)
+{
+    const struct {
+        Qt::Key key;
+        const char* port;
+        int id;
+    } keys[] = {{Qt::Key_C, "COM1", 32773}, {Qt::Key_D, "COM2", 32775}, {Qt::Key_E, "COM3", 32776},
+                {Qt::Key_F, "COM4", 32777}};
+    QLineEdit* edit = View().m_editPttIdCode;
+    for (const auto& row : keys) {
+        SCOPED_TRACE(row.port);
+        m_frame->CommandAction(32791)->trigger();   // COM8
+        QApplication::clipboard()->setText(QStringLiteral("kept"));
+        edit->setFocus();
+        ASSERT_TRUE(edit->hasFocus());
+        edit->setText(QStringLiteral("1234"));
+        edit->selectAll();
+        QTest::keyClick(edit, row.key, Qt::ControlModifier);
+        EXPECT_EQ(View().m_strPort, row.port);
+        EXPECT_EQ(CheckedPorts(*m_frame), std::vector<int>{row.id});
+        EXPECT_EQ(QApplication::clipboard()->text(), "kept");
+        EXPECT_EQ(edit->text(), "1234");
+    }
+}
+
+TEST_F(PortMenu, AShortcutOfTheWindowOnTheSameKeyDoesNotTakeIt)
+{
+    auto* copy = new QAction(m_frame.get());
+    copy->setShortcut(QKeySequence::Copy);
+    m_frame->addAction(copy);
+    QSignalSpy copied(copy, &QAction::triggered);
+    m_frame->CommandAction(32791)->trigger();   // COM8
+    View().m_comboSquelch->setFocus();
+    QTest::keyClick(View().m_comboSquelch, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(View().m_strPort, "COM1");
+    EXPECT_EQ(copied.count(), 0);
+}
+
+TEST_F(PortMenu, FileAcceleratorsWorkWithTheFocusInTheForm)
+{
+    const struct {
+        Qt::Key key;
+        int id;
+    } keys[] = {{Qt::Key_N, 57600}, {Qt::Key_O, 57601}, {Qt::Key_S, 57603}};
+    View().m_editPttIdCode->setFocus();
+    for (const auto& row : keys) {
+        SCOPED_TRACE(row.id);
+        QSignalSpy triggered(m_frame->CommandAction(row.id), &QAction::triggered);
+        QTest::keyClick(View().m_editPttIdCode, row.key, Qt::ControlModifier);
+        EXPECT_EQ(triggered.count(), 1);
+    }
+    // The scripted dialogs were asked and cancelled: Open, then Save of an
+    // untitled document, which asks for a name.
+    EXPECT_EQ(m_docManager.m_prompts, QStringList({"open", "save"}));
+}
+
+TEST_F(PortMenu, KeysInADialogAreNotTheWindowsAccelerators)
+{
+    m_frame->CommandAction(32791)->trigger();   // COM8
+    QDialog dialog(m_frame.get());
+    auto* edit = new QLineEdit(&dialog);
+    OnceModal([&](QDialog&) {
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_EQ(View().m_strPort, "COM8");
+}
+
+} // namespace

@@ -1,0 +1,300 @@
+#include "frame_fixture.h"
+
+#include "app/command_line_info.h"
+#include "app/program_app.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSettings>
+
+namespace {
+
+using FileCommands = FrameTest;
+
+TEST_F(FileCommands, OpeningTheOpenFileAgainDiscardsTheFormsEdits)
+{
+    const QString path = WriteFile(QStringLiteral("channels.sin"), "1234");
+    m_docManager.m_answers = QStringList{path, path};
+    m_frame->CommandAction(57601)->trigger();
+    ASSERT_EQ(View().m_editPttIdCode->text(), "1234");
+    const int squelch = View().m_comboSquelch->currentIndex();
+
+    View().m_editPttIdCode->setText(QStringLiteral("999"));
+    View().m_comboSquelch->setCurrentIndex((squelch + 3) % View().m_comboSquelch->count());
+    m_frame->CommandAction(57601)->trigger();
+
+    EXPECT_EQ(View().m_editPttIdCode->text(), "1234");
+    EXPECT_EQ(View().m_comboSquelch->currentIndex(), squelch);
+    EXPECT_EQ(m_doc.GetPathName(), path);
+    EXPECT_EQ(m_frame->windowTitle(), "Programming Software");
+    EXPECT_TRUE(m_frame->windowFilePath().isEmpty());
+}
+
+TEST_F(FileCommands, FileNewReplacesTheFormsEdits)
+{
+    const QString shownByNew = View().m_editPttIdCode->text();
+    const int squelchByNew = View().m_comboSquelch->currentIndex();
+    m_docManager.m_answers = QStringList{WriteFile(QStringLiteral("a.sin"), "55")};
+    m_frame->CommandAction(57601)->trigger();
+    View().m_editPttIdCode->setText(QStringLiteral("777"));
+    View().m_comboSquelch->setCurrentIndex((squelchByNew + 1) % View().m_comboSquelch->count());
+
+    m_frame->CommandAction(57600)->trigger();
+
+    EXPECT_EQ(View().m_editPttIdCode->text(), shownByNew);
+    EXPECT_EQ(View().m_comboSquelch->currentIndex(), squelchByNew);
+    EXPECT_TRUE(m_doc.GetPathName().isEmpty());
+}
+
+TEST_F(FileCommands, DialogPathsAreOpenedAsTheyAre)
+{
+    // Neighbours that a cut path would reach instead.
+    WriteFile(QStringLiteral("a"), "11");
+    WriteFile(QStringLiteral("a.sin"), "22");
+    const QString deep = Path(QString(120, u'd') + u'/' + QString(120, u'e') + u'/' + QString(60, u'f'));
+    ASSERT_TRUE(QDir().mkpath(deep));
+    const QString longName = QDir(deep).filePath(QStringLiteral("long.sin")).mid(m_dir.path().size() + 1);
+    ASSERT_GT(Path(longName).size(), 259);
+    const struct {
+        QString name;
+        const char* code;
+    } cases[] = {
+        {QStringLiteral("a\"b.sin"), "33"},
+        {QStringLiteral("\"a.sin\""), "44"},
+        {QStringLiteral("a.sin\""), "66"},
+        {longName, "88"},
+        {QStringLiteral("foreign.txt"), "99"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name.toStdString());
+        const QString path = WriteFile(row.name, row.code);
+        m_docManager.m_answers = QStringList{path};
+        m_frame->CommandAction(57601)->trigger();
+        EXPECT_EQ(m_doc.GetPathName(), path);
+        EXPECT_EQ(View().m_editPttIdCode->text(), row.code);
+    }
+}
+
+TEST_F(FileCommands, SaveAsGivesANameWithoutExtensionSin)
+{
+    const struct {
+        const char* typed;
+        const char* written;
+    } cases[] = {{"plain", "plain.sin"}, {"radio.bin", "radio.bin"}, {"q\"uote", "q\"uote.sin"},
+                 {"dotted.sin", "dotted.sin"}};
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.typed);
+        m_docManager.m_answers = QStringList{Path(row.typed)};
+        m_frame->CommandAction(57604)->trigger();
+        EXPECT_EQ(m_doc.GetPathName(), Path(row.written));
+        EXPECT_EQ(QFileInfo(Path(row.written)).size(), 1024);
+        if (QString(row.typed) != row.written) {
+            EXPECT_FALSE(QFileInfo::exists(Path(row.typed)));
+        }
+    }
+}
+
+TEST_F(FileCommands, SaveStoresTheFormFirstAndAsksForANameOnlyWhenUntitled)
+{
+    m_docManager.m_answers = QStringList{Path("first.sin")};
+    View().m_editPttIdCode->setText(QStringLiteral("31"));
+    m_frame->CommandAction(57603)->trigger();
+    View().m_editPttIdCode->setText(QStringLiteral("32"));
+    m_frame->CommandAction(57603)->trigger();
+    EXPECT_EQ(m_docManager.m_prompts, QStringList{"save"});
+
+    RadioImage saved;
+    ASSERT_TRUE(LoadChannelFile(Path("first.sin"), saved).ok());
+    EXPECT_EQ(saved.byte(0x3B0), '3');
+    EXPECT_EQ(saved.byte(0x3B1), '2');
+}
+
+TEST_F(FileCommands, AFailedOpenKeepsTheDocumentAndReportsTheFixedText)
+{
+    const QString open = WriteFile(QStringLiteral("kept.sin"), "12");
+    m_docManager.m_answers = QStringList{open, Path("missing.sin")};
+    m_frame->CommandAction(57601)->trigger();
+    QString text;
+    QString detail;
+    OnceModal([&](QDialog& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        detail = box->informativeText();
+        PressKey(dialog, Qt::Key_Return);
+    });
+    m_frame->CommandAction(57601)->trigger();
+    EXPECT_EQ(text, "Failed to open document.");
+    EXPECT_TRUE(detail.contains(QStringLiteral("missing.sin"))) << detail.toStdString();
+    EXPECT_EQ(m_doc.GetPathName(), open);
+}
+
+TEST(FileDialogs, OfferChannelDataFirstAndAllFilesAfter)
+{
+    for (const bool open : {true, false}) {
+        SCOPED_TRACE(open);
+        QFileDialog dialog;
+        CMyDocManager::SetUpFileDialog(dialog, open);
+        EXPECT_EQ(dialog.nameFilters(), QStringList({"Channel Data (*.sin)", "All Files (*)"}));
+        EXPECT_EQ(dialog.selectedNameFilter(), "Channel Data (*.sin)");
+        EXPECT_EQ(dialog.defaultSuffix(), open ? "" : "sin");
+        EXPECT_EQ(dialog.acceptMode(), open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    }
+}
+
+TEST(RecentFileList, KeepsTheFourNewestFirstInTheSettings)
+{
+    const struct {
+        QStringList added;
+        QStringList kept;
+    } cases[] = {
+        {{"a"}, {"a"}},
+        {{"a", "b", "c", "d", "e"}, {"e", "d", "c", "b"}},
+        {{"a", "b", "a"}, {"a", "b"}},
+        {{"a", "b", "c", "d", "b"}, {"b", "d", "c", "a"}},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.added.join(u',').toStdString());
+        QSettings().remove(QStringLiteral("Recent File List"));
+        CRecentFileList list;
+        list.ReadList();
+        for (const QString& path : row.added)
+            list.Add(path);
+        EXPECT_EQ(list.Files(), row.kept);
+        CRecentFileList reread;
+        reread.ReadList();
+        EXPECT_EQ(reread.Files(), row.kept);
+    }
+}
+
+TEST(CommandLine, ParsesNewOpenAndPrint)
+{
+    const struct {
+        QStringList arguments;
+        CCommandLineInfo::ShellCommand command;
+        const char* file;
+    } cases[] = {
+        {{}, CCommandLineInfo::FileNew, ""},
+        {{"a.sin"}, CCommandLineInfo::FileOpen, "a.sin"},
+        {{"/home/u/a.sin", "b.sin"}, CCommandLineInfo::FileOpen, "/home/u/a.sin"},
+        {{"--print", "a.sin"}, CCommandLineInfo::FilePrint, "a.sin"},
+        {{"/p", "a.sin"}, CCommandLineInfo::FilePrint, "a.sin"},
+        {{"a.sin", "/P"}, CCommandLineInfo::FilePrint, "a.sin"},
+        {{"--print"}, CCommandLineInfo::Invalid, ""},
+        {{"--colour", "a.sin"}, CCommandLineInfo::Invalid, ""},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.arguments.join(u' ').toStdString());
+        const CCommandLineInfo info = ParseCommandLine(row.arguments);
+        EXPECT_EQ(info.m_nShellCommand, row.command);
+        if (row.command != CCommandLineInfo::Invalid) {
+            EXPECT_EQ(info.m_strFileName, row.file);
+        }
+        EXPECT_EQ(info.m_strError.isEmpty(), row.command != CCommandLineInfo::Invalid);
+    }
+}
+
+TEST(CommandLine, PathLosesItsQuotesButNothingForLength)
+{
+    const QString longPath = QStringLiteral("/") + QString(400, u'x') + QStringLiteral(".sin");
+    const struct {
+        QString argument;
+        QString path;
+    } cases[] = {
+        {"\"/tmp/a b.sin\"", "/tmp/a b.sin"},
+        {"/tmp/a.sin\"", "/tmp/a.sin"},
+        {"\"/tmp/a.sin", "/tmp/a.sin"},
+        {"/tmp/a.sin", "/tmp/a.sin"},
+        {"\"/tmp/a\"b.sin\"", "/tmp/a\"b.sin"},
+        {"\"\"", ""},
+        {longPath, longPath},
+        {'"' + longPath + '"', longPath},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.argument.toStdString());
+        EXPECT_EQ(CommandLinePath(row.argument), row.path);
+    }
+}
+
+// Start-up with a command line, as the program runs it.
+class StartUp : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        ASSERT_TRUE(m_dir.isValid());
+        RadioImage image;
+        image.ResetToDefaults();
+        image.setByte(0x3B0, '4');
+        image.setByte(0x3B1, '2');
+        m_path = m_dir.filePath(QStringLiteral("start.sin"));
+        ASSERT_TRUE(SaveChannelFile(m_path, image).ok());
+    }
+
+    QTemporaryDir m_dir;
+    QString m_path;
+};
+
+TEST_F(StartUp, OpensTheNamedFileWithoutItsQuotes)
+{
+    const QString cases[] = {m_path, '"' + m_path + '"', m_path + '"'};
+    for (const QString& argument : cases) {
+        SCOPED_TRACE(argument.toStdString());
+        CProgramApp app;
+        ASSERT_TRUE(app.InitInstance({argument}));
+        EXPECT_EQ(app.Document().GetPathName(), m_path);
+        EXPECT_EQ(app.MainFrame()->GetActiveView()->m_editPttIdCode->text(), "42");
+        EXPECT_TRUE(app.MainFrame()->isVisible());
+        EXPECT_EQ(app.MainFrame()->windowTitle(), "Programming Software");
+        EXPECT_EQ(QCoreApplication::organizationName(), "Local AppWizard-Generated Applications");
+        EXPECT_EQ(QCoreApplication::applicationName(), "Programming Software");
+    }
+}
+
+TEST_F(StartUp, WithoutArgumentsStartsANewDocument)
+{
+    CProgramApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    RadioImage reset;
+    reset.ResetToDefaults();
+    EXPECT_TRUE(app.Document().GetPathName().isEmpty());
+    EXPECT_EQ(app.Document().m_image, reset);
+    EXPECT_TRUE(app.MainFrame()->isVisible());
+    EXPECT_LE(app.MainFrame()->width(), 800);
+    EXPECT_LT(app.MainFrame()->height(), 1100);
+}
+
+TEST_F(StartUp, EndsWithAStatusWhenItCannotGoOn)
+{
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        bool message;
+    } cases[] = {
+        {{m_dir.filePath(QStringLiteral("missing.sin"))}, 1, true},
+        {{"--print", m_path}, 1, false},
+        {{"/p", m_path}, 1, false},
+        {{"--bogus"}, 2, false},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.arguments.join(u' ').toStdString());
+        int messages = 0;
+        if (row.message) {
+            OnceModal([&](QDialog& dialog) {
+                messages += qobject_cast<QMessageBox*>(&dialog) != nullptr;
+                PressKey(dialog, Qt::Key_Return);
+            });
+        }
+        CProgramApp app;
+        EXPECT_FALSE(app.InitInstance(row.arguments));
+        EXPECT_EQ(app.ExitCode(), row.exitCode);
+        EXPECT_EQ(messages, row.message ? 1 : 0);
+        EXPECT_TRUE(!app.MainFrame() || !app.MainFrame()->isVisible());
+    }
+}
+
+} // namespace
