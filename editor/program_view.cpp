@@ -41,6 +41,7 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
     layOutForm();
     placeHiddenEditors();
     connectControls();
+    connectCellEditing();
 }
 
 CProgramView::~CProgramView() = default;
@@ -87,11 +88,15 @@ void CProgramView::SetupGrid()
 
 void CProgramView::LoadFromImage()
 {
+    // An editor left open would later store its value into the new form.
+    CommitOpenEditor();
     LoadFormFromImage(GetDocument()->m_image, *m_controls, m_appliedModel);
 }
 
 void CProgramView::StoreToImage()
 {
+    // What is typed into an open editor is saved too.
+    CommitOpenEditor();
     StoreFormToImage(*m_controls, GetDocument()->m_image);
 }
 

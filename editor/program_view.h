@@ -12,9 +12,11 @@ class CMSFlexGrid;
 class CProgramDoc;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QWheelEvent;
 
 // The editor form: the "Setting" group of combo boxes, the "Channel:" row
 // with "Delete" and "Add", and the channel grid. Between a load and a store
@@ -70,6 +72,22 @@ public:
     // The form's logic works on the controls through this.
     FormControls& Controls() { return *m_controls; }
 
+    // In-place cell editing: an editor is laid over the grid's current cell
+    // and stores its value into that cell when it loses the focus.
+    void BeginCellEdit();
+    void OnEnterCellGrid();
+    void OnKeyPressGrid(short* KeyAscii);
+    void OnMouseDownGrid(short Button, short Shift, long x, long y);
+    // Key and mouse filtering ahead of the form's controls; true when the
+    // event is consumed.
+    bool PreTranslateMessage(QObject* watched, QEvent* event);
+    void OnKillFocusCellEdit();
+    void OnKillFocusCellTone();
+    void OnKillFocusCellOption();
+    void OnMouseWheel(QWheelEvent* event);
+    // Stores and closes the open editor, if there is one.
+    void CommitOpenEditor();
+
 public slots:
     void OnDeleteChannel();
     void OnAddChannel();
@@ -85,6 +103,21 @@ private:
     void SetupGrid();
     void fitGridToTable();
 
+    void connectCellEditing();
+    bool filterGridKey(const QKeyEvent& key);
+    bool filterEditorKey(QWidget* editor, const QKeyEvent& key);
+    bool filterFrequencyEditor(QEvent* event);
+    void postKey(int key);
+    void showEditor(QWidget* editor, long row, long col);
+    void closeEditor(QWidget* editor);
+
     CProgramDoc* m_pDocument;
     std::unique_ptr<WidgetFormControls> m_controls;
+
+    // The cell the open editor stores into.
+    long m_editRow = 0;
+    long m_editCol = 0;
+    bool m_bCommitting = false;
+    // Declared last so that it stops filtering before any control goes away.
+    std::unique_ptr<QObject> m_messageFilter;
 };

@@ -1,0 +1,87 @@
+#include "editor/cell_commit.h"
+
+#include "codec/frequency.h"
+#include "codec/tone.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+// The 5 kHz and 6.25 kHz channel rasters, in counts of 10 Hz.
+constexpr std::uint32_t kRaster5k = 500;
+constexpr std::uint32_t kRaster6k25 = 625;
+
+// A decimal number without sign or exponent, written the shortest way:
+// "067.50" and "67.5" both give "67.5", "0.0" gives "0".
+QString shortestDecimal(const QString& number)
+{
+    const qsizetype point = number.indexOf(QLatin1Char('.'));
+    QString whole = point < 0 ? number : number.left(point);
+    QString fraction = point < 0 ? QString() : number.mid(point + 1);
+    while (whole.startsWith(QLatin1Char('0')))
+        whole.remove(0, 1);
+    while (fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    if (whole.isEmpty())
+        whole = QStringLiteral("0");
+    return fraction.isEmpty() ? whole : whole + QLatin1Char('.') + fraction;
+}
+
+QString formatted(ToneCode code)
+{
+    return QString::fromStdString(FormatTone(code));
+}
+
+ToneCode parsed(const QString& text)
+{
+    return ParseTone(text.toLatin1().toStdString(), ToneCode{});
+}
+
+} // namespace
+
+QString CommittedFrequencyText(const QString& typed, std::uint32_t bandLow, std::uint32_t bandHigh)
+{
+    // Counts beyond 32 bits come back as the largest count, above every band.
+    std::uint32_t count = ParseFrequency(typed.toLatin1().toStdString());
+    if (count != 0) {
+        if (count > bandHigh)
+            count = bandHigh;
+        if (count < bandLow)
+            count = bandLow;
+    }
+    // Lowered only: the band edges are not applied again.
+    if (count % kRaster5k != 0 && count % kRaster6k25 != 0)
+        count = SnapToStep(count);
+    return count == 0 ? QString() : QString::fromStdString(FormatFrequency(count));
+}
+
+ChannelCells NewChannelCells(const QString& frequency)
+{
+    const QString off = QStringLiteral("Off");
+    return {frequency, frequency, off, off, off, QStringLiteral("High"), QStringLiteral("Wide"), QStringLiteral("Add")};
+}
+
+bool IsStorableToneText(const QString& typed)
+{
+    static const QRegularExpression ctcss(
+        QRegularExpression::anchoredPattern(QStringLiteral("(?=\\.?[0-9])[0-9]*(\\.[0-9]*)?")));
+    static const QRegularExpression dcs(QRegularExpression::anchoredPattern(QStringLiteral("D([0-9]+)([NI])")));
+
+    if (typed == QLatin1String("Off"))
+        return true;
+
+    // The tone the channel would hold must read back as the same kind of tone
+    // with the same number: a CTCSS value of 800 Hz or more reads back as a
+    // DCS code, an "N" code of 6400 or more as an "I" code.
+    if (ctcss.match(typed).hasMatch()) {
+        const QString stored = formatted(parsed(typed));
+        return ctcss.match(stored).hasMatch() && shortestDecimal(stored) == shortestDecimal(typed);
+    }
+    const QRegularExpressionMatch code = dcs.match(typed);
+    if (code.hasMatch()) {
+        const QRegularExpressionMatch stored = dcs.match(formatted(parsed(typed)));
+        return stored.hasMatch() && stored.captured(2) == code.captured(2) &&
+               shortestDecimal(stored.captured(1)) == shortestDecimal(code.captured(1));
+    }
+    return false;
+}
