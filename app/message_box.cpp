@@ -1,7 +1,9 @@
 #include "message_box.h"
 
 #include <QCoreApplication>
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 
 void ShowMessageBox(QWidget* parent, const QString& text, const QString& detail)
 {
@@ -13,6 +15,7 @@ void ShowMessageBox(QWidget* parent, const QString& text, const QString& detail)
         box.setInformativeText(detail);
     box.setStandardButtons(QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.setAccessibleName(text);
     box.exec();
 }

@@ -128,12 +128,6 @@ TEST_F(CommandTable, StatusBarShowsReadyAndTheLockKeyPanes)
     for (QLabel* pane : {m_frame->m_lockKeys->m_paneCaps, m_frame->m_lockKeys->m_paneNum,
                          m_frame->m_lockKeys->m_paneScroll})
         EXPECT_TRUE(pane->isVisible()) << pane->accessibleName().toStdString();
-
-    // A command's prompt replaces "Ready" only while it shows.
-    m_frame->statusBar()->showMessage(m_frame->CommandAction(57600)->statusTip());
-    EXPECT_FALSE(m_frame->m_paneMessage->isVisible());
-    m_frame->statusBar()->clearMessage();
-    EXPECT_TRUE(m_frame->m_paneMessage->isVisible());
 }
 
 TEST_F(CommandTable, ViewMenuTogglesTheBars)
@@ -150,11 +144,6 @@ TEST_F(CommandTable, ViewMenuTogglesTheBars)
     statusBar->trigger();
     EXPECT_TRUE(m_frame->m_wndToolBar->isVisible());
     EXPECT_TRUE(m_frame->statusBar()->isVisible());
-}
-
-TEST_F(CommandTable, TitleIsTheProgramsName)
-{
-    EXPECT_EQ(m_frame->windowTitle(), "Programming Software");
 }
 
 std::vector<int> CheckedPorts(CMainFrame& frame)

@@ -113,26 +113,6 @@ TEST_F(FileCommands, SaveStoresTheFormFirstAndAsksForANameOnlyWhenUntitled)
     EXPECT_EQ(saved.byte(0x3B1), '2');
 }
 
-TEST_F(FileCommands, AFailedOpenKeepsTheDocumentAndReportsTheFixedText)
-{
-    const QString open = WriteFile(QStringLiteral("kept.sin"), "12");
-    m_docManager.m_answers = QStringList{open, Path("missing.sin")};
-    m_frame->CommandAction(57601)->trigger();
-    QString text;
-    QString detail;
-    OnceModal([&](QDialog& dialog) {
-        auto* box = qobject_cast<QMessageBox*>(&dialog);
-        ASSERT_NE(box, nullptr);
-        text = box->text();
-        detail = box->informativeText();
-        PressKey(dialog, Qt::Key_Return);
-    });
-    m_frame->CommandAction(57601)->trigger();
-    EXPECT_EQ(text, "Failed to open document.");
-    EXPECT_TRUE(detail.contains(QStringLiteral("missing.sin"))) << detail.toStdString();
-    EXPECT_EQ(m_doc.GetPathName(), open);
-}
-
 TEST(FileDialogs, OfferChannelDataFirstAndAllFilesAfter)
 {
     for (const bool open : {true, false}) {
