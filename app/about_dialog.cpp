@@ -27,8 +27,8 @@ CAboutDialog::CAboutDialog(QWidget* parent)
         line->setGeometry(units.rect(40, y, 132, 10));
     };
     addLine(tr("Version 1.0.1"), 10);
-    addLine(tr("Programming software for HM-615 radios"), 24);
-    addLine(tr("Made by the hmprog developers"), 38);
+    addLine(tr("Made by the hmprog developers"), 24);
+    addLine(tr("Copyright (C) 2026 the hmprog developers"), 38);
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setAccessibleName(ok->text());

@@ -127,6 +127,7 @@ void CMainFrame::CreateCommands()
 
 void CMainFrame::CreateMenus()
 {
+    menuBar()->setAccessibleName(tr("Menu Bar"));
     for (const MenuInfo& info : kMenus) {
         QMenu* menu = menuBar()->addMenu(tr(info.title));
         menu->setAccessibleName(menu->title());
