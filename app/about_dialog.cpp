@@ -28,7 +28,7 @@ CAboutDialog::CAboutDialog(QWidget* parent)
     };
     addLine(tr("Version 1.0.1"), 10);
     addLine(tr("Made by the hmprog developers"), 24);
-    addLine(tr("Copyright (C) 2026 the hmprog developers"), 38);
+    addLine(tr("(C) 2026 the hmprog developers"), 38);
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setAccessibleName(ok->text());
