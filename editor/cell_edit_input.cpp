@@ -1,0 +1,264 @@
+// Keys, presses and the wheel, seen by the form before its controls see
+// them: Enter opens and closes the editors, the arrow keys wrap between
+// channels, the frequency editor takes only typed digits and points, right
+// presses in edit fields do nothing. Cell moves that follow an Enter are
+// queued behind the store that the Enter causes.
+
+#include "editor/program_view.h"
+
+#include "grid/ms_flex_grid.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <QWindow>
+
+namespace {
+
+// Hands every event of the program to the view before it reaches its
+// receiver, so that the view sees keys and presses ahead of the controls.
+class MessageFilter : public QObject {
+public:
+    explicit MessageFilter(CProgramView* view)
+        : m_view(view)
+    {
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override { return m_view->PreTranslateMessage(watched, event); }
+
+private:
+    CProgramView* m_view;
+};
+
+bool isEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+bool isMouseButtonEvent(QEvent::Type type)
+{
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+           type == QEvent::MouseButtonDblClick;
+}
+
+// Pasting reaches a line edit as a key press too; only typed characters may
+// enter a frequency.
+bool isPasteKey(const QKeyEvent& key)
+{
+    return key.matches(QKeySequence::Paste) || key.key() == Qt::Key_Paste ||
+           (key.key() == Qt::Key_Insert && (key.modifiers() & Qt::ShiftModifier));
+}
+
+// A frequency is typed with digits, decimal points and backspace, whatever
+// keys the keyboard layout needs for them.
+bool isFrequencyCharacter(const QString& text)
+{
+    if (text.size() != 1)
+        return false;
+    const QChar c = text.front();
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.') || c == QLatin1Char('\b');
+}
+
+// The widget a press on a top-level window lands on.
+QWidget* widgetUnderPress(QObject* watched, const QMouseEvent& mouse)
+{
+    if (auto* widget = qobject_cast<QWidget*>(watched))
+        return widget;
+    auto* window = qobject_cast<QWindow*>(watched);
+    if (!window)
+        return nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->windowHandle() == window)
+            return top->childAt(mouse.position().toPoint());
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void CProgramView::connectCellEditing()
+{
+    connect(m_grid, &CMSFlexGrid::EnterCell, this, &CProgramView::OnEnterCellGrid);
+    connect(m_grid, &CMSFlexGrid::KeyPress, this, &CProgramView::OnKeyPressGrid);
+    connect(m_grid, &CMSFlexGrid::MouseDown, this, &CProgramView::OnMouseDownGrid);
+
+    // Text reaches the frequency editor only as typed characters.
+    m_editCell->setAcceptDrops(false);
+    m_editCell->setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_editCell->setContextMenuPolicy(Qt::NoContextMenu);
+
+    // A typed tone stays as typed: no completion, and never a new list item.
+    m_comboCellTone->setInsertPolicy(QComboBox::NoInsert);
+    m_comboCellTone->setCompleter(nullptr);
+
+    m_messageFilter = std::make_unique<MessageFilter>(this);
+    qApp->installEventFilter(m_messageFilter.get());
+}
+
+bool CProgramView::PreTranslateMessage(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+
+    if (type == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (watched == m_grid)
+            return filterGridKey(key);
+        if (watched == m_editCell || watched == m_comboCellTone || watched == m_comboCellOption) {
+            if (filterEditorKey(static_cast<QWidget*>(watched), key))
+                return true;
+        }
+    }
+
+    if (type == QEvent::FocusOut) {
+        // Opening a drop-down list or a menu takes the focus only for a
+        // while: the editor stays open.
+        const auto& focus = static_cast<const QFocusEvent&>(*event);
+        if (focus.reason() == Qt::PopupFocusReason)
+            return false;
+        if (watched == m_editCell)
+            OnKillFocusCellEdit();
+        else if (watched == m_comboCellTone && !m_comboCellTone->view()->isVisible())
+            OnKillFocusCellTone();
+        else if (watched == m_comboCellOption && !m_comboCellOption->view()->isVisible())
+            OnKillFocusCellOption();
+        return false;
+    }
+
+    // A right press on an edit field of the form does nothing at all: no
+    // menu, no focus change.
+    if (isMouseButtonEvent(type) || type == QEvent::ContextMenu) {
+        QWidget* target = nullptr;
+        if (type == QEvent::ContextMenu) {
+            target = qobject_cast<QWidget*>(watched);
+        } else if (static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton) {
+            target = widgetUnderPress(watched, static_cast<const QMouseEvent&>(*event));
+        }
+        if (target && qobject_cast<QLineEdit*>(target) && isAncestorOf(target))
+            return true;
+    }
+
+    if (type == QEvent::Wheel) {
+        // The grid never scrolls by the wheel itself; the form pages it.
+        if (watched == m_grid->viewport() || watched == m_grid->horizontalHeader()->viewport() ||
+            watched == m_grid->verticalHeader()->viewport()) {
+            event->ignore();
+            return true;
+        }
+        if (watched == this)
+            OnMouseWheel(static_cast<QWheelEvent*>(event));
+        return false;
+    }
+
+    if (watched == m_editCell)
+        return filterFrequencyEditor(event);
+    return false;
+}
+
+bool CProgramView::filterGridKey(const QKeyEvent& key)
+{
+    const long row = m_grid->GetRow();
+    const long col = m_grid->GetCol();
+    const long rows = m_grid->GetRows();
+    const long cols = m_grid->GetCols();
+
+    switch (key.key()) {
+    case Qt::Key_Right:
+        // From the last column on to the first column of the next channel.
+        if (col == cols - 1 && row < rows - 1) {
+            postKey(Qt::Key_Home);
+            postKey(Qt::Key_Down);
+        }
+        return false;
+    case Qt::Key_Left:
+        if (col == 1 && row > 1) {
+            postKey(Qt::Key_End);
+            postKey(Qt::Key_Up);
+        }
+        return false;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        BeginCellEdit();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Enter stores the value and moves on to the next cell, or down when the
+// frequency was erased. The key goes no further: the editors would otherwise
+// act on it themselves (the tone list would take a typed tone as a new item).
+bool CProgramView::filterEditorKey(QWidget* editor, const QKeyEvent& key)
+{
+    if (!isEnterKey(key.key()))
+        return false;
+    const bool erased = editor == m_editCell && m_editCell->text().isEmpty();
+    m_grid->setFocus(Qt::OtherFocusReason);
+    // Without an active window no focus event is sent: store here instead.
+    CommitOpenEditor();
+    postKey(erased ? Qt::Key_Down : Qt::Key_Right);
+    return true;
+}
+
+// Only typed digits, decimal points and backspace reach the frequency
+// editor; keys that type nothing (the cursor keys, Delete, Tab) pass.
+bool CProgramView::filterFrequencyEditor(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (isPasteKey(key))
+            return true;
+        if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || key.text().isEmpty())
+            return false;
+        return !isFrequencyCharacter(key.text());
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        // The middle button pastes the selection.
+        return static_cast<const QMouseEvent*>(event)->button() == Qt::MiddleButton;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        event->ignore();
+        return true;
+    case QEvent::InputMethod:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The key reaches the grid once the events before it have been handled, the
+// store among them, and only if the grid still has the focus then.
+void CProgramView::postKey(int key)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, key] {
+            if (window()->focusWidget() != m_grid)
+                return;
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_grid, &press);
+        },
+        Qt::QueuedConnection);
+}
+
+// The wheel pages the focused grid one notch at a time; finer steps and
+// other controls' wheels page nothing. The wheel goes on to the window
+// around the form either way.
+void CProgramView::OnMouseWheel(QWheelEvent* event)
+{
+    if (!m_grid->hasFocus())
+        return;
+    const int delta = event->angleDelta().y();
+    if (delta == -120)
+        m_grid->PageDown();
+    else if (delta == 120)
+        m_grid->PageUp();
+}
