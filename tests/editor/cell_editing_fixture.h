@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -28,6 +30,7 @@ public:
         layout->addWidget(m_view);
         m_view->OnInitialUpdate();
         m_window.show();
+        m_window.activateWindow();
         QApplication::setActiveWindow(&m_window);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
         grid()->setFocus();
@@ -107,6 +110,19 @@ public:
     {
         m_view->m_comboModel->setCurrentIndex(index);
         m_view->OnSelChangeModel();
+    }
+
+    // Set HMPROG_SCREENSHOT_DIR to look at the form as the screen shows it.
+    void saveShot(const QString& name)
+    {
+        const QString dir = qEnvironmentVariable("HMPROG_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            return;
+        QApplication::processEvents();
+        QPixmap shot = m_window.screen()->grabWindow(m_window.winId());
+        if (shot.isNull())
+            shot = m_window.grab();
+        EXPECT_TRUE(shot.save(dir + QLatin1Char('/') + name + QStringLiteral(".png")));
     }
 
     std::pair<long, long> currentCell() const { return {grid()->GetRow(), grid()->GetCol()}; }

@@ -268,6 +268,7 @@ TEST_P(EditorOpening, SelectsTheFirstItemBeginningWithTheCellText)
     EXPECT_EQ(editor->currentText(), c.selected);
     EXPECT_EQ(editor->currentIndex() < 0, c.selected.isEmpty());
     EXPECT_EQ(editor->geometry(), cellRectInView(6, c.col));
+    saveShot(QStringLiteral("editor-col%1-%2").arg(c.col).arg(c.cell).remove(QLatin1Char(' ')));
 }
 
 INSTANTIATE_TEST_SUITE_P(Columns, EditorOpening,

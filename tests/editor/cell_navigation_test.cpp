@@ -50,6 +50,7 @@ TEST_P(UnusedChannel, AnyCellOpensTheReceiveFrequency)
     EXPECT_TRUE(edit->hasFocus());
     EXPECT_EQ(currentCell(), std::pair(5L, 1L));
     EXPECT_EQ(edit->geometry(), cellRectInView(5, 1));
+    saveShot(QStringLiteral("frequency-editor-col%1").arg(c.col));
     if (c.opener == Opener::Digit) {
         EXPECT_EQ(edit->text(), "1");
         EXPECT_EQ(edit->cursorPosition(), 1);
