@@ -27,9 +27,19 @@ CCommandLineInfo ParseCommandLine(const QStringList& arguments)
 {
     CCommandLineInfo info;
     bool print = false;
-    for (const QString& argument : arguments) {
+    bool toPdf = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
         if (IsPrintSwitch(argument)) {
             print = true;
+        } else if (argument == QLatin1String("--print-to-pdf")) {
+            if (i + 1 == arguments.size() || arguments[i + 1].isEmpty()) {
+                info.m_nShellCommand = CCommandLineInfo::Invalid;
+                info.m_strError = tr("--print-to-pdf needs the PDF to write and the file to print");
+                return info;
+            }
+            toPdf = true;
+            info.m_strPdfName = arguments[++i];
         } else if (IsOption(argument)) {
             info.m_nShellCommand = CCommandLineInfo::Invalid;
             info.m_strError = tr("unknown option %1").arg(argument);
@@ -38,9 +48,14 @@ CCommandLineInfo ParseCommandLine(const QStringList& arguments)
             info.m_strFileName = argument;
         }
     }
-    if (print && info.m_strFileName.isEmpty()) {
+    if (print && toPdf) {
+        info.m_nShellCommand = CCommandLineInfo::Invalid;
+        info.m_strError = tr("--print and --print-to-pdf do not go together");
+    } else if ((print || toPdf) && info.m_strFileName.isEmpty()) {
         info.m_nShellCommand = CCommandLineInfo::Invalid;
         info.m_strError = tr("the print switch needs the file to print");
+    } else if (toPdf) {
+        info.m_nShellCommand = CCommandLineInfo::FilePrintToPdf;
     } else if (print) {
         info.m_nShellCommand = CCommandLineInfo::FilePrint;
     } else if (!info.m_strFileName.isEmpty()) {
@@ -56,4 +71,11 @@ QString CommandLinePath(const QString& argument)
     if (lastQuote >= 0)
         path.truncate(lastQuote);
     return path;
+}
+
+bool PrintsWithoutWindow(const QStringList& arguments)
+{
+    const CCommandLineInfo info = ParseCommandLine(arguments);
+    return info.m_nShellCommand == CCommandLineInfo::FilePrint ||
+           info.m_nShellCommand == CCommandLineInfo::FilePrintToPdf;
 }

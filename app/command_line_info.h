@@ -3,13 +3,15 @@
 #include <QString>
 #include <QStringList>
 
-// What the command line asks for: a new document, a file to open, or a file
-// to print ("--print FILE", or "/p FILE" as on Windows).
+// What the command line asks for: a new document, a file to open, a file to
+// print ("--print FILE", or "/p FILE" as on Windows), or a file whose page is
+// written to a PDF instead ("--print-to-pdf OUT.pdf FILE").
 struct CCommandLineInfo {
-    enum ShellCommand { FileNew, FileOpen, FilePrint, Invalid };
+    enum ShellCommand { FileNew, FileOpen, FilePrint, FilePrintToPdf, Invalid };
 
     ShellCommand m_nShellCommand = FileNew;
     QString m_strFileName;   // as given, quotes and all
+    QString m_strPdfName;    // FilePrintToPdf: the PDF to write
     QString m_strError;      // why the line is Invalid
 };
 
@@ -22,3 +24,7 @@ CCommandLineInfo ParseCommandLine(const QStringList& arguments);
 // quotes a shell or a desktop link may leave around a path. Nothing is cut
 // for length.
 QString CommandLinePath(const QString& argument);
+
+// Whether the command line only prints: no window is shown then, so the
+// program needs no display.
+bool PrintsWithoutWindow(const QStringList& arguments);

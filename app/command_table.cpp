@@ -12,7 +12,7 @@ const std::array<MenuInfo, 5> kMenus = {{
     {MenuId::Help, CT("&Help")},
 }};
 
-const std::array<CommandInfo, 22> kCommands = {{
+const std::array<CommandInfo, 24> kCommands = {{
     {ID_FILE_NEW, MenuId::File, CT("&New\tCtrl+N"), Qt::CTRL | Qt::Key_N,
      CT("Create a new document\nNew"), false},
     {ID_FILE_OPEN, MenuId::File, CT("&Open...\tCtrl+O"), Qt::CTRL | Qt::Key_O,
@@ -41,7 +41,11 @@ const std::array<CommandInfo, 22> kCommands = {{
     {ID_PORT_COM5, MenuId::Port, CT("COM5"), kNoAccelerator, CT("COM5"), false},
     {ID_PORT_COM6, MenuId::Port, CT("COM6"), kNoAccelerator, CT("COM6"), false},
     {ID_PORT_COM7, MenuId::Port, CT("COM7"), kNoAccelerator, CT("COM7"), false},
-    {ID_PORT_COM8, MenuId::Port, CT("COM8"), kNoAccelerator, CT("COM8"), false},
+    {ID_PORT_COM8, MenuId::Port, CT("COM8"), kNoAccelerator, CT("COM8"), true},
+    {ID_PORT_OTHER, MenuId::Port, CT("Other port…"), kNoAccelerator,
+     CT("Use a serial device by its path\nOther Port"), false},
+    {ID_PORT_SIMULATED, MenuId::Port, CT("Simulated radio"), kNoAccelerator,
+     CT("Read and write the built-in simulated radio, with no cable\nSimulated Radio"), false},
     {ID_VIEW_TOOLBAR, MenuId::View, CT("&Toolbar"), kNoAccelerator,
      CT("Show or hide the toolbar\nToggle ToolBar"), false},
     {ID_VIEW_STATUS_BAR, MenuId::View, CT("&Status Bar"), kNoAccelerator,

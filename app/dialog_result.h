@@ -5,4 +5,5 @@
 enum DialogResult : int {
     IDOK = 1,
     IDCANCEL = 2,
+    IDRETRY = 4,
 };

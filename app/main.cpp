@@ -1,9 +1,16 @@
+#include "command_line_info.h"
 #include "program_app.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (PrintsWithoutWindow(arguments) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
     CProgramApp theApp;
     if (!theApp.InitInstance(QApplication::arguments().mid(1)))

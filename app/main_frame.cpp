@@ -9,12 +9,17 @@
 #include "kill_code_dialog.h"
 #include "lock_key_indicators.h"
 #include "message_box.h"
+#include "other_port_dialog.h"
 #include "password_dialog.h"
+#include "print_commands.h"
+#include "retry_prompt.h"
+#include "version_prompt_dialog.h"
 
 #include "editor/program_view.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QPrinter>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -29,23 +34,24 @@ namespace {
 constexpr QSize kInitialSize(800, 1100);
 constexpr QSize kToolbarImageSize(18, 18);
 
-// Commands whose work comes with the transfer and printing: shown, but
-// greyed until their handler does something.
-constexpr int kCommandsWithoutWork[] = {
-    ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_PROGRAM_READ, ID_PROGRAM_WRITE,
+// Commands that would end or change what a running transfer works on, or
+// open a modal loop that holds it up: greyed while it runs.
+constexpr int kCommandsBarredInTransfer[] = {
+    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
+    ID_FILE_PRINT_SETUP, ID_PROGRAM_KILL_CODE, ID_APP_ABOUT,
 };
 
 struct PortCommand {
     int id;
-    const char* port;
+    int number;
     void (CMainFrame::*handler)();
 };
 
 const PortCommand kPortCommands[] = {
-    {ID_PORT_COM1, "COM1", &CMainFrame::OnPortCom1}, {ID_PORT_COM2, "COM2", &CMainFrame::OnPortCom2},
-    {ID_PORT_COM3, "COM3", &CMainFrame::OnPortCom3}, {ID_PORT_COM4, "COM4", &CMainFrame::OnPortCom4},
-    {ID_PORT_COM5, "COM5", &CMainFrame::OnPortCom5}, {ID_PORT_COM6, "COM6", &CMainFrame::OnPortCom6},
-    {ID_PORT_COM7, "COM7", &CMainFrame::OnPortCom7}, {ID_PORT_COM8, "COM8", &CMainFrame::OnPortCom8},
+    {ID_PORT_COM1, 1, &CMainFrame::OnPortCom1}, {ID_PORT_COM2, 2, &CMainFrame::OnPortCom2},
+    {ID_PORT_COM3, 3, &CMainFrame::OnPortCom3}, {ID_PORT_COM4, 4, &CMainFrame::OnPortCom4},
+    {ID_PORT_COM5, 5, &CMainFrame::OnPortCom5}, {ID_PORT_COM6, 6, &CMainFrame::OnPortCom6},
+    {ID_PORT_COM7, 7, &CMainFrame::OnPortCom7}, {ID_PORT_COM8, 8, &CMainFrame::OnPortCom8},
 };
 
 ToolbarImage ImageOf(int id)
@@ -78,6 +84,7 @@ CMainFrame::CMainFrame(CProgramDoc& doc, CMyDocManager& docManager, QWidget* par
     CreateToolBar();
     CreateStatusBar();
     ConnectCommands();
+    ConnectTransfers();
 }
 
 CMainFrame::~CMainFrame()
@@ -114,6 +121,8 @@ void CMainFrame::CreateCommands()
     }
     for (const PortCommand& port : kPortCommands)
         CommandAction(port.id)->setCheckable(true);
+    CommandAction(ID_PORT_OTHER)->setCheckable(true);
+    CommandAction(ID_PORT_SIMULATED)->setCheckable(true);
     CommandAction(ID_VIEW_TOOLBAR)->setCheckable(true);
     CommandAction(ID_VIEW_STATUS_BAR)->setCheckable(true);
 
@@ -139,7 +148,7 @@ void CMainFrame::CreateMenus()
         if (command.separatorAfter)
             menu->addSeparator();
     }
-    connect(Menu(MenuId::Port), &QMenu::aboutToShow, this, &CMainFrame::UpdatePortChecks);
+    connect(Menu(MenuId::Port), &QMenu::aboutToShow, this, &CMainFrame::RefreshPortMenu);
 }
 
 void CMainFrame::CreateToolBar()
@@ -195,6 +204,8 @@ void CMainFrame::ConnectCommands()
     on(ID_PROGRAM_KILL_CODE, &CMainFrame::OnKillCode);
     for (const PortCommand& port : kPortCommands)
         on(port.id, port.handler);
+    on(ID_PORT_OTHER, &CMainFrame::OnPortOther);
+    on(ID_PORT_SIMULATED, &CMainFrame::OnPortSimulated);
     on(ID_APP_ABOUT, &CMainFrame::OnAppAbout);
 
     QAction* toolbar = CommandAction(ID_VIEW_TOOLBAR);
@@ -205,9 +216,33 @@ void CMainFrame::ConnectCommands()
     statusBar->setChecked(true);
     connect(statusBar, &QAction::toggled, m_wndStatusBar, &QWidget::setVisible);
 
-    for (const int id : kCommandsWithoutWork)
-        CommandAction(id)->setEnabled(false);
-    UpdatePortChecks();
+    UpdatePortItems();
+}
+
+// The view's transfers ask their questions through the program's dialogs,
+// over this window.
+void CMainFrame::ConnectTransfers()
+{
+    TransferPrompts prompts;
+    prompts.showMessage = [this](const QString& text, const QString& detail) {
+        ShowMessageBox(this, text, detail);
+    };
+    prompts.askRetry = [this](const QString& text) {
+        return RunRetryPrompt(this, text) == IDRETRY ? RetryAnswer::Retry : RetryAnswer::Cancel;
+    };
+    prompts.askVersion = [this] {
+        return RunVersionPrompt(this) == IDOK ? VersionAnswer::Continue : VersionAnswer::Cancel;
+    };
+    m_pView->SetTransferPrompts(std::move(prompts));
+    connect(m_pView, &CProgramView::TransferRunningChanged, this, &CMainFrame::OnTransferRunningChanged);
+}
+
+void CMainFrame::OnTransferRunningChanged(bool running)
+{
+    for (const int id : kCommandsBarredInTransfer)
+        CommandAction(id)->setEnabled(!running);
+    if (!running)
+        m_wndStatusBar->clearMessage();
 }
 
 void CMainFrame::InitialUpdateFrame()
@@ -246,16 +281,39 @@ void CMainFrame::OnFileSaveAs()
     (void)m_docManager.OnFileSaveAs();
 }
 
-// Printing the channel list comes with the printing work; until then the
-// three print commands are greyed (kCommandsWithoutWork).
-void CMainFrame::OnFilePrint() {}
-void CMainFrame::OnFilePrintPreview() {}
-void CMainFrame::OnFilePrintSetup() {}
+void CMainFrame::OnFilePrint()
+{
+    if (RunPrintDialog(this, Printer(), *m_pView) == PrintOutcome::Failed)
+        ShowMessageBox(this, tr("The channel list could not be printed"), Printer().printerName());
+}
 
-// Reading and writing the radio come with the transfer work; until then
-// both commands are greyed (kCommandsWithoutWork).
-void CMainFrame::OnProgramRead() {}
-void CMainFrame::OnProgramWrite() {}
+void CMainFrame::OnFilePrintPreview()
+{
+    RunPrintPreview(this, Printer(), *m_pView);
+}
+
+void CMainFrame::OnFilePrintSetup()
+{
+    RunPrintSetup(this, Printer());
+}
+
+// Made when first needed: asking the system for its printers takes a while.
+QPrinter& CMainFrame::Printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+void CMainFrame::OnProgramRead()
+{
+    m_pView->OnProgramRead();
+}
+
+void CMainFrame::OnProgramWrite()
+{
+    m_pView->OnProgramWrite();
+}
 
 void CMainFrame::OnKillCode()
 {
@@ -266,27 +324,64 @@ void CMainFrame::OnKillCode()
     (void)killCode.DoModal();
 }
 
-void CMainFrame::OnPortCom1() { SelectPort(QStringLiteral("COM1")); }
-void CMainFrame::OnPortCom2() { SelectPort(QStringLiteral("COM2")); }
-void CMainFrame::OnPortCom3() { SelectPort(QStringLiteral("COM3")); }
-void CMainFrame::OnPortCom4() { SelectPort(QStringLiteral("COM4")); }
-void CMainFrame::OnPortCom5() { SelectPort(QStringLiteral("COM5")); }
-void CMainFrame::OnPortCom6() { SelectPort(QStringLiteral("COM6")); }
-void CMainFrame::OnPortCom7() { SelectPort(QStringLiteral("COM7")); }
-void CMainFrame::OnPortCom8() { SelectPort(QStringLiteral("COM8")); }
+void CMainFrame::OnPortCom1() { SelectPort(1); }
+void CMainFrame::OnPortCom2() { SelectPort(2); }
+void CMainFrame::OnPortCom3() { SelectPort(3); }
+void CMainFrame::OnPortCom4() { SelectPort(4); }
+void CMainFrame::OnPortCom5() { SelectPort(5); }
+void CMainFrame::OnPortCom6() { SelectPort(6); }
+void CMainFrame::OnPortCom7() { SelectPort(7); }
+void CMainFrame::OnPortCom8() { SelectPort(8); }
 
-// Only the name changes: no port is opened or tested here.
-void CMainFrame::SelectPort(const QString& port)
+// Only the choice changes: no port is opened or tested here, and a transfer
+// already running keeps the port it opened.
+void CMainFrame::SelectPort(int number)
 {
-    m_pView->m_strPort = port;
-    UpdatePortChecks();
+    m_pView->OnPortCom(number);
+    UpdatePortItems();
 }
 
-// One check mark, on the item whose name is exactly the selected port.
-void CMainFrame::UpdatePortChecks()
+// The path is asked for without a modal loop, so that a running transfer
+// goes on meanwhile. Until OK the choice stays as it was.
+void CMainFrame::OnPortOther()
 {
-    for (const PortCommand& port : kPortCommands)
-        CommandAction(port.id)->setChecked(m_pView->m_strPort == QLatin1String(port.port));
+    if (!m_pOtherPortDlg) {
+        m_pOtherPortDlg = new COtherPortDialog(this);
+        connect(m_pOtherPortDlg, &COtherPortDialog::PathChosen, this, [this](const QString& path) {
+            m_pView->OnPortOther(path);
+            UpdatePortItems();
+        });
+    }
+    UpdatePortItems();
+    m_pOtherPortDlg->Ask(m_pView->m_portSelection.OtherPath());
+}
+
+void CMainFrame::OnPortSimulated()
+{
+    m_pView->OnPortSimulated();
+    UpdatePortItems();
+}
+
+void CMainFrame::RefreshPortMenu()
+{
+    m_pView->m_portSelection.Refresh();
+    UpdatePortItems();
+}
+
+// Each item shows the device it stands for; one check mark, on the choice.
+void CMainFrame::UpdatePortItems()
+{
+    const PortSelection& ports = m_pView->m_portSelection;
+    for (const PortCommand& port : kPortCommands) {
+        QAction* item = CommandAction(port.id);
+        item->setText(ports.NumberedText(port.number));
+        item->setStatusTip(ports.NumberedPrompt(port.number));
+        item->setChecked(ports.IsNumberedChecked(port.number));
+    }
+    QAction* other = CommandAction(ID_PORT_OTHER);
+    other->setText(ports.OtherText());
+    other->setChecked(ports.Checked() == PortSelection::Item::Other);
+    CommandAction(ID_PORT_SIMULATED)->setChecked(ports.Checked() == PortSelection::Item::Simulated);
 }
 
 void CMainFrame::OnAppAbout()
@@ -299,6 +394,14 @@ void CMainFrame::OnAppAbout()
 // changed or not.
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    // The view, the document and the progress dialog must outlive the
+    // transfer; and the exit prompt's modal loop would hold it up.
+    if (m_pView->IsTransferRunning()) {
+        event->ignore();
+        m_wndStatusBar->showMessage(tr("A transfer with the radio is running: wait for it to end, or press "
+                                       "Cancel in its dialog."));
+        return;
+    }
     CExitPromptDialog prompt(this);
     if (prompt.DoModal() == IDOK)
         event->accept();

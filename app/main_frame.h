@@ -7,11 +7,15 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <memory>
+
 class CAcceleratorFilter;
 class CLockKeyIndicators;
 class CMyDocManager;
+class COtherPortDialog;
 class CProgramView;
 class QLabel;
+class QPrinter;
 class QScrollArea;
 class QToolBar;
 
@@ -61,6 +65,8 @@ public slots:
     void OnPortCom6();
     void OnPortCom7();
     void OnPortCom8();
+    void OnPortOther();
+    void OnPortSimulated();
     void OnAppAbout();
 
 protected:
@@ -74,8 +80,12 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void ConnectCommands();
-    void SelectPort(const QString& port);
-    void UpdatePortChecks();
+    void ConnectTransfers();
+    void SelectPort(int number);
+    void UpdatePortItems();
+    void RefreshPortMenu();
+    void OnTransferRunningChanged(bool running);
+    QPrinter& Printer();
     void ResizeParentToFit();
     void CenterWindow();
 
@@ -86,4 +96,7 @@ private:
     CAcceleratorFilter* m_accelerators = nullptr;
     QHash<int, QAction*> m_actions;
     QHash<MenuId, QMenu*> m_menus;
+    COtherPortDialog* m_pOtherPortDlg = nullptr;
+    // The printer and its settings, kept from one print command to the next.
+    std::unique_ptr<QPrinter> m_printer;
 };

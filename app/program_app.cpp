@@ -4,6 +4,9 @@
 #include "command_line_info.h"
 #include "doc_manager.h"
 #include "main_frame.h"
+#include "print_commands.h"
+
+#include "editor/program_view.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -18,6 +21,22 @@ QString tr(const char* text)
 {
     return QCoreApplication::translate("CProgramApp", text);
 }
+
+// A file printed from the command line reports its errors on the terminal:
+// nobody is there to answer a message box.
+class CCommandLineDocHost : public CProgramDocHost {
+public:
+    explicit CCommandLineDocHost(CMainFrame& frame) : m_frame(frame) {}
+
+    void StoreToImage() override { m_frame.StoreToImage(); }
+    void ReportFileError(const FileStatus& status) override
+    {
+        QTextStream(stderr) << "hmprog: " << status.text() << ' ' << status.detail() << Qt::endl;
+    }
+
+private:
+    CMainFrame& m_frame;
+};
 
 } // namespace
 
@@ -45,18 +64,19 @@ bool CProgramApp::ProcessShellCommand(const QStringList& arguments)
 {
     const CCommandLineInfo info = ParseCommandLine(arguments);
     if (info.m_nShellCommand == CCommandLineInfo::Invalid) {
-        Fail(kExitUsage, tr("hmprog: %1\nusage: hmprog [FILE]\n       hmprog --print FILE  (or /p FILE)")
+        Fail(kExitUsage, tr("hmprog: %1\nusage: hmprog [FILE]\n       hmprog --print FILE  (or /p FILE)\n"
+                            "       hmprog --print-to-pdf OUT.pdf FILE")
                              .arg(info.m_strError));
-        return false;
-    }
-    if (info.m_nShellCommand == CCommandLineInfo::FilePrint) {
-        Fail(kExitFailed, tr("hmprog: printing is not available yet; %1 was not printed")
-                              .arg(CommandLinePath(info.m_strFileName)));
         return false;
     }
 
     m_pMainWnd = std::make_unique<CMainFrame>(m_doc, *m_pDocManager);
     m_pDocManager->SetFrame(m_pMainWnd.get());
+    if (info.m_nShellCommand == CCommandLineInfo::FilePrint ||
+        info.m_nShellCommand == CCommandLineInfo::FilePrintToPdf) {
+        PrintFromCommandLine(info);
+        return false;
+    }
     const bool done = info.m_nShellCommand == CCommandLineInfo::FileOpen
         ? m_pDocManager->OpenDocumentFile(CommandLinePath(info.m_strFileName))
         : m_pDocManager->OnFileNew();
@@ -66,6 +86,31 @@ bool CProgramApp::ProcessShellCommand(const QStringList& arguments)
         return false;
     }
     return true;
+}
+
+// The file's page is printed, or written to the PDF, from a window that is
+// never shown; then the program ends.
+void CProgramApp::PrintFromCommandLine(const CCommandLineInfo& info)
+{
+    const QString path = CommandLinePath(info.m_strFileName);
+    CCommandLineDocHost host(*m_pMainWnd);
+    m_doc.SetHost(&host);
+    const bool opened = m_pDocManager->OpenDocumentFile(path);
+    m_doc.SetHost(m_pMainWnd.get());
+    if (!opened) {
+        Fail(kExitFailed, tr("hmprog: %1 was not printed").arg(path));
+        return;
+    }
+    QString error;
+    CProgramView& view = *m_pMainWnd->GetActiveView();
+    const bool printed = info.m_nShellCommand == CCommandLineInfo::FilePrintToPdf
+        ? PrintToPdf(view, info.m_strPdfName, error)
+        : PrintOnDefaultPrinter(view, error);
+    if (!printed) {
+        Fail(kExitFailed, tr("hmprog: %1; %2 was not printed").arg(error, path));
+        return;
+    }
+    m_nExitCode = 0;
 }
 
 void CProgramApp::Fail(int exitCode, const QString& message)

@@ -9,6 +9,7 @@
 #include <memory>
 
 class CMainFrame;
+struct CCommandLineInfo;
 class CMyDocManager;
 
 // The application: one document, its file handling and the main window.
@@ -29,6 +30,7 @@ public:
 
 private:
     [[nodiscard]] bool ProcessShellCommand(const QStringList& arguments);
+    void PrintFromCommandLine(const CCommandLineInfo& info);
     void Fail(int exitCode, const QString& message);
 
     CProgramDoc m_doc;

@@ -4,6 +4,8 @@
 #include "editor/form_contents.h"
 #include "editor/form_load.h"
 #include "editor/form_store.h"
+#include "editor/progress_dialog.h"
+#include "editor/transfer_ports.h"
 
 #include "codec/tone.h"
 #include "grid/ms_flex_grid.h"
@@ -42,6 +44,7 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
     placeHiddenEditors();
     connectControls();
     connectCellEditing();
+    m_pProgressDlg = std::make_unique<CProgressDialog>(this);
 }
 
 CProgramView::~CProgramView() = default;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "editor/transfer_prompts.h"
 #include "editor/widget_form_controls.h"
+#include "link/port_selection.h"
+#include "link/transfer_types.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,12 +13,18 @@
 
 class CMSFlexGrid;
 class CProgramDoc;
+class CProgressDialog;
+class CSystemPorts;
+class CTransferPorts;
 class QComboBox;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QPagedPaintDevice;
+class QPainter;
 class QPushButton;
+class QRect;
 class QWheelEvent;
 
 // The editor form: the "Setting" group of combo boxes, the "Channel:" row
@@ -69,6 +78,34 @@ public:
     int m_transferMode = 0;
     bool m_bInitialised = false;
 
+    // The Port menu's choice; m_strPort is its name (program_view_transfer.cpp).
+    PortSelection m_portSelection;
+    void OnPortCom(int number);
+    void OnPortOther(const QString& path);
+    void OnPortSimulated();
+
+    // Reading and writing the radio (program_view_transfer.cpp): a command
+    // opens the progress dialog, whose OK starts the transfer.
+    std::unique_ptr<CProgressDialog> m_pProgressDlg;
+    void OnProgramRead();
+    void OnProgramWrite();
+    void OnStartTransfer();
+    bool IsTransferRunning() const { return m_bTransferRunning; }
+    // The ports transfers open; none given: the system's and the built-in
+    // simulated radio.
+    void SetTransferPorts(CTransferPorts* ports);
+    void SetTransferPrompts(TransferPrompts prompts);
+
+    // Printing the channel list (program_view_print.cpp).
+    void OnPrint(QPainter& painter, const QRect& drawRect, int dpiX, int dpiY);
+    [[nodiscard]] bool PrintPage(QPagedPaintDevice& device);
+
+signals:
+    // A transfer has started or ended: the frame keeps the document's
+    // commands away from it meanwhile.
+    void TransferRunningChanged(bool running);
+
+public:
     // The form's logic works on the controls through this.
     FormControls& Controls() { return *m_controls; }
 
@@ -118,6 +155,16 @@ private:
     long m_editRow = 0;
     long m_editCol = 0;
     bool m_bCommitting = false;
+
+    void ChooseTransfer(int mode, const QString& title);
+    TransferResult RunTransfer(TransferDirection direction);
+    void SetTransferRunning(bool running);
+    CTransferPorts& TransferPorts();
+
+    bool m_bTransferRunning = false;
+    TransferPrompts m_prompts;
+    CTransferPorts* m_pPorts = nullptr;
+    std::unique_ptr<CSystemPorts> m_systemPorts;
     // Declared last so that it stops filtering before any control goes away.
     std::unique_ptr<QObject> m_messageFilter;
 };

@@ -1,0 +1,109 @@
+#include "print_commands.h"
+
+#include "editor/program_view.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPageSetupDialog>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("PrintCommands", text);
+}
+
+// What a printer cannot print on: a quarter of an inch at each edge, so that
+// a PDF page looks as a printed one does.
+constexpr double kPdfMarginMm = 6.35;
+constexpr int kPdfResolution = 600;
+
+QPageSize localPaper()
+{
+    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                          : QPageSize::A4);
+}
+
+} // namespace
+
+PrintOutcome RunPrintDialog(QWidget* parent, QPrinter& printer, CProgramView& view)
+{
+    printer.setFromTo(1, 1);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setAccessibleName(dialog.windowTitle());
+    dialog.setMinMax(1, 1);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return PrintOutcome::Cancelled;
+    return view.PrintPage(printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+void RunPrintPreview(QWidget* parent, QPrinter& printer, CProgramView& view)
+{
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setAccessibleName(preview.windowTitle());
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&view](QPrinter* target) { static_cast<void>(view.PrintPage(*target)); });
+    if (auto* pages = preview.findChild<QPrintPreviewWidget*>()) {
+        pages->setAccessibleName(tr("Preview"));
+        pages->setViewMode(QPrintPreviewWidget::SinglePageView);
+    }
+    preview.exec();
+}
+
+void RunPrintSetup(QWidget* parent, QPrinter& printer)
+{
+    QPageSetupDialog dialog(&printer, parent);
+    dialog.setAccessibleName(dialog.windowTitle());
+    dialog.exec();
+}
+
+bool PrintOnDefaultPrinter(CProgramView& view, QString& error)
+{
+    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    if (printerInfo.isNull()) {
+        error = tr("there is no printer to print on (--print-to-pdf OUT.pdf FILE writes the page to a PDF)");
+        return false;
+    }
+    QPrinter printer(printerInfo, QPrinter::HighResolution);
+    if (!view.PrintPage(printer)) {
+        error = tr("the printer %1 did not take the page").arg(printerInfo.printerName());
+        return false;
+    }
+    return true;
+}
+
+bool PrintToPdf(CProgramView& view, const QString& pdfPath, QString& error)
+{
+    QSaveFile file(pdfPath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = tr("cannot write %1: %2").arg(pdfPath, file.errorString());
+        return false;
+    }
+    QPdfWriter writer(&file);
+    writer.setCreator(tr("Programming Software"));
+    writer.setTitle(tr("Channel list"));
+    writer.setResolution(kPdfResolution);
+    writer.setPageLayout(QPageLayout(localPaper(), QPageLayout::Portrait,
+                                     QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+                                     QPageLayout::Millimeter));
+    if (!view.PrintPage(writer)) {
+        file.cancelWriting();
+        error = tr("cannot draw the page into %1").arg(pdfPath);
+        return false;
+    }
+    if (!file.commit()) {
+        error = tr("cannot write %1: %2").arg(pdfPath, file.errorString());
+        return false;
+    }
+    return true;
+}

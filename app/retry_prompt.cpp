@@ -1,0 +1,26 @@
+#include "retry_prompt.h"
+
+#include "dialog_result.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPushButton>
+
+int RunRetryPrompt(QWidget* parent, const QString& text)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(QCoreApplication::translate("MessageBox", "Programming Software"));
+    box.setIcon(QMessageBox::NoIcon);
+    box.setText(text);
+    box.setAccessibleName(text);
+    box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Retry);
+    box.setEscapeButton(QMessageBox::Cancel);
+    for (QMessageBox::StandardButton which : {QMessageBox::Retry, QMessageBox::Cancel}) {
+        QAbstractButton* button = box.button(which);
+        button->setIcon(QIcon());
+        button->setAccessibleName(button->text());
+    }
+    return box.exec() == QMessageBox::Retry ? IDRETRY : IDCANCEL;
+}

@@ -1,0 +1,145 @@
+#include "editor/progress_dialog.h"
+
+#include "editor/dialog_units.h"
+#include "editor/program_view.h"
+#include "link/progress_text.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMetaObject>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+
+// A window of its own, not a child of the form: it stays above the main
+// window as its transient.
+CProgressDialog::CProgressDialog(CProgramView* pView) : QDialog(nullptr), m_pView(pView)
+{
+    setAccessibleName(tr("Transfer"));
+    createControls();
+}
+
+// 200 x 55 dialog units of Times New Roman 8 pt.
+void CProgressDialog::createControls()
+{
+    setFont(QFont(QStringLiteral("Times New Roman"), 8));
+    const DialogUnits du(font());
+    setFixedSize(du.x(200), du.y(55));
+
+    m_buttonOk = new QPushButton(tr("OK"), this);
+    m_buttonOk->setAccessibleName(tr("OK"));
+    m_buttonOk->setDefault(true);
+    m_buttonOk->setGeometry(du.rect(13, 30, 39, 12));
+    connect(m_buttonOk, &QPushButton::clicked, this, &CProgressDialog::OnOK);
+
+    m_buttonCancel = new QPushButton(tr("Cancel"), this);
+    m_buttonCancel->setAccessibleName(tr("Cancel"));
+    m_buttonCancel->setAutoDefault(false);
+    m_buttonCancel->setGeometry(du.rect(147, 30, 39, 12));
+    connect(m_buttonCancel, &QPushButton::clicked, this, &CProgressDialog::OnCancel);
+
+    m_progress = new QProgressBar(this);
+    m_progress->setAccessibleName(tr("Progress"));
+    m_progress->setTextVisible(false);
+    m_progress->setGeometry(du.rect(13, 11, 173, 10));
+
+    m_staticPercent = new QLabel(tr("0%"), this);
+    m_staticPercent->setAccessibleName(tr("Percent"));
+    m_staticPercent->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_staticPercent->setGeometry(du.rect(76, 30, 48, 12));
+}
+
+void CProgressDialog::Create()
+{
+    OnInitDialog();
+    m_bWindow = true;
+    centreOnMainWindow();
+    winId();
+    if (QWindow* owner = m_pView->window()->windowHandle())
+        windowHandle()->setTransientParent(owner);
+    show();
+    raise();
+    activateWindow();
+}
+
+void CProgressDialog::DestroyWindow()
+{
+    m_bWindow = false;
+    hide();
+}
+
+bool CProgressDialog::IsArmed() const
+{
+    return m_bWindow && m_buttonOk->isEnabled();
+}
+
+void CProgressDialog::OnInitDialog()
+{
+    // The range is the transfer's: it is set when OK starts it.
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
+    m_staticPercent->setText(tr("0%"));
+    m_bCancel = 0;
+    m_buttonOk->setEnabled(true);
+    m_buttonOk->setFocus(Qt::OtherFocusReason);
+    setWindowTitle(m_strTitle);
+}
+
+void CProgressDialog::SetRange(int range)
+{
+    m_progress->setRange(0, range);
+}
+
+void CProgressDialog::StepIt(int steps)
+{
+    m_progress->setValue(std::min(m_progress->value() + steps, m_progress->maximum()));
+    SetPercentText(ProgressPercentText(m_progress->value(), m_progress->maximum()));
+}
+
+void CProgressDialog::SetPercentText(const QString& text)
+{
+    m_staticPercent->setText(text);
+}
+
+// The transfer starts once the view takes the posted start; until then, and
+// while it runs, OK stays disabled so that only one transfer runs.
+void CProgressDialog::OnOK()
+{
+    if (!m_buttonOk->isEnabled())
+        return;
+    m_buttonOk->setEnabled(false);
+    QMetaObject::invokeMethod(m_pView, &CProgramView::OnStartTransfer, Qt::QueuedConnection);
+}
+
+void CProgressDialog::OnCancel()
+{
+    if (m_buttonOk->isEnabled())
+        DestroyWindow();
+    else
+        m_bCancel = 1;
+}
+
+void CProgressDialog::reject()
+{
+    OnCancel();
+}
+
+void CProgressDialog::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    OnCancel();
+}
+
+void CProgressDialog::centreOnMainWindow()
+{
+    const QWidget* owner = m_pView->window();
+    QRect area = owner->isVisible() ? owner->frameGeometry() : QRect();
+    if (area.isEmpty() && owner->screen())
+        area = owner->screen()->availableGeometry();
+    if (area.isEmpty())
+        return;
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class CProgramView;
+class QCloseEvent;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+// The modeless dialog of a transfer: OK starts it, Cancel stops it, the bar
+// and the percentage show how far it has come. The object lives as long as
+// the view; its window exists from a Read or Write command until the
+// transfer has ended, or until Cancel is pressed before OK.
+class CProgressDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit CProgressDialog(CProgramView* pView);
+
+    // 1 once Cancel has been pressed in a running transfer.
+    int m_bCancel = 0;
+    // "Read Data" or "Write Data", the caption given when the window is created.
+    QString m_strTitle;
+    QProgressBar* m_progress = nullptr;
+    CProgramView* m_pView;
+
+    QPushButton* m_buttonOk = nullptr;
+    QPushButton* m_buttonCancel = nullptr;
+    QLabel* m_staticPercent = nullptr;
+
+    // Creates the window in the middle of the main window and shows it.
+    void Create();
+    void DestroyWindow();
+    bool IsWindowCreated() const { return m_bWindow; }
+    // The window is shown and OK has not been pressed yet.
+    bool IsArmed() const;
+
+    // The transfer's share of the dialog: the bar's range, a step of the
+    // position with the percentage written after it.
+    void SetRange(int range);
+    void StepIt(int steps);
+    void SetPercentText(const QString& text);
+
+    void OnInitDialog();
+    void OnOK();
+    void OnCancel();
+
+protected:
+    // Esc and the close box are Cancel.
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void centreOnMainWindow();
+
+    bool m_bWindow = false;
+};
