@@ -45,6 +45,7 @@ PortSelection::PortSelection(DeviceLister lister, Naming naming) : m_lister(std:
 void PortSelection::Refresh()
 {
     m_devices = m_lister();
+    SortForPortMenu(m_devices);
     layOutItems();
 }
 

@@ -23,7 +23,8 @@ struct PortTarget {
 // at every start; nothing is kept between runs.
 //
 // Where the system names its ports COM1, COM2, ..., item n is "COMn" itself.
-// Elsewhere item n stands for the n-th device the system reports, and
+// Elsewhere item n stands for the n-th device the system reports, in the
+// order of SortForPortMenu, and
 // choosing the item binds the port to that device: adapters plugged in or
 // removed afterwards never move the chosen port to another device. If the
 // bound device has gone, the item still shows it and the next open fails.

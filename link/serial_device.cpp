@@ -1,19 +1,48 @@
 #include "serial_device.h"
 
-#include <QCollator>
 #include <QSerialPortInfo>
 
 #include <algorithm>
 
+namespace {
+
+// Names compared with their numbers as numbers: ttyUSB2 before ttyUSB10.
+bool comesBefore(const QString& a, const QString& b)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            qsizetype endA = i;
+            qsizetype endB = j;
+            while (endA < a.size() && a[endA].isDigit())
+                ++endA;
+            while (endB < b.size() && b[endB].isDigit())
+                ++endB;
+            const qulonglong numberA = a.mid(i, endA - i).toULongLong();
+            const qulonglong numberB = b.mid(j, endB - j).toULongLong();
+            if (numberA != numberB)
+                return numberA < numberB;
+            i = endA;
+            j = endB;
+            continue;
+        }
+        if (a[i] != b[j])
+            return a[i] < b[j];
+        ++i;
+        ++j;
+    }
+    return a.size() - i < b.size() - j;
+}
+
+} // namespace
+
 void SortForPortMenu(std::vector<SerialDevice>& devices)
 {
-    // ttyUSB2 before ttyUSB10.
-    QCollator collator;
-    collator.setNumericMode(true);
-    std::stable_sort(devices.begin(), devices.end(), [&collator](const SerialDevice& a, const SerialDevice& b) {
+    std::stable_sort(devices.begin(), devices.end(), [](const SerialDevice& a, const SerialDevice& b) {
         if (a.usb != b.usb)
             return a.usb;
-        return collator.compare(a.name, b.name) < 0;
+        return comesBefore(a.name, b.name);
     });
 }
 
@@ -23,6 +52,5 @@ std::vector<SerialDevice> SystemSerialDevices()
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
         devices.push_back({info.portName(), info.systemLocation(), info.description(), info.manufacturer(),
                            info.hasVendorIdentifier()});
-    SortForPortMenu(devices);
     return devices;
 }

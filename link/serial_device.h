@@ -19,5 +19,5 @@ struct SerialDevice {
 // listed whether anything is plugged in or not.
 void SortForPortMenu(std::vector<SerialDevice>& devices);
 
-// The serial devices present now, in Port menu order.
+// The serial devices present now, in the system's order.
 std::vector<SerialDevice> SystemSerialDevices();
