@@ -53,16 +53,19 @@ void CDesktopTransferHost::Progress(int steps)
 
 void CDesktopTransferHost::ShowMessage(const QString& text)
 {
+    m_dialog.ShowProgressNow();
     if (m_prompts.showMessage)
         m_prompts.showMessage(text, QString());
 }
 
 RetryAnswer CDesktopTransferHost::AskRetry(const QString& text)
 {
+    m_dialog.ShowProgressNow();
     return m_prompts.askRetry ? m_prompts.askRetry(text) : RetryAnswer::Cancel;
 }
 
 VersionAnswer CDesktopTransferHost::AskVersion()
 {
+    m_dialog.ShowProgressNow();
     return m_prompts.askVersion ? m_prompts.askVersion() : VersionAnswer::Cancel;
 }

@@ -7,6 +7,7 @@
 
 #include "editor/desktop_transfer_host.h"
 #include "editor/progress_dialog.h"
+#include "editor/progress_paint_link.h"
 #include "editor/transfer_ports.h"
 
 #include "codec/frequency.h"
@@ -84,7 +85,8 @@ TransferResult CProgramView::RunTransfer(TransferDirection direction)
     m_pProgressDlg->SetPercentText(ProgressPercentText(0, ProgressRange(direction)));
 
     CDesktopTransferHost host(*m_pProgressDlg, m_prompts, ports);
-    TransferProtocol protocol(link, host);
+    CProgressPaintLink painting(link, *m_pProgressDlg);
+    TransferProtocol protocol(painting, host);
     return protocol.Run(direction, GetDocument()->m_image, BandLimits{g_bandLow, g_bandHigh});
 }
 

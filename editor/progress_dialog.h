@@ -41,6 +41,9 @@ public:
     void SetRange(int range);
     void StepIt(int steps);
     void SetPercentText(const QString& text);
+    // Paints the bar and the percentage at once if a step has left them
+    // unpainted (see StepIt).
+    void ShowProgressNow();
 
     void OnInitDialog();
     void OnOK();
@@ -54,6 +57,7 @@ protected:
 private:
     void createControls();
     void centreOnMainWindow();
+    void holdProgressPaint(bool hold);
 
     bool m_bWindow = false;
 };

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "link/serial_link.h"
+
+class CProgressDialog;
+
+// The link of a desktop transfer: after each write it paints the progress
+// that the last block has left held back, while the bytes just written are on
+// the line and the radio has yet to answer, so that the radio never waits
+// for the screen.
+class CProgressPaintLink final : public SerialLink {
+public:
+    CProgressPaintLink(SerialLink& inner, CProgressDialog& dialog) : m_inner(inner), m_dialog(dialog) {}
+
+    OpenStatus Open(const QString& name) override { return m_inner.Open(name); }
+    void Configure() override { m_inner.Configure(); }
+    void PurgeAll() override { m_inner.PurgeAll(); }
+    void Clear() override { m_inner.Clear(); }
+    WriteResult Write(std::span<const std::uint8_t> bytes) override;
+    ReadResult Read(std::size_t n) override { return m_inner.Read(n); }
+    void Close() override { m_inner.Close(); }
+
+private:
+    SerialLink& m_inner;
+    CProgressDialog& m_dialog;
+};
