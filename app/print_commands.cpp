@@ -35,7 +35,6 @@ QPageSize localPaper()
 
 PrintOutcome RunPrintDialog(QWidget* parent, QPrinter& printer, CProgramView& view)
 {
-    printer.setFromTo(1, 1);
     QPrintDialog dialog(&printer, parent);
     dialog.setAccessibleName(dialog.windowTitle());
     dialog.setMinMax(1, 1);

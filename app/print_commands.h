@@ -11,7 +11,7 @@ class QWidget;
 enum class PrintOutcome { Printed, Cancelled, Failed };
 
 // File Print: the print dialog for the one page, then the page.
-PrintOutcome RunPrintDialog(QWidget* parent, QPrinter& printer, CProgramView& view);
+[[nodiscard]] PrintOutcome RunPrintDialog(QWidget* parent, QPrinter& printer, CProgramView& view);
 // File Print Preview: the page as the printer would print it.
 void RunPrintPreview(QWidget* parent, QPrinter& printer, CProgramView& view);
 // File Print Setup: the printer's paper and page settings.

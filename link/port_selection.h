@@ -24,10 +24,10 @@ struct PortTarget {
 //
 // Where the system names its ports COM1, COM2, ..., item n is "COMn" itself.
 // Elsewhere item n stands for the n-th device the system reports, in the
-// order of SortForPortMenu, and
-// choosing the item binds the port to that device: adapters plugged in or
-// removed afterwards never move the chosen port to another device. If the
-// bound device has gone, the item still shows it and the next open fails.
+// order of SortForPortMenu, and choosing the item binds the port to that
+// device: adapters plugged in or removed afterwards never move the chosen
+// port to another device. If the bound device has gone, the item still shows
+// it and the next open fails.
 class PortSelection {
 public:
     static constexpr int kNumberedItems = 8;
