@@ -81,7 +81,7 @@ bool CProgressDialog::IsArmed() const
 void CProgressDialog::OnInitDialog()
 {
     // The range is the transfer's: it is set when OK starts it.
-    ShowProgressNow();
+    m_stepsNotShown = 0;
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_staticPercent->setText(tr("0%"));
@@ -96,36 +96,27 @@ void CProgressDialog::SetRange(int range)
     m_progress->setRange(0, range);
 }
 
-// Painting the bar and the percentage costs more than anything else the
-// program adds to a block, and the radio would wait for it: a step only
-// changes them and holds their painting back, which the transfer lets go
-// once the next request is on its way to the radio (CProgressPaintLink). The
-// last step has no request after it and paints at once.
+// Moving the bar, writing the percentage and painting them cost more than
+// anything else the program adds to a block, and the radio would wait for
+// them: a step is only counted here and shown once the next request is on its
+// way to the radio (CProgressPaintLink). The last step has no request after
+// it and shows at once.
 void CProgressDialog::StepIt(int steps)
 {
-    const int position = std::min(m_progress->value() + steps, m_progress->maximum());
-    holdProgressPaint(true);
-    m_progress->setValue(position);
-    SetPercentText(ProgressPercentText(position, m_progress->maximum()));
-    if (position == m_progress->maximum())
+    m_stepsNotShown += steps;
+    if (m_progress->value() + m_stepsNotShown >= m_progress->maximum())
         ShowProgressNow();
 }
 
 void CProgressDialog::ShowProgressNow()
 {
-    if (m_progress->updatesEnabled())
+    if (m_stepsNotShown == 0)
         return;
-    holdProgressPaint(false);
+    const int position = std::min(m_progress->value() + m_stepsNotShown, m_progress->maximum());
+    m_stepsNotShown = 0;
+    m_progress->setValue(position);
+    SetPercentText(ProgressPercentText(position, m_progress->maximum()));
     QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
-}
-
-// Letting go of a hold repaints what it held back.
-void CProgressDialog::holdProgressPaint(bool hold)
-{
-    if (m_progress->updatesEnabled() != hold)
-        return;
-    m_progress->setUpdatesEnabled(!hold);
-    m_staticPercent->setUpdatesEnabled(!hold);
 }
 
 void CProgressDialog::SetPercentText(const QString& text)

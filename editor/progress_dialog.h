@@ -41,8 +41,7 @@ public:
     void SetRange(int range);
     void StepIt(int steps);
     void SetPercentText(const QString& text);
-    // Paints the bar and the percentage at once if a step has left them
-    // unpainted (see StepIt).
+    // Shows the steps that StepIt has only counted so far.
     void ShowProgressNow();
 
     void OnInitDialog();
@@ -57,7 +56,7 @@ protected:
 private:
     void createControls();
     void centreOnMainWindow();
-    void holdProgressPaint(bool hold);
 
     bool m_bWindow = false;
+    int m_stepsNotShown = 0;
 };

@@ -4,10 +4,9 @@
 
 class CProgressDialog;
 
-// The link of a desktop transfer: after each write it paints the progress
-// that the last block has left held back, while the bytes just written are on
-// the line and the radio has yet to answer, so that the radio never waits
-// for the screen.
+// The link of a desktop transfer: after each write it shows the progress of
+// the last block, while the bytes just written are on the line and the radio
+// has yet to answer, so that the radio never waits for the screen.
 class CProgressPaintLink final : public SerialLink {
 public:
     CProgressPaintLink(SerialLink& inner, CProgressDialog& dialog) : m_inner(inner), m_dialog(dialog) {}
