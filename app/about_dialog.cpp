@@ -1,7 +1,7 @@
 #include "about_dialog.h"
 
 #include "app_icons.h"
-#include "dialog_base_units.h"
+#include "editor/dialog_units.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,7 +12,7 @@ CAboutDialog::CAboutDialog(QWidget* parent)
     setWindowTitle(tr("About"));
     setAccessibleName(windowTitle());
     setFont(QFont(QStringLiteral("Arial"), 8));
-    const DialogBaseUnits units(font());
+    const DialogUnits units(font());
     setFixedSize(units.size(222, 62));
 
     auto* icon = new QLabel(this);

@@ -1,6 +1,6 @@
 #include "kill_code_dialog.h"
 
-#include "dialog_base_units.h"
+#include "editor/dialog_units.h"
 #include "hex_key_filter.h"
 #include "latin1_text.h"
 
@@ -53,7 +53,7 @@ CKillCodeDialog::~CKillCodeDialog()
 
 void CKillCodeDialog::CreateControls()
 {
-    const DialogBaseUnits units(font());
+    const DialogUnits units(font());
     setFixedSize(units.size(149, 73));
 
     const auto addRow = [&](const QString& text, QWidget* control, int y) {

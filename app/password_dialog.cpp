@@ -1,6 +1,6 @@
 #include "password_dialog.h"
 
-#include "dialog_base_units.h"
+#include "editor/dialog_units.h"
 #include "upper_case_validator.h"
 
 #include <QLabel>
@@ -13,7 +13,7 @@ CPasswordDialog::CPasswordDialog(QWidget* parent)
     setWindowTitle(tr("Password"));
     setAccessibleName(windowTitle());
     setFont(QFont(QStringLiteral("Arial"), 8));
-    const DialogBaseUnits units(font());
+    const DialogUnits units(font());
     setFixedSize(units.size(123, 61));
 
     auto* label = new QLabel(tr("Password"), this);

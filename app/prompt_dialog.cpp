@@ -1,6 +1,6 @@
 #include "prompt_dialog.h"
 
-#include "dialog_base_units.h"
+#include "editor/dialog_units.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,7 +11,7 @@ CPromptDialog::CPromptDialog(const Template& form, QWidget* parent)
     setWindowTitle(tr("Prompt"));
     setAccessibleName(windowTitle());
     setFont(QFont(QStringLiteral("Times New Roman"), 9));
-    const DialogBaseUnits units(font());
+    const DialogUnits units(font());
     setFixedSize(units.size(form.size.width(), form.size.height()));
 
     const auto place = [&units](QWidget* widget, const QRect& r) {

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QSize>
 
 // Dialog template units of a font: a horizontal unit is a quarter of the
 // font's average character width, a vertical unit an eighth of its height.
@@ -12,6 +13,7 @@ public:
     int x(int units) const;
     int y(int units) const;
     QRect rect(int left, int top, int width, int height) const;
+    QSize size(int width, int height) const;
 
 private:
     int m_baseX;
