@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinterInfo>
 #include <QSettings>
 
 namespace {
@@ -260,8 +261,14 @@ TEST_F(StartUp, EndsWithAStatusWhenItCannotGoOn)
         {{"/p", m_path}, 1, false},
         {{"--bogus"}, 2, false},
     };
+    // The print switches end with status 1 here because no printer is set
+    // up; on a machine with one they would print a page, so they are left out.
+    const bool printerPresent = !QPrinterInfo::defaultPrinter().isNull();
     for (const auto& row : cases) {
         SCOPED_TRACE(row.arguments.join(u' ').toStdString());
+        const bool printSwitch = row.arguments.first() == "--print" || row.arguments.first() == "/p";
+        if (printSwitch && printerPresent)
+            continue;
         int messages = 0;
         if (row.message) {
             OnceModal([&](QDialog& dialog) {
