@@ -24,6 +24,7 @@ TransferResult TransferProtocol::Run(TransferDirection direction, RadioImage& im
 {
     m_direction = direction;
     m_band = band;
+    m_blocksWritten = 0;
     const TransferResult result = exchange(image);
     m_link.Close();
     return result;
@@ -213,6 +214,7 @@ TransferResult TransferProtocol::writeBlocks(const RadioImage::Bytes& bytes)
             m_host.ShowMessage(tr("Communication error"));
             return TransferResult::Failed;
         }
+        ++m_blocksWritten;
         m_host.Progress(1);
         if (!poll(kWriteBlockPolls, CancelCheck::BeforeDispatch, 0))
             return TransferResult::Cancelled;

@@ -33,6 +33,9 @@ public:
 
     // band is used by a write only.
     [[nodiscard]] TransferResult Run(TransferDirection direction, RadioImage& image, BandLimits band = {});
+    // Blocks the radio acknowledged during the last write; a write that ends
+    // early with any leaves the radio partly written (PartlyWrittenWarning).
+    [[nodiscard]] std::size_t BlocksWritten() const { return m_blocksWritten; }
 
 private:
     enum class Phase { Go, Retry, Failed, Cancelled, Refused };
@@ -58,4 +61,5 @@ private:
     TransferHost& m_host;
     TransferDirection m_direction = TransferDirection::Read;
     BandLimits m_band;
+    std::size_t m_blocksWritten = 0;
 };
