@@ -4,7 +4,7 @@
 // The core has no translation of its own: every host passes such a text
 // through its translation in the context "hmprog" (the desktop with
 // QCoreApplication::translate), and lupdate finds the texts when told
-// -tr-function-alias QT_TRANSLATE_NOOP+=HMPROG_TEXT.
+// -tr-function-alias QT_TR_NOOP+=HMPROG_TEXT.
 #define HMPROG_TEXT(text) (text)
 
 inline constexpr const char* kUiTextContext = "hmprog";
