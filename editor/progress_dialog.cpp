@@ -145,8 +145,8 @@ void CProgressDialog::ShowProgressNow()
 
 void CProgressDialog::showPosition(int position)
 {
-    m_progress->setValue(position);
     SetPercentText(ProgressPercentText(position, m_progress->maximum()));
+    m_progress->setValue(position);
     paintNow();
 }
 
