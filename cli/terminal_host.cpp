@@ -2,6 +2,7 @@
 
 #include "interrupt.h"
 #include "link/progress_text.h"
+#include "link/transfer_status.h"
 
 #include <chrono>
 #include <cstdio>
@@ -34,23 +35,37 @@ void TerminalHost::Sleep(int milliseconds)
 void TerminalHost::Progress(int steps)
 {
     m_position += steps;
-    if (!m_policy.showProgress)
-        return;
     const QString percent = ProgressPercentText(m_position, ProgressRange(m_direction));
     if (percent == m_shownPercent)
         return;
     m_shownPercent = percent;
+    showLine();
+}
+
+void TerminalHost::ShowStatus(const TransferStatus& status)
+{
+    m_status = TransferStatusText(status, m_policy.port);
+    showLine();
+}
+
+// One line, rewritten in place: "Reading 41%  Block 53 of 128".
+void TerminalHost::showLine()
+{
+    if (!m_policy.showProgress)
+        return;
     const char* verb = m_direction == TransferDirection::Read ? "Reading" : "Writing";
-    std::fprintf(stderr, "\r%s %s", verb, qPrintable(percent));
+    const QString percent = m_shownPercent.isEmpty() ? ProgressPercentText(0, 1) : m_shownPercent;
+    std::fprintf(stderr, "\r%s %s  %s\033[K", verb, qPrintable(percent), qPrintable(m_status));
     std::fflush(stderr);
+    m_lineShown = true;
 }
 
 void TerminalHost::Finish()
 {
-    if (m_shownPercent.isEmpty())
+    if (!m_lineShown)
         return;
     std::fputc('\n', stderr);
-    m_shownPercent.clear();
+    m_lineShown = false;
 }
 
 void TerminalHost::ShowMessage(const QString& text)

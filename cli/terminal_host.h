@@ -8,7 +8,8 @@ struct PromptPolicy {
     int automaticRetries = 0;  // retry prompts answered Retry without asking
     bool continueOnVersion = false; // the version prompt answered Continue without asking
     bool interactive = false;  // ask on the terminal once the above are used up
-    bool showProgress = false; // the percentage on standard error
+    bool showProgress = false; // the percentage and the status on standard error
+    QString port;              // named while waiting for the radio
 };
 
 // The command line as the host of a transfer. It has no window events to
@@ -22,6 +23,7 @@ public:
     bool CancelRequested() override;
     void Sleep(int milliseconds) override;
     void Progress(int steps) override;
+    void ShowStatus(const TransferStatus& status) override;
     void ShowMessage(const QString& text) override;
     RetryAnswer AskRetry(const QString& text) override;
     VersionAnswer AskVersion() override;
@@ -31,9 +33,12 @@ public:
 
 private:
     [[nodiscard]] bool askYes(const QString& question);
+    void showLine();
 
     const TransferDirection m_direction;
     PromptPolicy m_policy;
     int m_position = 0;
     QString m_shownPercent;
+    QString m_status;
+    bool m_lineShown = false;
 };

@@ -125,6 +125,7 @@ int RunTransfer(const TransferOptions& options, TransferDirection direction, Rad
     policy.continueOnVersion = options.yes;
     policy.interactive = ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO);
     policy.showProgress = ::isatty(STDERR_FILENO);
+    policy.port = options.port;
     TerminalHost host(direction, policy);
     TransferProtocol protocol(*link, host);
     const TransferResult result = protocol.Run(direction, image, band);

@@ -5,13 +5,15 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 #if defined(Q_OS_LINUX)
 #include <sys/prctl.h>
 #endif
 
 CDesktopTransferHost::CDesktopTransferHost(CProgressDialog& dialog, const TransferPrompts& prompts,
-                                           CTransferPorts& ports)
-    : m_dialog(dialog), m_prompts(prompts), m_ports(ports)
+                                           CTransferPorts& ports, QString port)
+    : m_dialog(dialog), m_prompts(prompts), m_ports(ports), m_port(std::move(port))
 {
 #if defined(Q_OS_LINUX)
     // The transfer's pauses are a millisecond long; the kernel's default timer
@@ -49,6 +51,11 @@ void CDesktopTransferHost::Sleep(int milliseconds)
 void CDesktopTransferHost::Progress(int steps)
 {
     m_dialog.StepIt(steps);
+}
+
+void CDesktopTransferHost::ShowStatus(const TransferStatus& status)
+{
+    m_dialog.SetStatusText(TransferStatusText(status, m_port));
 }
 
 void CDesktopTransferHost::ShowMessage(const QString& text)

@@ -11,7 +11,9 @@ class CTransferPorts;
 // pressed; progress goes to the dialog; questions to the program's prompts.
 class CDesktopTransferHost final : public TransferHost {
 public:
-    CDesktopTransferHost(CProgressDialog& dialog, const TransferPrompts& prompts, CTransferPorts& ports);
+    // port: the port as the status line names it while waiting for the radio.
+    CDesktopTransferHost(CProgressDialog& dialog, const TransferPrompts& prompts, CTransferPorts& ports,
+                         QString port = {});
     ~CDesktopTransferHost() override;
     CDesktopTransferHost(const CDesktopTransferHost&) = delete;
     CDesktopTransferHost& operator=(const CDesktopTransferHost&) = delete;
@@ -20,6 +22,7 @@ public:
     bool CancelRequested() override;
     void Sleep(int milliseconds) override;
     void Progress(int steps) override;
+    void ShowStatus(const TransferStatus& status) override;
     void ShowMessage(const QString& text) override;
     RetryAnswer AskRetry(const QString& text) override;
     VersionAnswer AskVersion() override;
@@ -28,5 +31,6 @@ private:
     CProgressDialog& m_dialog;
     const TransferPrompts& m_prompts;
     CTransferPorts& m_ports;
+    const QString m_port;
     unsigned long m_savedTimerSlack = 0;
 };

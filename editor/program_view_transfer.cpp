@@ -14,8 +14,10 @@
 #include "grid/ms_flex_grid.h"
 #include "image/program_doc.h"
 #include "link/open_failure_detail.h"
+#include "link/partial_write.h"
 #include "link/progress_text.h"
 #include "link/transfer_protocol.h"
+#include "link/transfer_status.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -41,7 +43,7 @@ void CProgramView::ChooseTransfer(int mode, const QString& title)
         return;
     }
     if (m_pProgressDlg->IsArmed())
-        m_pProgressDlg->setWindowTitle(title);
+        m_pProgressDlg->SetCaption(title);
 }
 
 void CProgramView::OnStartTransfer()
@@ -84,10 +86,16 @@ TransferResult CProgramView::RunTransfer(TransferDirection direction)
     link.Configure();
     m_pProgressDlg->SetPercentText(ProgressPercentText(0, ProgressRange(direction)));
 
-    CDesktopTransferHost host(*m_pProgressDlg, m_prompts, ports);
+    CDesktopTransferHost host(*m_pProgressDlg, m_prompts, ports, StatusPortName(target.name, target.device));
     CProgressPaintLink painting(link, *m_pProgressDlg);
     TransferProtocol protocol(painting, host);
-    return protocol.Run(direction, GetDocument()->m_image, BandLimits{g_bandLow, g_bandHigh});
+    const TransferResult result = protocol.Run(direction, GetDocument()->m_image, BandLimits{g_bandLow, g_bandHigh});
+    // A write that stopped after its first block, failed or cancelled, has
+    // left the radio with neither the old memory nor the new.
+    if (direction == TransferDirection::Write && result != TransferResult::Completed &&
+        protocol.BlocksWritten() > 0 && m_prompts.showMessage)
+        m_prompts.showMessage(PartlyWrittenWarning(), QString());
+    return result;
 }
 
 // Nothing the transfer works on may change under it: the settings (a model

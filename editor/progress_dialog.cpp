@@ -19,7 +19,6 @@
 // window as its transient.
 CProgressDialog::CProgressDialog(CProgramView* pView) : QDialog(nullptr), m_pView(pView)
 {
-    setAccessibleName(tr("Transfer"));
     createControls();
 }
 
@@ -51,6 +50,11 @@ void CProgressDialog::createControls()
     m_staticPercent->setAccessibleName(tr("Percent"));
     m_staticPercent->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_staticPercent->setGeometry(du.rect(76, 30, 48, 12));
+
+    m_staticStatus = new QLabel(this);
+    m_staticStatus->setAccessibleName(tr("Status"));
+    m_staticStatus->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_staticStatus->setGeometry(du.rect(13, 21, 173, 9));
 }
 
 void CProgressDialog::Create()
@@ -81,14 +85,23 @@ bool CProgressDialog::IsArmed() const
 void CProgressDialog::OnInitDialog()
 {
     // The range is the transfer's: it is set when OK starts it.
-    m_stepsNotShown = 0;
+    m_counted = 0;
+    m_positionsNotShown.clear();
+    m_statusNotShown.reset();
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_staticPercent->setText(tr("0%"));
+    m_staticStatus->clear();
     m_bCancel = 0;
     m_buttonOk->setEnabled(true);
     m_buttonOk->setFocus(Qt::OtherFocusReason);
-    setWindowTitle(m_strTitle);
+    SetCaption(m_strTitle);
+}
+
+void CProgressDialog::SetCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+    setAccessibleName(caption);
 }
 
 void CProgressDialog::SetRange(int range)
@@ -98,24 +111,47 @@ void CProgressDialog::SetRange(int range)
 
 // Moving the bar, writing the percentage and painting them cost more than
 // anything else the program adds to a block, and the radio would wait for
-// them: a step is only counted here and shown once the next request is on its
-// way to the radio (CProgressPaintLink). The last step has no request after
-// it and shows at once.
+// them: a step is only counted here and shown while the program waits for the
+// radio's answer to the next request (CProgressPaintLink). Each step is kept
+// apart, so that a step followed at once by another (the last block before
+// the write's gap, then the gap) still shows its own percentage. The last step
+// has no request after it and shows at once.
 void CProgressDialog::StepIt(int steps)
 {
-    m_stepsNotShown += steps;
-    if (m_progress->value() + m_stepsNotShown >= m_progress->maximum())
+    m_counted = std::min(m_counted + steps, m_progress->maximum());
+    m_positionsNotShown.push_back(m_counted);
+    if (m_counted == m_progress->maximum())
         ShowProgressNow();
+}
+
+void CProgressDialog::SetStatusText(const QString& text)
+{
+    m_statusNotShown = text;
 }
 
 void CProgressDialog::ShowProgressNow()
 {
-    if (m_stepsNotShown == 0)
-        return;
-    const int position = std::min(m_progress->value() + m_stepsNotShown, m_progress->maximum());
-    m_stepsNotShown = 0;
-    m_progress->setValue(position);
+    if (m_statusNotShown) {
+        m_staticStatus->setText(*m_statusNotShown);
+        m_statusNotShown.reset();
+    }
+    while (!m_positionsNotShown.empty()) {
+        showPosition(m_positionsNotShown.front());
+        m_positionsNotShown.pop_front();
+    }
+    // A status on its own; with nothing changed there is nothing to paint.
+    paintNow();
+}
+
+void CProgressDialog::showPosition(int position)
+{
     SetPercentText(ProgressPercentText(position, m_progress->maximum()));
+    m_progress->setValue(position);
+    paintNow();
+}
+
+void CProgressDialog::paintNow()
+{
     QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
 }
 

@@ -3,6 +3,9 @@
 #include <QDialog>
 #include <QString>
 
+#include <deque>
+#include <optional>
+
 class CProgramView;
 class QCloseEvent;
 class QLabel;
@@ -28,6 +31,8 @@ public:
     QPushButton* m_buttonOk = nullptr;
     QPushButton* m_buttonCancel = nullptr;
     QLabel* m_staticPercent = nullptr;
+    // A short line under the bar: what the transfer is doing now.
+    QLabel* m_staticStatus = nullptr;
 
     // Creates the window in the middle of the main window and shows it.
     void Create();
@@ -36,12 +41,17 @@ public:
     // The window is shown and OK has not been pressed yet.
     bool IsArmed() const;
 
+    // The caption, which is also what the dialog is called for a screen reader.
+    void SetCaption(const QString& caption);
+
     // The transfer's share of the dialog: the bar's range, a step of the
-    // position with the percentage written after it.
+    // position with the percentage written after it, the status line.
     void SetRange(int range);
     void StepIt(int steps);
     void SetPercentText(const QString& text);
-    // Shows the steps that StepIt has only counted so far.
+    void SetStatusText(const QString& text);
+    // Shows and paints, one after another, each position that StepIt has
+    // only counted so far, then the status given since the last time.
     void ShowProgressNow();
 
     void OnInitDialog();
@@ -57,6 +67,11 @@ private:
     void createControls();
     void centreOnMainWindow();
 
+    void showPosition(int position);
+    void paintNow();
+
     bool m_bWindow = false;
-    int m_stepsNotShown = 0;
+    int m_counted = 0;
+    std::deque<int> m_positionsNotShown;
+    std::optional<QString> m_statusNotShown;
 };

@@ -2,9 +2,10 @@
 
 #include "editor/progress_dialog.h"
 
-WriteResult CProgressPaintLink::Write(std::span<const std::uint8_t> bytes)
+// The answer collects in the port's buffer while the dialog paints; the read
+// takes it from there.
+ReadResult CProgressPaintLink::Read(std::size_t n)
 {
-    const WriteResult written = m_inner.Write(bytes);
     m_dialog.ShowProgressNow();
-    return written;
+    return m_inner.Read(n);
 }

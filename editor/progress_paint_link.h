@@ -4,9 +4,10 @@
 
 class CProgressDialog;
 
-// The link of a desktop transfer: after each write it shows the progress of
-// the last block, while the bytes just written are on the line and the radio
-// has yet to answer, so that the radio never waits for the screen.
+// The link of a desktop transfer: before each read it shows what the dialog
+// has been given since the last one, while the request is on the line and the
+// radio has yet to answer, so that the radio never waits for the screen. It
+// never paints between two writes: a frame sent in two calls leaves as one.
 class CProgressPaintLink final : public SerialLink {
 public:
     CProgressPaintLink(SerialLink& inner, CProgressDialog& dialog) : m_inner(inner), m_dialog(dialog) {}
@@ -15,8 +16,8 @@ public:
     void Configure() override { m_inner.Configure(); }
     void PurgeAll() override { m_inner.PurgeAll(); }
     void Clear() override { m_inner.Clear(); }
-    WriteResult Write(std::span<const std::uint8_t> bytes) override;
-    ReadResult Read(std::size_t n) override { return m_inner.Read(n); }
+    WriteResult Write(std::span<const std::uint8_t> bytes) override { return m_inner.Write(bytes); }
+    ReadResult Read(std::size_t n) override;
     void Close() override { m_inner.Close(); }
 
 private:

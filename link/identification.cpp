@@ -38,7 +38,8 @@ IdentificationHead EncodeIdentification(RadioRange range)
 
 bool BandFitsRadio(RadioRange radio, BandLimits band)
 {
-    const bool compared = radio == RadioRange{136, 174} || radio == RadioRange{136, 480};
+    const bool compared =
+        radio == RadioRange{136, 174} || radio == RadioRange{136, 480} || radio == RadioRange{400, 520};
     if (!compared)
         return true;
     const auto lowest = static_cast<std::uint32_t>(radio.lowMHz) * kCountsPerMHz;

@@ -29,8 +29,9 @@ struct BandLimits {
     std::uint32_t high = 0;
 };
 
-// Only the 136-174 and 136-480 MHz radios are compared; for them the band
-// must lie inside the radio's range. Any other range is never compared.
+// The radios of known range, 136-174, 136-480 and 400-520 MHz, are compared:
+// the band must lie inside the radio's range. Any other range is never
+// compared, as nothing is known about what such a radio takes.
 bool BandFitsRadio(RadioRange radio, BandLimits band);
 
 // The band that goes with the image's model byte: 0x37 is the 136-174 MHz

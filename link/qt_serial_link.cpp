@@ -127,16 +127,15 @@ ReadResult QtSerialLink::Read(std::size_t n)
     if (!m_port.isOpen())
         return result;
     result.ok = true;
-    const Clock::time_point total = Clock::now() + read_timeouts::Total(n);
-    Clock::time_point deadline = total;
+    read_timeouts::ReadDeadline<Clock::time_point> deadline(Clock::now(), n);
     while (result.bytes.size() < n) {
         const QByteArray chunk = m_port.read(static_cast<qint64>(n - result.bytes.size()));
         if (!chunk.isEmpty()) {
             result.bytes.insert(result.bytes.end(), chunk.begin(), chunk.end());
-            deadline = std::min(total, Clock::now() + read_timeouts::kBetweenBytes);
+            deadline.ByteArrived(Clock::now());
             continue;
         }
-        const int wait = millisecondsUntil(deadline);
+        const int wait = millisecondsUntil(deadline.At());
         if (wait == 0)
             break;
         m_port.clearError();

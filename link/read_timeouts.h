@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <cstddef>
 
@@ -17,6 +18,23 @@ constexpr std::chrono::milliseconds Total(std::size_t n)
 {
     return kPerByte * static_cast<long long>(n) + kConstant;
 }
+
+// When a read of n bytes that began at start must end, on any clock: at the
+// total time-out, or sooner once a byte has come and the next one is late.
+template <typename Time>
+class ReadDeadline {
+public:
+    ReadDeadline(Time start, std::size_t n) : m_total(start + Total(n)), m_deadline(m_total) {}
+
+    void ByteArrived(Time at) { m_deadline = std::min(m_total, at + kBetweenBytes); }
+    Time At() const { return m_deadline; }
+    // A byte that arrives at this moment is still taken.
+    bool Takes(Time arrival) const { return arrival <= m_deadline; }
+
+private:
+    Time m_total;
+    Time m_deadline;
+};
 
 constexpr std::chrono::milliseconds WriteTotal(std::size_t n)
 {

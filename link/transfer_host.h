@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/transfer_status.h"
+
 #include <QString>
 
 enum class RetryAnswer { Retry, Cancel };
@@ -24,6 +26,9 @@ public:
     // Moves the progress position on by steps. The range is ProgressRange()
     // of the direction; ProgressPercentText() gives the text to show.
     virtual void Progress(int steps) = 0;
+    // What the transfer is doing now: waiting for the radio, identifying it,
+    // which block, done. TransferStatusText() gives the text to show.
+    virtual void ShowStatus(const TransferStatus& status) = 0;
     // A modal message with an OK button, text as given.
     virtual void ShowMessage(const QString& text) = 0;
     // The modal Retry/Cancel prompt with the given text.

@@ -66,6 +66,7 @@ TransferResult TransferProtocol::exchange(RadioImage& image)
 // version prompt, with ACK or SYN), 15 attempts at a time.
 TransferProtocol::Phase TransferProtocol::wakeUp()
 {
+    m_host.ShowStatus({TransferStatus::Stage::WaitingForRadio});
     int attempt = 1;
     for (;;) {
         if (!poll(kWakeUpPolls, CancelCheck::AfterDispatch, 1))
@@ -121,19 +122,25 @@ TransferProtocol::WakeAnswer TransferProtocol::readWakeAnswer()
 
 TransferProtocol::Phase TransferProtocol::identify()
 {
+    m_host.ShowStatus({TransferStatus::Stage::Identifying});
     m_host.Sleep(1);
     m_link.Clear();
     send(protocol::kModeByte);
     m_host.Sleep(1);
     m_link.Clear();
     send(protocol::kStx);
-    m_link.Clear();
-    const ReadResult id = m_link.Read(protocol::kIdentificationSize);
+    // No clear after the STX: a radio that answers at once has its reply on
+    // the line before a busy program gets round to clearing, and the clear
+    // would throw it away. The clear before the STX has taken what was left
+    // on the line; what an echoing cable hands back of the M byte and the STX
+    // comes ahead of the reply, which is the last eight bytes that arrive.
+    const ReadResult id = m_link.Read(protocol::kIdentificationSize + protocol::kIdentificationEchoes);
     // A short reply is as good as none: its first bytes may be anything.
     if (!id.ok || id.bytes.size() < protocol::kIdentificationSize)
         return Phase::Retry;
+    const auto reply = std::span<const std::uint8_t>(id.bytes).last(protocol::kIdentificationSize);
     if (m_direction == TransferDirection::Write) {
-        const RadioRange radio = DecodeIdentification(std::span<const std::uint8_t, 3>(id.bytes.data(), 3));
+        const RadioRange radio = DecodeIdentification(reply.first<3>());
         if (!BandFitsRadio(radio, m_band)) {
             m_host.ShowMessage(tr("Model do not match"));
             return Phase::Failed;
@@ -173,6 +180,7 @@ TransferResult TransferProtocol::readBlocks(RadioImage& image)
 {
     RadioImage scratch;
     for (std::size_t k = 0; k < RadioImage::kBlockCount; ++k) {
+        showBlock(k + 1, RadioImage::kBlockCount);
         m_link.Clear();
         send(protocol::FrameHeader(protocol::kReadBlock, k));
         const ReadResult reply = m_link.Read(protocol::kReadReplySize);
@@ -194,6 +202,7 @@ TransferResult TransferProtocol::readBlocks(RadioImage& image)
             return TransferResult::Cancelled;
     }
     image = scratch;
+    m_host.ShowStatus({TransferStatus::Stage::Done});
     return TransferResult::Completed;
 }
 
@@ -204,6 +213,7 @@ TransferResult TransferProtocol::writeBlocks(const RadioImage::Bytes& bytes)
             k = protocol::kWriteGapEnd;
             m_host.Progress(static_cast<int>(protocol::kWriteGapEnd - protocol::kWriteGapFirst));
         }
+        showBlock(m_blocksWritten + 1, protocol::kWrittenBlockCount);
         m_link.Clear();
         send(protocol::FrameHeader(protocol::kWriteBlock, k));
         send(std::span<const std::uint8_t>(bytes.data() + k * protocol::kBlockSize, protocol::kBlockSize));
@@ -220,7 +230,13 @@ TransferResult TransferProtocol::writeBlocks(const RadioImage::Bytes& bytes)
             return TransferResult::Cancelled;
         m_host.Sleep(1);
     }
+    m_host.ShowStatus({TransferStatus::Stage::Done});
     return TransferResult::Completed;
+}
+
+void TransferProtocol::showBlock(std::size_t block, std::size_t blocks)
+{
+    m_host.ShowStatus({TransferStatus::Stage::Block, static_cast<int>(block), static_cast<int>(blocks)});
 }
 
 bool TransferProtocol::poll(int count, CancelCheck when, int pauseMs)

@@ -52,6 +52,7 @@ private:
     TransferResult readBlocks(RadioImage& image);
     TransferResult writeBlocks(const RadioImage::Bytes& bytes);
 
+    void showBlock(std::size_t block, std::size_t blocks);
     [[nodiscard]] bool poll(int count, CancelCheck when, int pauseMs);
     void send(std::span<const std::uint8_t> bytes);
     void send(std::uint8_t byte);

@@ -8,12 +8,14 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QProgressBar>
 #include <QStatusBar>
 
 namespace {
@@ -140,7 +142,35 @@ TEST_F(FrameTransfer, ReadsThroughAnOtherPortFromTheCommandLinesSimulatedRadio)
 
     View().SetTransferPorts(nullptr);
     ChooseOtherPort(device);
+    // The status line as it was painted, and the dialog as it looked half way;
+    // HMPROG_SCREENSHOT_DIR keeps that picture.
+    struct StatusWatch : QObject {
+        QLabel* label = nullptr;
+        QStringList painted;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint && (painted.isEmpty() || painted.back() != label->text()))
+                painted << label->text();
+            return false;
+        }
+    } watch;
+    watch.label = Dialog().m_staticStatus;
+    watch.label->installEventFilter(&watch);
+    QString halfWay;
+    QObject::connect(Dialog().m_progress, &QProgressBar::valueChanged, m_frame.get(), [&](int position) {
+        if (position != 64)
+            return;
+        halfWay = Dialog().m_staticStatus->text();
+        const QString dir = qEnvironmentVariable("HMPROG_SCREENSHOT_DIR");
+        if (!dir.isEmpty())
+            Dialog().grab().save(dir + QStringLiteral("/progress_dialog_read.png"));
+    });
     Transfer(32771);
+    EXPECT_EQ(halfWay, "Block 65 of 128");
+    ASSERT_GE(watch.painted.size(), 3);
+    EXPECT_EQ(watch.painted[1], "Waiting for the radio on " + device);
+    EXPECT_EQ(watch.painted[2], "Identifying the radio");
+    EXPECT_EQ(watch.painted.back(), "Done");
     EXPECT_EQ(View().m_grid->GetTextMatrix(1, 1), "145.52500");
     EXPECT_EQ(View().m_grid->GetTextMatrix(3, 2), "145.00000");
     EXPECT_EQ(m_doc.m_image, DemoRadioImage());

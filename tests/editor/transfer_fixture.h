@@ -42,6 +42,8 @@ public:
     QStringList opened;
     std::optional<OpenStatus> openFailure;
     bool configured = false;
+    // Called with every write, as it goes out.
+    std::function<void(std::span<const std::uint8_t>)> onWrite;
     bool isOpen() const { return m_sim.isOpen(); }
 
 private:
@@ -53,7 +55,12 @@ private:
     void Configure() override { configured = true; }
     void PurgeAll() override { m_sim.PurgeAll(); }
     void Clear() override { m_sim.Clear(); }
-    WriteResult Write(std::span<const std::uint8_t> bytes) override { return m_sim.Write(bytes); }
+    WriteResult Write(std::span<const std::uint8_t> bytes) override
+    {
+        if (onWrite)
+            onWrite(bytes);
+        return m_sim.Write(bytes);
+    }
     ReadResult Read(std::size_t n) override { return m_sim.Read(n); }
     void Close() override { m_sim.Close(); }
 

@@ -1,6 +1,5 @@
 #include "transfer_fixture.h"
 
-#include "editor/desktop_transfer_host.h"
 #include "image/image_layout.h"
 #include "link/progress_text.h"
 
@@ -299,44 +298,159 @@ TEST_F(TransferTest, APortChosenDuringTheTransferLeavesTheRunningOneAlone)
     EXPECT_EQ(m_view.m_strPort, "Simulated radio");
 }
 
-// The percentage after each step, as the engine steps: one block at a time,
-// and the four blocks a write leaves out all at once. A step shows when the
-// next request has gone out, the last one at once.
-TEST(TransferProgress, PercentagesOfBothDirections)
+// What the dialog painted, in order with what went out on the line: "W" a
+// write frame's header, "B" its body, "w" any other write, "% 37%" and
+// "status Block 3 of 128" the two labels as they were painted.
+class PaintLog : public QObject {
+public:
+    PaintLog(CProgressDialog& dialog, TestPorts& ports) : m_dialog(dialog)
+    {
+        dialog.m_staticPercent->installEventFilter(this);
+        dialog.m_staticStatus->installEventFilter(this);
+        ports.onWrite = [this](std::span<const std::uint8_t> bytes) {
+            const bool header = bytes.size() == 4 && bytes[0] == 0x57;
+            entries.push_back(header ? "W" : bytes.size() == 8 ? "B" : "w");
+        };
+    }
+
+    std::vector<std::string> entries;
+
+    // The texts one label showed, each change once.
+    std::vector<std::string> Painted(const std::string& label) const
+    {
+        std::vector<std::string> texts;
+        for (const std::string& e : entries) {
+            if (e.starts_with(label + " ") && (texts.empty() || texts.back() != e.substr(label.size() + 1)))
+                texts.push_back(e.substr(label.size() + 1));
+        }
+        return texts;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            const bool percent = watched == m_dialog.m_staticPercent;
+            const QLabel* label = percent ? m_dialog.m_staticPercent : m_dialog.m_staticStatus;
+            entries.push_back((percent ? "% " : "status ") + label->text().toStdString());
+        }
+        return false;
+    }
+
+private:
+    CProgressDialog& m_dialog;
+};
+
+struct PaintCase {
+    const char* name;
+    void (CProgramView::*command)();
+    TransferDirection direction;
+    int blocks;
+};
+
+class TransferPainting : public TransferTest, public testing::WithParamInterface<PaintCase> {};
+
+// Every percentage the bar passes through is painted, in order, without a
+// test painting by hand: the last block before a write's gap as well as the
+// gap itself. No paint ever falls between a frame's header and its body.
+TEST_P(TransferPainting, ShowsEveryPercentageAndStatusWhileWaitingForTheRadio)
 {
-    const struct {
-        TransferDirection direction;
-        std::vector<std::pair<int, const char*>> after;   // position, text
-    } cases[] = {
-        {TransferDirection::Read, {{1, "0%"}, {2, "1%"}, {64, "50%"}, {127, "99%"}, {128, "100%"}}},
-        {TransferDirection::Write, {{1, "0%"}, {96, "76%"}, {100, "79%"}, {101, "80%"}, {126, "100%"}}},
-    };
-    CProgramDoc doc;
-    CProgramView view(&doc);
-    TestPorts ports;
-    const TransferPrompts prompts;
-    for (const auto& c : cases) {
-        CProgressDialog dialog(&view);
-        dialog.OnInitDialog();
-        dialog.SetRange(ProgressRange(c.direction));
-        CDesktopTransferHost host(dialog, prompts, ports);
-        int position = 0;
-        for (const auto& [target, text] : c.after) {
-            SCOPED_TRACE(target);
-            while (position < target) {
-                const int steps = c.direction == TransferDirection::Write && position == 96 ? 4 : 1;
-                const int shown = dialog.m_progress->value();
-                host.Progress(steps);
-                position += steps;
-                if (position < dialog.m_progress->maximum()) {
-                    EXPECT_EQ(dialog.m_progress->value(), shown);
-                    dialog.ShowProgressNow();
-                }
-            }
-            EXPECT_EQ(dialog.m_progress->value(), target);
-            EXPECT_EQ(dialog.m_staticPercent->text(), text);
+    const PaintCase& c = GetParam();
+    PaintLog log(Dialog(), *m_ports);
+    (m_view.*c.command)();
+    PressOk();
+    ASSERT_TRUE(m_messages.empty());
+
+    const int range = ProgressRange(c.direction);
+    std::vector<std::string> percentages;
+    for (int position = 0; position <= range; ++position) {
+        const bool skipped = c.direction == TransferDirection::Write && position > 96 && position < 100;
+        const std::string text = ProgressPercentText(position, range).toStdString();
+        if (!skipped && (percentages.empty() || percentages.back() != text))
+            percentages.push_back(text);
+    }
+    EXPECT_EQ(log.Painted("%"), percentages);
+
+    // Empty until OK is pressed.
+    std::vector<std::string> statuses = {"", "Waiting for the radio on /dev/ttyTEST", "Identifying the radio"};
+    for (int k = 1; k <= c.blocks; ++k)
+        statuses.push_back("Block " + std::to_string(k) + " of " + std::to_string(c.blocks));
+    statuses.push_back("Done");
+    EXPECT_EQ(log.Painted("status"), statuses);
+
+    for (std::size_t i = 0; i < log.entries.size(); ++i) {
+        if (log.entries[i] == "W") {
+            ASSERT_LT(i + 1, log.entries.size());
+            ASSERT_EQ(log.entries[i + 1], "B") << "after the header of frame " << i;
         }
     }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Directions, TransferPainting,
+    testing::Values(PaintCase{"Read", &CProgramView::OnProgramRead, TransferDirection::Read, 128},
+                    PaintCase{"Write", &CProgramView::OnProgramWrite, TransferDirection::Write, 122}),
+    [](const testing::TestParamInfo<PaintCase>& info) { return std::string(info.param.name); });
+
+// A write that stops after its first block leaves the radio partly written,
+// and the user is told so after whatever ended it; one that stops before has
+// nothing to add.
+struct PartlyWrittenCase {
+    const char* name;
+    RadioRange range;
+    RadioFault fault;
+    std::size_t faultBlock;
+    int cancelAt; // 0: not cancelled
+    std::vector<QString> messages;
+};
+
+void PrintTo(const PartlyWrittenCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class PartlyWritten : public TransferTest, public testing::WithParamInterface<PartlyWrittenCase> {};
+
+TEST_P(PartlyWritten, IsSaidAfterTheMessageThatEndedTheWrite)
+{
+    const PartlyWrittenCase& c = GetParam();
+    UseRadio({c.range, c.fault, c.faultBlock});
+    if (c.cancelAt > 0)
+        CancelAtPosition(c.cancelAt);
+    m_view.OnProgramWrite();
+    PressOk();
+    std::vector<QString> texts;
+    for (const Message& m : m_messages) {
+        texts.push_back(m.text);
+        EXPECT_TRUE(m.dialogShown);
+    }
+    EXPECT_EQ(texts, c.messages);
+}
+
+constexpr RadioRange kVhf{136, 174};
+const QString kPartly = QStringLiteral(
+    "The radio now holds a partly written memory: write a complete image into it before using it.");
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, PartlyWritten,
+    testing::Values(
+        PartlyWrittenCase{"FailsAtBlock40", kVhf, RadioFault::NakWrite, 40, 0, {"Communication error", kPartly}},
+        PartlyWrittenCase{"SilentAtBlock100", kVhf, RadioFault::SilentWrite, 100, 0, {"Communication error", kPartly}},
+        PartlyWrittenCase{"FailsAtTheFirstBlock", kVhf, RadioFault::NakWrite, 0, 0, {"Communication error"}},
+        PartlyWrittenCase{"CancelledAfterBlock40", kVhf, RadioFault::None, 40, 40, {kPartly}},
+        PartlyWrittenCase{"VhfImageIntoUhfRadio", {400, 520}, RadioFault::None, 40, 0, {"Model do not match"}},
+        PartlyWrittenCase{"Completed", kVhf, RadioFault::None, 40, 0, {}}),
+    [](const testing::TestParamInfo<PartlyWrittenCase>& info) { return std::string(info.param.name); });
+
+TEST_F(TransferTest, TheDialogIsCalledByItsCaption)
+{
+    m_view.OnProgramRead();
+    EXPECT_EQ(Dialog().accessibleName(), "Read Data");
+    m_view.OnProgramWrite();
+    EXPECT_EQ(Dialog().windowTitle(), "Write Data");
+    EXPECT_EQ(Dialog().accessibleName(), "Write Data");
+    EXPECT_EQ(Dialog().m_staticStatus->accessibleName(), "Status");
+    QTest::mouseClick(Dialog().m_buttonCancel, Qt::LeftButton);
 }
 
 } // namespace

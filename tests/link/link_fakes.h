@@ -65,11 +65,13 @@ public:
     std::deque<RetryAnswer> retryAnswers;
     std::deque<VersionAnswer> versionAnswers;
     int cancelFromDispatch = 0; // 0: never
+    std::vector<TransferStatus> statuses;
 
     void DispatchOne() override;
     bool CancelRequested() override;
     void Sleep(int milliseconds) override;
     void Progress(int steps) override { m_journal.push_back({LinkEvent::Progress, {}, steps}); }
+    void ShowStatus(const TransferStatus& status) override { statuses.push_back(status); }
     void ShowMessage(const QString& text) override { m_journal.push_back({LinkEvent::Message, {}, 0, text}); }
     RetryAnswer AskRetry(const QString& text) override;
     VersionAnswer AskVersion() override;

@@ -1,6 +1,7 @@
 // The real-port link on a pseudo-terminal; the test holds the far end.
 
 #include "link/qt_serial_link.h"
+#include "link/read_timeouts.h"
 
 #include <gtest/gtest.h>
 
@@ -96,8 +97,60 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadTiming{"AllBytesEndTheReadAtOnce", 4, {{20ms, 4}}, 4, 15ms, 150ms},
                     ReadTiming{"AGapOver30msEndsIt", 8, {{10ms, 3}}, 3, 38ms, 200ms},
                     ReadTiming{"BytesUnder30msApartAllCount", 3, {{10ms, 1}, {15ms, 1}, {15ms, 1}}, 3, 35ms, 200ms},
-                    ReadTiming{"ALateByteIsLeftOut", 2, {{10ms, 1}, {90ms, 1}}, 1, 38ms, 85ms}),
+                    ReadTiming{"ALateByteIsLeftOut", 2, {{10ms, 1}, {90ms, 1}}, 1, 38ms, 85ms},
+                    ReadTiming{"SilenceForTwoBytesWaitsForBoth", 2, {}, 0, 1085ms, 1300ms},
+                    ReadTiming{"ASlowSenderIsHeardToTheEnd", 40,
+                               std::vector<std::pair<std::chrono::milliseconds, std::size_t>>(40, {20ms, 1}), 40,
+                               780ms, 2500ms}),
     [](const testing::TestParamInfo<ReadTiming>& info) { return std::string(info.param.name); });
+
+// The read rule in numbers: a read of n bytes lasts at most 500 ms a byte plus
+// 90 ms, and a byte more than 30 ms after the one before is not waited for.
+struct DeadlineCase {
+    const char* name;
+    std::size_t asked;
+    std::vector<int> arrivals; // ms after the start, each taken
+    int endsAt;                // ms after the start
+    int lateByteAt;            // a byte at this moment is not taken
+    int lastTakenAt;           // a byte at this moment still is
+};
+
+void PrintTo(const DeadlineCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ReadDeadlineRule : public testing::TestWithParam<DeadlineCase> {};
+
+TEST_P(ReadDeadlineRule, EndsAtTheTotalOrThirtyMillisecondsAfterTheLastByte)
+{
+    const DeadlineCase& c = GetParam();
+    using Ms = std::chrono::milliseconds;
+    read_timeouts::ReadDeadline<Ms> deadline(Ms{0}, c.asked);
+    for (const int at : c.arrivals) {
+        ASSERT_TRUE(deadline.Takes(Ms{at})) << at;
+        deadline.ByteArrived(Ms{at});
+    }
+    EXPECT_EQ(deadline.At(), Ms{c.endsAt});
+    EXPECT_TRUE(deadline.Takes(Ms{c.lastTakenAt}));
+    EXPECT_FALSE(deadline.Takes(Ms{c.lateByteAt}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, ReadDeadlineRule,
+    testing::Values(DeadlineCase{"SilentOneByte", 1, {}, 590, 591, 590},
+                    DeadlineCase{"SilentTwoBytes", 2, {}, 1090, 1091, 1090},
+                    DeadlineCase{"SilentIdentification", 10, {}, 5090, 5091, 5090},
+                    DeadlineCase{"SilentBlockReply", 12, {}, 6090, 6091, 6090},
+                    DeadlineCase{"NextByte29msLaterIsTaken", 3, {100, 129}, 159, 160, 159},
+                    DeadlineCase{"NextByte31msLaterIsNot", 3, {100}, 130, 131, 129},
+                    DeadlineCase{"TheGapNeverPassesTheTotal", 2, {1080}, 1090, 1091, 1090},
+                    DeadlineCase{"ATrickle20msApartIsHeardPastTheOneByteTotal", 40,
+                                 {0, 20, 40, 60, 80, 100, 120, 140, 160, 180, 200, 220, 240, 260, 280, 300, 320, 340,
+                                  360, 380, 400, 420, 440, 460, 480, 500, 520, 540, 560, 580, 600, 620, 640, 660, 680,
+                                  700, 720, 740, 760, 780},
+                                 810, 811, 800}),
+    [](const testing::TestParamInfo<DeadlineCase>& info) { return std::string(info.param.name); });
 
 TEST_F(QtSerialLinkTest, ClearRightAfterAWriteKeepsWhatWasWritten)
 {

@@ -62,7 +62,11 @@ const ModelCase kModelCases[] = {
     {"UhfBandOnWideRadio", k136To480, kBand400To520, W, false},
     {"BandTopAboveTheRadio", kRadio136To174, {13600000, 17400001}, W, false},
     {"BandFootBelowTheRadio", kRadio136To174, {13599999, 17400000}, W, false},
-    {"OtherRadioNeverCompared", k400To520, kBand136To174, W, true},
+    {"VhfBandOnUhfRadio", k400To520, kBand136To174, W, false},
+    {"UhfBandOnUhfRadio", k400To520, kBand400To520, W, true},
+    {"UhfBandFootBelowTheUhfRadio", k400To520, {39999999, 52000000}, W, false},
+    {"UhfBandTopAboveTheUhfRadio", k400To520, {40000000, 52000001}, W, false},
+    {"OtherRadioNeverCompared", {0x00, 0x52, 0x35}, kBand136To174, W, true},
     {"ReadMakesNoCheck", kRadio136To174, kBand400To520, TransferDirection::Read, true},
 };
 
@@ -92,6 +96,38 @@ TEST_P(ModelCheck, RefusesABandOutsideTheRadiosRange)
 INSTANTIATE_TEST_SUITE_P(Bands, ModelCheck, testing::ValuesIn(kModelCases),
                          [](const testing::TestParamInfo<ModelCase>& info) { return std::string(info.param.name); });
 
+// What comes ahead of the identification, and whether it is then read right:
+// the model check refuses the VHF band only if the 400-520 MHz range was
+// decoded from the right bytes.
+struct EchoCase {
+    const char* name;
+    LinkBytes ahead;
+};
+
+void PrintTo(const EchoCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class IdentificationAfterEchoes : public testing::TestWithParam<EchoCase> {};
+
+TEST_P(IdentificationAfterEchoes, IsTheLastEightBytes)
+{
+    Bench bench;
+    bench.link.Answer({protocol::kSyn});
+    LinkBytes reply = GetParam().ahead;
+    reply.insert(reply.end(), {k400To520.i0, k400To520.i1, k400To520.i2, 0x00, 0x01, 0xFF, 0xFF, 0xFF});
+    bench.link.Answer(reply);
+    RadioImage image = PatternImage(9);
+    EXPECT_EQ(bench.Run(W, image, kBand136To174), TransferResult::Failed);
+    EXPECT_EQ(LastMessage(bench.journal), QStringLiteral("Model do not match"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cables, IdentificationAfterEchoes,
+                         testing::Values(EchoCase{"NoEcho", {}}, EchoCase{"EchoOfTheStx", {protocol::kStx}},
+                                         EchoCase{"EchoesOfModeByteAndStx", {protocol::kModeByte, protocol::kStx}}),
+                         [](const testing::TestParamInfo<EchoCase>& info) { return std::string(info.param.name); });
+
 // Identification steps that end in the retry prompt.
 struct IdentifyCase {
     const char* name;
@@ -106,8 +142,8 @@ void PrintTo(const IdentifyCase& c, std::ostream* os)
 
 const IdentifyCase kIdentifyCases[] = {
     {"ShortIdentification", [](ScriptedLink& l) { l.Answer({0x64, 0x17, 0x13, 0, 0, 0, 0}); },
-     "L r8=64.17.13.00.00.00.00 RETRY "},
-    {"IdentificationReadFails", [](ScriptedLink& l) { l.AnswerFailedCall(); }, "L r8! RETRY "},
+     "w02 r10=64.17.13.00.00.00.00 RETRY "},
+    {"IdentificationReadFails", [](ScriptedLink& l) { l.AnswerFailedCall(); }, "w02 r10! RETRY "},
     {"WrongAnswerToTheAck", [](ScriptedLink& l) { l.Answer(kId136To174); l.Answer({0x15}); },
      "L w06 r1=15 " + Repeat(kPoll, 601) + "RETRY "},
     {"NoAnswerToTheAck", [](ScriptedLink& l) { l.Answer(kId136To174); l.AnswerSilence(); },
@@ -168,7 +204,7 @@ TEST_P(AckRefused, IsRepeatedAFewTimesThenFails)
     const int tries = std::min(refusals, TransferProtocol::kAckWriteRepeats + 1);
     EXPECT_EQ(Count(bench.journal, LinkEvent::Message), tries);
     EXPECT_EQ(LastMessage(bench.journal), QStringLiteral("Communication"));
-    const std::string expected = "r8=64.17.13.00.00.00.00.00 " + Repeat("L w06 m ", tries) + (givesUp ? "X " : "L w06 r1=06 ");
+    const std::string expected = "r10=64.17.13.00.00.00.00.00 " + Repeat("L w06 m ", tries) + (givesUp ? "X " : "L w06 r1=06 ");
     EXPECT_NE(Describe(bench.journal).find(expected), std::string::npos);
 }
 

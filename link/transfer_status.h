@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// Where a transfer stands, for the line under the progress bar and the
+// command line's progress line: the percentage alone sits at 0 % for the 20 s
+// a silent radio takes, and says nothing about why.
+struct TransferStatus {
+    enum class Stage { WaitingForRadio, Identifying, Block, Done };
+    Stage stage = Stage::WaitingForRadio;
+    int block = 0;  // Block: the block now on the line, counted from 1
+    int blocks = 0; // Block: how many blocks the transfer moves
+};
+
+// port names the port the way the user chose it, with its device where that
+// says more: "COM1 (/dev/ttyUSB0)".
+QString TransferStatusText(const TransferStatus& status, const QString& port);
+
+// The port as the status line names it: the name, then the device in
+// brackets when it is another text.
+QString StatusPortName(const QString& name, const QString& device);
