@@ -6,6 +6,8 @@
 
 #include <QString>
 
+// path "-" is standard input for OpenForm and standard output for SaveForm.
+
 // The desktop program started with a channel file: the file's image, and the
 // form as it shows it (a fresh form, no model applied before the load).
 [[nodiscard]] FileStatus OpenForm(const QString& path, RadioImage& image, FormRecord& form);

@@ -1,7 +1,7 @@
 #include "cli_command.h"
 #include "transfer_command.h"
 
-#include "image/channel_file.h"
+#include "channel_io.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ int runRead(const QStringList& args)
     if (status != kExitCompleted)
         return status;
     // Only a completed read reaches the file, and the file is replaced whole.
-    const FileStatus saved = SaveChannelFile(options.file, image);
+    const FileStatus saved = WriteChannel(options.file, image);
     if (!saved.ok()) {
         PrintError(QStringLiteral("%1 %2").arg(saved.text(), saved.detail()));
         return kExitFailed;
@@ -28,8 +28,9 @@ int runRead(const QStringList& args)
 
 CliRegistration reg({10, "read",
                      "  read --port PORT --output FILE.sin [--retries N] [--yes] [--trace FILE]\n"
-                     "      Reads the radio's memory into FILE.sin. The file is written, whole, only\n"
-                     "      when the read has completed; otherwise it is not created or touched.",
+                     "      Reads the radio's memory into FILE.sin (\"-\": standard output). The file\n"
+                     "      is written, whole, only when the read has completed; otherwise it is not\n"
+                     "      created or touched.",
                      runRead});
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "link/transfer_host.h"
 #include "link/transfer_types.h"
 
+#include <cstddef>
+
 // How the command line answers the prompts of a transfer.
 struct PromptPolicy {
     int automaticRetries = 0;  // retry prompts answered Retry without asking
@@ -28,6 +30,10 @@ public:
 
     // Ends the progress line.
     void Finish();
+    // Progress steps so far: for a read, the blocks read.
+    std::size_t ProgressPosition() const { return static_cast<std::size_t>(m_position); }
+    // A prompt came up that no one was there to answer, and was answered No.
+    bool PromptUnanswered() const { return m_promptUnanswered; }
 
 private:
     [[nodiscard]] bool askYes(const QString& question);
@@ -36,4 +42,5 @@ private:
     PromptPolicy m_policy;
     int m_position = 0;
     QString m_shownPercent;
+    bool m_promptUnanswered = false;
 };
