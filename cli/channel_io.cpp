@@ -45,3 +45,10 @@ FileStatus WriteChannel(const QString& argument, const RadioImage& image)
                                   out.errorString());
     return WriteChannelStream(out, ChannelName(argument, false), image);
 }
+
+void PrintFileError(const FileStatus& status)
+{
+    std::fprintf(stderr, "hmprog-cli: %s\n", qPrintable(status.text()));
+    if (!status.detail().isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(status.detail()));
+}

@@ -12,3 +12,7 @@
 
 // The name a message gives the file: "standard input" for "-", else the path.
 QString ChannelName(const QString& argument, bool reading);
+
+// Prints a failed file operation for the user: "hmprog-cli: TEXT", then the
+// detail on a line of its own.
+void PrintFileError(const FileStatus& status);

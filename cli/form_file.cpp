@@ -4,8 +4,6 @@
 #include "editor/form_load.h"
 #include "editor/form_store.h"
 
-#include <cstdio>
-
 FileStatus OpenForm(const QString& path, RadioImage& image, FormRecord& form)
 {
     const FileStatus status = ReadChannel(path, image);
@@ -21,11 +19,4 @@ FileStatus SaveForm(const QString& path, const FormRecord& form, RadioImage& ima
 {
     StoreFormToImage(form, image);
     return WriteChannel(path, image);
-}
-
-void PrintFileError(const FileStatus& status)
-{
-    std::fprintf(stderr, "hmprog-cli: %s\n", qPrintable(status.text()));
-    if (!status.detail().isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(status.detail()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/channel_io.h"
 #include "editor/form_record.h"
 #include "image/file_status.h"
 #include "image/radio_image.h"
@@ -14,6 +15,3 @@
 
 // Stores the form into the image and writes the channel file, as File Save.
 [[nodiscard]] FileStatus SaveForm(const QString& path, const FormRecord& form, RadioImage& image);
-
-// Prints a failed file operation for the user.
-void PrintFileError(const FileStatus& status);

@@ -3,6 +3,8 @@
 
 #include "channel_io.h"
 
+#include "image/file_kind.h"
+
 namespace {
 
 int runRead(const QStringList& args)
@@ -13,6 +15,15 @@ int runRead(const QStringList& args)
         PrintError(error);
         return kExitUsage;
     }
+    // A device or FIFO named as the output is refused before the radio is
+    // woken up, not after a whole read.
+    if (options.file != QLatin1String("-")) {
+        const QString refused = CheckOutputFile(options.file);
+        if (!refused.isEmpty()) {
+            PrintError(refused);
+            return kExitFailed;
+        }
+    }
     RadioImage image;
     const int status = RunTransfer(options, TransferDirection::Read, image, BandLimits{});
     if (status != kExitCompleted)
@@ -20,7 +31,7 @@ int runRead(const QStringList& args)
     // Only a completed read reaches the file, and the file is replaced whole.
     const FileStatus saved = WriteChannel(options.file, image);
     if (!saved.ok()) {
-        PrintError(QStringLiteral("%1 %2").arg(saved.text(), saved.detail()));
+        PrintFileError(saved);
         return kExitFailed;
     }
     return kExitCompleted;

@@ -19,7 +19,7 @@ int runWrite(const QStringList& args)
     RadioImage image;
     const FileStatus loaded = ReadChannel(options.file, image);
     if (!loaded.ok()) {
-        PrintError(QStringLiteral("%1 %2").arg(loaded.text(), loaded.detail()));
+        PrintFileError(loaded);
         return kExitFailed;
     }
     BandLimits band;
