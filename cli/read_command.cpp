@@ -3,7 +3,7 @@
 
 #include "channel_io.h"
 
-#include "image/file_kind.h"
+#include "image/channel_file.h"
 
 namespace {
 
@@ -18,9 +18,9 @@ int runRead(const QStringList& args)
     // A device or FIFO named as the output is refused before the radio is
     // woken up, not after a whole read.
     if (options.file != QLatin1String("-")) {
-        const QString refused = CheckOutputFile(options.file);
-        if (!refused.isEmpty()) {
-            PrintError(refused);
+        const FileStatus writable = CheckChannelFileOutput(options.file);
+        if (!writable.ok()) {
+            PrintFileError(writable);
             return kExitFailed;
         }
     }

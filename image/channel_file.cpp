@@ -167,9 +167,9 @@ FileStatus LoadChannelStream(QIODevice& stream, const QString& name, RadioImage&
 
 FileStatus SaveChannelFile(const QString& path, const RadioImage& image)
 {
-    const QString refused = CheckOutputFile(path);
-    if (!refused.isEmpty())
-        return saveFailed(refused);
+    const FileStatus writable = CheckChannelFileOutput(path);
+    if (!writable.ok())
+        return writable;
 
     const QByteArray bytes = storedBytes(image);
     QSaveFile file(path);
@@ -187,6 +187,12 @@ FileStatus SaveChannelFile(const QString& path, const RadioImage& image)
     if (!file.commit())
         return saveFailed(because(path, file.errorString()));
     return FileStatus::Ok();
+}
+
+FileStatus CheckChannelFileOutput(const QString& path)
+{
+    const QString refused = CheckOutputFile(path);
+    return refused.isEmpty() ? FileStatus::Ok() : saveFailed(refused + u'.');
 }
 
 FileStatus WriteChannelStream(QIODevice& stream, const QString& name, const RadioImage& image)

@@ -26,6 +26,9 @@ FileStatus LoadChannelStream(QIODevice& stream, const QString& name, RadioImage&
 // file (a device, a FIFO) is refused and left alone; a symbolic link to a
 // regular file has its target replaced.
 FileStatus SaveChannelFile(const QString& path, const RadioImage& image);
+// The save's first check on its own: Ok when path may be written, else the
+// failure the save would report. Lets a caller refuse before any work.
+FileStatus CheckChannelFileOutput(const QString& path);
 // The 1024 bytes to a stream that is already open for writing, such as
 // standard output; name stands for it in messages.
 FileStatus WriteChannelStream(QIODevice& stream, const QString& name, const RadioImage& image);

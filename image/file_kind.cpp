@@ -97,5 +97,5 @@ QString CheckOutputFile(const QString& path)
     const FileKind kind = KindOfFile(path);
     if (kind == FileKind::Missing || kind == FileKind::Regular)
         return QString();
-    return tr("%1 is %2, not a regular file: nothing was written to it.").arg(DisplayPath(path), FileKindText(kind));
+    return tr("%1 is %2, not a regular file: nothing was written to it").arg(DisplayPath(path), FileKindText(kind));
 }

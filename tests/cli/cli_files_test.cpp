@@ -93,9 +93,10 @@ const FileCase kFileCases[] = {
     {"NewIntoFifo", {"new", "--output", "fifo"}, 1,
      "fifo is a FIFO (named pipe), not a regular file: nothing was written to it."},
     {"ReadIntoFifo", {"read", "--port", "sim", "--output", "fifo"}, 1,
-     "hmprog-cli: fifo is a FIFO (named pipe), not a regular file: nothing was written to it."},
+     "fifo is a FIFO (named pipe), not a regular file: nothing was written to it."},
     {"TraceIntoFifo", {"read", "--port", "sim", "--output", "x.sin", "--trace", "fifo"}, 1,
-     "hmprog-cli: cannot write the trace: fifo is a FIFO (named pipe), not a regular file: nothing was written to it."},
+     "hmprog-cli: cannot write the trace: fifo is a FIFO (named pipe), not a regular file: nothing was written "
+     "to it"},
     {"EscapedName", {"show", "bad\n\x1b[2Jname.sin"}, 1, "bad\\n\\x1B[2Jname.sin: No such file or directory"},
 };
 
