@@ -1,6 +1,8 @@
 #include "print_commands.h"
 
 #include "editor/program_view.h"
+#include "image/display_path.h"
+#include "image/file_kind.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -83,9 +85,12 @@ bool PrintOnDefaultPrinter(CProgramView& view, QString& error)
 
 bool PrintToPdf(CProgramView& view, const QString& pdfPath, QString& error)
 {
+    error = CheckOutputFile(pdfPath);
+    if (!error.isEmpty())
+        return false;
     QSaveFile file(pdfPath);
     if (!file.open(QIODevice::WriteOnly)) {
-        error = tr("cannot write %1: %2").arg(pdfPath, file.errorString());
+        error = tr("cannot write %1: %2").arg(DisplayPath(pdfPath), file.errorString());
         return false;
     }
     QPdfWriter writer(&file);
@@ -97,11 +102,11 @@ bool PrintToPdf(CProgramView& view, const QString& pdfPath, QString& error)
                                      QPageLayout::Millimeter));
     if (!view.PrintPage(writer)) {
         file.cancelWriting();
-        error = tr("cannot draw the page into %1").arg(pdfPath);
+        error = tr("cannot draw the page into %1").arg(DisplayPath(pdfPath));
         return false;
     }
     if (!file.commit()) {
-        error = tr("cannot write %1: %2").arg(pdfPath, file.errorString());
+        error = tr("cannot write %1: %2").arg(DisplayPath(pdfPath), file.errorString());
         return false;
     }
     return true;

@@ -7,6 +7,7 @@
 #include "print_commands.h"
 
 #include "editor/program_view.h"
+#include "image/display_path.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -98,7 +99,7 @@ void CProgramApp::PrintFromCommandLine(const CCommandLineInfo& info)
     const bool opened = m_pDocManager->OpenDocumentFile(path);
     m_doc.SetHost(m_pMainWnd.get());
     if (!opened) {
-        Fail(kExitFailed, tr("hmprog: %1 was not printed").arg(path));
+        Fail(kExitFailed, tr("hmprog: %1 was not printed").arg(DisplayPath(path)));
         return;
     }
     QString error;
@@ -107,7 +108,7 @@ void CProgramApp::PrintFromCommandLine(const CCommandLineInfo& info)
         ? PrintToPdf(view, info.m_strPdfName, error)
         : PrintOnDefaultPrinter(view, error);
     if (!printed) {
-        Fail(kExitFailed, tr("hmprog: %1; %2 was not printed").arg(error, path));
+        Fail(kExitFailed, tr("hmprog: %1; %2 was not printed").arg(error, DisplayPath(path)));
         return;
     }
     m_nExitCode = 0;

@@ -1,14 +1,12 @@
 #include "cli/form_file.h"
 
+#include "cli/channel_io.h"
 #include "editor/form_load.h"
 #include "editor/form_store.h"
-#include "image/channel_file.h"
-
-#include <cstdio>
 
 FileStatus OpenForm(const QString& path, RadioImage& image, FormRecord& form)
 {
-    const FileStatus status = LoadChannelFile(path, image);
+    const FileStatus status = ReadChannel(path, image);
     if (!status.ok())
         return status;
     form = FreshFormRecord();
@@ -20,12 +18,5 @@ FileStatus OpenForm(const QString& path, RadioImage& image, FormRecord& form)
 FileStatus SaveForm(const QString& path, const FormRecord& form, RadioImage& image)
 {
     StoreFormToImage(form, image);
-    return SaveChannelFile(path, image);
-}
-
-void PrintFileError(const FileStatus& status)
-{
-    std::fprintf(stderr, "hmprog-cli: %s\n", qPrintable(status.text()));
-    if (!status.detail().isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(status.detail()));
+    return WriteChannel(path, image);
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "cli/channel_io.h"
 #include "editor/form_record.h"
 #include "image/file_status.h"
 #include "image/radio_image.h"
 
 #include <QString>
+
+// path "-" is standard input for OpenForm and standard output for SaveForm.
 
 // The desktop program started with a channel file: the file's image, and the
 // form as it shows it (a fresh form, no model applied before the load).
@@ -12,6 +15,3 @@
 
 // Stores the form into the image and writes the channel file, as File Save.
 [[nodiscard]] FileStatus SaveForm(const QString& path, const FormRecord& form, RadioImage& image);
-
-// Prints a failed file operation for the user.
-void PrintFileError(const FileStatus& status);

@@ -32,6 +32,9 @@ void InstallInterruptHandler(void (*onInterrupt)())
     sigaction(SIGINT, &action, nullptr);
     action.sa_flags = 0;
     sigaction(SIGTERM, &action, nullptr);
+    // A closed terminal or a lost ssh session ends the transfer like Ctrl+C:
+    // the port is closed and the end reported, not the process killed mid-block.
+    sigaction(SIGHUP, &action, nullptr);
 #endif
 }
 

@@ -1,5 +1,7 @@
 #include "cli_command.h"
 
+#include "image/display_path.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -24,6 +26,14 @@ void printHelp(std::FILE* out)
               [](const CliCommand& a, const CliCommand& b) { return a.order < b.order; });
     for (const CliCommand& command : commands)
         std::fprintf(out, "%s\n", command.usage);
+    std::fputs("\nA FILE.sin of \"-\" is standard input where a channel file is read, and\n"
+               "standard output where one is written: hmprog-cli resave - - < a.sin > b.sin\n"
+               "\n"
+               "Exit status: 0 completed; 1 failed, the reason on standard error, also when a\n"
+               "prompt came up with no terminal to ask it on and no --retries or --yes left to\n"
+               "answer it; 2 usage error; 3 cancelled by the user: Ctrl+C, SIGTERM, SIGHUP, or\n"
+               "No at a prompt.\n",
+               out);
 }
 
 } // namespace
@@ -45,7 +55,7 @@ int main(int argc, char** argv)
         if (name == QLatin1String(command.name))
             return command.run(args);
     }
-    std::fprintf(stderr, "hmprog-cli: unknown command '%s'\n", qPrintable(name));
+    std::fprintf(stderr, "hmprog-cli: unknown command '%s'\n", qPrintable(DisplayPath(name)));
     printHelp(stderr);
     return kExitUsage;
 }

@@ -3,6 +3,7 @@
 // image as the form encodes it, not the reset image itself.
 
 #include "cli/cli_command.h"
+#include "cli/cli_options.h"
 #include "cli/form_file.h"
 
 #include "editor/form_load.h"
@@ -13,18 +14,12 @@ namespace {
 
 int runNew(const QStringList& args)
 {
-    QString output;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--output") && i + 1 < args.size() && output.isEmpty()) {
-            output = args[++i];
-        } else if (arg.startsWith(QLatin1String("--output=")) && output.isEmpty()) {
-            output = arg.mid(static_cast<int>(qstrlen("--output=")));
-        } else {
-            std::fprintf(stderr, "hmprog-cli new: unexpected argument '%s'\n", qPrintable(arg));
-            return kExitUsage;
-        }
+    const CliOptions parsed(args, {QStringLiteral("--output")}, {});
+    if (!parsed.ok()) {
+        std::fprintf(stderr, "hmprog-cli new: %s\n", qPrintable(parsed.error()));
+        return kExitUsage;
     }
+    const QString output = parsed.value(QStringLiteral("--output"));
     if (output.isEmpty()) {
         std::fprintf(stderr, "hmprog-cli new: --output FILE.sin is required\n");
         return kExitUsage;

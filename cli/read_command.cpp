@@ -1,6 +1,8 @@
 #include "cli_command.h"
 #include "transfer_command.h"
 
+#include "channel_io.h"
+
 #include "image/channel_file.h"
 
 namespace {
@@ -13,14 +15,23 @@ int runRead(const QStringList& args)
         PrintError(error);
         return kExitUsage;
     }
+    // A device or FIFO named as the output is refused before the radio is
+    // woken up, not after a whole read.
+    if (options.file != QLatin1String("-")) {
+        const FileStatus writable = CheckChannelFileOutput(options.file);
+        if (!writable.ok()) {
+            PrintFileError(writable);
+            return kExitFailed;
+        }
+    }
     RadioImage image;
     const int status = RunTransfer(options, TransferDirection::Read, image, BandLimits{});
     if (status != kExitCompleted)
         return status;
     // Only a completed read reaches the file, and the file is replaced whole.
-    const FileStatus saved = SaveChannelFile(options.file, image);
+    const FileStatus saved = WriteChannel(options.file, image);
     if (!saved.ok()) {
-        PrintError(QStringLiteral("%1 %2").arg(saved.text(), saved.detail()));
+        PrintFileError(saved);
         return kExitFailed;
     }
     return kExitCompleted;
@@ -28,8 +39,9 @@ int runRead(const QStringList& args)
 
 CliRegistration reg({10, "read",
                      "  read --port PORT --output FILE.sin [--retries N] [--yes] [--trace FILE]\n"
-                     "      Reads the radio's memory into FILE.sin. The file is written, whole, only\n"
-                     "      when the read has completed; otherwise it is not created or touched.",
+                     "      Reads the radio's memory into FILE.sin (\"-\": standard output). The file\n"
+                     "      is written, whole, only when the read has completed; otherwise it is not\n"
+                     "      created or touched.",
                      runRead});
 
 } // namespace

@@ -10,7 +10,8 @@ namespace {
 
 int runResave(const QStringList& args)
 {
-    if (args.size() != 2 || args[0].startsWith(QLatin1String("--")) || args[1].startsWith(QLatin1String("--"))) {
+    const auto isFile = [](const QString& arg) { return !arg.isEmpty() && !arg.startsWith(QLatin1String("--")); };
+    if (args.size() != 2 || !isFile(args[0]) || !isFile(args[1])) {
         std::fprintf(stderr, "hmprog-cli resave: give IN.sin and OUT.sin\n");
         return kExitUsage;
     }
@@ -29,7 +30,7 @@ int runResave(const QStringList& args)
 
 CliRegistration reg({60, "resave", "  resave IN.sin OUT.sin\n"
                        "      Writes what the desktop program saves as OUT.sin when it is started\n"
-                       "      with IN.sin.",
+                       "      with IN.sin. \"-\" reads standard input or writes standard output.",
                        runResave});
 
 } // namespace

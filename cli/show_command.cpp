@@ -4,6 +4,7 @@
 #include "cli/cli_command.h"
 #include "cli/form_file.h"
 #include "cli/form_report.h"
+#include "image/display_path.h"
 
 #include <cstdio>
 
@@ -16,10 +17,10 @@ int runShow(const QStringList& args)
     for (const QString& arg : args) {
         if (arg == QLatin1String("--json") && !json) {
             json = true;
-        } else if (!arg.startsWith(QLatin1String("--")) && path.isEmpty()) {
+        } else if (!arg.isEmpty() && !arg.startsWith(QLatin1String("--")) && path.isEmpty()) {
             path = arg;
         } else {
-            std::fprintf(stderr, "hmprog-cli show: unexpected argument '%s'\n", qPrintable(arg));
+            std::fprintf(stderr, "hmprog-cli show: unexpected argument '%s'\n", qPrintable(DisplayPath(arg)));
             return kExitUsage;
         }
     }
@@ -42,7 +43,8 @@ int runShow(const QStringList& args)
 
 CliRegistration reg({40, "show", "  show FILE.sin [--json]\n"
                      "      Prints the settings and the 16 channel rows as the form shows them\n"
-                     "      after opening FILE.sin: a text table, or JSON with --json.",
+                     "      after opening FILE.sin (\"-\": standard input): a text table, or JSON\n"
+                     "      with --json.",
                      runShow});
 
 } // namespace

@@ -48,7 +48,8 @@ QString faultList()
     }
     int block = static_cast<int>(radio.faultBlock);
     if (parsed.has(QStringLiteral("--fault-block")) &&
-        (!parsed.count(QStringLiteral("--fault-block"), block) || block >= static_cast<int>(RadioImage::kBlockCount))) {
+        (!parsed.count(QStringLiteral("--fault-block"), block).isEmpty() ||
+         block >= static_cast<int>(RadioImage::kBlockCount))) {
         error = QStringLiteral("--fault-block takes a block number from 0 to 127");
         return false;
     }

@@ -85,6 +85,7 @@ RetryAnswer TerminalHost::AskRetry(const QString& text)
     if (m_policy.interactive)
         return askYes(text + QStringLiteral(" Retry? [y/N] ")) ? RetryAnswer::Retry : RetryAnswer::Cancel;
     std::fprintf(stderr, "hmprog-cli: %s\n", qPrintable(text));
+    m_promptUnanswered = true;
     return RetryAnswer::Cancel;
 }
 
@@ -99,6 +100,7 @@ VersionAnswer TerminalHost::AskVersion()
     if (m_policy.interactive)
         return askYes(text + QStringLiteral(" Continue? [y/N] ")) ? VersionAnswer::Continue : VersionAnswer::Cancel;
     std::fprintf(stderr, "hmprog-cli: %s (--yes continues)\n", qPrintable(text));
+    m_promptUnanswered = true;
     return VersionAnswer::Cancel;
 }
 

@@ -3,6 +3,8 @@
 #include "link/transfer_host.h"
 #include "link/transfer_types.h"
 
+#include <cstddef>
+
 // How the command line answers the prompts of a transfer.
 struct PromptPolicy {
     int automaticRetries = 0;  // retry prompts answered Retry without asking
@@ -30,6 +32,10 @@ public:
 
     // Ends the progress line.
     void Finish();
+    // Progress steps so far: for a read, the blocks read.
+    std::size_t ProgressPosition() const { return static_cast<std::size_t>(m_position); }
+    // A prompt came up that no one was there to answer, and was answered No.
+    bool PromptUnanswered() const { return m_promptUnanswered; }
 
 private:
     [[nodiscard]] bool askYes(const QString& question);
@@ -41,4 +47,5 @@ private:
     QString m_shownPercent;
     QString m_status;
     bool m_lineShown = false;
+    bool m_promptUnanswered = false;
 };

@@ -5,11 +5,16 @@
 #include "interrupt.h"
 #include "terminal_host.h"
 
+#include "image/display_path.h"
+#include "link/partial_write.h"
+#include "link/protocol_bytes.h"
 #include "link/qt_serial_link.h"
 #include "link/tracing_link.h"
 #include "link/transfer_protocol.h"
 #include "sim/demo_image.h"
 #include "sim/sim_link.h"
+
+#include <QFileInfo>
 
 #include <cstdio>
 #include <memory>
@@ -41,18 +46,56 @@ private:
     std::unique_ptr<SerialLink> m_link;
 };
 
-int exitStatus(TransferResult result)
+// 3 only for what the user did: Ctrl+C, or No at a prompt. A prompt that no
+// one was there to answer ends the transfer as a failure.
+int exitStatus(TransferResult result, bool promptUnanswered)
 {
     switch (result) {
     case TransferResult::Completed:
         return kExitCompleted;
     case TransferResult::Failed:
         return kExitFailed;
-    case TransferResult::Cancelled:
     case TransferResult::Refused:
+        return promptUnanswered ? kExitFailed : kExitCancelled;
+    case TransferResult::Cancelled:
         break;
     }
     return kExitCancelled;
+}
+
+// Where an interrupted transfer had got to, and for a write that had put any
+// block into the radio, what that leaves in it.
+void reportEnd(TransferDirection direction, TransferResult result, std::size_t blocksRead, std::size_t blocksWritten)
+{
+    const bool read = direction == TransferDirection::Read;
+    if (result == TransferResult::Cancelled) {
+        PrintError(read ? QStringLiteral("Interrupted after %1 of %2 blocks had been read; no file was written.")
+                              .arg(blocksRead)
+                              .arg(RadioImage::kBlockCount)
+                        : QStringLiteral("Interrupted after %1 of %2 blocks had been written.")
+                              .arg(blocksWritten)
+                              .arg(protocol::kWrittenBlockCount));
+    }
+    if (!read && result != TransferResult::Completed && blocksWritten > 0)
+        PrintError(PartlyWrittenWarning());
+}
+
+// A port that exists as given, relative or absolute, is opened as given; a
+// bare name is looked up under /dev, as the serial port library does.
+QString portDevice(const QString& port)
+{
+    const QFileInfo given(port);
+    return given.exists() ? given.absoluteFilePath() : port;
+}
+
+QString wherePortWasLooked(const QString& port)
+{
+    const QString here = QFileInfo(port).absoluteFilePath();
+    if (port.startsWith(QLatin1Char('/')) || port.startsWith(QLatin1String("./")) ||
+        port.startsWith(QLatin1String("../")))
+        return DisplayPath(port);
+    return QStringLiteral("%1 (looked for %2 and %3)")
+        .arg(DisplayPath(port), DisplayPath(here), DisplayPath(QStringLiteral("/dev/") + port));
 }
 
 } // namespace
@@ -80,9 +123,10 @@ bool ParseTransferOptions(const QStringList& args, const QString& fileOption, Tr
         error = QStringLiteral("%1 FILE.sin is required").arg(fileOption);
         return false;
     }
-    if (parsed.has(QStringLiteral("--retries")) && !parsed.count(QStringLiteral("--retries"), options.retries)) {
-        error = QStringLiteral("--retries needs a count of 0 or more");
-        return false;
+    if (parsed.has(QStringLiteral("--retries"))) {
+        error = parsed.count(QStringLiteral("--retries"), options.retries);
+        if (!error.isEmpty())
+            return false;
     }
     options.port = parsed.value(QStringLiteral("--port"));
     options.file = parsed.value(fileOption);
@@ -99,21 +143,23 @@ int RunTransfer(const TransferOptions& options, TransferDirection direction, Rad
     if (!options.tracePath.isEmpty()) {
         trace.emplace(*link, options.tracePath);
         if (!trace->Start()) {
-            PrintError(QStringLiteral("cannot write the trace %1: %2").arg(options.tracePath, trace->errorString()));
+            PrintError(QStringLiteral("cannot write the trace: %1").arg(trace->errorString()));
             return kExitFailed;
         }
         link = &*trace;
     }
     const auto finishTrace = [&trace, &options] {
         if (trace && !trace->Finish())
-            PrintError(QStringLiteral("cannot write the trace %1: %2").arg(options.tracePath, trace->errorString()));
+            PrintError(QStringLiteral("cannot write the trace %1: %2")
+                           .arg(DisplayPath(options.tracePath), trace->errorString()));
     };
 
-    const OpenStatus opened = link->Open(options.port);
+    const QString device = options.port == QLatin1String("sim") ? options.port : portDevice(options.port);
+    const OpenStatus opened = link->Open(device);
     if (!opened.ok()) {
+        const QString port = device == options.port ? wherePortWasLooked(options.port) : DisplayPath(device);
         PrintError(OpenFailedMessage());
-        PrintError(QStringLiteral("%1: %2. %3").arg(options.port, opened.systemText(),
-                                                   OpenFailureAdvice(opened.failure())));
+        PrintError(QStringLiteral("%1: %2. %3").arg(port, opened.systemText(), OpenFailureAdvice(opened.failure())));
         finishTrace();
         return kExitFailed;
     }
@@ -130,6 +176,7 @@ int RunTransfer(const TransferOptions& options, TransferDirection direction, Rad
     TransferProtocol protocol(*link, host);
     const TransferResult result = protocol.Run(direction, image, band);
     host.Finish();
+    reportEnd(direction, result, host.ProgressPosition(), protocol.BlocksWritten());
     finishTrace();
-    return exitStatus(result);
+    return exitStatus(result, host.PromptUnanswered());
 }

@@ -4,10 +4,12 @@
 #include "file_status.h"
 #include "radio_image.h"
 
+#include <QIODevice>
 #include <QString>
 
 // The .sin channel file: exactly the 1024 image bytes, offset 0 first.
-// A shorter file cannot be loaded; of a longer one the first 1024 bytes count.
+// A file of any other length, or anything that is not a regular file (a
+// folder, a FIFO, a device), is refused; at most 1025 bytes are read to tell.
 
 // Storing: the 1024 bytes in offset order. Loading: 1024 bytes into the
 // image, which is replaced only once all of them have arrived.
@@ -15,7 +17,18 @@ void SerializeImage(CArchive& ar, RadioImage& image);
 
 // Reads the file into image; on failure image is left untouched.
 FileStatus LoadChannelFile(const QString& path, RadioImage& image);
+// The same for a stream that is already open for reading, such as standard
+// input; name stands for it in messages.
+FileStatus LoadChannelStream(QIODevice& stream, const QString& name, RadioImage& image);
 
 // Writes through a temporary file beside the target, renamed over it only
-// when all 1024 bytes are written.
+// when all 1024 bytes are written. A target that exists and is not a regular
+// file (a device, a FIFO) is refused and left alone; a symbolic link to a
+// regular file has its target replaced.
 FileStatus SaveChannelFile(const QString& path, const RadioImage& image);
+// The save's first check on its own: Ok when path may be written, else the
+// failure the save would report. Lets a caller refuse before any work.
+FileStatus CheckChannelFileOutput(const QString& path);
+// The 1024 bytes to a stream that is already open for writing, such as
+// standard output; name stands for it in messages.
+FileStatus WriteChannelStream(QIODevice& stream, const QString& name, const RadioImage& image);

@@ -1,5 +1,7 @@
 #include "tracing_link.h"
 
+#include "image/file_kind.h"
+
 namespace {
 
 QString hex(std::span<const std::uint8_t> bytes)
@@ -16,7 +18,8 @@ TracingLink::TracingLink(SerialLink& inner, const QString& tracePath) : m_inner(
 
 bool TracingLink::Start()
 {
-    return m_file.open(QIODevice::WriteOnly | QIODevice::Text);
+    m_refusal = CheckOutputFile(m_file.fileName());
+    return m_refusal.isEmpty() && m_file.open(QIODevice::WriteOnly | QIODevice::Text);
 }
 
 bool TracingLink::Finish()

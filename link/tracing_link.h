@@ -14,11 +14,12 @@ public:
     TracingLink(SerialLink& inner, const QString& tracePath);
 
     // Opens the trace file; false, with the reason in errorString(), when it
-    // cannot be written.
+    // cannot be written. A device or FIFO in its place is refused, never
+    // replaced.
     [[nodiscard]] bool Start();
     // Puts the trace file in place; the file appears only here.
     [[nodiscard]] bool Finish();
-    QString errorString() const { return m_file.errorString(); }
+    QString errorString() const { return m_refusal.isEmpty() ? m_file.errorString() : m_refusal; }
 
     OpenStatus Open(const QString& name) override;
     void Configure() override;
@@ -33,5 +34,6 @@ private:
 
     SerialLink& m_inner;
     QSaveFile m_file;
+    QString m_refusal;
     QElapsedTimer m_sinceOpen;
 };

@@ -2,16 +2,26 @@
 
 #include "image/channel_file.h"
 #include "image/image_layout.h"
+#include "link/partial_write.h"
 #include "link/qt_serial_link.h"
 #include "sim/demo_image.h"
 
 #include <QProcess>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QRegularExpression>
+
 #include <csignal>
 #include <random>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 
@@ -163,16 +173,21 @@ const FailureCase kFailures[] = {
      "hmprog-cli: Not receive enough byte"},
     {"ModelMismatch", {"--range", "136-174"}, "write", {}, 0x38, 1, "hmprog-cli: Model do not match"},
     {"WideRadioRefusesUhf", {"--range", "136-480"}, "write", {}, 0x38, 1, "hmprog-cli: Model do not match"},
-    {"NakWrite", {"--fault", "nak-write"}, "write", {}, 0x37, 1, "hmprog-cli: Communication error"},
+    {"NakWrite", {"--fault", "nak-write"}, "write", {}, 0x37, 1,
+     "hmprog-cli: The radio now holds a partly written memory: write a complete image into it before using it."},
+    {"NakFirstWrite", {"--fault", "nak-write", "--fault-block", "0"}, "write", {}, 0x37, 1,
+     "hmprog-cli: Communication error"},
     {"UnknownModelByte", {}, "write", {}, 0x39, 1,
      "model byte 0x39 names no model (0x37: 136-174MHz, 0x38: 400-520MHz)"},
-    {"VersionPromptAnsweredCancel", {"--fault", "ack-wakeup"}, "read", {}, 0x37, 3,
+    {"VersionPromptWithNoOneToAnswer", {"--fault", "ack-wakeup"}, "read", {}, 0x37, 1,
      "hmprog-cli: Please select the correct software version. (--yes continues)"},
     {"VersionPromptAnsweredYes", {"--fault", "ack-wakeup"}, "read", {"--yes"}, 0x37, 0,
      "hmprog-cli: Please select the correct software version. Continuing."},
-    {"RetryPromptAnsweredCancel", {"--fault", "nak-id"}, "read", {}, 0x37, 3,
+    {"RetryPromptWithNoOneToAnswer", {"--fault", "nak-id"}, "read", {}, 0x37, 1,
      "hmprog-cli: Communication error, please try again."},
-    {"RetriesUsedUp", {"--fault", "nak-id"}, "read", {"--retries", "1"}, 0x37, 3,
+    {"RetriesUsedUp", {"--fault", "nak-id"}, "read", {"--retries", "1"}, 0x37, 1,
+     "hmprog-cli: Communication error, please try again."},
+    {"SilentRadioWithNoOneToAnswer", {"--fault", "silent"}, "write", {}, 0x37, 1,
      "hmprog-cli: Communication error, please try again."},
 };
 
@@ -190,6 +205,7 @@ TEST_P(CliFailure, ExitsWithItsStatusAndMessage)
                            read ? QStringLiteral("--output") : QStringLiteral("--input"), path("file.sin")} +
                c.options);
     EXPECT_EQ(outcome.exitCode, c.exitCode) << outcome.errors.toStdString();
+    EXPECT_EQ(outcome.errors.contains(PartlyWrittenWarning()), QLatin1String(c.name) == QLatin1String("NakWrite"));
     const QStringList lines = outcome.errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     EXPECT_TRUE(!lines.isEmpty() && lines.last().endsWith(QLatin1String(c.lastError))) << outcome.errors.toStdString();
     if (read && c.exitCode != 0) {
@@ -240,9 +256,128 @@ TEST_F(CliTransfer, InterruptCancelsClosesThePortAndWritesNoFile)
     ASSERT_TRUE(read.waitForFinished(2000));
     EXPECT_EQ(read.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(read.exitCode(), 3);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("hmprog-cli: Interrupted after \\d+ of 128 blocks had been read; "
+                                                  "no file was written\\.\n$"))
+                    .match(QString::fromLocal8Bit(read.readAllStandardError()))
+                    .hasMatch());
     EXPECT_FALSE(QFile::exists(path("read.sin")));
     QtSerialLink port;
     EXPECT_TRUE(port.Open(sim.device()).ok());
+}
+
+// A pseudo-terminal for a child's standard error: the child shows its
+// progress there, as on a user's screen, and the test reads it line by line.
+class PtyScreen {
+public:
+    PtyScreen()
+    {
+        m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (m_master >= 0 && ::grantpt(m_master) == 0 && ::unlockpt(m_master) == 0)
+            m_slave = QString::fromLocal8Bit(::ptsname(m_master));
+    }
+    ~PtyScreen()
+    {
+        if (m_master >= 0)
+            ::close(m_master);
+    }
+
+    const QString& slave() const { return m_slave; }
+    const QString& text() const { return m_text; }
+
+    // Reads what the child shows until text appears, the child ends (EIO once
+    // no one holds the terminal) or timeoutMs pass.
+    bool waitFor(const QString& text, int timeoutMs)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!m_text.contains(text) && timer.elapsed() < timeoutMs) {
+            pollfd fd{m_master, POLLIN, 0};
+            if (::poll(&fd, 1, 100) <= 0)
+                continue;
+            char buffer[256];
+            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            m_text += QString::fromLocal8Bit(buffer, n);
+        }
+        return m_text.contains(text);
+    }
+
+private:
+    int m_master = -1;
+    QString m_slave;
+    QString m_text;
+};
+
+// A write stopped by a signal once block 40 has gone into the radio: the
+// port is closed, the end names the block reached and the radio is said to be
+// partly written; the user's own stop is exit status 3.
+class CliInterruptedWrite : public CliTransfer, public testing::WithParamInterface<int> {};
+
+TEST_P(CliInterruptedWrite, SaysHowFarItGotAndThatTheRadioIsPartlyWritten)
+{
+    save("file.sin", randomImage(5, 0x37));
+    Sim sim({QStringLiteral("--line-rate")});
+    PtyScreen screen;
+    ASSERT_FALSE(screen.slave().isEmpty());
+    QProcess write;
+    write.setProcessEnvironment(childEnvironment());
+    write.setStandardErrorFile(screen.slave());
+    write.start(QStringLiteral(HMPROG_CLI), {QStringLiteral("write"), QStringLiteral("--port"), sim.device(),
+                                             QStringLiteral("--input"), path("file.sin")});
+    ASSERT_TRUE(write.waitForStarted());
+    // 41 of the 126 steps: block 40 is in the radio.
+    ASSERT_TRUE(screen.waitFor(QStringLiteral("Writing 32%"), 30000)) << screen.text().toStdString();
+    ::kill(static_cast<pid_t>(write.processId()), GetParam());
+    ASSERT_TRUE(write.waitForFinished(5000));
+    screen.waitFor(PartlyWrittenWarning(), 2000);
+
+    EXPECT_EQ(write.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(write.exitCode(), 3);
+    const QRegularExpressionMatch reached =
+        QRegularExpression(QStringLiteral("hmprog-cli: Interrupted after (\\d+) of 122 blocks had been written\\."))
+            .match(screen.text());
+    ASSERT_TRUE(reached.hasMatch()) << screen.text().toStdString();
+    EXPECT_GE(reached.captured(1).toInt(), 41);
+    EXPECT_LT(reached.captured(1).toInt(), 122);
+    EXPECT_TRUE(screen.text().contains(QStringLiteral("hmprog-cli: ") + PartlyWrittenWarning()))
+        << screen.text().toStdString();
+    QtSerialLink port;
+    EXPECT_TRUE(port.Open(sim.device()).ok());
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, CliInterruptedWrite, testing::Values(SIGINT, SIGTERM, SIGHUP),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return std::string(info.param == SIGINT    ? "Interrupt"
+                                                    : info.param == SIGTERM ? "Terminate"
+                                                                            : "HangUp");
+                         });
+
+TEST_F(CliTransfer, APortThatExistsAsGivenIsOpenedAsGiven)
+{
+    Sim sim({});
+    ASSERT_TRUE(QFile::link(sim.device(), path("radio-port")));
+    QProcess read;
+    read.setProcessEnvironment(childEnvironment());
+    read.setWorkingDirectory(dir.path());
+    read.start(QStringLiteral(HMPROG_CLI), {QStringLiteral("read"), QStringLiteral("--port"),
+                                            QStringLiteral("radio-port"), QStringLiteral("--output"),
+                                            QStringLiteral("read.sin")});
+    ASSERT_TRUE(read.waitForFinished(60000));
+    EXPECT_EQ(read.exitCode(), 0) << read.readAllStandardError().toStdString();
+    EXPECT_EQ(load("read.sin"), DemoRadioImage());
+}
+
+TEST_F(CliTransfer, AMissingPortSaysWhereItWasLookedFor)
+{
+    const Outcome outcome = runCli({QStringLiteral("read"), QStringLiteral("--port"),
+                                    QStringLiteral("hmprog-no-such-port"), QStringLiteral("--output"),
+                                    path("read.sin")});
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_TRUE(outcome.errors.contains(QStringLiteral("hmprog-no-such-port (looked for %1 and "
+                                                       "/dev/hmprog-no-such-port)")
+                                            .arg(QDir::current().filePath(QStringLiteral("hmprog-no-such-port")))))
+        << outcome.errors.toStdString();
 }
 
 TEST_F(CliTransfer, TheBuiltInSimulatedRadioHoldsTheDemonstrationChannels)

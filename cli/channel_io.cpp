@@ -1,0 +1,54 @@
+#include "channel_io.h"
+
+#include "image/channel_file.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+
+bool isStandardStream(const QString& argument)
+{
+    return argument == QLatin1String("-");
+}
+
+} // namespace
+
+QString ChannelName(const QString& argument, bool reading)
+{
+    if (!isStandardStream(argument))
+        return argument;
+    return reading ? QCoreApplication::translate("ChannelIo", "standard input")
+                   : QCoreApplication::translate("ChannelIo", "standard output");
+}
+
+FileStatus ReadChannel(const QString& argument, RadioImage& image)
+{
+    if (!isStandardStream(argument))
+        return LoadChannelFile(argument, image);
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return FileStatus::Failed(QCoreApplication::translate("ChannelIo", "Failed to open document."),
+                                  in.errorString());
+    return LoadChannelStream(in, ChannelName(argument, true), image);
+}
+
+FileStatus WriteChannel(const QString& argument, const RadioImage& image)
+{
+    if (!isStandardStream(argument))
+        return SaveChannelFile(argument, image);
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return FileStatus::Failed(QCoreApplication::translate("ChannelIo", "Failed to save document."),
+                                  out.errorString());
+    return WriteChannelStream(out, ChannelName(argument, false), image);
+}
+
+void PrintFileError(const FileStatus& status)
+{
+    std::fprintf(stderr, "hmprog-cli: %s\n", qPrintable(status.text()));
+    if (!status.detail().isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(status.detail()));
+}
