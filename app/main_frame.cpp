@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QPrinter>
 #include <QLabel>
 #include <QLayout>
@@ -33,6 +34,8 @@ namespace {
 
 constexpr QSize kInitialSize(800, 1100);
 constexpr QSize kToolbarImageSize(18, 18);
+// How long a word of the form stays in the status bar, in milliseconds.
+constexpr int kStatusMessageTime = 10000;
 
 // Commands that would end or change what a running transfer works on, or
 // open a modal loop that holds it up: greyed while it runs.
@@ -53,6 +56,17 @@ const PortCommand kPortCommands[] = {
     {ID_PORT_COM5, 5, &CMainFrame::OnPortCom5}, {ID_PORT_COM6, 6, &CMainFrame::OnPortCom6},
     {ID_PORT_COM7, 7, &CMainFrame::OnPortCom7}, {ID_PORT_COM8, 8, &CMainFrame::OnPortCom8},
 };
+
+// "\tCtrl+C" for a command with an accelerator, shown at the right of its
+// menu item as the File menu's texts show theirs; empty for one without.
+QString AcceleratorSuffix(int id)
+{
+    for (const CommandInfo& command : kCommands) {
+        if (command.id == id && command.accelerator.key() != Qt::Key(0))
+            return QLatin1Char('\t') + QKeySequence(command.accelerator).toString(QKeySequence::PortableText);
+    }
+    return {};
+}
 
 ToolbarImage ImageOf(int id)
 {
@@ -215,6 +229,8 @@ void CMainFrame::ConnectCommands()
     QAction* statusBar = CommandAction(ID_VIEW_STATUS_BAR);
     statusBar->setChecked(true);
     connect(statusBar, &QAction::toggled, m_wndStatusBar, &QWidget::setVisible);
+    connect(m_pView, &CProgramView::StatusMessage, this,
+            [this](const QString& text) { m_wndStatusBar->showMessage(text, kStatusMessageTime); });
 
     UpdatePortItems();
 }
@@ -374,7 +390,7 @@ void CMainFrame::UpdatePortItems()
     const PortSelection& ports = m_pView->m_portSelection;
     for (const PortCommand& port : kPortCommands) {
         QAction* item = CommandAction(port.id);
-        item->setText(ports.NumberedText(port.number));
+        item->setText(ports.NumberedText(port.number) + AcceleratorSuffix(port.id));
         item->setStatusTip(ports.NumberedPrompt(port.number));
         item->setChecked(ports.IsNumberedChecked(port.number));
     }

@@ -63,8 +63,14 @@ double DecimalScale(double value, double factor)
     const UInt128 product = static_cast<UInt128>(a.mantissa) * b.mantissa;
 
     // The exact product as text, read back with correct rounding.
-    std::string text = (a.negative != b.negative ? "-" : "") + toString(product) + "e" +
-                       std::to_string(a.exponent + b.exponent);
+    // Appended piece by piece: GCC 12 warns (-Wrestrict) on a literal
+    // concatenated with a temporary string.
+    std::string text;
+    if (a.negative != b.negative)
+        text += '-';
+    text += toString(product);
+    text += 'e';
+    text += std::to_string(a.exponent + b.exponent);
     double result = 0.0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), result);
     if (ec == std::errc::result_out_of_range)

@@ -43,8 +43,9 @@ std::string FormatFrequency(std::uint32_t count)
 std::uint32_t ParseFrequency(std::string_view text)
 {
     const double scaled = std::trunc(DecimalScale(LeadingDouble(text), 100000));
-    if (!std::isfinite(scaled) || scaled <= 0)
+    if (std::isnan(scaled) || scaled <= 0)
         return 0;
+    // However large, even beyond what a double holds, it lies above the band.
     if (scaled > static_cast<double>(std::numeric_limits<std::uint32_t>::max()))
         return std::numeric_limits<std::uint32_t>::max();
     return static_cast<std::uint32_t>(scaled);

@@ -23,8 +23,8 @@ std::string FormatFrequency(std::uint32_t count);
 
 // The leading number of the text, as atof reads it, scaled exactly to counts
 // and truncated toward zero. 0 for an empty or non-numeric text, and for a
-// negative or non-finite number; a count beyond 32 bits gives 0xFFFFFFFF,
-// which lies above every band.
+// negative number; a count beyond 32 bits, however many digits it has, gives
+// 0xFFFFFFFF, which lies above every band.
 std::uint32_t ParseFrequency(std::string_view text);
 
 // Lowers a count onto the nearer of the 5 kHz and 6.25 kHz rasters below it;

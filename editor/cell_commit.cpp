@@ -37,42 +37,15 @@ ToneCode parsed(const QString& text)
     return ParseTone(text.toLatin1().toStdString(), ToneCode{});
 }
 
-} // namespace
-
-QString CommittedFrequencyText(const QString& typed, std::uint32_t bandLow, std::uint32_t bandHigh)
-{
-    // Counts beyond 32 bits come back as the largest count, above every band.
-    std::uint32_t count = ParseFrequency(typed.toLatin1().toStdString());
-    if (count != 0) {
-        if (count > bandHigh)
-            count = bandHigh;
-        if (count < bandLow)
-            count = bandLow;
-    }
-    // Lowered only: the band edges are not applied again.
-    if (count % kRaster5k != 0 && count % kRaster6k25 != 0)
-        count = SnapToStep(count);
-    return count == 0 ? QString() : QString::fromStdString(FormatFrequency(count));
-}
-
-ChannelCells NewChannelCells(const QString& frequency)
-{
-    const QString off = QStringLiteral("Off");
-    return {frequency, frequency, off, off, off, QStringLiteral("High"), QStringLiteral("Wide"), QStringLiteral("Add")};
-}
-
-bool IsStorableToneText(const QString& typed)
+// Whether the tone the channel would hold reads back as the same kind of tone
+// with the same number: a CTCSS value of 800 Hz or more reads back as a DCS
+// code, an "N" code of 6400 or more as an "I" code. DCS digits are octal.
+bool namesTheStoredTone(const QString& typed)
 {
     static const QRegularExpression ctcss(
         QRegularExpression::anchoredPattern(QStringLiteral("(?=\\.?[0-9])[0-9]*(\\.[0-9]*)?")));
-    static const QRegularExpression dcs(QRegularExpression::anchoredPattern(QStringLiteral("D([0-9]+)([NI])")));
+    static const QRegularExpression dcs(QRegularExpression::anchoredPattern(QStringLiteral("D([0-7]+)([NI])")));
 
-    if (typed == QLatin1String("Off"))
-        return true;
-
-    // The tone the channel would hold must read back as the same kind of tone
-    // with the same number: a CTCSS value of 800 Hz or more reads back as a
-    // DCS code, an "N" code of 6400 or more as an "I" code.
     if (ctcss.match(typed).hasMatch()) {
         const QString stored = formatted(parsed(typed));
         return ctcss.match(stored).hasMatch() && shortestDecimal(stored) == shortestDecimal(typed);
@@ -84,4 +57,52 @@ bool IsStorableToneText(const QString& typed)
                shortestDecimal(stored.captured(1)) == shortestDecimal(code.captured(1));
     }
     return false;
+}
+
+} // namespace
+
+CommittedFrequency CommitFrequency(const QString& typed, std::uint32_t bandLow, std::uint32_t bandHigh)
+{
+    // Where the decimal separator is a comma, the keypad types one.
+    QString number = typed;
+    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    // Counts beyond 32 bits come back as the largest count, above every band.
+    std::uint32_t count = ParseFrequency(number.toLatin1().toStdString());
+    FrequencyCorrection correction = FrequencyCorrection::None;
+    if (count != 0) {
+        if (count > bandHigh) {
+            count = bandHigh;
+            correction = FrequencyCorrection::LoweredToBand;
+        }
+        if (count < bandLow) {
+            count = bandLow;
+            correction = FrequencyCorrection::RaisedToBand;
+        }
+    }
+    // Lowered only: the band edges are not applied again.
+    if (count % kRaster5k != 0 && count % kRaster6k25 != 0) {
+        count = SnapToStep(count);
+        if (correction == FrequencyCorrection::None && count != 0)
+            correction = FrequencyCorrection::LoweredOntoRaster;
+    }
+    if (count == 0)
+        return {};
+    return {QString::fromStdString(FormatFrequency(count)), correction};
+}
+
+ChannelCells NewChannelCells(const QString& frequency)
+{
+    const QString off = QStringLiteral("Off");
+    return {frequency, frequency, off, off, off, QStringLiteral("High"), QStringLiteral("Wide"), QStringLiteral("Add")};
+}
+
+std::optional<QString> StorableToneText(const QString& typedText)
+{
+    const QString off = QStringLiteral("Off");
+    if (typedText.compare(off, Qt::CaseInsensitive) == 0)
+        return off;
+    const QString typed = typedText.toUpper();
+    if (namesTheStoredTone(typed))
+        return typed;
+    return std::nullopt;
 }

@@ -55,13 +55,23 @@ bool isPasteKey(const QKeyEvent& key)
 }
 
 // A frequency is typed with digits, decimal points and backspace, whatever
-// keys the keyboard layout needs for them.
+// keys the keyboard layout needs for them. A comma is a decimal point too:
+// the keypad types one where that is the decimal separator.
 bool isFrequencyCharacter(const QString& text)
 {
     if (text.size() != 1)
         return false;
     const QChar c = text.front();
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.') || c == QLatin1Char('\b');
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.') || c == QLatin1Char(',') ||
+           c == QLatin1Char('\b');
+}
+
+// Keys that move the caret or delete, and type nothing into the text; some
+// systems give Delete the text DEL (0x7F) all the same.
+bool typesNothing(const QKeyEvent& key)
+{
+    return key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || key.key() == Qt::Key_Delete ||
+           key.text().isEmpty();
 }
 
 // The widget a press on a top-level window lands on.
@@ -112,6 +122,8 @@ bool CProgramView::PreTranslateMessage(QObject* watched, QEvent* event)
             if (filterEditorKey(static_cast<QWidget*>(watched), key))
                 return true;
         }
+        if (watched == m_comboCellTone->view() || watched == m_comboCellOption->view())
+            return filterListKey(watched == m_comboCellTone->view() ? m_comboCellTone : m_comboCellOption, key);
     }
 
     if (type == QEvent::FocusOut) {
@@ -204,6 +216,19 @@ bool CProgramView::filterEditorKey(QWidget* editor, const QKeyEvent& key)
     return true;
 }
 
+// Enter in a dropped-down list takes the highlighted item and goes on as
+// Enter in the editor does: one Enter stores the choice and moves on.
+bool CProgramView::filterListKey(QComboBox* editor, const QKeyEvent& key)
+{
+    if (!isEnterKey(key.key()) || editor->isHidden())
+        return false;
+    const QModelIndex highlighted = editor->view()->currentIndex();
+    if (highlighted.isValid())
+        editor->setCurrentIndex(highlighted.row());
+    editor->hidePopup();
+    return filterEditorKey(editor, key);
+}
+
 // Only typed digits, decimal points and backspace reach the frequency
 // editor; keys that type nothing (the cursor keys, Delete, Tab) pass.
 bool CProgramView::filterFrequencyEditor(QEvent* event)
@@ -213,7 +238,7 @@ bool CProgramView::filterFrequencyEditor(QEvent* event)
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (isPasteKey(key))
             return true;
-        if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || key.text().isEmpty())
+        if (typesNothing(key))
             return false;
         return !isFrequencyCharacter(key.text());
     }

@@ -50,6 +50,27 @@ bool isDigit(short character)
     return character >= '0' && character <= '9';
 }
 
+// What the status bar says when a typed frequency was not stored as typed:
+// "200 MHz is above 136-174 MHz: 174.00000". Nothing when it was.
+QString correctionMessage(const QString& typed, const CommittedFrequency& stored, std::uint32_t bandLow,
+                          std::uint32_t bandHigh)
+{
+    constexpr qsizetype kLongestShown = 20;
+    const QString shown = typed.size() > kLongestShown ? typed.left(kLongestShown - 1) + QChar(0x2026) : typed;
+    const QString band = CProgramView::tr("%1-%2 MHz").arg(bandLow / 100000).arg(bandHigh / 100000);
+    switch (stored.correction) {
+    case FrequencyCorrection::RaisedToBand:
+        return CProgramView::tr("%1 MHz is below %2: %3").arg(shown, band, stored.text);
+    case FrequencyCorrection::LoweredToBand:
+        return CProgramView::tr("%1 MHz is above %2: %3").arg(shown, band, stored.text);
+    case FrequencyCorrection::LoweredOntoRaster:
+        return CProgramView::tr("%1 MHz is between channels of 5 kHz and 6.25 kHz: %2").arg(shown, stored.text);
+    case FrequencyCorrection::None:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 // ---- opening an editor
@@ -147,7 +168,9 @@ void CProgramView::OnKillFocusCellEdit()
     m_bCommitting = true;
     const long row = m_editRow;
     const bool inUse = !m_grid->GetTextMatrix(row, kColRxFreq).isEmpty();
-    const QString text = CommittedFrequencyText(m_editCell->text(), g_bandLow, g_bandHigh);
+    const QString typed = m_editCell->text();
+    const CommittedFrequency committed = CommitFrequency(typed, g_bandLow, g_bandHigh);
+    const QString& text = committed.text;
 
     if (m_editCol == kColRxFreq) {
         if (text.isEmpty()) {
@@ -166,6 +189,10 @@ void CProgramView::OnKillFocusCellEdit()
     }
     closeEditor(m_editCell);
     m_bCommitting = false;
+    // Told, never asked: the editor shows no message box.
+    const QString message = correctionMessage(typed, committed, g_bandLow, g_bandHigh);
+    if (!message.isEmpty() && (m_editCol == kColRxFreq || inUse))
+        emit StatusMessage(message);
 }
 
 void CProgramView::OnKillFocusCellTone()
@@ -173,11 +200,11 @@ void CProgramView::OnKillFocusCellTone()
     if (m_comboCellTone->isHidden() || m_bCommitting)
         return;
     m_bCommitting = true;
-    const QString text = m_comboCellTone->currentText();
+    const std::optional<QString> text = StorableToneText(m_comboCellTone->currentText());
     if (m_grid->GetTextMatrix(m_editRow, kColRxFreq).isEmpty())
         m_grid->SetTextMatrix(m_editRow, m_editCol, QString());
-    else if (IsStorableToneText(text))
-        m_grid->SetTextMatrix(m_editRow, m_editCol, text);
+    else if (text)
+        m_grid->SetTextMatrix(m_editRow, m_editCol, *text);
     // Any other text is dropped: the cell keeps the tone it showed.
     closeEditor(m_comboCellTone);
     m_bCommitting = false;

@@ -104,6 +104,9 @@ signals:
     // A transfer has started or ended: the frame keeps the document's
     // commands away from it meanwhile.
     void TransferRunningChanged(bool running);
+    // A passing word for the status bar, such as how a typed frequency was
+    // brought into the band.
+    void StatusMessage(const QString& text);
 
 public:
     // The form's logic works on the controls through this.
@@ -143,6 +146,7 @@ private:
     void connectCellEditing();
     bool filterGridKey(const QKeyEvent& key);
     bool filterEditorKey(QWidget* editor, const QKeyEvent& key);
+    bool filterListKey(QComboBox* editor, const QKeyEvent& key);
     bool filterFrequencyEditor(QEvent* event);
     void postKey(int key);
     void showEditor(QWidget* editor, long row, long col);

@@ -5,6 +5,7 @@
 
 #include "editor/program_view.h"
 
+#include "editor/combo_box_names.h"
 #include "editor/dialog_units.h"
 #include "editor/form_contents.h"
 #include "editor/ptt_id_code_validator.h"
@@ -94,6 +95,7 @@ QLabel* makeLabel(const QString& text, QWidget* buddy, QWidget* parent)
 
 void CProgramView::createControls()
 {
+    InstallComboBoxNames();
     setFont(formFont());
     setObjectName(QStringLiteral("programView"));
     setAccessibleName(tr("Channel and settings form"));

@@ -430,6 +430,7 @@ void CMSFlexGrid::PageUp()
 
 // Cursor keys move the current cell; every other key that types a Latin-1
 // character is reported, and nothing else (no search by typed text, no copy).
+// Delete types nothing, though some systems give it the text DEL (0x7F).
 void CMSFlexGrid::keyPressEvent(QKeyEvent* event)
 {
     if (isCellMovementKey(event->key())) {
@@ -437,7 +438,7 @@ void CMSFlexGrid::keyPressEvent(QKeyEvent* event)
         return;
     }
     const QString text = event->text();
-    if (text.size() == 1 && text[0].unicode() <= 0xFF) {
+    if (event->key() != Qt::Key_Delete && text.size() == 1 && text[0].unicode() <= 0xFF) {
         short keyAscii = static_cast<short>(text[0].unicode());
         emit KeyPress(&keyAscii);
         event->accept();

@@ -3,6 +3,8 @@
 #include "app/accelerator_filter.h"
 #include "app/lock_key_indicators.h"
 
+#include "grid/ms_flex_grid.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -53,10 +55,10 @@ const ExpectedMenu kExpectedMenus[] = {
       kSeparator,
       {32793, "Kill Code", kNone, "", ""}}},
     {"&Port",
-     {{32773, "COM1", Qt::CTRL | Qt::Key_C, "COM1", ""},
-      {32775, "COM2", Qt::CTRL | Qt::Key_D, "COM2", ""},
-      {32776, "COM3", Qt::CTRL | Qt::Key_E, "COM3", ""},
-      {32777, "COM4", Qt::CTRL | Qt::Key_F, "COM4", ""},
+     {{32773, "COM1\tCtrl+C", Qt::CTRL | Qt::Key_C, "COM1", ""},
+      {32775, "COM2\tCtrl+D", Qt::CTRL | Qt::Key_D, "COM2", ""},
+      {32776, "COM3\tCtrl+E", Qt::CTRL | Qt::Key_E, "COM3", ""},
+      {32777, "COM4\tCtrl+F", Qt::CTRL | Qt::Key_F, "COM4", ""},
       {32788, "COM5", kNone, "COM5", ""},
       {32789, "COM6", kNone, "COM6", ""},
       {32790, "COM7", kNone, "COM7", ""},
@@ -78,6 +80,23 @@ bool IsNumberedPort(int id)
 }
 
 using CommandTable = FrameTest;
+
+// The editor shows no message box; how it changed a typed frequency is said
+// in the status bar.
+TEST_F(CommandTable, ClampedFrequencyIsToldInTheStatusBar)
+{
+    CMSFlexGrid* grid = View().m_grid;
+    QSignalSpy said(&View(), &CProgramView::StatusMessage);
+    grid->setFocus();
+    grid->SetRow(3);
+    grid->SetCol(1);
+    QTest::keyClick(grid, '2');
+    QTest::keyClicks(QApplication::focusWidget(), "00");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(grid->GetTextMatrix(3, 1), "174.00000");
+    EXPECT_EQ(said.count(), 1);
+    EXPECT_EQ(m_frame->statusBar()->currentMessage(), "200 MHz is above 136-174 MHz: 174.00000");
+}
 
 TEST_F(CommandTable, MenusHoldEveryItemInOrderWithItsPromptAndAccelerator)
 {
@@ -102,9 +121,12 @@ TEST_F(CommandTable, MenusHoldEveryItemInOrderWithItsPromptAndAccelerator)
             EXPECT_EQ(action->data().toInt(), command.id);
             EXPECT_EQ(m_frame->CommandAction(command.id), action);
             if (IsNumberedPort(command.id)) {
-                // Where there are no COM ports the item names its device too.
-                EXPECT_THAT(action->text().toStdString(),
-                            testing::MatchesRegex(std::string(command.text) + "( \\(.+\\))?"));
+                // Where there are no COM ports the item names its device too;
+                // the accelerator shows at the right all the same.
+                const QString expectedText = QString::fromUtf8(command.text);
+                EXPECT_THAT(action->text().section(u'\t', 0, 0).toStdString(),
+                            testing::MatchesRegex(expectedText.section(u'\t', 0, 0).toStdString() + "( \\(.+\\))?"));
+                EXPECT_EQ(action->text().section(u'\t', 1), expectedText.section(u'\t', 1));
                 EXPECT_TRUE(action->statusTip().startsWith(command.statusTip)) << action->statusTip().toStdString();
             } else {
                 EXPECT_EQ(action->text(), command.text);

@@ -104,9 +104,9 @@ TEST_F(FrameTransfer, PortItemsShowTheirDevicesKeepTheirBindingAndCarryOneCheckM
                                          {"ttyUSB0", "/dev/ttyUSB0", "FT232R USB UART", "FTDI", true}};
     View().m_portSelection = PortSelection([&devices] { return devices; }, PortSelection::Naming::Devices);
     OpenPortMenu();
-    EXPECT_EQ(m_frame->CommandAction(32773)->text(), "COM1 (ttyUSB0)");
+    EXPECT_EQ(m_frame->CommandAction(32773)->text(), "COM1 (ttyUSB0)\tCtrl+C");
     EXPECT_EQ(m_frame->CommandAction(32773)->statusTip(), "COM1: /dev/ttyUSB0, FT232R USB UART, FTDI");
-    EXPECT_EQ(m_frame->CommandAction(32775)->text(), "COM2 (ttyS0)");
+    EXPECT_EQ(m_frame->CommandAction(32775)->text(), "COM2 (ttyS0)\tCtrl+D");
     EXPECT_EQ(m_frame->CommandAction(32791)->text(), "COM8 (none)");
     EXPECT_EQ(CheckedPorts(), std::vector<int>{32773});
 
@@ -114,8 +114,8 @@ TEST_F(FrameTransfer, PortItemsShowTheirDevicesKeepTheirBindingAndCarryOneCheckM
     EXPECT_EQ(CheckedPorts(), std::vector<int>{32775});
     devices.insert(devices.begin(), {"ttyACM0", "/dev/ttyACM0", {}, {}, true});
     OpenPortMenu();
-    EXPECT_EQ(m_frame->CommandAction(32775)->text(), "COM2 (ttyS0)");
-    EXPECT_EQ(m_frame->CommandAction(32773)->text(), "COM1 (ttyACM0)");
+    EXPECT_EQ(m_frame->CommandAction(32775)->text(), "COM2 (ttyS0)\tCtrl+D");
+    EXPECT_EQ(m_frame->CommandAction(32773)->text(), "COM1 (ttyACM0)\tCtrl+C");
 
     ChooseOtherPort(QStringLiteral("  /dev/pts/9 "));
     EXPECT_EQ(CheckedPorts(), std::vector<int>{32794});

@@ -50,15 +50,22 @@ TEST(ParseFrequency, ReadsTheLeadingNumberAndTruncates)
         {"100", 10000000},
         {"-145.5", 0},          // a negative number is no frequency
         {"0.000001", 0},        // below 10 Hz
-        {"inf", 0},             // not a finite number
-        {"nan", 0},
+        {"nan", 0},             // not a number
         {"42949.67295", 0xFFFFFFFF},
         {"42949.67296", 0xFFFFFFFF},  // does not fit 32 bits: above every band
         {"99999999999999999999", 0xFFFFFFFF},
+        {"inf", 0xFFFFFFFF},
+        {"1e400", 0xFFFFFFFF},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(ParseFrequency(c.text), c.count);
+    }
+    // 304 digits scale to a finite double, 305 digits beyond one, and 400
+    // digits are too large for a double to begin with.
+    for (const std::size_t digits : {303u, 304u, 305u, 400u}) {
+        SCOPED_TRACE(digits);
+        EXPECT_EQ(ParseFrequency(std::string(digits, '9')), 0xFFFFFFFFu);
     }
 }
 

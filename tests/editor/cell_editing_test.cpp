@@ -11,6 +11,7 @@
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QSignalSpy>
 
 namespace {
 
@@ -65,6 +66,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FrequencyCase{"digitsCut", 0, 1, "145.123456789", "145.12000"},
                       FrequencyCase{"twoPoints", 0, 1, "1.2.3", "136.00000"},
                       FrequencyCase{"beyond32Bits", 0, 1, "99999999999999999999", "174.00000"},
+                      FrequencyCase{"beyondDouble", 0, 1, QString(305, '9'), "174.00000"},
+                      FrequencyCase{"decimalComma", 0, 1, "146,52", "146.52000"},
+                      FrequencyCase{"decimalCommaTx", 0, 2, "146,5", "146.50000"},
                       FrequencyCase{"zeroRx", 0, 1, "0", ""},
                       FrequencyCase{"pointRx", 0, 1, ".", ""},
                       FrequencyCase{"emptyRx", 0, 1, "\b", ""},
@@ -77,15 +81,62 @@ INSTANTIATE_TEST_SUITE_P(
                       FrequencyCase{"uhfBelowBand", 1, 2, "136", "400.00000"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Neither a sign nor an exponent can be typed; the commit still reads such
-// text as no frequency.
-TEST(CommittedFrequencyText, NegativeAndNonFiniteValuesGiveNoFrequency)
+// Neither a sign nor an exponent can be typed; the commit still reads a
+// negative number as no frequency and an infinite one as above the band.
+TEST(CommitFrequency, NegativeValuesGiveNoFrequencyAndInfiniteOnesTheBandTop)
 {
-    for (const char* text : {"-145.5", "-0.001", "inf", "nan", "-inf", "1e400"}) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(CommittedFrequencyText(QString::fromLatin1(text), 13600000, 17400000), "");
+    struct Case {
+        const char* text;
+        const char* stored;
+    };
+    for (const Case c : {Case{"-145.5", ""}, Case{"-0.001", ""}, Case{"nan", ""}, Case{"-inf", ""},
+                         Case{"inf", "174.00000"}, Case{"1e400", "174.00000"}}) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(CommitFrequency(QString::fromLatin1(c.text), 13600000, 17400000).text, c.stored);
     }
 }
+
+// ---- what the status bar is told about a typed frequency
+
+struct CorrectionCase {
+    const char* name;
+    long col;
+    QString typed;
+    QString message;    // "" for none
+};
+
+class FrequencyCorrectionMessage : public CellEditingTest, public ::testing::WithParamInterface<CorrectionCase> {};
+
+TEST_P(FrequencyCorrectionMessage, SaysHowATypedFrequencyWasChanged)
+{
+    const CorrectionCase& c = GetParam();
+    QSignalSpy said(m_view, &CProgramView::StatusMessage);
+    setRow(3, kChannel150);
+    pickCell(3, c.col);
+    key(Qt::Key_Return);
+    type(c.typed);
+    key(Qt::Key_Return);
+
+    if (c.message.isEmpty()) {
+        EXPECT_EQ(said.count(), 0);
+        return;
+    }
+    ASSERT_EQ(said.count(), 1);
+    EXPECT_EQ(said.at(0).at(0).toString(), c.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, FrequencyCorrectionMessage,
+    ::testing::Values(
+        CorrectionCase{"above", 1, "200", "200 MHz is above 136-174 MHz: 174.00000"},
+        CorrectionCase{"below", 2, "100.5", "100.5 MHz is below 136-174 MHz: 136.00000"},
+        CorrectionCase{"offRaster", 1, "145.12345",
+                       "145.12345 MHz is between channels of 5 kHz and 6.25 kHz: 145.12000"},
+        CorrectionCase{"longNumberShortened", 1, QString(30, '9'),
+                       QString(19, '9') + QChar(0x2026) + " MHz is above 136-174 MHz: 174.00000"},
+        CorrectionCase{"onRaster", 1, "145.0125", ""}, CorrectionCase{"cutDigitsOnly", 1, "145.0000001", ""},
+        CorrectionCase{"erased", 1, "0", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- what reaches the frequency editor
 
@@ -107,6 +158,17 @@ const InputCase kInputs[] = {
     // A layout whose top-row digits need Shift.
     {"shiftFiveAzerty", [](QLineEdit* e) { typeUsKey(e, Qt::Key_5, "5", Qt::ShiftModifier); }, "15"},
     {"point", [](QLineEdit* e) { QTest::keyClick(e, '.'); }, "1."},
+    {"comma", [](QLineEdit* e) { QTest::keyClick(e, ','); }, "1,"},
+    // The keypad's decimal key where the decimal separator is a comma.
+    {"keypadComma", [](QLineEdit* e) { typeUsKey(e, Qt::Key_Comma, ",", Qt::KeypadModifier); }, "1,"},
+    // Delete as X11 reports it, with the text DEL.
+    {"deleteX11",
+     [](QLineEdit* e) {
+         QTest::keyClick(e, Qt::Key_Home);
+         typeUsKey(e, Qt::Key_Delete, "\x7f", Qt::NoModifier);
+     },
+     ""},
+    {"ctrlC", [](QLineEdit* e) { typeUsKey(e, Qt::Key_C, "\x03", Qt::ControlModifier); }, "1"},
     {"backspace", [](QLineEdit* e) { QTest::keyClick(e, Qt::Key_Backspace); }, ""},
     {"ctrlV", [](QLineEdit* e) { QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier); }, "1"},
     {"shiftInsert", [](QLineEdit* e) { QTest::keyClick(e, Qt::Key_Insert, Qt::ShiftModifier); }, "1"},
@@ -147,12 +209,39 @@ TEST_P(FrequencyInput, OnlyTypedDigitsPointsAndBackspaceArrive)
 INSTANTIATE_TEST_SUITE_P(Keys, FrequencyInput, ::testing::ValuesIn(kInputs),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The filter looks at typed characters only: Home and Delete edit the text,
+// and what is left is held to the band.
+TEST_F(CellEditingTest, DeleteInTheFrequencyEditorRemovesTheCharacterAfterTheCaret)
+{
+    setRow(2, kChannel150);
+    grid()->SetTextMatrix(2, 1, "146.52000");
+    pickCell(2, 1);
+    key(Qt::Key_Return);
+    ASSERT_TRUE(m_view->m_editCell->hasFocus());
+    key(Qt::Key_Home);
+    QTest::sendKeyEvent(QTest::Click, m_view->m_editCell, Qt::Key_Delete, QStringLiteral("\x7f"), Qt::NoModifier);
+    EXPECT_EQ(m_view->m_editCell->text(), "46.52000");
+    key(Qt::Key_Return);
+    EXPECT_EQ(grid()->GetTextMatrix(2, 1), "136.00000");
+}
+
+// Delete types no character: on a channel not in use it neither opens an
+// editor nor moves the current cell to the receive frequency.
+TEST_F(CellEditingTest, DeleteOnTheGridIsNoTypedCharacter)
+{
+    pickCell(7, 4);
+    QTest::sendKeyEvent(QTest::Click, grid(), Qt::Key_Delete, QStringLiteral("\x7f"), Qt::NoModifier);
+    settle();
+    EXPECT_EQ(currentCell(), std::pair(7L, 4L));
+    EXPECT_FALSE(m_view->m_editCell->isVisible());
+}
+
 // ---- tones
 
 struct ToneCase {
     const char* name;
     QString typed;
-    bool stored;
+    QString cell;       // the cell after Enter; "" when the text is refused
     QString reloaded;   // the cell after the form is stored and loaded again
 };
 
@@ -168,9 +257,10 @@ TEST_P(TypedTone, IsStoredOnlyWhenTheImageHoldsThatTone)
     type(c.typed.isEmpty() ? QString("\b") : c.typed);
     key(Qt::Key_Return);
 
-    EXPECT_EQ(grid()->GetTextMatrix(4, 3), c.stored ? c.typed : kChannel150[2]);
+    const bool stored = !c.cell.isEmpty();
+    EXPECT_EQ(grid()->GetTextMatrix(4, 3), stored ? c.cell : kChannel150[2]);
     EXPECT_EQ(m_view->m_comboCellTone->count(), kToneListSize);
-    if (!c.stored) {
+    if (!stored) {
         // Opened again, the editor shows the cell's tone, not the refused text.
         key(Qt::Key_Left);
         key(Qt::Key_Return);
@@ -183,39 +273,59 @@ TEST_P(TypedTone, IsStoredOnlyWhenTheImageHoldsThatTone)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, TypedTone,
-    ::testing::Values(ToneCase{"listed", "67.0", true, "67.0"}, ToneCase{"noDecimal", "67", true, "67.0"},
-                      ToneCase{"twoDecimals", "67.00", true, "67.0"}, ToneCase{"highest", "254.1", true, "254.1"},
-                      ToneCase{"dcs", "D023N", true, "D023N"}, ToneCase{"dcsShort", "D23N", true, "D023N"},
-                      ToneCase{"dcsInverted", "D754I", true, "D754I"}, ToneCase{"off", "Off", true, "Off"},
-                      ToneCase{"unlisted", "799.9", true, "799.9"}, ToneCase{"readsAsDcs", "800.0", false, "D754I"},
-                      ToneCase{"readsAsInverted", "D6400N", false, "D754I"},
-                      ToneCase{"lowerCase", "d023n", false, "D754I"}, ToneCase{"noPolarity", "D023", false, "D754I"},
-                      ToneCase{"hundredths", "67.05", false, "D754I"}, ToneCase{"offInside", "xOffx", false, "D754I"},
-                      ToneCase{"empty", "", false, "D754I"}),
+    ::testing::Values(ToneCase{"listed", "67.0", "67.0", "67.0"}, ToneCase{"noDecimal", "67", "67", "67.0"},
+                      ToneCase{"twoDecimals", "67.00", "67.00", "67.0"},
+                      ToneCase{"highest", "254.1", "254.1", "254.1"}, ToneCase{"dcs", "D023N", "D023N", "D023N"},
+                      ToneCase{"dcsShort", "D23N", "D23N", "D023N"},
+                      ToneCase{"dcsInverted", "D754I", "D754I", "D754I"}, ToneCase{"off", "Off", "Off", "Off"},
+                      ToneCase{"unlisted", "799.9", "799.9", "799.9"},
+                      ToneCase{"lowerCase", "d023n", "D023N", "D023N"},
+                      ToneCase{"lowerCaseInverted", "d754i", "D754I", "D754I"},
+                      ToneCase{"lowerCaseOff", "off", "Off", "Off"},
+                      ToneCase{"readsAsDcs", "800.0", "", "D754I"}, ToneCase{"readsAsInverted", "D6400N", "", "D754I"},
+                      ToneCase{"notOctal", "D999N", "", "D754I"}, ToneCase{"notOctalInverted", "D088I", "", "D754I"},
+                      ToneCase{"notOctalLowerCase", "d028n", "", "D754I"},
+                      ToneCase{"noPolarity", "D023", "", "D754I"}, ToneCase{"hundredths", "67.05", "", "D754I"},
+                      ToneCase{"offInside", "xOffx", "", "D754I"}, ToneCase{"empty", "", "", "D754I"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Dropping the list down takes the focus for a while; the editor stays open
-// and stores the item picked from the list.
-TEST_F(CellEditingTest, ToneListDroppedDownKeepsTheEditorOpen)
+// Dropping the list down takes the focus for a while; the editor stays open.
+// One Enter in the list stores the item picked and moves right, as Enter in
+// the closed editor does.
+struct ListCase {
+    long col;
+    QString before;
+    QString picked;     // one item down from the one shown when it opened
+};
+
+class DroppedDownList : public CellEditingTest, public ::testing::WithParamInterface<ListCase> {};
+
+TEST_P(DroppedDownList, OneEnterStoresThePickedItemAndMovesRight)
 {
+    const ListCase& c = GetParam();
     setRow(4, kChannel150);
-    pickCell(4, 4);
+    grid()->SetTextMatrix(4, c.col, c.before);
+    pickCell(4, c.col);
     key(Qt::Key_Return);
-    QComboBox* tone = m_view->m_comboCellTone;
-    ASSERT_EQ(tone->currentText(), "67.0");
+    QComboBox* editor = c.col <= 4 ? m_view->m_comboCellTone : m_view->m_comboCellOption;
+    ASSERT_EQ(editor->currentText(), c.before);
     key(Qt::Key_F4);
-    ASSERT_TRUE(tone->view()->isVisible());
-    EXPECT_TRUE(tone->isVisible());
-    QTest::keyClick(tone->view(), Qt::Key_Down);
-    QTest::keyClick(tone->view(), Qt::Key_Return);
+    ASSERT_TRUE(editor->view()->isVisible());
+    EXPECT_TRUE(editor->isVisible());
+    QTest::keyClick(editor->view(), Qt::Key_Down);
+    QTest::keyClick(editor->view(), Qt::Key_Return);
     settle();
-    EXPECT_FALSE(tone->view()->isVisible());
-    ASSERT_TRUE(tone->isVisible());
-    EXPECT_EQ(tone->currentText(), "69.3");
-    key(Qt::Key_Return);
-    EXPECT_EQ(grid()->GetTextMatrix(4, 4), "69.3");
-    EXPECT_EQ(currentCell(), std::pair(4L, 5L));
+
+    EXPECT_FALSE(editor->view()->isVisible());
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(grid()->GetTextMatrix(4, c.col), c.picked);
+    EXPECT_EQ(currentCell(), std::pair(4L, c.col + 1));
+    EXPECT_EQ(focus(), grid());
 }
+
+INSTANTIATE_TEST_SUITE_P(Columns, DroppedDownList,
+                         ::testing::Values(ListCase{4, "67.0", "69.3"}, ListCase{3, "D754N", "D023I"},
+                                           ListCase{5, "Off", "Carrier"}, ListCase{7, "Wide", "Narrow"}));
 
 // A menu opened over the form while a frequency is typed leaves it open.
 TEST_F(CellEditingTest, MenuOverTheFormKeepsTheFrequencyEditorOpen)
@@ -236,13 +346,13 @@ TEST_F(CellEditingTest, MenuOverTheFormKeepsTheFrequencyEditorOpen)
     EXPECT_EQ(grid()->GetTextMatrix(2, 1), "");
 }
 
-TEST(IsStorableToneText, EveryEntryOfTheToneListIsAccepted)
+TEST(StorableToneText, EveryEntryOfTheToneListIsAcceptedAsItStands)
 {
     std::vector<std::string> tones;
     BuildToneList(tones);
     ASSERT_EQ(tones.size(), static_cast<std::size_t>(kToneListSize));
     for (const std::string& tone : tones)
-        EXPECT_TRUE(IsStorableToneText(QString::fromStdString(tone))) << tone;
+        EXPECT_EQ(StorableToneText(QString::fromStdString(tone)), QString::fromStdString(tone)) << tone;
 }
 
 // ---- what the editors select when they open

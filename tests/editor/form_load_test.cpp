@@ -88,6 +88,8 @@ const SettingCase kSettingCases[] = {
     {"model_ff", layout::kModel, 0xFF, FormCombo::Model, 0},
     {"model_38", layout::kModel, 0x38, FormCombo::Model, 1},
     {"model_below_base", layout::kModel, 0x36, FormCombo::Model, -1},
+    {"model_bound_passes", layout::kModel, 0x41, FormCombo::Model, -1},   // m = 10: not above the bound, no item
+    {"model_past_bound", layout::kModel, 0x42, FormCombo::Model, 0},      // m = 11: above it, item 0
     {"band_ee", layout::kBand, 0xEE, FormCombo::Band, 0},
     {"band_ef_in_bound", layout::kBand, 0xEF, FormCombo::Band, -1},
     {"band_f3_past_bound", layout::kBand, 0xF3, FormCombo::Band, 0},

@@ -95,4 +95,55 @@ TEST(PrintedPage, ColumnsSitAtTheirTwipsAndAnEmptyTransmitFrequencyPrintsNothing
     EXPECT_EQ(firstInkColumn(page, 4 * u, page.width(), top16, bottom16), -1);
 }
 
+// Where the words of the heading line start, in character widths u: ink
+// that follows a gap of at least one character width. The single spaces
+// inside "Rx Tone" and "Tx Tone" leave less.
+std::vector<double> headingWordStarts(const QImage& page, int top, int bottom, int u)
+{
+    std::vector<double> starts;
+    int lastInk = -page.width();
+    for (int x = 0; x < page.width(); ++x) {
+        bool ink = false;
+        for (int y = top; y < bottom && !ink; ++y)
+            ink = inkAt(page, x, y);
+        if (!ink)
+            continue;
+        if (x - lastInk > u * 85 / 100)
+            starts.push_back(double(x) / u);
+        lastInk = x;
+    }
+    return starts;
+}
+
+// The heading's words stand over their columns: the font's weighted average
+// character width is u, so a character of the heading line is u wide on
+// average.
+TEST(PrintedPage, HeadingWordsStandOverTheirColumns)
+{
+    CProgramDoc doc;
+    doc.m_image = DemoRadioImage();
+    CProgramView view(&doc);
+    view.OnInitialUpdate();
+
+    QImage page(4800, 6600, QImage::Format_RGB32);
+    page.setDotsPerMeterX(kDpi * 10000 / 254);
+    page.setDotsPerMeterY(kDpi * 10000 / 254);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        view.OnPrint(painter, page.rect(), kDpi, kDpi);
+    }
+
+    const int u = pixels(132);
+    const std::vector<std::pair<int, int>> lines = inkBands(page, u, 4 * u);
+    ASSERT_EQ(lines.size(), 18u);
+    const std::vector<double> starts = headingWordStarts(page, lines[1].first, lines[1].second, u);
+    // "CH", "Rx(MHz)", "Tx(MHz)", "Rx Tone", "Tx Tone", "Busy", "Power",
+    // "Bandwidth", "Scan", as Times New Roman's advances place them.
+    const double expected[] = {1, 7.0, 17.9, 30.6, 40.5, 50.8, 57.8, 66.7, 79.5};
+    ASSERT_EQ(starts.size(), std::size(expected)) << testing::PrintToString(starts);
+    for (std::size_t i = 0; i < starts.size(); ++i)
+        EXPECT_NEAR(starts[i], expected[i], 1.0) << "word " << i;
+}
+
 } // namespace

@@ -4,6 +4,7 @@
 #include "grid/ms_flex_grid.h"
 #include "image/program_doc.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
@@ -121,6 +122,27 @@ TEST_F(ProgramViewTest, PttIdCodeTakesEightCharactersInUpperCase)
         QTest::keyClicks(m_view.m_editPttIdCode, c.typed);
         EXPECT_EQ(m_view.m_editPttIdCode->text(), c.shown);
     }
+}
+
+// A screen reader says the label of a setting, then the item it shows.
+TEST_F(ProgramViewTest, SettingsAreNamedByTheirLabelsAndValuedByTheirItems)
+{
+    const char* const labels[] = {"Model", "Frequency",  "Squelch Level",  "TOT",          "Voice",
+                                  "Beep",  "Vox Switch", "Vox Gain Level", "Battery Saver", "PTT ID"};
+    const std::vector<QComboBox*> combos = settingCombos();
+    ASSERT_EQ(combos.size(), std::size(labels));
+    for (std::size_t i = 0; i < combos.size(); ++i) {
+        SCOPED_TRACE(labels[i]);
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(combos[i]);
+        ASSERT_NE(reader, nullptr);
+        EXPECT_EQ(reader->role(), QAccessible::ComboBox);
+        EXPECT_EQ(reader->text(QAccessible::Name), labels[i]);
+        EXPECT_EQ(reader->text(QAccessible::Value), combos[i]->currentText());
+    }
+    m_view.m_comboSquelch->setCurrentIndex(7);
+    QAccessibleInterface* squelch = QAccessible::queryAccessibleInterface(m_view.m_comboSquelch);
+    EXPECT_EQ(squelch->text(QAccessible::Name), "Squelch Level");
+    EXPECT_EQ(squelch->text(QAccessible::Value), "7");
 }
 
 TEST_F(ProgramViewTest, ControlsAreDropDownListsAndTheEditorsWaitHidden)
