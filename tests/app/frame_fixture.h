@@ -2,6 +2,7 @@
 
 #include "modal_helpers.h"
 
+#include "app/command_ids.h"
 #include "app/doc_manager.h"
 #include "app/main_frame.h"
 #include "app/recent_file_list.h"

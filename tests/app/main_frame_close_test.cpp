@@ -54,7 +54,7 @@ using ExitCommands = FrameTest;
 TEST_F(ExitCommands, FileExitAndAltF4AskTheSameQuestion)
 {
     const std::function<void(CMainFrame&)> ways[] = {
-        [](CMainFrame& frame) { frame.CommandAction(57665)->trigger(); },
+        [](CMainFrame& frame) { frame.CommandAction(ID_APP_EXIT)->trigger(); },
         [](CMainFrame& frame) { QTest::keyClick(&frame, Qt::Key_F4, Qt::AltModifier); },
     };
     for (const auto& way : ways) {
@@ -91,7 +91,7 @@ int RunKillCode(CMainFrame& frame, const char* typed, const char* code)
             true);
         PressKey(dialog, Qt::Key_Return);
     });
-    frame.CommandAction(32793)->trigger();
+    frame.CommandAction(ID_PROGRAM_KILL_CODE)->trigger();
     QCoreApplication::processEvents();
     return killCodeShown;
 }

@@ -18,6 +18,9 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 constexpr QKeyCombination kNone(Qt::NoModifier, Qt::Key(0));
@@ -39,44 +42,46 @@ const ExpectedCommand kSeparator{0, "", kNone, "", ""};
 
 const ExpectedMenu kExpectedMenus[] = {
     {"&File",
-     {{57600, "&New\tCtrl+N", Qt::CTRL | Qt::Key_N, "Create a new document", "New"},
-      {57601, "&Open...\tCtrl+O", Qt::CTRL | Qt::Key_O, "Open an existing document", "Open"},
-      {57603, "&Save\tCtrl+S", Qt::CTRL | Qt::Key_S, "Save the active document", "Save"},
-      {57604, "Save &As...", kNone, "Save the active document with a new name", "Save As"},
+     {{ID_FILE_NEW, "&New\tCtrl+N", Qt::CTRL | Qt::Key_N, "Create a new document", "New"},
+      {ID_FILE_OPEN, "&Open...\tCtrl+O", Qt::CTRL | Qt::Key_O, "Open an existing document", "Open"},
+      {ID_FILE_SAVE, "&Save\tCtrl+S", Qt::CTRL | Qt::Key_S, "Save the active document", "Save"},
+      {ID_FILE_SAVE_AS, "Save &As...", kNone, "Save the active document with a new name", "Save As"},
       kSeparator,
-      {57607, "&Print...\tCtrl+P", Qt::CTRL | Qt::Key_P, "Print the active document", "Print"},
-      {57609, "Print Pre&view", kNone, "Display full pages", "Print Preview"},
-      {57606, "P&rint Setup...", kNone, "Change the printer and printing options", "Print Setup"},
+      {ID_FILE_PRINT, "&Print...\tCtrl+P", Qt::CTRL | Qt::Key_P, "Print the active document", "Print"},
+      {ID_FILE_PRINT_PREVIEW, "Print Pre&view", kNone, "Display full pages", "Print Preview"},
+      {ID_FILE_PRINT_SETUP, "P&rint Setup...", kNone, "Change the printer and printing options", "Print Setup"},
       kSeparator,
-      {57665, "E&xit", kNone, "Quit the application; prompts to save documents", "Exit"}}},
+      {ID_APP_EXIT, "E&xit", kNone, "Quit the application; prompts to save documents", "Exit"}}},
     {"&Program",
-     {{32771, "Read\tCtrl+R", Qt::CTRL | Qt::Key_R, "Read data from Machine", "Read"},
-      {32772, "Write\tCtrl+W", Qt::CTRL | Qt::Key_W, "Write data to machine", "Write"},
+     {{ID_PROGRAM_READ, "Read\tCtrl+R", Qt::CTRL | Qt::Key_R, "Read data from Machine", "Read"},
+      {ID_PROGRAM_WRITE, "Write\tCtrl+W", Qt::CTRL | Qt::Key_W, "Write data to machine", "Write"},
       kSeparator,
-      {32793, "Kill Code", kNone, "", ""}}},
+      {ID_PROGRAM_KILL_CODE, "Kill Code", kNone, "", ""}}},
     {"&Port",
-     {{32773, "COM1\tCtrl+C", Qt::CTRL | Qt::Key_C, "COM1", ""},
-      {32775, "COM2\tCtrl+D", Qt::CTRL | Qt::Key_D, "COM2", ""},
-      {32776, "COM3\tCtrl+E", Qt::CTRL | Qt::Key_E, "COM3", ""},
-      {32777, "COM4\tCtrl+F", Qt::CTRL | Qt::Key_F, "COM4", ""},
-      {32788, "COM5", kNone, "COM5", ""},
-      {32789, "COM6", kNone, "COM6", ""},
-      {32790, "COM7", kNone, "COM7", ""},
-      {32791, "COM8", kNone, "COM8", ""},
+     {{ID_PORT_COM1, "COM1\tCtrl+C", Qt::CTRL | Qt::Key_C, "COM1", ""},
+      {ID_PORT_COM2, "COM2\tCtrl+D", Qt::CTRL | Qt::Key_D, "COM2", ""},
+      {ID_PORT_COM3, "COM3\tCtrl+E", Qt::CTRL | Qt::Key_E, "COM3", ""},
+      {ID_PORT_COM4, "COM4\tCtrl+F", Qt::CTRL | Qt::Key_F, "COM4", ""},
+      {ID_PORT_COM5, "COM5", kNone, "COM5", ""},
+      {ID_PORT_COM6, "COM6", kNone, "COM6", ""},
+      {ID_PORT_COM7, "COM7", kNone, "COM7", ""},
+      {ID_PORT_COM8, "COM8", kNone, "COM8", ""},
       kSeparator,
-      {32794, "Other port…", kNone, "Use a serial device by its path", "Other Port"},
-      {32795, "Simulated radio", kNone, "Read and write the built-in simulated radio, with no cable",
+      {ID_PORT_OTHER, "Other port…", kNone, "Use a serial device by its path", "Other Port"},
+      {ID_PORT_SIMULATED, "Simulated radio", kNone, "Read and write the built-in simulated radio, with no cable",
        "Simulated Radio"}}},
     {"&View",
-     {{59392, "&Toolbar", kNone, "Show or hide the toolbar", "Toggle ToolBar"},
-      {59393, "&Status Bar", kNone, "Show or hide the status bar", "Toggle StatusBar"}}},
+     {{ID_VIEW_TOOLBAR, "&Toolbar", kNone, "Show or hide the toolbar", "Toggle ToolBar"},
+      {ID_VIEW_STATUS_BAR, "&Status Bar", kNone, "Show or hide the status bar", "Toggle StatusBar"}}},
     {"&Help",
-     {{57664, "About ...", kNone, "Display program information, version number and copyright", "About"}}},
+     {{ID_APP_ABOUT, "About ...", kNone, "Display program information, version number and copyright", "About"}}},
 };
 
 bool IsNumberedPort(int id)
 {
-    return id == 32773 || (id >= 32775 && id <= 32777) || (id >= 32788 && id <= 32791);
+    const int numbered[] = {ID_PORT_COM1, ID_PORT_COM2, ID_PORT_COM3, ID_PORT_COM4,
+                            ID_PORT_COM5, ID_PORT_COM6, ID_PORT_COM7, ID_PORT_COM8};
+    return std::find(std::begin(numbered), std::end(numbered), id) != std::end(numbered);
 }
 
 using CommandTable = FrameTest;
@@ -144,7 +149,8 @@ TEST_F(CommandTable, MenusHoldEveryItemInOrderWithItsPromptAndAccelerator)
 
 TEST_F(CommandTable, ToolbarHasNineSlotsWithImagesAndTooltips)
 {
-    const int expected[] = {57600, 57601, 57603, 0, 32771, 32772, 0, 57607, 57664};
+    const int expected[] = {ID_FILE_NEW,      ID_FILE_OPEN, ID_FILE_SAVE,  0,           ID_PROGRAM_READ,
+                            ID_PROGRAM_WRITE, 0,            ID_FILE_PRINT, ID_APP_ABOUT};
     const QList<QAction*> buttons = m_frame->m_wndToolBar->actions();
     ASSERT_EQ(buttons.size(), static_cast<qsizetype>(std::size(expected)));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -172,8 +178,8 @@ TEST_F(CommandTable, StatusBarShowsReadyAndTheLockKeyPanes)
 
 TEST_F(CommandTable, ViewMenuTogglesTheBars)
 {
-    QAction* toolbar = m_frame->CommandAction(59392);
-    QAction* statusBar = m_frame->CommandAction(59393);
+    QAction* toolbar = m_frame->CommandAction(ID_VIEW_TOOLBAR);
+    QAction* statusBar = m_frame->CommandAction(ID_VIEW_STATUS_BAR);
     EXPECT_TRUE(toolbar->isChecked());
     EXPECT_TRUE(statusBar->isChecked());
     toolbar->trigger();
@@ -201,11 +207,12 @@ using PortMenu = FrameTest;
 TEST_F(PortMenu, StartsOnCom1AndMovesTheSingleCheckMark)
 {
     EXPECT_EQ(View().m_strPort, "COM1");
-    EXPECT_EQ(CheckedPorts(*m_frame), std::vector<int>{32773});
+    EXPECT_EQ(CheckedPorts(*m_frame), std::vector<int>{ID_PORT_COM1});
     const struct {
         int id;
         const char* port;
-    } choices[] = {{32776, "COM3"}, {32791, "COM8"}, {32788, "COM5"}, {32773, "COM1"}, {32789, "COM6"}};
+    } choices[] = {{ID_PORT_COM3, "COM3"}, {ID_PORT_COM8, "COM8"}, {ID_PORT_COM5, "COM5"},
+                   {ID_PORT_COM1, "COM1"}, {ID_PORT_COM6, "COM6"}};
     for (const auto& choice : choices) {
         SCOPED_TRACE(choice.port);
         m_frame->CommandAction(choice.id)->trigger();
@@ -213,8 +220,8 @@ TEST_F(PortMenu, StartsOnCom1AndMovesTheSingleCheckMark)
         EXPECT_EQ(CheckedPorts(*m_frame), std::vector<int>{choice.id});
     }
     // Choosing the selected port again keeps it checked.
-    m_frame->CommandAction(32789)->trigger();
-    EXPECT_EQ(CheckedPorts(*m_frame), std::vector<int>{32789});
+    m_frame->CommandAction(ID_PORT_COM6)->trigger();
+    EXPECT_EQ(CheckedPorts(*m_frame), std::vector<int>{ID_PORT_COM6});
 }
 
 TEST_F(PortMenu, CtrlKeysSelectPortsAndNeverCopyEvenInTheLineEdit)
@@ -223,12 +230,14 @@ TEST_F(PortMenu, CtrlKeysSelectPortsAndNeverCopyEvenInTheLineEdit)
         Qt::Key key;
         const char* port;
         int id;
-    } keys[] = {{Qt::Key_C, "COM1", 32773}, {Qt::Key_D, "COM2", 32775}, {Qt::Key_E, "COM3", 32776},
-                {Qt::Key_F, "COM4", 32777}};
+    } keys[] = {{Qt::Key_C, "COM1", ID_PORT_COM1},
+                {Qt::Key_D, "COM2", ID_PORT_COM2},
+                {Qt::Key_E, "COM3", ID_PORT_COM3},
+                {Qt::Key_F, "COM4", ID_PORT_COM4}};
     QLineEdit* edit = View().m_editPttIdCode;
     for (const auto& row : keys) {
         SCOPED_TRACE(row.port);
-        m_frame->CommandAction(32791)->trigger();   // COM8
+        m_frame->CommandAction(ID_PORT_COM8)->trigger();
         QApplication::clipboard()->setText(QStringLiteral("kept"));
         edit->setFocus();
         ASSERT_TRUE(edit->hasFocus());
@@ -248,7 +257,7 @@ TEST_F(PortMenu, AShortcutOfTheWindowOnTheSameKeyDoesNotTakeIt)
     copy->setShortcut(QKeySequence::Copy);
     m_frame->addAction(copy);
     QSignalSpy copied(copy, &QAction::triggered);
-    m_frame->CommandAction(32791)->trigger();   // COM8
+    m_frame->CommandAction(ID_PORT_COM8)->trigger();
     View().m_comboSquelch->setFocus();
     QTest::keyClick(View().m_comboSquelch, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(View().m_strPort, "COM1");
@@ -260,7 +269,7 @@ TEST_F(PortMenu, FileAcceleratorsWorkWithTheFocusInTheForm)
     const struct {
         Qt::Key key;
         int id;
-    } keys[] = {{Qt::Key_N, 57600}, {Qt::Key_O, 57601}, {Qt::Key_S, 57603}};
+    } keys[] = {{Qt::Key_N, ID_FILE_NEW}, {Qt::Key_O, ID_FILE_OPEN}, {Qt::Key_S, ID_FILE_SAVE}};
     View().m_editPttIdCode->setFocus();
     for (const auto& row : keys) {
         SCOPED_TRACE(row.id);
@@ -275,7 +284,7 @@ TEST_F(PortMenu, FileAcceleratorsWorkWithTheFocusInTheForm)
 
 TEST_F(PortMenu, KeysInADialogAreNotTheWindowsAccelerators)
 {
-    m_frame->CommandAction(32791)->trigger();   // COM8
+    m_frame->CommandAction(ID_PORT_COM8)->trigger();
     QDialog dialog(m_frame.get());
     auto* edit = new QLineEdit(&dialog);
     OnceModal([&](QDialog&) {

@@ -20,13 +20,13 @@ TEST_F(FileCommands, OpeningTheOpenFileAgainDiscardsTheFormsEdits)
 {
     const QString path = WriteFile(QStringLiteral("channels.sin"), "1234");
     m_docManager.m_answers = QStringList{path, path};
-    m_frame->CommandAction(57601)->trigger();
+    m_frame->CommandAction(ID_FILE_OPEN)->trigger();
     ASSERT_EQ(View().m_editPttIdCode->text(), "1234");
     const int squelch = View().m_comboSquelch->currentIndex();
 
     View().m_editPttIdCode->setText(QStringLiteral("999"));
     View().m_comboSquelch->setCurrentIndex((squelch + 3) % View().m_comboSquelch->count());
-    m_frame->CommandAction(57601)->trigger();
+    m_frame->CommandAction(ID_FILE_OPEN)->trigger();
 
     EXPECT_EQ(View().m_editPttIdCode->text(), "1234");
     EXPECT_EQ(View().m_comboSquelch->currentIndex(), squelch);
@@ -40,11 +40,11 @@ TEST_F(FileCommands, FileNewReplacesTheFormsEdits)
     const QString shownByNew = View().m_editPttIdCode->text();
     const int squelchByNew = View().m_comboSquelch->currentIndex();
     m_docManager.m_answers = QStringList{WriteFile(QStringLiteral("a.sin"), "55")};
-    m_frame->CommandAction(57601)->trigger();
+    m_frame->CommandAction(ID_FILE_OPEN)->trigger();
     View().m_editPttIdCode->setText(QStringLiteral("777"));
     View().m_comboSquelch->setCurrentIndex((squelchByNew + 1) % View().m_comboSquelch->count());
 
-    m_frame->CommandAction(57600)->trigger();
+    m_frame->CommandAction(ID_FILE_NEW)->trigger();
 
     EXPECT_EQ(View().m_editPttIdCode->text(), shownByNew);
     EXPECT_EQ(View().m_comboSquelch->currentIndex(), squelchByNew);
@@ -74,7 +74,7 @@ TEST_F(FileCommands, DialogPathsAreOpenedAsTheyAre)
         SCOPED_TRACE(row.name.toStdString());
         const QString path = WriteFile(row.name, row.code);
         m_docManager.m_answers = QStringList{path};
-        m_frame->CommandAction(57601)->trigger();
+        m_frame->CommandAction(ID_FILE_OPEN)->trigger();
         EXPECT_EQ(m_doc.GetPathName(), path);
         EXPECT_EQ(View().m_editPttIdCode->text(), row.code);
     }
@@ -90,7 +90,7 @@ TEST_F(FileCommands, SaveAsGivesANameWithoutExtensionSin)
     for (const auto& row : cases) {
         SCOPED_TRACE(row.typed);
         m_docManager.m_answers = QStringList{Path(row.typed)};
-        m_frame->CommandAction(57604)->trigger();
+        m_frame->CommandAction(ID_FILE_SAVE_AS)->trigger();
         EXPECT_EQ(m_doc.GetPathName(), Path(row.written));
         EXPECT_EQ(QFileInfo(Path(row.written)).size(), 1024);
         if (QString(row.typed) != row.written) {
@@ -103,9 +103,9 @@ TEST_F(FileCommands, SaveStoresTheFormFirstAndAsksForANameOnlyWhenUntitled)
 {
     m_docManager.m_answers = QStringList{Path("first.sin")};
     View().m_editPttIdCode->setText(QStringLiteral("31"));
-    m_frame->CommandAction(57603)->trigger();
+    m_frame->CommandAction(ID_FILE_SAVE)->trigger();
     View().m_editPttIdCode->setText(QStringLiteral("32"));
-    m_frame->CommandAction(57603)->trigger();
+    m_frame->CommandAction(ID_FILE_SAVE)->trigger();
     EXPECT_EQ(m_docManager.m_prompts, QStringList{"save"});
 
     RadioImage saved;

@@ -21,9 +21,12 @@
 namespace {
 
 // The commands a running transfer keeps away from the user.
-const int kBarred[] = {57600, 57601, 57603, 57604, 57607, 57609, 57606, 32793, 57664};
+const int kBarred[] = {ID_FILE_NEW,         ID_FILE_OPEN,         ID_FILE_SAVE,
+                       ID_FILE_SAVE_AS,     ID_FILE_PRINT,        ID_FILE_PRINT_PREVIEW,
+                       ID_FILE_PRINT_SETUP, ID_PROGRAM_KILL_CODE, ID_APP_ABOUT};
 // Read, Write and the Port menu stay usable.
-const int kUsable[] = {32771, 32772, 32773, 32775, 32791, 32794, 32795};
+const int kUsable[] = {ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PORT_COM1,     ID_PORT_COM2,
+                       ID_PORT_COM8,    ID_PORT_OTHER,    ID_PORT_SIMULATED};
 
 class FrameTransfer : public FrameTest {
 protected:
@@ -58,7 +61,7 @@ protected:
 
     void ChooseOtherPort(const QString& path)
     {
-        m_frame->CommandAction(32794)->trigger();
+        m_frame->CommandAction(ID_PORT_OTHER)->trigger();
         auto* dialog = m_frame->findChild<COtherPortDialog*>();
         ASSERT_NE(dialog, nullptr);
         ASSERT_TRUE(dialog->isVisible());
@@ -73,7 +76,7 @@ protected:
 
 TEST_F(FrameTransfer, CommandsThatWouldDisturbItAreGreyedAndClosingIsRefusedWhileItRuns)
 {
-    m_frame->CommandAction(32795)->trigger();   // Simulated radio
+    m_frame->CommandAction(ID_PORT_SIMULATED)->trigger();
     int checked = 0;
     QObject::connect(Dialog().m_progress, &QProgressBar::valueChanged, m_frame.get(), [&](int position) {
         if (position != 30)
@@ -88,7 +91,7 @@ TEST_F(FrameTransfer, CommandsThatWouldDisturbItAreGreyedAndClosingIsRefusedWhil
         EXPECT_TRUE(m_frame->statusBar()->currentMessage().contains("transfer with the radio is running"));
         ++checked;
     });
-    Transfer(32771);
+    Transfer(ID_PROGRAM_READ);
     EXPECT_EQ(checked, 1);
     for (const int id : kBarred)
         EXPECT_TRUE(m_frame->CommandAction(id)->isEnabled()) << id;
@@ -104,29 +107,29 @@ TEST_F(FrameTransfer, PortItemsShowTheirDevicesKeepTheirBindingAndCarryOneCheckM
                                          {"ttyUSB0", "/dev/ttyUSB0", "FT232R USB UART", "FTDI", true}};
     View().m_portSelection = PortSelection([&devices] { return devices; }, PortSelection::Naming::Devices);
     OpenPortMenu();
-    EXPECT_EQ(m_frame->CommandAction(32773)->text(), "COM1 (ttyUSB0)\tCtrl+C");
-    EXPECT_EQ(m_frame->CommandAction(32773)->statusTip(), "COM1: /dev/ttyUSB0, FT232R USB UART, FTDI");
-    EXPECT_EQ(m_frame->CommandAction(32775)->text(), "COM2 (ttyS0)\tCtrl+D");
-    EXPECT_EQ(m_frame->CommandAction(32791)->text(), "COM8 (none)");
-    EXPECT_EQ(CheckedPorts(), std::vector<int>{32773});
+    EXPECT_EQ(m_frame->CommandAction(ID_PORT_COM1)->text(), "COM1 (ttyUSB0)\tCtrl+C");
+    EXPECT_EQ(m_frame->CommandAction(ID_PORT_COM1)->statusTip(), "COM1: /dev/ttyUSB0, FT232R USB UART, FTDI");
+    EXPECT_EQ(m_frame->CommandAction(ID_PORT_COM2)->text(), "COM2 (ttyS0)\tCtrl+D");
+    EXPECT_EQ(m_frame->CommandAction(ID_PORT_COM8)->text(), "COM8 (none)");
+    EXPECT_EQ(CheckedPorts(), std::vector<int>{ID_PORT_COM1});
 
     QTest::keyClick(m_frame.get(), Qt::Key_D, Qt::ControlModifier);   // COM2
-    EXPECT_EQ(CheckedPorts(), std::vector<int>{32775});
+    EXPECT_EQ(CheckedPorts(), std::vector<int>{ID_PORT_COM2});
     devices.insert(devices.begin(), {"ttyACM0", "/dev/ttyACM0", {}, {}, true});
     OpenPortMenu();
-    EXPECT_EQ(m_frame->CommandAction(32775)->text(), "COM2 (ttyS0)\tCtrl+D");
-    EXPECT_EQ(m_frame->CommandAction(32773)->text(), "COM1 (ttyACM0)\tCtrl+C");
+    EXPECT_EQ(m_frame->CommandAction(ID_PORT_COM2)->text(), "COM2 (ttyS0)\tCtrl+D");
+    EXPECT_EQ(m_frame->CommandAction(ID_PORT_COM1)->text(), "COM1 (ttyACM0)\tCtrl+C");
 
     ChooseOtherPort(QStringLiteral("  /dev/pts/9 "));
-    EXPECT_EQ(CheckedPorts(), std::vector<int>{32794});
-    EXPECT_EQ(m_frame->CommandAction(32794)->text(), "Other port… (/dev/pts/9)");
+    EXPECT_EQ(CheckedPorts(), std::vector<int>{ID_PORT_OTHER});
+    EXPECT_EQ(m_frame->CommandAction(ID_PORT_OTHER)->text(), "Other port… (/dev/pts/9)");
     EXPECT_EQ(View().m_strPort, "/dev/pts/9");
 
     // Cancelling the path dialog keeps the choice.
-    m_frame->CommandAction(32795)->trigger();
-    m_frame->CommandAction(32794)->trigger();
+    m_frame->CommandAction(ID_PORT_SIMULATED)->trigger();
+    m_frame->CommandAction(ID_PORT_OTHER)->trigger();
     m_frame->findChild<COtherPortDialog*>()->reject();
-    EXPECT_EQ(CheckedPorts(), std::vector<int>{32795});
+    EXPECT_EQ(CheckedPorts(), std::vector<int>{ID_PORT_SIMULATED});
     EXPECT_EQ(View().m_strPort, "Simulated radio");
 }
 
@@ -165,7 +168,7 @@ TEST_F(FrameTransfer, ReadsThroughAnOtherPortFromTheCommandLinesSimulatedRadio)
         if (!dir.isEmpty())
             Dialog().grab().save(dir + QStringLiteral("/progress_dialog_read.png"));
     });
-    Transfer(32771);
+    Transfer(ID_PROGRAM_READ);
     EXPECT_EQ(halfWay, "Block 65 of 128");
     ASSERT_GE(watch.painted.size(), 3);
     EXPECT_EQ(watch.painted[1], "Waiting for the radio on " + device);
@@ -187,7 +190,7 @@ TEST_F(FrameTransfer, PrintPreviewShowsOnePage)
         pages = preview->pageCount();
         dialog.reject();
     });
-    m_frame->CommandAction(57609)->trigger();
+    m_frame->CommandAction(ID_FILE_PRINT_PREVIEW)->trigger();
     EXPECT_EQ(pages, 1);
 }
 
