@@ -25,7 +25,6 @@ public:
     int ExitCode() const { return m_nExitCode; }
 
     CProgramDoc& Document() { return m_doc; }
-    CMyDocManager& DocManager() { return *m_pDocManager; }
     CMainFrame* MainFrame() const { return m_pMainWnd.get(); }
 
 private:

@@ -35,7 +35,6 @@ public:
     void Serialize(CArchive& ar);
 
     const QString& GetPathName() const { return m_pathName; }
-    void SetPathName(const QString& path) { m_pathName = path; }
 
 private:
     void Report(const FileStatus& status);
