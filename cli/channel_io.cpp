@@ -1,4 +1,5 @@
 #include "channel_io.h"
+#include "print_error.h"
 
 #include "image/channel_file.h"
 
@@ -48,7 +49,7 @@ FileStatus WriteChannel(const QString& argument, const RadioImage& image)
 
 void PrintFileError(const FileStatus& status)
 {
-    std::fprintf(stderr, "hmprog-cli: %s\n", qPrintable(status.text()));
+    PrintError(status.text());
     if (!status.detail().isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(status.detail()));
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QStringList>
-
-#include <vector>
+#include "cli/cli_options.h"
 
 // Exit statuses of hmprog-cli.
 enum CliExit {
@@ -12,18 +10,22 @@ enum CliExit {
     kExitCancelled = 3,
 };
 
-// One sub-command: its place in --help, its name, its usage text, and what
-// runs it with the arguments that follow its name.
+// One sub-command: its name, what it accepts, the lines --help shows under
+// its synopsis, and what runs it once its arguments fit its syntax.
 struct CliCommand {
-    int order;
     const char* name;
-    const char* usage;
-    int (*run)(const QStringList& args);
+    CliSyntax syntax;
+    const char* description;
+    int (*run)(const CliArguments& args);
+    // The form's sub-commands say which of them found a usage error
+    // ("hmprog-cli new: ..."); read, write and sim do not.
+    bool namedInUsageErrors = false;
 };
 
-// Each sub-command's file registers itself with a static CliRegistration.
-std::vector<CliCommand>& CliCommands();
-
-struct CliRegistration {
-    explicit CliRegistration(const CliCommand& command) { CliCommands().push_back(command); }
-};
+// Each defined in the file of its own; main lists them.
+extern const CliCommand kReadCommand;
+extern const CliCommand kWriteCommand;
+extern const CliCommand kSimCommand;
+extern const CliCommand kShowCommand;
+extern const CliCommand kNewCommand;
+extern const CliCommand kResaveCommand;

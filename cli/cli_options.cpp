@@ -12,46 +12,97 @@ bool isOption(const QString& arg)
     return arg.startsWith(QLatin1String("--"));
 }
 
+const CliOption* findOption(const CliSyntax& syntax, const QString& name)
+{
+    const auto found = std::find_if(syntax.options.begin(), syntax.options.end(),
+                                    [&name](const CliOption& option) { return name == QLatin1String(option.name); });
+    return found == syntax.options.end() ? nullptr : &*found;
+}
+
 } // namespace
 
-CliOptions::CliOptions(const QStringList& args, const QStringList& valueOptions, const QStringList& flags)
+CliArguments::CliArguments(const QStringList& args, const CliSyntax& syntax)
 {
-    for (qsizetype i = 0; i < args.size() && m_error.isEmpty(); ++i) {
-        QString name = args[i];
-        const qsizetype equals = name.indexOf(QLatin1Char('='));
-        const bool inlineValue = isOption(name) && equals > 0;
-        if (inlineValue)
-            name = name.left(equals);
+    for (qsizetype i = 0; i < args.size() && ok(); ++i)
+        take(syntax, args, i);
+    if (ok())
+        checkComplete(syntax);
+}
 
-        if (m_values.contains(name)) {
-            m_error = QStringLiteral("%1 given twice").arg(DisplayPath(name));
-        } else if (flags.contains(name) && !inlineValue) {
-            m_values.insert(name, QString());
-        } else if (valueOptions.contains(name)) {
-            const QString value = inlineValue ? args[i].mid(equals + 1) : takeValue(args, i, name);
-            if (m_error.isEmpty() && value.isEmpty())
-                m_error = QStringLiteral("%1 needs a value, not an empty one").arg(name);
-            else
-                m_values.insert(name, value);
-        } else {
-            m_error = QStringLiteral("unknown option '%1'").arg(DisplayPath(args[i]));
-        }
+void CliArguments::take(const CliSyntax& syntax, const QStringList& args, qsizetype& i)
+{
+    const QString& arg = args[i];
+    if (!isOption(arg)) {
+        if (!arg.isEmpty() && m_positionals.size() < static_cast<qsizetype>(syntax.positionals.size()))
+            m_positionals << arg;
+        else
+            stray(syntax, arg, QStringLiteral("unknown option '%1'").arg(DisplayPath(arg)));
+        return;
+    }
+    const qsizetype equals = arg.indexOf(QLatin1Char('='));
+    const bool inlineValue = equals > 0;
+    const QString name = inlineValue ? arg.left(equals) : arg;
+    const CliOption* option = findOption(syntax, name);
+    if (m_values.contains(name)) {
+        stray(syntax, arg, QStringLiteral("%1 given twice").arg(DisplayPath(name)));
+    } else if (option && option->isFlag() && !inlineValue) {
+        m_values.insert(name, QString());
+    } else if (option && !option->isFlag()) {
+        if (inlineValue)
+            m_values.insert(name, arg.mid(equals + 1));
+        else
+            takeValue(syntax, args, i, name);
+        if (ok() && m_values.value(name).isEmpty())
+            fail(syntax, QStringLiteral("%1 needs a value, not an empty one").arg(name));
+    } else {
+        stray(syntax, arg, QStringLiteral("unknown option '%1'").arg(DisplayPath(arg)));
     }
 }
 
 // The argument after the option, unless there is none or it is another
 // option: then the value was forgotten, and the option after must not be
 // taken for it.
-QString CliOptions::takeValue(const QStringList& args, qsizetype& i, const QString& name)
+void CliArguments::takeValue(const CliSyntax& syntax, const QStringList& args, qsizetype& i, const QString& name)
 {
-    if (i + 1 >= args.size() || isOption(args[i + 1])) {
-        m_error = QStringLiteral("%1 needs a value").arg(name);
-        return QString();
-    }
-    return args[++i];
+    if (i + 1 >= args.size() || isOption(args[i + 1]))
+        fail(syntax, QStringLiteral("%1 needs a value").arg(name));
+    else
+        m_values.insert(name, args[++i]);
 }
 
-QString CliOptions::count(const QString& name, int& out) const
+// Required options in the order the syntax lists them, then the positionals.
+void CliArguments::checkComplete(const CliSyntax& syntax)
+{
+    for (const CliOption& option : syntax.options) {
+        if (option.required && !has(QLatin1String(option.name))) {
+            fail(syntax, QStringLiteral("%1 %2 is required")
+                             .arg(QLatin1String(option.name), QLatin1String(option.valueName)));
+            return;
+        }
+    }
+    const auto given = static_cast<std::size_t>(m_positionals.size());
+    if (given < syntax.positionals.size()) {
+        fail(syntax, syntax.missingPositionals
+                         ? QString::fromUtf8(syntax.missingPositionals)
+                         : QStringLiteral("%1 is required").arg(QLatin1String(syntax.positionals[given])));
+    }
+}
+
+void CliArguments::fail(const CliSyntax& syntax, const QString& text)
+{
+    const bool usage = syntax.stray == CliStrayWording::Usage && syntax.missingPositionals;
+    m_error = usage ? QString::fromUtf8(syntax.missingPositionals) : text;
+}
+
+void CliArguments::stray(const CliSyntax& syntax, const QString& arg, const QString& text)
+{
+    if (syntax.stray == CliStrayWording::UnexpectedArgument)
+        fail(syntax, QStringLiteral("unexpected argument '%1'").arg(DisplayPath(arg)));
+    else
+        fail(syntax, text);
+}
+
+QString CliArguments::count(const QString& name, int& out) const
 {
     const QString text = value(name);
     bool ok = false;

@@ -4,25 +4,63 @@
 #include <QString>
 #include <QStringList>
 
-// The options of one sub-command: "--name value", "--name=value" or a bare
-// "--flag". Anything else, a repeated option, a missing or empty value, or a
-// value that is itself an option ("--output --yes") is an error.
-class CliOptions {
+#include <span>
+
+// One option a sub-command takes: "--port PORT" (a value), or a bare flag
+// ("--yes") when it has no value name.
+struct CliOption {
+    const char* name;
+    const char* valueName = nullptr;
+    bool required = false;
+
+    bool isFlag() const { return valueName == nullptr; }
+};
+
+// How a sub-command names an argument it has no place for.
+enum class CliStrayWording {
+    UnknownOption,      // "unknown option 'extra'", "--yes given twice"
+    UnexpectedArgument, // "unexpected argument 'extra'", whatever it is
+    Usage,              // the sub-command's missingPositionals text, whatever went wrong
+};
+
+// Everything a sub-command accepts after its name: its positionals (all of
+// them required, in this order), then its options, in the order --help
+// lists them and the required ones are asked for.
+struct CliSyntax {
+    std::span<const char* const> positionals = {};
+    std::span<const CliOption> options = {};
+    const char* missingPositionals = nullptr;
+    CliStrayWording stray = CliStrayWording::UnknownOption;
+};
+
+// The arguments of one sub-command read against its syntax. Options are
+// "--name value", "--name=value" or a bare "--flag"; a positional is any
+// other argument that is not empty. A repeated option, a missing or empty
+// value, a value that is itself an option ("--output --yes"), an unknown
+// option, one positional too many or too few is an error.
+class CliArguments {
 public:
-    CliOptions(const QStringList& args, const QStringList& valueOptions, const QStringList& flags);
+    CliArguments(const QStringList& args, const CliSyntax& syntax);
 
     bool ok() const { return m_error.isEmpty(); }
     const QString& error() const { return m_error; }
+
     bool has(const QString& name) const { return m_values.contains(name); }
     QString value(const QString& name) const { return m_values.value(name); }
+    const QStringList& positionals() const { return m_positionals; }
 
     // The value as a count from 0 to the largest int; empty when it is one,
     // else why not ("--retries needs a count of 0 or more").
     [[nodiscard]] QString count(const QString& name, int& out) const;
 
 private:
-    [[nodiscard]] QString takeValue(const QStringList& args, qsizetype& i, const QString& name);
+    void take(const CliSyntax& syntax, const QStringList& args, qsizetype& i);
+    void takeValue(const CliSyntax& syntax, const QStringList& args, qsizetype& i, const QString& name);
+    void checkComplete(const CliSyntax& syntax);
+    void fail(const CliSyntax& syntax, const QString& text);
+    void stray(const CliSyntax& syntax, const QString& arg, const QString& text);
 
     QHash<QString, QString> m_values;
+    QStringList m_positionals;
     QString m_error;
 };

@@ -1,19 +1,19 @@
-#include "cli_command.h"
+#include "cli/cli_command.h"
+#include "cli/cli_usage.h"
+#include "cli/print_error.h"
 
 #include "image/display_path.h"
 
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <cstdio>
 
-std::vector<CliCommand>& CliCommands()
-{
-    static std::vector<CliCommand> commands;
-    return commands;
-}
-
 namespace {
+
+// Every sub-command, in the order --help lists them.
+const CliCommand* const kCommands[] = {
+    &kReadCommand, &kWriteCommand, &kSimCommand, &kShowCommand, &kNewCommand, &kResaveCommand,
+};
 
 void printHelp(std::FILE* out)
 {
@@ -21,11 +21,8 @@ void printHelp(std::FILE* out)
                "Programs the HM-615V and HM-615U hand-held radios from the command line.\n\n"
                "Commands:\n",
                out);
-    std::vector<CliCommand> commands = CliCommands();
-    std::sort(commands.begin(), commands.end(),
-              [](const CliCommand& a, const CliCommand& b) { return a.order < b.order; });
-    for (const CliCommand& command : commands)
-        std::fprintf(out, "%s\n", command.usage);
+    for (const CliCommand* command : kCommands)
+        std::fprintf(out, "%s\n", qPrintable(CommandUsage(*command)));
     std::fputs("\nA FILE.sin of \"-\" is standard input where a channel file is read, and\n"
                "standard output where one is written: hmprog-cli resave - - < a.sin > b.sin\n"
                "\n"
@@ -34,6 +31,25 @@ void printHelp(std::FILE* out)
                "answer it; 2 usage error; 3 cancelled by the user: Ctrl+C, SIGTERM, SIGHUP, or\n"
                "No at a prompt.\n",
                out);
+}
+
+const CliCommand* findCommand(const QString& name)
+{
+    for (const CliCommand* command : kCommands) {
+        if (name == QLatin1String(command->name))
+            return command;
+    }
+    return nullptr;
+}
+
+int runCommand(const CliCommand& command, const QStringList& args)
+{
+    const CliArguments parsed(args, command.syntax);
+    if (!parsed.ok()) {
+        PrintError(parsed.error(), command.namedInUsageErrors ? command.name : nullptr);
+        return kExitUsage;
+    }
+    return command.run(parsed);
 }
 
 } // namespace
@@ -51,11 +67,9 @@ int main(int argc, char** argv)
         printHelp(stdout);
         return kExitCompleted;
     }
-    for (const CliCommand& command : CliCommands()) {
-        if (name == QLatin1String(command.name))
-            return command.run(args);
-    }
-    std::fprintf(stderr, "hmprog-cli: unknown command '%s'\n", qPrintable(DisplayPath(name)));
+    if (const CliCommand* command = findCommand(name))
+        return runCommand(*command, args);
+    PrintError(QStringLiteral("unknown command '%1'").arg(DisplayPath(name)));
     printHelp(stderr);
     return kExitUsage;
 }

@@ -3,28 +3,17 @@
 // image as the form encodes it, not the reset image itself.
 
 #include "cli/cli_command.h"
-#include "cli/cli_options.h"
 #include "cli/form_file.h"
 
 #include "editor/form_load.h"
 
-#include <cstdio>
-
 namespace {
 
-int runNew(const QStringList& args)
-{
-    const CliOptions parsed(args, {QStringLiteral("--output")}, {});
-    if (!parsed.ok()) {
-        std::fprintf(stderr, "hmprog-cli new: %s\n", qPrintable(parsed.error()));
-        return kExitUsage;
-    }
-    const QString output = parsed.value(QStringLiteral("--output"));
-    if (output.isEmpty()) {
-        std::fprintf(stderr, "hmprog-cli new: --output FILE.sin is required\n");
-        return kExitUsage;
-    }
+const CliOption kOptions[] = {{"--output", "FILE.sin", true}};
 
+int runNew(const CliArguments& args)
+{
+    const QString output = args.value(QStringLiteral("--output"));
     RadioImage image;
     image.ResetToDefaults();
     FormRecord form = FreshFormRecord();
@@ -38,8 +27,12 @@ int runNew(const QStringList& args)
     return kExitCompleted;
 }
 
-CliRegistration reg({50, "new", "  new --output FILE.sin\n"
-                    "      Writes what File New followed at once by File Save writes.",
-                    runNew});
-
 } // namespace
+
+const CliCommand kNewCommand = {
+    .name = "new",
+    .syntax = {.options = kOptions},
+    .description = "      Writes what File New followed at once by File Save writes.",
+    .run = runNew,
+    .namedInUsageErrors = true,
+};

@@ -2,12 +2,17 @@
 #include "transfer_command.h"
 
 #include "channel_io.h"
+#include "print_error.h"
 
 #include "image/channel_file.h"
 
 namespace {
 
-int runRead(const QStringList& args)
+const CliOption kOptions[] = {
+    {"--port", "PORT", true}, {"--output", "FILE.sin", true}, {"--retries", "N"}, {"--yes"}, {"--trace", "FILE"},
+};
+
+int runRead(const CliArguments& args)
 {
     TransferOptions options;
     QString error;
@@ -37,11 +42,13 @@ int runRead(const QStringList& args)
     return kExitCompleted;
 }
 
-CliRegistration reg({10, "read",
-                     "  read --port PORT --output FILE.sin [--retries N] [--yes] [--trace FILE]\n"
-                     "      Reads the radio's memory into FILE.sin (\"-\": standard output). The file\n"
-                     "      is written, whole, only when the read has completed; otherwise it is not\n"
-                     "      created or touched.",
-                     runRead});
-
 } // namespace
+
+const CliCommand kReadCommand = {
+    .name = "read",
+    .syntax = {.options = kOptions},
+    .description = "      Reads the radio's memory into FILE.sin (\"-\": standard output). The file\n"
+                   "      is written, whole, only when the read has completed; otherwise it is not\n"
+                   "      created or touched.",
+    .run = runRead,
+};

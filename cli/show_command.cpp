@@ -4,31 +4,18 @@
 #include "cli/cli_command.h"
 #include "cli/form_file.h"
 #include "cli/form_report.h"
-#include "image/display_path.h"
 
 #include <cstdio>
 
 namespace {
 
-int runShow(const QStringList& args)
-{
-    QString path;
-    bool json = false;
-    for (const QString& arg : args) {
-        if (arg == QLatin1String("--json") && !json) {
-            json = true;
-        } else if (!arg.isEmpty() && !arg.startsWith(QLatin1String("--")) && path.isEmpty()) {
-            path = arg;
-        } else {
-            std::fprintf(stderr, "hmprog-cli show: unexpected argument '%s'\n", qPrintable(DisplayPath(arg)));
-            return kExitUsage;
-        }
-    }
-    if (path.isEmpty()) {
-        std::fprintf(stderr, "hmprog-cli show: no channel file given\n");
-        return kExitUsage;
-    }
+const char* const kPositionals[] = {"FILE.sin"};
+const CliOption kOptions[] = {{"--json"}};
 
+int runShow(const CliArguments& args)
+{
+    const QString path = args.positionals().front();
+    const bool json = args.has(QStringLiteral("--json"));
     RadioImage image;
     FormRecord form;
     const FileStatus status = OpenForm(path, image, form);
@@ -41,10 +28,17 @@ int runShow(const QStringList& args)
     return kExitCompleted;
 }
 
-CliRegistration reg({40, "show", "  show FILE.sin [--json]\n"
-                     "      Prints the settings and the 16 channel rows as the form shows them\n"
-                     "      after opening FILE.sin (\"-\": standard input): a text table, or JSON\n"
-                     "      with --json.",
-                     runShow});
-
 } // namespace
+
+const CliCommand kShowCommand = {
+    .name = "show",
+    .syntax = {.positionals = kPositionals,
+               .options = kOptions,
+               .missingPositionals = "no channel file given",
+               .stray = CliStrayWording::UnexpectedArgument},
+    .description = "      Prints the settings and the 16 channel rows as the form shows them\n"
+                   "      after opening FILE.sin (\"-\": standard input): a text table, or JSON\n"
+                   "      with --json.",
+    .run = runShow,
+    .namedInUsageErrors = true,
+};

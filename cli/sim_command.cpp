@@ -1,7 +1,6 @@
 #include "cli_command.h"
-#include "cli_options.h"
 #include "interrupt.h"
-#include "transfer_command.h"
+#include "print_error.h"
 
 #include "image/channel_file.h"
 #include "sim/demo_image.h"
@@ -28,7 +27,7 @@ QString faultList()
     return names.join(QStringLiteral(", "));
 }
 
-[[nodiscard]] bool parseRadio(const CliOptions& parsed, RadioImage& memory, RadioOptions& radio, QString& error)
+[[nodiscard]] bool parseRadio(const CliArguments& parsed, RadioImage& memory, RadioOptions& radio, QString& error)
 {
     if (parsed.has(QStringLiteral("--range"))) {
         const auto range = ParseRadioRange(parsed.value(QStringLiteral("--range")).toStdString());
@@ -65,16 +64,17 @@ QString faultList()
     return true;
 }
 
-int runSim(const QStringList& args)
+const CliOption kOptions[] = {
+    {"--image", "FILE.sin"},
+    {"--range", "136-174|136-480|400-520"},
+    {"--fault", "NAME"},
+    {"--fault-block", "K"},
+    {"--line-rate"},
+    {"--save", "FILE.sin"},
+};
+
+int runSim(const CliArguments& parsed)
 {
-    const CliOptions parsed(args,
-                            {QStringLiteral("--image"), QStringLiteral("--range"), QStringLiteral("--fault"),
-                             QStringLiteral("--fault-block"), QStringLiteral("--save")},
-                            {QStringLiteral("--line-rate")});
-    if (!parsed.ok()) {
-        PrintError(parsed.error());
-        return kExitUsage;
-    }
     RadioImage memory;
     RadioOptions options;
     QString error;
@@ -108,18 +108,19 @@ int runSim(const QStringList& args)
     return served ? kExitCompleted : kExitFailed;
 }
 
-CliRegistration reg({30, "sim",
-                     "  sim [--image FILE.sin] [--range 136-174|136-480|400-520] [--fault NAME]\n"
-                     "      [--fault-block K] [--line-rate] [--save FILE.sin]\n"
-                     "      Starts a simulated radio on a pseudo-terminal, prints the device path to\n"
-                     "      open on the first line of standard output and answers until interrupted.\n"
-                     "      Its memory is FILE.sin, or a few demonstration channels; it reports the\n"
-                     "      given range (136-174 by default). --fault makes it misbehave: silent,\n"
-                     "      ack-wakeup, noise-then-syn, short-id, nak-id, or at block K (40 by\n"
-                     "      default) short-block, no-block-ack, syn-block-ack, nak-write,\n"
-                     "      silent-write; syn-write acknowledges every block with SYN.\n"
-                     "      --line-rate sends and receives each byte no faster than 9600 baud.\n"
-                     "      --save writes the radio's memory to FILE.sin when it stops.",
-                     runSim});
-
 } // namespace
+
+const CliCommand kSimCommand = {
+    .name = "sim",
+    .syntax = {.options = kOptions},
+    .description = "      Starts a simulated radio on a pseudo-terminal, prints the device path to\n"
+                   "      open on the first line of standard output and answers until interrupted.\n"
+                   "      Its memory is FILE.sin, or a few demonstration channels; it reports the\n"
+                   "      given range (136-174 by default). --fault makes it misbehave: silent,\n"
+                   "      ack-wakeup, noise-then-syn, short-id, nak-id, or at block K (40 by\n"
+                   "      default) short-block, no-block-ack, syn-block-ack, nak-write,\n"
+                   "      silent-write; syn-write acknowledges every block with SYN.\n"
+                   "      --line-rate sends and receives each byte no faster than 9600 baud.\n"
+                   "      --save writes the radio's memory to FILE.sin when it stops.",
+    .run = runSim,
+};

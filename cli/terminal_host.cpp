@@ -1,6 +1,7 @@
 #include "terminal_host.h"
 
 #include "interrupt.h"
+#include "print_error.h"
 #include "link/progress_text.h"
 #include "link/transfer_status.h"
 
@@ -71,7 +72,7 @@ void TerminalHost::Finish()
 void TerminalHost::ShowMessage(const QString& text)
 {
     Finish();
-    std::fprintf(stderr, "hmprog-cli: %s\n", qPrintable(text));
+    PrintError(text);
 }
 
 RetryAnswer TerminalHost::AskRetry(const QString& text)
@@ -79,12 +80,12 @@ RetryAnswer TerminalHost::AskRetry(const QString& text)
     Finish();
     if (m_policy.automaticRetries > 0) {
         --m_policy.automaticRetries;
-        std::fprintf(stderr, "hmprog-cli: %s Retrying.\n", qPrintable(text));
+        PrintError(text + QStringLiteral(" Retrying."));
         return RetryAnswer::Retry;
     }
     if (m_policy.interactive)
         return askYes(text + QStringLiteral(" Retry? [y/N] ")) ? RetryAnswer::Retry : RetryAnswer::Cancel;
-    std::fprintf(stderr, "hmprog-cli: %s\n", qPrintable(text));
+    PrintError(text);
     m_promptUnanswered = true;
     return RetryAnswer::Cancel;
 }
@@ -94,12 +95,12 @@ VersionAnswer TerminalHost::AskVersion()
     Finish();
     const QString text = QStringLiteral("Please select the correct software version.");
     if (m_policy.continueOnVersion) {
-        std::fprintf(stderr, "hmprog-cli: %s Continuing.\n", qPrintable(text));
+        PrintError(text + QStringLiteral(" Continuing."));
         return VersionAnswer::Continue;
     }
     if (m_policy.interactive)
         return askYes(text + QStringLiteral(" Continue? [y/N] ")) ? VersionAnswer::Continue : VersionAnswer::Cancel;
-    std::fprintf(stderr, "hmprog-cli: %s (--yes continues)\n", qPrintable(text));
+    PrintError(text + QStringLiteral(" (--yes continues)"));
     m_promptUnanswered = true;
     return VersionAnswer::Cancel;
 }

@@ -1,8 +1,8 @@
 #include "transfer_command.h"
 
 #include "cli_command.h"
-#include "cli_options.h"
 #include "interrupt.h"
+#include "print_error.h"
 #include "terminal_host.h"
 
 #include "image/display_path.h"
@@ -16,7 +16,6 @@
 
 #include <QFileInfo>
 
-#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -100,38 +99,18 @@ QString wherePortWasLooked(const QString& port)
 
 } // namespace
 
-void PrintError(const QString& text)
-{
-    std::fprintf(stderr, "hmprog-cli: %s\n", qPrintable(text));
-}
-
-bool ParseTransferOptions(const QStringList& args, const QString& fileOption, TransferOptions& options,
+bool ParseTransferOptions(const CliArguments& args, const QString& fileOption, TransferOptions& options,
                           QString& error)
 {
-    const CliOptions parsed(args, {QStringLiteral("--port"), fileOption, QStringLiteral("--retries"),
-                                   QStringLiteral("--trace")},
-                            {QStringLiteral("--yes")});
-    if (!parsed.ok()) {
-        error = parsed.error();
-        return false;
-    }
-    if (!parsed.has(QStringLiteral("--port")) || parsed.value(QStringLiteral("--port")).isEmpty()) {
-        error = QStringLiteral("--port PORT is required");
-        return false;
-    }
-    if (!parsed.has(fileOption) || parsed.value(fileOption).isEmpty()) {
-        error = QStringLiteral("%1 FILE.sin is required").arg(fileOption);
-        return false;
-    }
-    if (parsed.has(QStringLiteral("--retries"))) {
-        error = parsed.count(QStringLiteral("--retries"), options.retries);
+    if (args.has(QStringLiteral("--retries"))) {
+        error = args.count(QStringLiteral("--retries"), options.retries);
         if (!error.isEmpty())
             return false;
     }
-    options.port = parsed.value(QStringLiteral("--port"));
-    options.file = parsed.value(fileOption);
-    options.tracePath = parsed.value(QStringLiteral("--trace"));
-    options.yes = parsed.has(QStringLiteral("--yes"));
+    options.port = args.value(QStringLiteral("--port"));
+    options.file = args.value(fileOption);
+    options.tracePath = args.value(QStringLiteral("--trace"));
+    options.yes = args.has(QStringLiteral("--yes"));
     return true;
 }
 

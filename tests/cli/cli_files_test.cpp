@@ -211,4 +211,28 @@ TEST_P(CliArguments, AreRefusedAsAUsageErrorAndCreateNoFile)
 INSTANTIATE_TEST_SUITE_P(Mistakes, CliArguments, testing::ValuesIn(kUsageCases),
                          [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.name); });
 
+// The synopses are made from what each sub-command accepts, so a change to an
+// option shows here.
+TEST_F(CliFiles, HelpListsTheSubCommandsInOrderWithTheirSynopses)
+{
+    const CliRun help = run({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0) << help.errors.toStdString();
+    const QString text = QString::fromUtf8(help.out);
+    const char* const synopses[] = {
+        "\n  read --port PORT --output FILE.sin [--retries N] [--yes] [--trace FILE]\n",
+        "\n  write --port PORT --input FILE.sin [--retries N] [--yes] [--trace FILE]\n",
+        "\n  sim [--image FILE.sin] [--range 136-174|136-480|400-520] [--fault NAME]\n"
+        "      [--fault-block K] [--line-rate] [--save FILE.sin]\n",
+        "\n  show FILE.sin [--json]\n",
+        "\n  new --output FILE.sin\n",
+        "\n  resave IN.sin OUT.sin\n",
+    };
+    qsizetype previous = -1;
+    for (const char* synopsis : synopses) {
+        const qsizetype at = text.indexOf(QLatin1String(synopsis));
+        EXPECT_GT(at, previous) << synopsis;
+        previous = at;
+    }
+}
+
 } // namespace
