@@ -1,6 +1,6 @@
 #include "channel_io.h"
 
-#include "image/channel_file.h"
+#include "document/channel_file.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "cli_command.h"
 
-#include "image/display_path.h"
+#include "document/display_path.h"
 
 #include <QCoreApplication>
 

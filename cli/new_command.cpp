@@ -6,7 +6,7 @@
 #include "cli/cli_options.h"
 #include "cli/form_file.h"
 
-#include "editor/form_load.h"
+#include "form/form_load.h"
 
 #include <cstdio>
 

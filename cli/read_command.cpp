@@ -3,7 +3,7 @@
 
 #include "channel_io.h"
 
-#include "image/channel_file.h"
+#include "document/channel_file.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "cli/cli_command.h"
 #include "cli/form_file.h"
 #include "cli/form_report.h"
-#include "image/display_path.h"
+#include "document/display_path.h"
 
 #include <cstdio>
 
