@@ -3,7 +3,7 @@
 #include "main_frame.h"
 #include "recent_file_list.h"
 
-#include "image/program_doc.h"
+#include "document/program_doc.h"
 
 #include <QCoreApplication>
 #include <QDir>

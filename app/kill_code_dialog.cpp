@@ -84,9 +84,9 @@ void CKillCodeDialog::OnInitDialog()
     const bool on = m_image.byte(layout::kFunctionBits) & layout::kKillSwitchBit;
     m_comboKillSwitch->setCurrentIndex(on ? kKillSwitchOn : 1);
 
-    m_shownKillCode.text = BytesToText(ReadTextField(m_image, layout::kKillCode));
+    m_shownKillCode.text = BytesToText(QByteArray::fromStdString(ReadTextField(m_image, layout::kKillCode)));
     m_editKillCode->setText(m_shownKillCode.text);
-    m_shownRemoveKillCode.text = BytesToText(ReadTextField(m_image, layout::kRemoveKillCode));
+    m_shownRemoveKillCode.text = BytesToText(QByteArray::fromStdString(ReadTextField(m_image, layout::kRemoveKillCode)));
     m_editRemoveKillCode->setText(m_shownRemoveKillCode.text);
 }
 
@@ -134,5 +134,5 @@ void CKillCodeDialog::StoreCode(const ShownField& shown, const QLineEdit& edit)
 {
     if (edit.text() == shown.text)
         return;
-    WriteTextField(m_image, shown.offset, TextToBytes(edit.text()));
+    WriteTextField(m_image, shown.offset, TextToBytes(edit.text()).toStdString());
 }

@@ -2,7 +2,7 @@
 
 #include "command_table.h"
 
-#include "image/program_doc.h"
+#include "document/program_doc.h"
 
 #include <QHash>
 #include <QMainWindow>

@@ -1,8 +1,8 @@
 #include "print_commands.h"
 
 #include "editor/program_view.h"
-#include "image/display_path.h"
-#include "image/file_kind.h"
+#include "document/display_path.h"
+#include "document/file_kind.h"
 
 #include <QCoreApplication>
 #include <QLocale>

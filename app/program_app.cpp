@@ -7,7 +7,7 @@
 #include "print_commands.h"
 
 #include "editor/program_view.h"
-#include "image/display_path.h"
+#include "document/display_path.h"
 
 #include <QApplication>
 #include <QTextStream>

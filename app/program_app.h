@@ -2,7 +2,7 @@
 
 #include "recent_file_list.h"
 
-#include "image/program_doc.h"
+#include "document/program_doc.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "channel_io.h"
 #include "print_error.h"
 
-#include "image/channel_file.h"
+#include "document/channel_file.h"
 
 #include <QCoreApplication>
 #include <QFile>

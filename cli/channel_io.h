@@ -1,6 +1,6 @@
 #pragma once
 
-#include "image/file_status.h"
+#include "document/file_status.h"
 #include "image/radio_image.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "cli_options.h"
 
-#include "image/display_path.h"
+#include "document/display_path.h"
 
 #include <algorithm>
 #include <limits>

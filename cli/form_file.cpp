@@ -1,8 +1,8 @@
 #include "cli/form_file.h"
 
 #include "cli/channel_io.h"
-#include "editor/form_load.h"
-#include "editor/form_store.h"
+#include "form/form_load.h"
+#include "form/form_store.h"
 
 FileStatus OpenForm(const QString& path, RadioImage& image, FormRecord& form)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/channel_io.h"
-#include "editor/form_record.h"
-#include "image/file_status.h"
+#include "form/form_record.h"
+#include "document/file_status.h"
 #include "image/radio_image.h"
 
 #include <QString>

@@ -34,6 +34,11 @@ QString padded(const QString& text, int width)
     return text.leftJustified(width, QLatin1Char(' '));
 }
 
+QString cell(const FormRecord& form, long row, long col)
+{
+    return QString::fromStdString(form.GetTextMatrix(row, col));
+}
+
 } // namespace
 
 QString FormTable(const FormRecord& form)
@@ -44,12 +49,12 @@ QString FormTable(const FormRecord& form)
     labelWidth += 2;
     QString out;
     for (const SettingRow& setting : kSettings) {
-        QString text = form.GetComboText(setting.combo);
+        QString text = QString::fromStdString(form.GetComboText(setting.combo));
         if (!form.IsComboEnabled(setting.combo))
             text += QStringLiteral(" (disabled)");
         out += (padded(QString::fromLatin1(setting.label), labelWidth) + text).trimmed() + QLatin1Char('\n');
     }
-    out += (padded(QString::fromLatin1(kPttIdCodeLabel), labelWidth) + form.GetPttIdCode()).trimmed() +
+    out += (padded(QString::fromLatin1(kPttIdCodeLabel), labelWidth) + QString::fromStdString(form.GetPttIdCode())).trimmed() +
            QLatin1Char('\n');
     out += QLatin1Char('\n');
 
@@ -57,12 +62,12 @@ QString FormTable(const FormRecord& form)
     for (long r = 0; r < form.GetRows(); ++r) {
         for (long c = 0; c < form.GetCols(); ++c)
             widths[static_cast<std::size_t>(c)] = std::max(widths[static_cast<std::size_t>(c)],
-                                                           static_cast<int>(form.GetTextMatrix(r, c).size()));
+                                                           static_cast<int>(cell(form, r, c).size()));
     }
     for (long r = 0; r < form.GetRows(); ++r) {
         QString line;
         for (long c = 0; c < form.GetCols(); ++c)
-            line += padded(form.GetTextMatrix(r, c), widths[static_cast<std::size_t>(c)] + 2);
+            line += padded(cell(form, r, c), widths[static_cast<std::size_t>(c)] + 2);
         out += line.trimmed() + QLatin1Char('\n');
     }
     return out;
@@ -74,21 +79,21 @@ QByteArray FormJson(const FormRecord& form)
     for (const SettingRow& setting : kSettings) {
         settings.append(QJsonObject{
             {"label", QString::fromLatin1(setting.label)},
-            {"text", form.GetComboText(setting.combo)},
+            {"text", QString::fromStdString(form.GetComboText(setting.combo))},
             {"index", form.GetCurSel(setting.combo)},
             {"enabled", form.IsComboEnabled(setting.combo)},
         });
     }
-    settings.append(QJsonObject{{"label", QString::fromLatin1(kPttIdCodeLabel)}, {"text", form.GetPttIdCode()}});
+    settings.append(QJsonObject{{"label", QString::fromLatin1(kPttIdCodeLabel)}, {"text", QString::fromStdString(form.GetPttIdCode())}});
 
     QJsonArray headings;
     for (long c = 0; c < form.GetCols(); ++c)
-        headings.append(form.GetTextMatrix(0, c));
+        headings.append(cell(form, 0, c));
     QJsonArray rows;
     for (long r = 1; r < form.GetRows(); ++r) {
         QJsonArray cells;
         for (long c = 0; c < form.GetCols(); ++c)
-            cells.append(form.GetTextMatrix(r, c));
+            cells.append(cell(form, r, c));
         rows.append(cells);
     }
     return QJsonDocument(QJsonObject{{"settings", settings}, {"headings", headings}, {"rows", rows}})

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/form_record.h"
+#include "form/form_record.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,7 +2,7 @@
 #include "cli/cli_usage.h"
 #include "cli/print_error.h"
 
-#include "image/display_path.h"
+#include "document/display_path.h"
 
 #include <QCoreApplication>
 

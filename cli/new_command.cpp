@@ -5,7 +5,7 @@
 #include "cli/cli_command.h"
 #include "cli/form_file.h"
 
-#include "editor/form_load.h"
+#include "form/form_load.h"
 
 namespace {
 

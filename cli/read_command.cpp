@@ -4,7 +4,7 @@
 #include "channel_io.h"
 #include "print_error.h"
 
-#include "image/channel_file.h"
+#include "document/channel_file.h"
 
 namespace {
 

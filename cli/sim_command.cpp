@@ -2,7 +2,7 @@
 #include "interrupt.h"
 #include "print_error.h"
 
-#include "image/channel_file.h"
+#include "document/channel_file.h"
 #include "sim/demo_image.h"
 #include "sim/pty_radio_server.h"
 

@@ -5,7 +5,7 @@
 #include "print_error.h"
 #include "terminal_host.h"
 
-#include "image/display_path.h"
+#include "document/display_path.h"
 #include "link/partial_write.h"
 #include "link/protocol_bytes.h"
 #include "link/qt_serial_link.h"

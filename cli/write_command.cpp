@@ -4,7 +4,7 @@
 #include "channel_io.h"
 #include "print_error.h"
 
-#include "image/display_path.h"
+#include "document/display_path.h"
 #include "image/image_layout.h"
 
 namespace {

@@ -1,5 +1,7 @@
 #include "c_number.h"
 
+#include "double_chars.h"
+
 #include <charconv>
 #include <cctype>
 #include <limits>
@@ -32,7 +34,7 @@ double LeadingDouble(std::string_view text)
     if (text.empty() || text.front() == '+' || text.front() == '-')
         return 0.0;
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, ec] = DoubleFromChars(text.data(), text.data() + text.size(), value);
     if (ec == std::errc::result_out_of_range) {
         // from_chars leaves the value alone on overflow; atof gives infinity or 0.
         bool tiny = false;

@@ -1,5 +1,7 @@
 #include "decimal_scale.h"
 
+#include "double_chars.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -21,7 +23,7 @@ Decimal toDecimal15(double value)
     // Scientific notation with 14 digits after the point is the value
     // correctly rounded to 15 significant digits.
     char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    const auto res = DoubleToChars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
     Decimal d;
     const char* p = buf;
     if (*p == '-') {
@@ -72,7 +74,7 @@ double DecimalScale(double value, double factor)
     text += 'e';
     text += std::to_string(a.exponent + b.exponent);
     double result = 0.0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), result);
+    const auto [end, ec] = DoubleFromChars(text.data(), text.data() + text.size(), result);
     if (ec == std::errc::result_out_of_range)
         return value * factor;
     return result;

@@ -3,6 +3,7 @@
 #include "bcd.h"
 #include "c_number.h"
 #include "decimal_scale.h"
+#include "double_chars.h"
 
 #include <charconv>
 #include <cmath>
@@ -35,7 +36,7 @@ FrequencyBytes EncodeFrequency(std::uint32_t count)
 std::string FormatFrequency(std::uint32_t count)
 {
     char buf[32];
-    const auto res = std::to_chars(buf, buf + sizeof buf, DecimalScale(count, 0.00001),
+    const auto res = DoubleToChars(buf, buf + sizeof buf, DecimalScale(count, 0.00001),
                                    std::chars_format::fixed, 5);
     return std::string(buf, res.ptr);
 }

@@ -3,6 +3,7 @@
 #include "bcd.h"
 #include "c_number.h"
 #include "decimal_scale.h"
+#include "double_chars.h"
 
 #include <charconv>
 #include <cmath>
@@ -73,7 +74,7 @@ std::string FormatTone(ToneCode code)
 
     const int tenths = BcdToInt(code.high) * 100 + BcdToInt(code.low);
     char buf[32];
-    const auto res = std::to_chars(buf, buf + sizeof buf, DecimalScale(tenths, 0.1), std::chars_format::fixed, 1);
+    const auto res = DoubleToChars(buf, buf + sizeof buf, DecimalScale(tenths, 0.1), std::chars_format::fixed, 1);
     return std::string(buf, res.ptr);
 }
 

@@ -6,9 +6,9 @@
 
 #include "editor/program_view.h"
 
-#include "editor/cell_commit.h"
-#include "editor/form_actions.h"
-#include "editor/form_contents.h"
+#include "form/cell_commit.h"
+#include "form/form_actions.h"
+#include "form/form_contents.h"
 
 #include "codec/frequency.h"
 #include "grid/ms_flex_grid.h"
@@ -58,13 +58,14 @@ QString correctionMessage(const QString& typed, const CommittedFrequency& stored
     constexpr qsizetype kLongestShown = 20;
     const QString shown = typed.size() > kLongestShown ? typed.left(kLongestShown - 1) + QChar(0x2026) : typed;
     const QString band = CProgramView::tr("%1-%2 MHz").arg(bandLow / 100000).arg(bandHigh / 100000);
+    const QString storedText = QString::fromStdString(stored.text);
     switch (stored.correction) {
     case FrequencyCorrection::RaisedToBand:
-        return CProgramView::tr("%1 MHz is below %2: %3").arg(shown, band, stored.text);
+        return CProgramView::tr("%1 MHz is below %2: %3").arg(shown, band, storedText);
     case FrequencyCorrection::LoweredToBand:
-        return CProgramView::tr("%1 MHz is above %2: %3").arg(shown, band, stored.text);
+        return CProgramView::tr("%1 MHz is above %2: %3").arg(shown, band, storedText);
     case FrequencyCorrection::LoweredOntoRaster:
-        return CProgramView::tr("%1 MHz is between channels of 5 kHz and 6.25 kHz: %2").arg(shown, stored.text);
+        return CProgramView::tr("%1 MHz is between channels of 5 kHz and 6.25 kHz: %2").arg(shown, storedText);
     case FrequencyCorrection::None:
         break;
     }
@@ -169,16 +170,16 @@ void CProgramView::OnKillFocusCellEdit()
     const long row = m_editRow;
     const bool inUse = !m_grid->GetTextMatrix(row, kColRxFreq).isEmpty();
     const QString typed = m_editCell->text();
-    const CommittedFrequency committed = CommitFrequency(typed, g_bandLow, g_bandHigh);
-    const QString& text = committed.text;
+    const CommittedFrequency committed = CommitFrequency(typed.toStdString(), g_bandLow, g_bandHigh);
+    const QString text = QString::fromStdString(committed.text);
 
     if (m_editCol == kColRxFreq) {
         if (text.isEmpty()) {
             ClearChannelRow(*m_controls, row);
         } else if (!inUse) {
-            const ChannelCells cells = NewChannelCells(text);
+            const ChannelCells cells = NewChannelCells(committed.text);
             for (std::size_t i = 0; i < cells.size(); ++i)
-                m_grid->SetTextMatrix(row, kColRxFreq + static_cast<long>(i), cells[i]);
+                m_grid->SetTextMatrix(row, kColRxFreq + static_cast<long>(i), QString::fromStdString(cells[i]));
         } else {
             // The transmit frequency stays as it is.
             m_grid->SetTextMatrix(row, kColRxFreq, text);
@@ -200,11 +201,11 @@ void CProgramView::OnKillFocusCellTone()
     if (m_comboCellTone->isHidden() || m_bCommitting)
         return;
     m_bCommitting = true;
-    const std::optional<QString> text = StorableToneText(m_comboCellTone->currentText());
+    const std::optional<std::string> text = StorableToneText(m_comboCellTone->currentText().toStdString());
     if (m_grid->GetTextMatrix(m_editRow, kColRxFreq).isEmpty())
         m_grid->SetTextMatrix(m_editRow, m_editCol, QString());
     else if (text)
-        m_grid->SetTextMatrix(m_editRow, m_editCol, *text);
+        m_grid->SetTextMatrix(m_editRow, m_editCol, QString::fromStdString(*text));
     // Any other text is dropped: the cell keeps the tone it showed.
     closeEditor(m_comboCellTone);
     m_bCommitting = false;

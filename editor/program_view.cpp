@@ -1,15 +1,15 @@
 #include "editor/program_view.h"
 
-#include "editor/form_actions.h"
-#include "editor/form_contents.h"
-#include "editor/form_load.h"
-#include "editor/form_store.h"
+#include "form/form_actions.h"
+#include "form/form_contents.h"
+#include "form/form_load.h"
+#include "form/form_store.h"
 #include "editor/progress_dialog.h"
 #include "editor/transfer_ports.h"
 
 #include "codec/tone.h"
 #include "grid/ms_flex_grid.h"
-#include "image/program_doc.h"
+#include "document/program_doc.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -7,7 +7,7 @@
 
 #include "editor/combo_box_names.h"
 #include "editor/dialog_units.h"
-#include "editor/form_contents.h"
+#include "form/form_contents.h"
 #include "editor/ptt_id_code_validator.h"
 
 #include "grid/ms_flex_grid.h"

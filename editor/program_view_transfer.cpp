@@ -12,7 +12,7 @@
 
 #include "codec/frequency.h"
 #include "grid/ms_flex_grid.h"
-#include "image/program_doc.h"
+#include "document/program_doc.h"
 #include "link/open_failure_detail.h"
 #include "link/partial_write.h"
 #include "link/progress_text.h"

@@ -1,10 +1,11 @@
 #include "editor/ptt_id_code_validator.h"
 
-#include "editor/ptt_id_code.h"
+#include "form/ptt_id_code.h"
 
 QValidator::State PttIdCodeValidator::validate(QString& input, int& pos) const
 {
     Q_UNUSED(pos);
-    input = PttIdCodeShown(input);
-    return PttIdCodeStorable(input) ? Acceptable : Invalid;
+    const std::string shown = PttIdCodeShown(input.toStdString());
+    input = QString::fromStdString(shown);
+    return PttIdCodeStorable(shown) ? Acceptable : Invalid;
 }

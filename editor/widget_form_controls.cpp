@@ -19,11 +19,11 @@ void WidgetFormControls::ResetContent(FormCombo combo)
 
 // A Qt combo box selects the first item added to an empty list; the form's
 // lists keep having no selection until one is made.
-void WidgetFormControls::AddString(FormCombo combo, const QString& text)
+void WidgetFormControls::AddString(FormCombo combo, const std::string& text)
 {
     QComboBox* box = at(combo);
     const int before = box->currentIndex();
-    box->addItem(text);
+    box->addItem(QString::fromStdString(text));
     if (before < 0)
         box->setCurrentIndex(-1);
 }
@@ -46,10 +46,10 @@ int WidgetFormControls::GetCurSel(FormCombo combo) const
     return at(combo)->currentIndex();
 }
 
-QString WidgetFormControls::GetComboText(FormCombo combo) const
+std::string WidgetFormControls::GetComboText(FormCombo combo) const
 {
     const QComboBox* box = at(combo);
-    return box->currentIndex() >= 0 ? box->currentText() : QString();
+    return box->currentIndex() >= 0 ? box->currentText().toStdString() : std::string();
 }
 
 void WidgetFormControls::EnableCombo(FormCombo combo, bool enable)
@@ -72,22 +72,22 @@ long WidgetFormControls::GetCols() const
     return m_grid->GetCols();
 }
 
-QString WidgetFormControls::GetTextMatrix(long row, long col) const
+std::string WidgetFormControls::GetTextMatrix(long row, long col) const
 {
-    return m_grid->GetTextMatrix(row, col);
+    return m_grid->GetTextMatrix(row, col).toStdString();
 }
 
-void WidgetFormControls::SetTextMatrix(long row, long col, const QString& text)
+void WidgetFormControls::SetTextMatrix(long row, long col, const std::string& text)
 {
-    m_grid->SetTextMatrix(row, col, text);
+    m_grid->SetTextMatrix(row, col, QString::fromStdString(text));
 }
 
-QString WidgetFormControls::GetPttIdCode() const
+std::string WidgetFormControls::GetPttIdCode() const
 {
-    return m_pttIdCode->text();
+    return m_pttIdCode->text().toStdString();
 }
 
-void WidgetFormControls::SetPttIdCode(const QString& text)
+void WidgetFormControls::SetPttIdCode(const std::string& text)
 {
-    m_pttIdCode->setText(text);
+    m_pttIdCode->setText(QString::fromStdString(text));
 }

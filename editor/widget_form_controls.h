@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/form_controls.h"
+#include "form/form_controls.h"
 
 #include <array>
 
@@ -16,21 +16,21 @@ public:
     WidgetFormControls(const Combos& combos, CMSFlexGrid* grid, QLineEdit* pttIdCode);
 
     void ResetContent(FormCombo combo) override;
-    void AddString(FormCombo combo, const QString& text) override;
+    void AddString(FormCombo combo, const std::string& text) override;
     int GetCount(FormCombo combo) const override;
     [[nodiscard]] bool SetCurSel(FormCombo combo, int index) override;
     int GetCurSel(FormCombo combo) const override;
-    QString GetComboText(FormCombo combo) const override;
+    std::string GetComboText(FormCombo combo) const override;
     void EnableCombo(FormCombo combo, bool enable) override;
     bool IsComboEnabled(FormCombo combo) const override;
 
     long GetRows() const override;
     long GetCols() const override;
-    QString GetTextMatrix(long row, long col) const override;
-    void SetTextMatrix(long row, long col, const QString& text) override;
+    std::string GetTextMatrix(long row, long col) const override;
+    void SetTextMatrix(long row, long col, const std::string& text) override;
 
-    QString GetPttIdCode() const override;
-    void SetPttIdCode(const QString& text) override;
+    std::string GetPttIdCode() const override;
+    void SetPttIdCode(const std::string& text) override;
 
 private:
     QComboBox* at(FormCombo combo) const { return m_combos[static_cast<std::size_t>(combo)]; }

@@ -2,17 +2,16 @@
 
 CArchive& CArchive::operator<<(std::uint8_t b)
 {
+    m_ok = m_ok && IsStoring();
     if (m_ok)
-        m_ok = m_device.putChar(static_cast<char>(b));
+        m_bytes.push_back(b);
     return *this;
 }
 
 CArchive& CArchive::operator>>(std::uint8_t& b)
 {
-    char c = 0;
+    m_ok = m_ok && !IsStoring() && m_loaded < m_bytes.size();
     if (m_ok)
-        m_ok = m_device.getChar(&c);
-    if (m_ok)
-        b = static_cast<std::uint8_t>(c);
+        b = m_bytes[m_loaded++];
     return *this;
 }

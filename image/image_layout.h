@@ -36,6 +36,7 @@ inline constexpr std::size_t kVox = 0x3C7;
 inline constexpr std::size_t kPttId = 0x3C8;
 inline constexpr std::size_t kBand = 0x3D2;
 inline constexpr std::size_t kModel = 0x3D3;
+inline constexpr std::size_t kResetZeroByte = 0x3D7;   // the radio's own, uninterpreted; File New sets it to 0
 
 // Bits of the function byte at 0x3C0.
 inline constexpr std::uint8_t kBeepBit = 0x01;

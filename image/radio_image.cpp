@@ -46,9 +46,9 @@ void RadioImage::ResetToDefaults()
     for (std::size_t i = 0; i < std::size(kSettings); ++i)
         m_bytes[layout::kFunctionBits + i] = kSettings[i];
 
-    m_bytes[layout::kBand] = 0xEE;
-    m_bytes[layout::kModel] = 0x37;
-    m_bytes[0x3D7] = 0x00;
+    m_bytes[layout::kBand] = layout::kBandBase;
+    m_bytes[layout::kModel] = layout::kModelBase;
+    m_bytes[layout::kResetZeroByte] = 0x00;
 
     for (int n = 1; n <= kChannelCount; ++n)
         channel(n)[layout::kChannelFlags] = 0xFB;

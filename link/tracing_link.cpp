@@ -1,6 +1,6 @@
 #include "tracing_link.h"
 
-#include "image/file_kind.h"
+#include "document/file_kind.h"
 
 namespace {
 

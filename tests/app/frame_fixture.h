@@ -8,8 +8,8 @@
 #include "app/recent_file_list.h"
 
 #include "editor/program_view.h"
-#include "image/channel_file.h"
-#include "image/program_doc.h"
+#include "document/channel_file.h"
+#include "document/program_doc.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

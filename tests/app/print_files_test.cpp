@@ -2,7 +2,7 @@
 // the PDF may be anything but a regular file, and neither may block it.
 
 #include "app/program_app.h"
-#include "image/channel_file.h"
+#include "document/channel_file.h"
 #include "sim/demo_image.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 #include "editor/program_view.h"
 
 #include "grid/ms_flex_grid.h"
-#include "image/channel_file.h"
+#include "document/channel_file.h"
 #include "image/image_layout.h"
-#include "image/program_doc.h"
+#include "document/program_doc.h"
 #include "support/temp_files.h"
 
 #include <QComboBox>

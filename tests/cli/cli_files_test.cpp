@@ -2,7 +2,7 @@
 // bytes is read, nothing but a regular file is replaced, "-" is standard input
 // or output, and option values that are missing or empty are refused.
 
-#include "image/channel_file.h"
+#include "document/channel_file.h"
 #include "sim/demo_image.h"
 #include "support/temp_files.h"
 

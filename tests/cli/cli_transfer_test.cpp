@@ -1,6 +1,6 @@
 // hmprog-cli read and write against hmprog-cli sim on a pseudo-terminal.
 
-#include "image/channel_file.h"
+#include "document/channel_file.h"
 #include "image/image_layout.h"
 #include "link/partial_write.h"
 #include "link/qt_serial_link.h"

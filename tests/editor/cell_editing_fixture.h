@@ -3,7 +3,7 @@
 #include "editor/program_view.h"
 
 #include "grid/ms_flex_grid.h"
-#include "image/program_doc.h"
+#include "document/program_doc.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "cell_editing_fixture.h"
 
-#include "editor/cell_commit.h"
+#include "form/cell_commit.h"
 
 #include "codec/frequency.h"
 #include "codec/tone.h"
@@ -80,21 +80,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FrequencyCase{"uhfTie", 1, 1, "400.0031", "400.00000"},
                       FrequencyCase{"uhfBelowBand", 1, 2, "136", "400.00000"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// Neither a sign nor an exponent can be typed; the commit still reads a
-// negative number as no frequency and an infinite one as above the band.
-TEST(CommitFrequency, NegativeValuesGiveNoFrequencyAndInfiniteOnesTheBandTop)
-{
-    struct Case {
-        const char* text;
-        const char* stored;
-    };
-    for (const Case c : {Case{"-145.5", ""}, Case{"-0.001", ""}, Case{"nan", ""}, Case{"-inf", ""},
-                         Case{"inf", "174.00000"}, Case{"1e400", "174.00000"}}) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(CommitFrequency(QString::fromLatin1(c.text), 13600000, 17400000).text, c.stored);
-    }
-}
 
 // ---- what the status bar is told about a typed frequency
 
@@ -344,15 +329,6 @@ TEST_F(CellEditingTest, MenuOverTheFormKeepsTheFrequencyEditorOpen)
     EXPECT_TRUE(m_view->m_editCell->hasFocus());
     EXPECT_EQ(m_view->m_editCell->text(), "14");
     EXPECT_EQ(grid()->GetTextMatrix(2, 1), "");
-}
-
-TEST(StorableToneText, EveryEntryOfTheToneListIsAcceptedAsItStands)
-{
-    std::vector<std::string> tones;
-    BuildToneList(tones);
-    ASSERT_EQ(tones.size(), static_cast<std::size_t>(kToneListSize));
-    for (const std::string& tone : tones)
-        EXPECT_EQ(StorableToneText(QString::fromStdString(tone)), QString::fromStdString(tone)) << tone;
 }
 
 // ---- what the editors select when they open

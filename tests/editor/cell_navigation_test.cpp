@@ -3,7 +3,7 @@
 
 #include "cell_editing_fixture.h"
 
-#include "image/file_status.h"
+#include "document/file_status.h"
 
 #include <QFile>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #include "editor/program_view.h"
 
-#include "image/program_doc.h"
+#include "document/program_doc.h"
 #include "sim/demo_image.h"
 
 #include <QImage>

@@ -1,8 +1,8 @@
 #include "editor/program_view.h"
 
-#include "editor/form_contents.h"
+#include "form/form_contents.h"
 #include "grid/ms_flex_grid.h"
-#include "image/program_doc.h"
+#include "document/program_doc.h"
 
 #include <QAccessible>
 #include <QApplication>

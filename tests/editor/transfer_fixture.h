@@ -5,7 +5,7 @@
 #include "editor/transfer_ports.h"
 
 #include "grid/ms_flex_grid.h"
-#include "image/program_doc.h"
+#include "document/program_doc.h"
 #include "sim/demo_image.h"
 
 #include <QApplication>

@@ -4,13 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
 struct ReadCase {
     const char* name;
     std::vector<std::uint8_t> field;
-    QByteArray text;
+    std::string text;
 };
 
 class TextFieldRead : public testing::TestWithParam<ReadCase> {};
@@ -30,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"four", {'1', '2', '3', '4', 0xFF, 0xFF, 0xFF, 0xFF}, "1234"},
                     ReadCase{"eight", {'A', 'B', 'C', 'D', 'E', 'F', '0', '1'}, "ABCDEF01"},
                     ReadCase{"third pad", {'1', '2', 0xFF, '4', '5'}, "12"},
-                    ReadCase{"zero byte kept", {'1', 0x00, '3', 0xFF}, QByteArray("1\0" "3", 3)}),
+                    ReadCase{"zero byte kept", {'1', 0x00, '3', 0xFF}, std::string("1\0" "3", 3)}),
     [](const testing::TestParamInfo<ReadCase>& info) {
         std::string name = info.param.name;
         std::replace(name.begin(), name.end(), ' ', '_');
@@ -40,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TextFieldWrite, PadsWithFFAndCutsAtEight)
 {
     struct Case {
-        QByteArray text;
+        std::string text;
         std::vector<std::uint8_t> bytes;
     };
     const Case cases[] = {
@@ -49,7 +51,7 @@ TEST(TextFieldWrite, PadsWithFFAndCutsAtEight)
         {"123456789", {'1', '2', '3', '4', '5', '6', '7', '8'}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text.constData());
+        SCOPED_TRACE(c.text);
         RadioImage image;
         for (std::size_t i = 0; i < 8; ++i)
             image.setByte(layout::kKillCode + i, 0x00);
