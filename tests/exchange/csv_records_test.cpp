@@ -1,0 +1,3 @@
+#include "exchange/csv_records.h"
+#include <gtest/gtest.h>
+TEST(Tmp, X) {}
