@@ -72,6 +72,7 @@ private:
     ImportResult failed(const char* text)
     {
         m_result.status = ImportStatus::Failed;
+        m_result.report.clear();
         m_result.report.push_back({0, ReportKind::Failure, text, {}});
         return std::move(m_result);
     }
