@@ -160,8 +160,15 @@ CsvRecords ReadCsvRecords(std::string_view text, char separator)
 char DetectSeparator(std::string_view text)
 {
     // Either separator reads the header the same way up to its first one, so
-    // reading with ',' is enough to find the header record.
-    for (const CsvRecord& record : ReadCsvRecords(text, ',').records) {
+    // reading each line with ',' is enough to find the header line; the rest
+    // of the file is not looked at.
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+        const CsvRecords line = ReadCsvRecords(text.substr(start, end - start), ',');
+        start = end + 1;
+        if (line.records.empty())
+            continue;
+        const CsvRecord& record = line.records.front();
         if (onlySemicolons(record) || IsCommentRecord(record))
             continue;
         SeparatorCount count;
