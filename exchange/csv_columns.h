@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+// The columns of the exchange format, in the order it is written.
+enum class CsvColumn {
+    Location,
+    Name,
+    Frequency,
+    Duplex,
+    Offset,
+    Tone,
+    RToneFreq,
+    CToneFreq,
+    DtcsCode,
+    DtcsPolarity,
+    RxDtcsCode,
+    CrossMode,
+    Mode,
+    TStep,
+    Skip,
+    Power,
+    Comment,
+    UrCall,
+    Rpt1Call,
+    Rpt2Call,
+    DvCode,
+    Busy,   // this radio's busy lockout; not one of the format's own columns
+};
+
+inline constexpr std::size_t kCsvColumnCount = 22;
+inline constexpr std::size_t kStandardColumnCount = 21;
+
+inline constexpr std::array<std::string_view, kCsvColumnCount> kCsvColumnNames = {
+    "Location", "Name",     "Frequency", "Duplex", "Offset",   "Tone",     "rToneFreq", "cToneFreq",
+    "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep", "Skip",   "Power",
+    "Comment",  "URCALL",   "RPT1CALL",  "RPT2CALL", "DVCODE", "Busy",
+};
+
+// The column a header field names, matched without regard to case or the
+// spaces around it.
+[[nodiscard]] std::optional<CsvColumn> ColumnNamed(std::string_view headerField);

@@ -1,0 +1,279 @@
+#include "exchange/csv_row.h"
+
+#include "codec/frequency.h"
+#include "exchange/csv_tones.h"
+#include "exchange/csv_values.h"
+#include "image/ui_text.h"
+
+#include <charconv>
+
+namespace {
+
+constexpr std::uint32_t kRaster5k = 500;
+constexpr std::uint32_t kRaster6k25 = 625;
+
+// At this wattage and above a row is the radio's High level.
+constexpr double kHighPowerWatts = 3.0;
+
+class RowReader {
+public:
+    RowReader(const CsvRecord& record, const RowContext& context) : m_record(record), m_context(context) {}
+
+    RowReading read()
+    {
+        readFrequencies();
+        if (!m_out.problem && m_context.readLocation)
+            readLocation();
+        if (!m_out.problem)
+            readTones();
+        if (!m_out.problem)
+            readFlags();
+        return std::move(m_out);
+    }
+
+private:
+    std::string_view field(CsvColumn column) const { return Trimmed(m_context.columns.field(m_record, column)); }
+
+    void skip(const char* text, std::vector<std::string> args)
+    {
+        if (!m_out.problem)
+            m_out.problem = ReportLine{m_record.line, ReportKind::Skipped, text, std::move(args)};
+    }
+
+    void changed(const char* text, std::vector<std::string> args)
+    {
+        m_out.changes.push_back({m_record.line, ReportKind::Changed, text, std::move(args)});
+    }
+
+    // --- frequencies ---
+
+    // A count from a field in MHz; none (with the row skipped) when the field
+    // is not a number or negative.
+    std::optional<std::uint32_t> megahertz(CsvColumn column)
+    {
+        const std::string_view text = field(column);
+        const std::optional<std::string> number = DecimalText(text, m_context.decimalComma);
+        const std::string name(kCsvColumnNames[static_cast<std::size_t>(column)]);
+        if (!number) {
+            skip(HMPROG_TEXT("%1 %2 is not a number."), {name, QuotedValue(text)});
+            return std::nullopt;
+        }
+        if (number->starts_with('-')) {
+            skip(HMPROG_TEXT("%1 %2 is negative."), {name, QuotedValue(text)});
+            return std::nullopt;
+        }
+        return ParseFrequency(*number);
+    }
+
+    void readFrequencies()
+    {
+        if (field(CsvColumn::Frequency).empty()) {
+            skip(HMPROG_TEXT("The row has no Frequency."), {});
+            return;
+        }
+        const std::optional<std::uint32_t> rx = megahertz(CsvColumn::Frequency);
+        if (!rx)
+            return;
+        if (*rx == 0) {
+            skip(HMPROG_TEXT("Frequency %1 is zero."), {QuotedValue(field(CsvColumn::Frequency))});
+            return;
+        }
+        const std::optional<std::uint64_t> tx = transmitCount(*rx);
+        if (!tx)
+            return;
+        m_out.settings.rxCount = inBandOnRaster(*rx, HMPROG_TEXT("Receive frequency"));
+        if (*tx != 0 && !m_out.problem)
+            m_out.settings.txCount = inBandOnRaster(*tx, HMPROG_TEXT("Transmit frequency"));
+    }
+
+    // The transmit count that Duplex and Offset give, 0 for none; wider than
+    // 32 bits so that a sum past the largest count still lies above the band.
+    std::optional<std::uint64_t> transmitCount(std::uint32_t rx)
+    {
+        const std::string duplex = UpperCase(field(CsvColumn::Duplex));
+        if (duplex.empty())
+            return rx;
+        if (duplex == "OFF")
+            return 0;
+        if (duplex != "+" && duplex != "-" && duplex != "SPLIT") {
+            skip(HMPROG_TEXT("Duplex %1 is not one of +, -, split and off."), {QuotedValue(field(CsvColumn::Duplex))});
+            return std::nullopt;
+        }
+        if (field(CsvColumn::Offset).empty() && duplex == "SPLIT") {
+            skip(HMPROG_TEXT("Duplex split needs the transmit frequency in Offset."), {});
+            return std::nullopt;
+        }
+        const std::optional<std::uint32_t> offset =
+            field(CsvColumn::Offset).empty() ? std::optional<std::uint32_t>(0) : megahertz(CsvColumn::Offset);
+        if (!offset)
+            return std::nullopt;
+        if (duplex == "SPLIT") {
+            if (*offset == 0)
+                skip(HMPROG_TEXT("Duplex split needs the transmit frequency in Offset."), {});
+            return *offset;
+        }
+        if (duplex == "+")
+            return std::uint64_t{rx} + *offset;
+        if (*offset >= rx) {
+            skip(HMPROG_TEXT("Frequency minus Offset leaves no transmit frequency."), {});
+            return std::nullopt;
+        }
+        return rx - *offset;
+    }
+
+    // Outside the band the row is skipped, not clamped: a clamped frequency
+    // would be another channel. Off both rasters it is lowered onto one, as
+    // the grid does with a typed frequency.
+    std::uint32_t inBandOnRaster(std::uint64_t count, const char* which)
+    {
+        if (count < m_context.bandLow || count > m_context.bandHigh) {
+            skip(HMPROG_TEXT("%1 %2 MHz is outside this radio's band, %3."),
+                 {which, MegahertzText(count), std::string(m_context.bandText)});
+            return 0;
+        }
+        const auto exact = static_cast<std::uint32_t>(count);
+        if (exact % kRaster5k == 0 || exact % kRaster6k25 == 0)
+            return exact;
+        const std::uint32_t lowered = SnapToStep(exact);
+        changed(HMPROG_TEXT("%1 %2 MHz is off the 5 kHz and 6.25 kHz rasters and was lowered to %3 MHz."),
+                {which, MegahertzText(exact), MegahertzText(lowered)});
+        return lowered;
+    }
+
+    // --- location ---
+
+    void readLocation()
+    {
+        const std::string_view text = field(CsvColumn::Location);
+        if (text.empty()) {
+            skip(HMPROG_TEXT("The row has no Location."), {});
+            return;
+        }
+        int location = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), location);
+        if (error != std::errc() || end != text.data() + text.size()) {
+            skip(HMPROG_TEXT("Location %1 is not a whole number."), {QuotedValue(text)});
+            return;
+        }
+        if (location < 1 || location > RadioImage::kChannelCount) {
+            skip(HMPROG_TEXT("Location %1 is not one of this radio's channels 1 to 16."), {QuotedValue(text)});
+            return;
+        }
+        m_out.location = location;
+    }
+
+    // --- tones and flags ---
+
+    void readTones()
+    {
+        // Without a Tone column nothing says which value columns are meant.
+        if (!m_context.columns.has(CsvColumn::Tone))
+            return;
+        ToneColumns columns;
+        columns.tone = field(CsvColumn::Tone);
+        columns.rToneFreq = field(CsvColumn::RToneFreq);
+        columns.cToneFreq = field(CsvColumn::CToneFreq);
+        columns.dtcsCode = field(CsvColumn::DtcsCode);
+        columns.dtcsPolarity = field(CsvColumn::DtcsPolarity);
+        columns.rxDtcsCode = field(CsvColumn::RxDtcsCode);
+        columns.crossMode = field(CsvColumn::CrossMode);
+        ToneReading reading =
+            ReadToneColumns(columns, m_context.columns.has(CsvColumn::RxDtcsCode), m_context.decimalComma);
+        if (reading.problem) {
+            skip(reading.problem, std::move(reading.args));
+            return;
+        }
+        m_out.settings.rxTone = reading.tones.rxTone;
+        m_out.settings.txTone = reading.tones.txTone;
+    }
+
+    void readFlags()
+    {
+        readMode();
+        readPower();
+        readSkip();
+        readBusy();
+    }
+
+    void readMode()
+    {
+        const std::string mode = UpperCase(field(CsvColumn::Mode));
+        if (mode.empty() || mode == "FM")
+            m_out.settings.narrow = false;
+        else if (mode == "NFM")
+            m_out.settings.narrow = true;
+        else
+            skip(HMPROG_TEXT("Mode %1 is not FM or NFM, the only modes of this radio."), {QuotedValue(field(CsvColumn::Mode))});
+    }
+
+    void readPower()
+    {
+        const std::string_view text = field(CsvColumn::Power);
+        const std::string level = UpperCase(text);
+        if (level.empty() || level == "HIGH") {
+            m_out.settings.highPower = true;
+            return;
+        }
+        if (level == "LOW") {
+            m_out.settings.highPower = false;
+            return;
+        }
+        const std::string_view watts = Trimmed(level.ends_with('W') ? std::string_view(level).substr(0, level.size() - 1)
+                                                                    : std::string_view(level));
+        const std::optional<std::string> number = DecimalText(watts, m_context.decimalComma);
+        double value = 0;
+        if (!number || number->starts_with('-') ||
+            std::from_chars(number->data(), number->data() + number->size(), value).ec != std::errc()) {
+            skip(HMPROG_TEXT("Power %1 is neither a wattage nor High or Low."), {QuotedValue(text)});
+            return;
+        }
+        m_out.settings.highPower = value >= kHighPowerWatts;
+    }
+
+    void readSkip()
+    {
+        const std::string skipText = UpperCase(field(CsvColumn::Skip));
+        if (skipText.empty()) {
+            m_out.settings.scanAdd = true;
+        } else if (skipText == "S") {
+            m_out.settings.scanAdd = false;
+        } else if (skipText == "P") {
+            m_out.settings.scanAdd = true;
+            changed(HMPROG_TEXT("Skip P (priority scan) is not on this radio: the channel is scanned (Add)."), {});
+        } else {
+            skip(HMPROG_TEXT("Skip %1 is not S, P or empty."), {QuotedValue(field(CsvColumn::Skip))});
+        }
+    }
+
+    void readBusy()
+    {
+        const std::string busy = UpperCase(field(CsvColumn::Busy));
+        if (busy.empty() || busy == "OFF")
+            m_out.settings.busy = BusyLockout::Off;
+        else if (busy == "CARRIER")
+            m_out.settings.busy = BusyLockout::Carrier;
+        else if (busy == "QT/DQT")
+            m_out.settings.busy = BusyLockout::QtDqt;
+        else
+            skip(HMPROG_TEXT("Busy %1 is not Off, Carrier or QT/DQT."), {QuotedValue(field(CsvColumn::Busy))});
+    }
+
+    const CsvRecord& m_record;
+    const RowContext& m_context;
+    RowReading m_out;
+};
+
+} // namespace
+
+std::string_view ColumnPositions::field(const CsvRecord& record, CsvColumn column) const
+{
+    const int index = m_index[static_cast<std::size_t>(column)];
+    if (index < 0 || static_cast<std::size_t>(index) >= record.fields.size())
+        return {};
+    return record.fields[static_cast<std::size_t>(index)];
+}
+
+RowReading ReadChannelRow(const CsvRecord& record, const RowContext& context)
+{
+    return RowReader(record, context).read();
+}
