@@ -126,7 +126,7 @@ int RunTransfer(const TransferOptions& options, TransferDirection direction, Rad
     }
 
     PortTarget target;
-    target.simulated = options.port == QLatin1String("sim");
+    target.simulated = options.port == QLatin1String(kSimulatedPortName);
     target.name = options.port.toStdString();
     target.device = (target.simulated ? options.port : portDevice(options.port)).toStdString();
 

@@ -2,6 +2,10 @@
 
 #include <string>
 
+// What a trace calls the built-in simulated radio's port, and what the
+// command line's --port takes for it.
+inline constexpr const char* kSimulatedPortName = "sim";
+
 // What a transfer opens.
 struct PortTarget {
     bool simulated = false;  // the built-in simulated radio

@@ -34,7 +34,7 @@ OpenStatus TransferSession::open(SerialLink& link, const PortTarget& target)
 {
     if (!target.simulated && target.device.empty())
         return OpenStatus::Failed(OpenFailure::MissingDevice, HMPROG_TEXT("no serial device stands for this port"));
-    return link.Open(target.device);
+    return link.Open(target.simulated ? kSimulatedPortName : target.device);
 }
 
 std::string TransferSession::OpenFailureText(std::string_view port) const

@@ -21,7 +21,7 @@
 namespace {
 
 // The commands a running transfer keeps away from the user.
-const int kBarred[] = {57600, 57601, 57603, 57604, 57607, 57609, 57606, 32793, 57664};
+const int kBarred[] = {57600, 57601, 57603, 57604, 57607, 57609, 57606, 32793, 32796, 57664};
 // Read, Write and the Port menu stay usable.
 const int kUsable[] = {32771, 32772, 32773, 32775, 32791, 32794, 32795};
 
