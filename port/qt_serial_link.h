@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/serial_link.h"
-#include "port/timer_slack.h"
+#include "link/timer_slack.h"
 
 #include <QSerialPort>
 
