@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
@@ -96,6 +97,15 @@ TEST_F(FrameTrace, ADesktopTraceEqualsTheCommandLinesForTheSameTransfer)
     StartTrace(desktopTrace);
     EXPECT_TRUE(m_frame->CommandAction(kTraceToFile)->isChecked());
     EXPECT_TRUE(m_frame->statusBar()->currentMessage().contains(desktopTrace));
+    // HMPROG_SCREENSHOT_DIR keeps a picture of the Program menu with the item checked.
+    const QString pictures = qEnvironmentVariable("HMPROG_SCREENSHOT_DIR");
+    if (!pictures.isEmpty()) {
+        QMenu* program = m_frame->Menu(MenuId::Program);
+        program->popup(m_frame->mapToGlobal(QPoint(0, 0)));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(program));
+        program->grab().save(pictures + QStringLiteral("/program_menu_trace.png"));
+        program->hide();
+    }
     m_frame->CommandAction(kSimulatedRadio)->trigger();
     Transfer(kRead);
 
