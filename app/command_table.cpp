@@ -12,7 +12,7 @@ const std::array<MenuInfo, 5> kMenus = {{
     {MenuId::Help, CT("&Help")},
 }};
 
-const std::array<CommandInfo, 24> kCommands = {{
+const std::array<CommandInfo, 25> kCommands = {{
     {ID_FILE_NEW, MenuId::File, CT("&New\tCtrl+N"), Qt::CTRL | Qt::Key_N,
      CT("Create a new document\nNew"), false},
     {ID_FILE_OPEN, MenuId::File, CT("&Open...\tCtrl+O"), Qt::CTRL | Qt::Key_O,
@@ -34,6 +34,9 @@ const std::array<CommandInfo, 24> kCommands = {{
     {ID_PROGRAM_WRITE, MenuId::Program, CT("Write\tCtrl+W"), Qt::CTRL | Qt::Key_W,
      CT("Write data to machine\nWrite"), true},
     {ID_PROGRAM_KILL_CODE, MenuId::Program, CT("Kill Code"), kNoAccelerator, "", false},
+    {ID_PROGRAM_TRACE, MenuId::Program, CT("Trace to File…"), kNoAccelerator,
+     CT("Record every byte of the next transfers into a file, to send along when a radio will not talk\nTrace to File"),
+     false},
     {ID_PORT_COM1, MenuId::Port, CT("COM1"), Qt::CTRL | Qt::Key_C, CT("COM1"), false},
     {ID_PORT_COM2, MenuId::Port, CT("COM2"), Qt::CTRL | Qt::Key_D, CT("COM2"), false},
     {ID_PORT_COM3, MenuId::Port, CT("COM3"), Qt::CTRL | Qt::Key_E, CT("COM3"), false},

@@ -13,9 +13,12 @@
 #include "password_dialog.h"
 #include "print_commands.h"
 #include "retry_prompt.h"
+#include "trace_path_dialog.h"
 #include "version_prompt_dialog.h"
 
 #include "editor/program_view.h"
+#include "document/display_path.h"
+#include "port/trace_file.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -41,7 +44,7 @@ constexpr int kStatusMessageTime = 10000;
 // open a modal loop that holds it up: greyed while it runs.
 constexpr int kCommandsBarredInTransfer[] = {
     ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
-    ID_FILE_PRINT_SETUP, ID_PROGRAM_KILL_CODE, ID_APP_ABOUT,
+    ID_FILE_PRINT_SETUP, ID_PROGRAM_KILL_CODE, ID_PROGRAM_TRACE, ID_APP_ABOUT,
 };
 
 struct PortCommand {
@@ -137,6 +140,7 @@ void CMainFrame::CreateCommands()
         CommandAction(port.id)->setCheckable(true);
     CommandAction(ID_PORT_OTHER)->setCheckable(true);
     CommandAction(ID_PORT_SIMULATED)->setCheckable(true);
+    CommandAction(ID_PROGRAM_TRACE)->setCheckable(true);
     CommandAction(ID_VIEW_TOOLBAR)->setCheckable(true);
     CommandAction(ID_VIEW_STATUS_BAR)->setCheckable(true);
 
@@ -216,6 +220,7 @@ void CMainFrame::ConnectCommands()
     on(ID_PROGRAM_READ, &CMainFrame::OnProgramRead);
     on(ID_PROGRAM_WRITE, &CMainFrame::OnProgramWrite);
     on(ID_PROGRAM_KILL_CODE, &CMainFrame::OnKillCode);
+    connect(CommandAction(ID_PROGRAM_TRACE), &QAction::triggered, this, &CMainFrame::OnProgramTrace);
     for (const PortCommand& port : kPortCommands)
         on(port.id, port.handler);
     on(ID_PORT_OTHER, &CMainFrame::OnPortOther);
@@ -251,6 +256,32 @@ void CMainFrame::ConnectTransfers()
     };
     m_pView->SetTransferPrompts(std::move(prompts));
     connect(m_pView, &CProgramView::TransferRunningChanged, this, &CMainFrame::OnTransferRunningChanged);
+    connect(m_pView, &CProgramView::TraceStopped, this, [this] { CommandAction(ID_PROGRAM_TRACE)->setChecked(false); });
+}
+
+// Checking the item asks where the trace goes; from then on every transfer is
+// recorded there until the item is unchecked. The file holds all of them.
+void CMainFrame::OnProgramTrace(bool checked)
+{
+    QAction* item = CommandAction(ID_PROGRAM_TRACE);
+    if (!checked) {
+        m_pView->SetTrace(nullptr);
+        m_wndStatusBar->showMessage(tr("Transfers are no longer traced"), kStatusMessageTime);
+        return;
+    }
+    const QString path = AskTracePath(this);
+    auto trace = path.isEmpty() ? nullptr : std::make_unique<TraceFile>(path);
+    if (trace && !trace->Check()) {
+        ShowMessageBox(this, tr("Could not write the trace %1").arg(DisplayPath(path)), trace->errorString());
+        trace.reset();
+    }
+    if (!trace) {
+        item->setChecked(false);
+        return;
+    }
+    m_pView->SetTrace(std::move(trace));
+    m_wndStatusBar->showMessage(tr("The next transfers are traced into %1").arg(DisplayPath(path)),
+                                kStatusMessageTime);
 }
 
 void CMainFrame::OnTransferRunningChanged(bool running)

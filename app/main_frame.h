@@ -57,6 +57,7 @@ public slots:
     void OnProgramRead();
     void OnProgramWrite();
     void OnKillCode();
+    void OnProgramTrace(bool checked);
     void OnPortCom1();
     void OnPortCom2();
     void OnPortCom3();

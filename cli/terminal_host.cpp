@@ -5,22 +5,11 @@
 #include "link/progress_text.h"
 #include "link/transfer_status.h"
 
-#include <chrono>
 #include <cstdio>
-#include <thread>
-
-#if defined(__linux__)
-#include <sys/prctl.h>
-#endif
 
 TerminalHost::TerminalHost(TransferDirection direction, PromptPolicy policy)
     : m_direction(direction), m_policy(policy)
 {
-#if defined(__linux__)
-    // The transfer's pauses are a millisecond long; the kernel's default
-    // timer slack of 50 us would stretch each of them for nothing.
-    ::prctl(PR_SET_TIMERSLACK, 1UL);
-#endif
 }
 
 bool TerminalHost::CancelRequested()
@@ -28,15 +17,10 @@ bool TerminalHost::CancelRequested()
     return Interrupted();
 }
 
-void TerminalHost::Sleep(int milliseconds)
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
-
 void TerminalHost::Progress(int steps)
 {
     m_position += steps;
-    const QString percent = ProgressPercentText(m_position, ProgressRange(m_direction));
+    const QString percent = QString::fromStdString(ProgressPercentText(m_position, ProgressRange(m_direction)));
     if (percent == m_shownPercent)
         return;
     m_shownPercent = percent;
@@ -45,7 +29,7 @@ void TerminalHost::Progress(int steps)
 
 void TerminalHost::ShowStatus(const TransferStatus& status)
 {
-    m_status = TransferStatusText(status, m_policy.port);
+    m_status = QString::fromStdString(TransferStatusText(status, m_policy.port.toStdString()));
     showLine();
 }
 
@@ -55,7 +39,7 @@ void TerminalHost::showLine()
     if (!m_policy.showProgress)
         return;
     const char* verb = m_direction == TransferDirection::Read ? "Reading" : "Writing";
-    const QString percent = m_shownPercent.isEmpty() ? ProgressPercentText(0, 1) : m_shownPercent;
+    const QString percent = m_shownPercent.isEmpty() ? QString::fromStdString(ProgressPercentText(0, 1)) : m_shownPercent;
     std::fprintf(stderr, "\r%s %s  %s\033[K", verb, qPrintable(percent), qPrintable(m_status));
     std::fflush(stderr);
     m_lineShown = true;
@@ -69,14 +53,15 @@ void TerminalHost::Finish()
     m_lineShown = false;
 }
 
-void TerminalHost::ShowMessage(const QString& text)
+void TerminalHost::ShowMessage(const std::string& text)
 {
     Finish();
-    PrintError(text);
+    PrintError(QString::fromStdString(text));
 }
 
-RetryAnswer TerminalHost::AskRetry(const QString& text)
+RetryAnswer TerminalHost::AskRetry(const std::string& message)
 {
+    const QString text = QString::fromStdString(message);
     Finish();
     if (m_policy.automaticRetries > 0) {
         --m_policy.automaticRetries;

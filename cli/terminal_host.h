@@ -3,6 +3,8 @@
 #include "link/transfer_host.h"
 #include "link/transfer_types.h"
 
+#include <QString>
+
 #include <cstddef>
 
 // How the command line answers the prompts of a transfer.
@@ -23,11 +25,10 @@ public:
 
     void DispatchOne() override {}
     bool CancelRequested() override;
-    void Sleep(int milliseconds) override;
     void Progress(int steps) override;
     void ShowStatus(const TransferStatus& status) override;
-    void ShowMessage(const QString& text) override;
-    RetryAnswer AskRetry(const QString& text) override;
+    void ShowMessage(const std::string& text) override;
+    RetryAnswer AskRetry(const std::string& text) override;
     VersionAnswer AskVersion() override;
 
     // Ends the progress line.

@@ -8,48 +8,24 @@
 #include "document/display_path.h"
 #include "link/partial_write.h"
 #include "link/protocol_bytes.h"
-#include "link/qt_serial_link.h"
-#include "link/tracing_link.h"
-#include "link/transfer_protocol.h"
-#include "sim/demo_image.h"
-#include "sim/sim_link.h"
+#include "link/transfer_session.h"
+#include "port/device_access.h"
+#include "port/system_ports.h"
+#include "port/trace_file.h"
 
 #include <QFileInfo>
 
-#include <memory>
 #include <optional>
 
 #include <unistd.h>
 
 namespace {
 
-// The real port, or the simulated radio with its demonstration memory,
-// answering as slowly as a real one would.
-class PortSession {
-public:
-    explicit PortSession(const QString& port)
-    {
-        if (port == QLatin1String("sim")) {
-            m_radio = std::make_unique<SimulatedRadio>(DemoRadioImage());
-            m_link = std::make_unique<SimLink>(*m_radio, m_clock);
-        } else {
-            m_link = std::make_unique<QtSerialLink>();
-        }
-    }
-
-    SerialLink& link() { return *m_link; }
-
-private:
-    SteadyClock m_clock;
-    std::unique_ptr<SimulatedRadio> m_radio;
-    std::unique_ptr<SerialLink> m_link;
-};
-
 // 3 only for what the user did: Ctrl+C, or No at a prompt. A prompt that no
 // one was there to answer ends the transfer as a failure.
 int exitStatus(TransferResult result, bool promptUnanswered)
 {
-    switch (result) {
+    switch (result.end) {
     case TransferResult::Completed:
         return kExitCompleted;
     case TransferResult::Failed:
@@ -64,7 +40,8 @@ int exitStatus(TransferResult result, bool promptUnanswered)
 
 // Where an interrupted transfer had got to, and for a write that had put any
 // block into the radio, what that leaves in it.
-void reportEnd(TransferDirection direction, TransferResult result, std::size_t blocksRead, std::size_t blocksWritten)
+void reportEnd(TransferDirection direction, TransferResult result, std::size_t blocksRead, std::size_t blocksWritten,
+               bool partlyWritten)
 {
     const bool read = direction == TransferDirection::Read;
     if (result == TransferResult::Cancelled) {
@@ -75,8 +52,8 @@ void reportEnd(TransferDirection direction, TransferResult result, std::size_t b
                               .arg(blocksWritten)
                               .arg(protocol::kWrittenBlockCount));
     }
-    if (!read && result != TransferResult::Completed && blocksWritten > 0)
-        PrintError(PartlyWrittenWarning());
+    if (partlyWritten)
+        PrintError(QString::fromUtf8(PartlyWrittenWarning()));
 }
 
 // A port that exists as given, relative or absolute, is opened as given; a
@@ -94,7 +71,7 @@ QString wherePortWasLooked(const QString& port)
         port.startsWith(QLatin1String("../")))
         return DisplayPath(port);
     return QStringLiteral("%1 (looked for %2 and %3)")
-        .arg(DisplayPath(port), DisplayPath(here), DisplayPath(QStringLiteral("/dev/") + port));
+        .arg(DisplayPath(port), DisplayPath(here), DisplayPath(DevicePath(port)));
 }
 
 } // namespace
@@ -114,35 +91,23 @@ bool ParseTransferOptions(const CliArguments& args, const QString& fileOption, T
     return true;
 }
 
+// The simulated radio answers on a virtual clock: a transfer with it takes
+// no real time.
 int RunTransfer(const TransferOptions& options, TransferDirection direction, RadioImage& image, BandLimits band)
 {
-    PortSession session(options.port);
-    SerialLink* link = &session.link();
-    std::optional<TracingLink> trace;
+    std::optional<TraceFile> trace;
     if (!options.tracePath.isEmpty()) {
-        trace.emplace(*link, options.tracePath);
-        if (!trace->Start()) {
+        trace.emplace(options.tracePath);
+        if (!trace->Check()) {
             PrintError(QStringLiteral("cannot write the trace: %1").arg(trace->errorString()));
             return kExitFailed;
         }
-        link = &*trace;
     }
-    const auto finishTrace = [&trace, &options] {
-        if (trace && !trace->Finish())
-            PrintError(QStringLiteral("cannot write the trace %1: %2")
-                           .arg(DisplayPath(options.tracePath), trace->errorString()));
-    };
 
-    const QString device = options.port == QLatin1String("sim") ? options.port : portDevice(options.port);
-    const OpenStatus opened = link->Open(device);
-    if (!opened.ok()) {
-        const QString port = device == options.port ? wherePortWasLooked(options.port) : DisplayPath(device);
-        PrintError(OpenFailedMessage());
-        PrintError(QStringLiteral("%1: %2. %3").arg(port, opened.systemText(), OpenFailureAdvice(opened.failure())));
-        finishTrace();
-        return kExitFailed;
-    }
-    link->Configure();
+    PortTarget target;
+    target.simulated = options.port == QLatin1String(kSimulatedPortName);
+    target.name = options.port.toStdString();
+    target.device = (target.simulated ? options.port : portDevice(options.port)).toStdString();
 
     InstallInterruptHandler();
     PromptPolicy policy;
@@ -152,10 +117,22 @@ int RunTransfer(const TransferOptions& options, TransferDirection direction, Rad
     policy.showProgress = ::isatty(STDERR_FILENO);
     policy.port = options.port;
     TerminalHost host(direction, policy);
-    TransferProtocol protocol(*link, host);
-    const TransferResult result = protocol.Run(direction, image, band);
+    SystemPorts ports(SystemPorts::SimulatedTime::Virtual);
+    TransferSession session(ports, host);
+    session.TraceInto(trace ? &*trace : nullptr);
+    const TransferResult result = session.Run(target, direction, image, band);
     host.Finish();
-    reportEnd(direction, result, host.ProgressPosition(), protocol.BlocksWritten());
-    finishTrace();
+
+    if (result.reason == FailureReason::OpenFailed) {
+        const QString device = QString::fromStdString(target.device);
+        const QString port = device == options.port ? wherePortWasLooked(options.port) : DisplayPath(device);
+        PrintError(QString::fromUtf8(OpenFailedMessage()));
+        PrintError(QString::fromStdString(session.OpenFailureText(port.toStdString())));
+    } else {
+        reportEnd(direction, result, host.ProgressPosition(), session.BlocksWritten(), session.LeftPartlyWritten());
+    }
+    if (trace && !trace->Save())
+        PrintError(QStringLiteral("cannot write the trace %1: %2")
+                       .arg(DisplayPath(options.tracePath), trace->errorString()));
     return exitStatus(result, host.PromptUnanswered());
 }

@@ -5,7 +5,8 @@
 #include "form/form_load.h"
 #include "form/form_store.h"
 #include "editor/progress_dialog.h"
-#include "editor/transfer_ports.h"
+#include "port/system_ports.h"
+#include "port/trace_file.h"
 
 #include "codec/tone.h"
 #include "grid/ms_flex_grid.h"
@@ -45,6 +46,8 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
     connectControls();
     connectCellEditing();
     m_pProgressDlg = std::make_unique<CProgressDialog>(this);
+    connect(m_pProgressDlg.get(), &CProgressDialog::StartRequested, this, &CProgramView::OnStartTransfer,
+            Qt::QueuedConnection);
 }
 
 CProgramView::~CProgramView() = default;

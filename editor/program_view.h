@@ -2,8 +2,8 @@
 
 #include "editor/transfer_prompts.h"
 #include "editor/widget_form_controls.h"
-#include "link/port_selection.h"
 #include "link/transfer_types.h"
+#include "port/port_selection.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,8 +14,9 @@
 class CMSFlexGrid;
 class CProgramDoc;
 class CProgressDialog;
-class CSystemPorts;
-class CTransferPorts;
+class SystemPorts;
+class TraceFile;
+class TransferPorts;
 class QComboBox;
 class QGroupBox;
 class QKeyEvent;
@@ -74,8 +75,8 @@ public:
     // "Off", the CTCSS tones and the DCS codes, built once.
     QStringList m_toneList;
     QString m_strPort = QStringLiteral("COM1");
-    // 0 read, 1 write.
-    int m_transferMode = 0;
+    // The way the progress dialog's OK will go.
+    TransferDirection m_transferMode = TransferDirection::Read;
     bool m_bInitialised = false;
 
     // The Port menu's choice; m_strPort is its name (program_view_transfer.cpp).
@@ -93,7 +94,11 @@ public:
     bool IsTransferRunning() const { return m_bTransferRunning; }
     // The ports transfers open; none given: the system's and the built-in
     // simulated radio.
-    void SetTransferPorts(CTransferPorts* ports);
+    void SetTransferPorts(TransferPorts* ports);
+    // The next transfers are recorded into trace until it is taken away
+    // (nullptr); the file is rewritten whole after each transfer.
+    void SetTrace(std::unique_ptr<TraceFile> trace);
+    bool IsTracing() const { return m_trace != nullptr; }
     void SetTransferPrompts(TransferPrompts prompts);
 
     // Printing the channel list (program_view_print.cpp).
@@ -107,6 +112,8 @@ signals:
     // A passing word for the status bar, such as how a typed frequency was
     // brought into the band.
     void StatusMessage(const QString& text);
+    // The trace could not be written and has been given up.
+    void TraceStopped();
 
 public:
     // The form's logic works on the controls through this.
@@ -160,15 +167,17 @@ private:
     long m_editCol = 0;
     bool m_bCommitting = false;
 
-    void ChooseTransfer(int mode, const QString& title);
+    void ChooseTransfer(TransferDirection direction, const QString& title);
     TransferResult RunTransfer(TransferDirection direction);
     void SetTransferRunning(bool running);
-    CTransferPorts& TransferPorts();
+    TransferPorts& Ports();
+    void saveTrace();
 
     bool m_bTransferRunning = false;
     TransferPrompts m_prompts;
-    CTransferPorts* m_pPorts = nullptr;
-    std::unique_ptr<CSystemPorts> m_systemPorts;
+    TransferPorts* m_pPorts = nullptr;
+    std::unique_ptr<SystemPorts> m_systemPorts;
+    std::unique_ptr<TraceFile> m_trace;
     // Declared last so that it stops filtering before any control goes away.
     std::unique_ptr<QObject> m_messageFilter;
 };

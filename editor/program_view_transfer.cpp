@@ -8,35 +8,35 @@
 #include "editor/desktop_transfer_host.h"
 #include "editor/progress_dialog.h"
 #include "editor/progress_paint_link.h"
-#include "editor/transfer_ports.h"
 
 #include "codec/frequency.h"
 #include "grid/ms_flex_grid.h"
 #include "document/program_doc.h"
-#include "link/open_failure_detail.h"
 #include "link/partial_write.h"
 #include "link/progress_text.h"
-#include "link/transfer_protocol.h"
+#include "link/transfer_session.h"
 #include "link/transfer_status.h"
+#include "port/system_ports.h"
+#include "port/trace_file.h"
 
 #include <QGroupBox>
 #include <QPushButton>
 
 void CProgramView::OnProgramRead()
 {
-    ChooseTransfer(0, tr("Read Data"));
+    ChooseTransfer(TransferDirection::Read, tr("Read Data"));
 }
 
 void CProgramView::OnProgramWrite()
 {
-    ChooseTransfer(1, tr("Write Data"));
+    ChooseTransfer(TransferDirection::Write, tr("Write Data"));
 }
 
 // While the dialog waits for OK the caption says which way OK will go; a
 // running transfer keeps its caption, as its direction was taken at the start.
-void CProgramView::ChooseTransfer(int mode, const QString& title)
+void CProgramView::ChooseTransfer(TransferDirection direction, const QString& title)
 {
-    m_transferMode = mode;
+    m_transferMode = direction;
     m_pProgressDlg->m_strTitle = title;
     if (!m_pProgressDlg->IsWindowCreated()) {
         m_pProgressDlg->Create();
@@ -50,8 +50,7 @@ void CProgramView::OnStartTransfer()
 {
     if (m_bTransferRunning || !m_pProgressDlg->IsWindowCreated())
         return;
-    const TransferDirection direction =
-        m_transferMode == 1 ? TransferDirection::Write : TransferDirection::Read;
+    const TransferDirection direction = m_transferMode;
     m_pProgressDlg->SetRange(ProgressRange(direction));
     if (direction == TransferDirection::Write)
         StoreToImage();
@@ -69,32 +68,29 @@ void CProgramView::OnStartTransfer()
 
 // The engine closes the port at every end. A read replaces the document's
 // image only once every block is in, so a failed or cancelled read leaves the
-// document as it was, like the form.
+// document as it was, like the form. The band a write is checked against is
+// the one the form shows.
 TransferResult CProgramView::RunTransfer(TransferDirection direction)
 {
     const PortTarget target = m_portSelection.TargetForTransfer();
-    CTransferPorts& ports = TransferPorts();
-    SerialLink& link = ports.LinkFor(target);
-    const OpenStatus opened = target.simulated || !target.device.isEmpty()
-        ? link.Open(target.device)
-        : OpenStatus::Failed(OpenFailure::MissingDevice, tr("no serial device stands for this port"));
-    if (!opened.ok()) {
-        if (m_prompts.showMessage)
-            m_prompts.showMessage(OpenFailedMessage(), OpenFailureDetail(target.name, target.device, opened));
-        return TransferResult::Failed;
-    }
-    link.Configure();
-    m_pProgressDlg->SetPercentText(ProgressPercentText(0, ProgressRange(direction)));
+    const QString port = QString::fromStdString(StatusPortName(target.name, target.device));
+    m_pProgressDlg->SetPercentText(QString::fromStdString(ProgressPercentText(0, ProgressRange(direction))));
 
-    CDesktopTransferHost host(*m_pProgressDlg, m_prompts, ports, StatusPortName(target.name, target.device));
-    CProgressPaintLink painting(link, *m_pProgressDlg);
-    TransferProtocol protocol(painting, host);
-    const TransferResult result = protocol.Run(direction, GetDocument()->m_image, BandLimits{g_bandLow, g_bandHigh});
-    // A write that stopped after its first block, failed or cancelled, has
-    // left the radio with neither the old memory nor the new.
-    if (direction == TransferDirection::Write && result != TransferResult::Completed &&
-        protocol.BlocksWritten() > 0 && m_prompts.showMessage)
-        m_prompts.showMessage(PartlyWrittenWarning(), QString());
+    CDesktopTransferHost host(*m_pProgressDlg, m_prompts, port);
+    TransferSession session(Ports(), host);
+    session.TraceInto(m_trace.get());
+    session.WrapLink([this](SerialLink& link) { return std::make_unique<CProgressPaintLink>(link, *m_pProgressDlg); });
+    const TransferResult result =
+        session.Run(target, direction, GetDocument()->m_image, BandLimits{g_bandLow, g_bandHigh});
+    saveTrace();
+
+    if (m_prompts.showMessage) {
+        if (result.reason == FailureReason::OpenFailed)
+            m_prompts.showMessage(TransferText(OpenFailedMessage()),
+                                  QString::fromStdString(session.OpenFailureText(port.toStdString())));
+        else if (session.LeftPartlyWritten())
+            m_prompts.showMessage(TransferText(PartlyWrittenWarning()), QString());
+    }
     return result;
 }
 
@@ -111,18 +107,37 @@ void CProgramView::SetTransferRunning(bool running)
     emit TransferRunningChanged(running);
 }
 
-CTransferPorts& CProgramView::TransferPorts()
+// The simulated radio answers as slowly as a real one, so that what the
+// user sees of a transfer is what a radio gives.
+TransferPorts& CProgramView::Ports()
 {
     if (m_pPorts)
         return *m_pPorts;
     if (!m_systemPorts)
-        m_systemPorts = std::make_unique<CSystemPorts>();
+        m_systemPorts = std::make_unique<SystemPorts>(SystemPorts::SimulatedTime::Wall);
     return *m_systemPorts;
 }
 
-void CProgramView::SetTransferPorts(CTransferPorts* ports)
+void CProgramView::SetTransferPorts(TransferPorts* ports)
 {
     m_pPorts = ports;
+}
+
+void CProgramView::SetTrace(std::unique_ptr<TraceFile> trace)
+{
+    m_trace = std::move(trace);
+}
+
+// A trace that can no longer be written is said once and then given up, so
+// that the transfers go on untraced rather than each failing again.
+void CProgramView::saveTrace()
+{
+    if (!m_trace || m_trace->Save())
+        return;
+    if (m_prompts.showMessage)
+        m_prompts.showMessage(tr("Could not write the trace %1").arg(m_trace->path()), m_trace->errorString());
+    m_trace.reset();
+    emit TraceStopped();
 }
 
 void CProgramView::SetTransferPrompts(TransferPrompts prompts)

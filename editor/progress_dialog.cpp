@@ -1,13 +1,11 @@
 #include "editor/progress_dialog.h"
 
 #include "editor/dialog_units.h"
-#include "editor/program_view.h"
 #include "link/progress_text.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QMetaObject>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -17,7 +15,7 @@
 
 // A window of its own, not a child of the form: it stays above the main
 // window as its transient.
-CProgressDialog::CProgressDialog(CProgramView* pView) : QDialog(nullptr), m_pView(pView)
+CProgressDialog::CProgressDialog(QWidget* pView) : QDialog(nullptr), m_pView(pView)
 {
     createControls();
 }
@@ -145,7 +143,7 @@ void CProgressDialog::ShowProgressNow()
 
 void CProgressDialog::showPosition(int position)
 {
-    SetPercentText(ProgressPercentText(position, m_progress->maximum()));
+    SetPercentText(QString::fromStdString(ProgressPercentText(position, m_progress->maximum())));
     m_progress->setValue(position);
     paintNow();
 }
@@ -160,14 +158,14 @@ void CProgressDialog::SetPercentText(const QString& text)
     m_staticPercent->setText(text);
 }
 
-// The transfer starts once the view takes the posted start; until then, and
-// while it runs, OK stays disabled so that only one transfer runs.
+// The transfer starts once the view takes the queued StartRequested; until
+// then, and while it runs, OK stays disabled so that only one transfer runs.
 void CProgressDialog::OnOK()
 {
     if (!m_buttonOk->isEnabled())
         return;
     m_buttonOk->setEnabled(false);
-    QMetaObject::invokeMethod(m_pView, &CProgramView::OnStartTransfer, Qt::QueuedConnection);
+    emit StartRequested();
 }
 
 void CProgressDialog::OnCancel()

@@ -6,7 +6,6 @@
 #include <deque>
 #include <optional>
 
-class CProgramView;
 class QCloseEvent;
 class QLabel;
 class QProgressBar;
@@ -19,14 +18,15 @@ class QPushButton;
 class CProgressDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CProgressDialog(CProgramView* pView);
+    // pView: the form whose main window the dialog is centred on.
+    explicit CProgressDialog(QWidget* pView);
 
     // 1 once Cancel has been pressed in a running transfer.
     int m_bCancel = 0;
     // "Read Data" or "Write Data", the caption given when the window is created.
     QString m_strTitle;
     QProgressBar* m_progress = nullptr;
-    CProgramView* m_pView;
+    QWidget* m_pView;
 
     QPushButton* m_buttonOk = nullptr;
     QPushButton* m_buttonCancel = nullptr;
@@ -57,6 +57,10 @@ public:
     void OnInitDialog();
     void OnOK();
     void OnCancel();
+
+signals:
+    // OK was pressed: the transfer may start.
+    void StartRequested();
 
 protected:
     // Esc and the close box are Cancel.

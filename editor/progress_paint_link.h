@@ -12,12 +12,13 @@ class CProgressPaintLink final : public SerialLink {
 public:
     CProgressPaintLink(SerialLink& inner, CProgressDialog& dialog) : m_inner(inner), m_dialog(dialog) {}
 
-    OpenStatus Open(const QString& name) override { return m_inner.Open(name); }
+    OpenStatus Open(const std::string& name) override { return m_inner.Open(name); }
     void Configure() override { m_inner.Configure(); }
     void PurgeAll() override { m_inner.PurgeAll(); }
     void Clear() override { m_inner.Clear(); }
     WriteResult Write(std::span<const std::uint8_t> bytes) override { return m_inner.Write(bytes); }
     ReadResult Read(std::size_t n) override;
+    void Sleep(std::chrono::milliseconds duration) override { m_inner.Sleep(duration); }
     void Close() override { m_inner.Close(); }
 
 private:

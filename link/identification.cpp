@@ -1,6 +1,6 @@
 #include "identification.h"
 
-#include "image/image_layout.h"
+#include "image/radio_models.h"
 
 namespace {
 
@@ -38,9 +38,7 @@ IdentificationHead EncodeIdentification(RadioRange range)
 
 bool BandFitsRadio(RadioRange radio, BandLimits band)
 {
-    const bool compared =
-        radio == RadioRange{136, 174} || radio == RadioRange{136, 480} || radio == RadioRange{400, 520};
-    if (!compared)
+    if (ModelReporting(radio.lowMHz, radio.highMHz) == nullptr)
         return true;
     const auto lowest = static_cast<std::uint32_t>(radio.lowMHz) * kCountsPerMHz;
     const auto highest = static_cast<std::uint32_t>(radio.highMHz) * kCountsPerMHz;
@@ -49,14 +47,10 @@ bool BandFitsRadio(RadioRange radio, BandLimits band)
 
 bool BandForModelByte(std::uint8_t model, BandLimits& band)
 {
-    switch (model) {
-    case layout::kModelBase:
-        band = {136 * kCountsPerMHz, 174 * kCountsPerMHz};
-        return true;
-    case layout::kModelBase + 1:
-        band = {400 * kCountsPerMHz, 520 * kCountsPerMHz};
-        return true;
-    default:
+    const RadioModel* known = ModelByByte(model);
+    if (known == nullptr)
         return false;
-    }
+    band = {static_cast<std::uint32_t>(known->bandLowMHz) * kCountsPerMHz,
+            static_cast<std::uint32_t>(known->bandHighMHz) * kCountsPerMHz};
+    return true;
 }

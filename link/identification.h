@@ -29,7 +29,8 @@ struct BandLimits {
     std::uint32_t high = 0;
 };
 
-// The radios of known range, 136-174, 136-480 and 400-520 MHz, are compared:
+// The radios that report the range of a known model (radio_models.h: 136-174,
+// 136-480 and 400-520 MHz) are compared:
 // the band must lie inside the radio's range. Any other range is never
 // compared, as nothing is known about what such a radio takes.
 bool BandFitsRadio(RadioRange radio, BandLimits band);

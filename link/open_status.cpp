@@ -1,34 +1,52 @@
 #include "open_status.h"
 
-#include <QCoreApplication>
+#include "image/ui_text.h"
+#include "link/text_fill.h"
 
 namespace {
 
-QString tr(const char* text)
+std::string permissionAdvice(const std::string& group)
 {
-    return QCoreApplication::translate("OpenStatus", text);
+    if (group.empty())
+        return HMPROG_TEXT("Permission denied: ask for the right to use this device.");
+#if defined(__linux__)
+    return FillText(HMPROG_TEXT("Permission denied: the device belongs to the group \"%1\", and your user must be in "
+                                "that group (for example: sudo usermod -aG %1 $USER, then log in again)."),
+                    {group});
+#else
+    return FillText(
+        HMPROG_TEXT("Permission denied: the device belongs to the group \"%1\", and your user must be in that group."),
+        {group});
+#endif
+}
+
+std::string adviceFor(const OpenStatus& status)
+{
+    switch (status.failure()) {
+    case OpenFailure::None:
+        return {};
+    case OpenFailure::MissingDevice:
+        return HMPROG_TEXT("The device is missing: plug in the programming cable and check the port's name.");
+    case OpenFailure::PermissionDenied:
+        return permissionAdvice(status.accessGroup());
+    case OpenFailure::Busy:
+        return HMPROG_TEXT("The port is busy: another program holds it. Close that program and try again.");
+    case OpenFailure::Other:
+        break;
+    }
+    return HMPROG_TEXT("The port could not be opened.");
 }
 
 } // namespace
 
-QString OpenFailedMessage()
+const char* OpenFailedMessage()
 {
-    return tr("Could not open the port");
+    return HMPROG_TEXT("Could not open the port");
 }
 
-QString OpenFailureAdvice(OpenFailure failure)
+std::string OpenFailureDetail(std::string_view port, const OpenStatus& status)
 {
-    switch (failure) {
-    case OpenFailure::None:
-        return QString();
-    case OpenFailure::MissingDevice:
-        return tr("There is no such port: check the port name and that the cable is plugged in.");
-    case OpenFailure::PermissionDenied:
-        return tr("You may not use this port: ask for access to serial ports (on Linux, the dialout group).");
-    case OpenFailure::Busy:
-        return tr("Another program is using this port: close it and try again.");
-    case OpenFailure::Other:
-        break;
-    }
-    return tr("The port could not be opened.");
+    if (status.systemText().empty())
+        return FillText("%1: %2", {std::string(port), adviceFor(status)});
+    return FillText("%1: %2. %3", {std::string(port), status.systemText(), adviceFor(status)});
 }

@@ -1,9 +1,9 @@
 #include "partial_write.h"
 
-#include <QCoreApplication>
+#include "image/ui_text.h"
 
-QString PartlyWrittenWarning()
+const char* PartlyWrittenWarning()
 {
-    return QCoreApplication::translate(
-        "TransferProtocol", "The radio now holds a partly written memory: write a complete image into it before using it.");
+    return HMPROG_TEXT(
+        "The radio now holds a partly written memory: write a complete image into it before using it.");
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 // Said after every write that ended with at least one block in the radio: its
 // memory is then neither the old image nor the new one.
-QString PartlyWrittenWarning();
+const char* PartlyWrittenWarning();

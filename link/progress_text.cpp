@@ -8,8 +8,8 @@ int ProgressRange(TransferDirection direction)
     return static_cast<int>(direction == TransferDirection::Read ? RadioImage::kBlockCount : protocol::kWriteEnd);
 }
 
-QString ProgressPercentText(int position, int range)
+std::string ProgressPercentText(int position, int range)
 {
     const int percent = range > 0 ? position * 100 / range : 0;
-    return QStringLiteral("%1%").arg(percent);
+    return std::to_string(percent) + '%';
 }

@@ -2,11 +2,11 @@
 
 #include "link/open_status.h"
 
-#include <QString>
-
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 using LinkBytes = std::vector<std::uint8_t>;
@@ -26,11 +26,14 @@ struct [[nodiscard]] ReadResult {
 
 // The serial line to the radio: 9600 baud, 8 data bits, no parity, one stop
 // bit, binary, held exclusively while open. Reads follow read_timeouts.h.
+// The link owns the transfer's clock: its reads wait and its pauses pass on
+// the same time, the wall clock for a real port, a virtual one for a
+// simulated radio that a test drives.
 class SerialLink {
 public:
     virtual ~SerialLink() = default;
 
-    virtual OpenStatus Open(const QString& name) = 0;
+    virtual OpenStatus Open(const std::string& name) = 0;
     // Applies the line settings; a port that will not take them shows up as
     // a radio that does not answer.
     virtual void Configure() = 0;
@@ -43,5 +46,7 @@ public:
     virtual WriteResult Write(std::span<const std::uint8_t> bytes) = 0;
     // Waits for exactly n bytes under one deadline (see read_timeouts.h).
     virtual ReadResult Read(std::size_t n) = 0;
+    // Pauses the transfer; the only waiting besides the reads.
+    virtual void Sleep(std::chrono::milliseconds duration) = 0;
     virtual void Close() = 0;
 };

@@ -1,73 +1,74 @@
 #include "tracing_link.h"
 
-#include "document/file_kind.h"
+#include <cstdio>
+#include <string>
 
 namespace {
 
-QString hex(std::span<const std::uint8_t> bytes)
+std::string hex(std::span<const std::uint8_t> bytes)
 {
-    QString text;
-    for (std::uint8_t b : bytes)
-        text += QStringLiteral(" %1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string text;
+    for (std::uint8_t b : bytes) {
+        text += ' ';
+        text += digits[b >> 4];
+        text += digits[b & 0x0F];
+    }
     return text;
+}
+
+std::string ofCount(const char* what, std::size_t got, std::size_t of)
+{
+    return std::string(" (") + what + ", " + std::to_string(got) + " of " + std::to_string(of) + ")";
 }
 
 } // namespace
 
-TracingLink::TracingLink(SerialLink& inner, const QString& tracePath) : m_inner(inner), m_file(tracePath) {}
-
-bool TracingLink::Start()
+void TracingLink::line(std::string_view text)
 {
-    m_refusal = CheckOutputFile(m_file.fileName());
-    return m_refusal.isEmpty() && m_file.open(QIODevice::WriteOnly | QIODevice::Text);
+    const double ms = m_isOpen ? std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - m_opened).count()
+                               : 0.0;
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%10.3f ", ms);
+    m_sink.Line(std::string(stamp) + std::string(text));
 }
 
-bool TracingLink::Finish()
+OpenStatus TracingLink::Open(const std::string& name)
 {
-    return m_file.commit();
-}
-
-void TracingLink::line(const QString& text)
-{
-    const double ms = m_sinceOpen.isValid() ? static_cast<double>(m_sinceOpen.nsecsElapsed()) / 1e6 : 0.0;
-    m_file.write(QStringLiteral("%1 %2\n").arg(ms, 10, 'f', 3).arg(text).toLatin1());
-}
-
-OpenStatus TracingLink::Open(const QString& name)
-{
-    m_sinceOpen.start();
+    m_opened = std::chrono::steady_clock::now();
+    m_isOpen = true;
     OpenStatus status = m_inner.Open(name);
     if (status.ok())
-        line(QStringLiteral("open %1").arg(name));
+        line("open " + name);
     else
-        line(QStringLiteral("open %1 failed: %2").arg(name, status.systemText()));
+        line("open " + name + " failed: " + status.systemText());
     return status;
 }
 
 void TracingLink::Configure()
 {
     m_inner.Configure();
-    line(QStringLiteral("configure 9600 8N1"));
+    line("configure 9600 8N1");
 }
 
 void TracingLink::PurgeAll()
 {
     m_inner.PurgeAll();
-    line(QStringLiteral("purge all"));
+    line("purge all");
 }
 
 void TracingLink::Clear()
 {
     m_inner.Clear();
-    line(QStringLiteral("clear"));
+    line("clear");
 }
 
 WriteResult TracingLink::Write(std::span<const std::uint8_t> bytes)
 {
     const WriteResult result = m_inner.Write(bytes);
-    QString text = QStringLiteral("TX") + hex(bytes.first(std::min(result.count, bytes.size())));
+    std::string text = "TX" + hex(bytes.first(std::min(result.count, bytes.size())));
     if (!result.ok || result.count != bytes.size())
-        text += QStringLiteral(" (write failed, %1 of %2 sent)").arg(result.count).arg(bytes.size());
+        text += " (write failed, " + std::to_string(result.count) + " of " + std::to_string(bytes.size()) + " sent)";
     line(text);
     return result;
 }
@@ -75,11 +76,11 @@ WriteResult TracingLink::Write(std::span<const std::uint8_t> bytes)
 ReadResult TracingLink::Read(std::size_t n)
 {
     ReadResult result = m_inner.Read(n);
-    QString text = QStringLiteral("RX") + hex(result.bytes);
+    std::string text = "RX" + hex(result.bytes);
     if (!result.ok)
-        text += QStringLiteral(" (read failed, %1 of %2)").arg(result.bytes.size()).arg(n);
+        text += ofCount("read failed", result.bytes.size(), n);
     else if (result.bytes.size() < n)
-        text += QStringLiteral(" (timed out, %1 of %2)").arg(result.bytes.size()).arg(n);
+        text += ofCount("timed out", result.bytes.size(), n);
     line(text);
     return result;
 }
@@ -87,5 +88,5 @@ ReadResult TracingLink::Read(std::size_t n)
 void TracingLink::Close()
 {
     m_inner.Close();
-    line(QStringLiteral("close"));
+    line("close");
 }

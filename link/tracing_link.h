@@ -2,38 +2,39 @@
 
 #include "link/serial_link.h"
 
-#include <QElapsedTimer>
-#include <QSaveFile>
+#include <chrono>
+#include <string_view>
+
+// Where a trace's lines go; the host keeps them in a file of the user's.
+class TraceSink {
+public:
+    virtual ~TraceSink() = default;
+    // One line, without its line end.
+    virtual void Line(std::string_view text) = 0;
+};
 
 // Wraps a link and writes down everything that passes through it: each
 // operation on a line of its own with the milliseconds since the port was
 // opened, and every byte sent (TX) and received (RX) in hex. What a user sends
-// along when a radio will not talk.
+// along when a radio will not talk. Pauses pass through untraced.
 class TracingLink final : public SerialLink {
 public:
-    TracingLink(SerialLink& inner, const QString& tracePath);
+    TracingLink(SerialLink& inner, TraceSink& sink) : m_inner(inner), m_sink(sink) {}
 
-    // Opens the trace file; false, with the reason in errorString(), when it
-    // cannot be written. A device or FIFO in its place is refused, never
-    // replaced.
-    [[nodiscard]] bool Start();
-    // Puts the trace file in place; the file appears only here.
-    [[nodiscard]] bool Finish();
-    QString errorString() const { return m_refusal.isEmpty() ? m_file.errorString() : m_refusal; }
-
-    OpenStatus Open(const QString& name) override;
+    OpenStatus Open(const std::string& name) override;
     void Configure() override;
     void PurgeAll() override;
     void Clear() override;
     WriteResult Write(std::span<const std::uint8_t> bytes) override;
     ReadResult Read(std::size_t n) override;
+    void Sleep(std::chrono::milliseconds duration) override { m_inner.Sleep(duration); }
     void Close() override;
 
 private:
-    void line(const QString& text);
+    void line(std::string_view text);
 
     SerialLink& m_inner;
-    QSaveFile m_file;
-    QString m_refusal;
-    QElapsedTimer m_sinceOpen;
+    TraceSink& m_sink;
+    std::chrono::steady_clock::time_point m_opened{};
+    bool m_isOpen = false;
 };

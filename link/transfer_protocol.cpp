@@ -2,20 +2,15 @@
 
 #include "link/protocol_bytes.h"
 
-#include <QCoreApplication>
+#include "image/ui_text.h"
 
 #include <algorithm>
 
 namespace {
 
-QString tr(const char* text)
+const char* retryPromptText()
 {
-    return QCoreApplication::translate("TransferProtocol", text);
-}
-
-QString retryPromptText()
-{
-    return tr("Communication error, please try again.");
+    return HMPROG_TEXT("Communication error, please try again.");
 }
 
 } // namespace
@@ -25,20 +20,21 @@ TransferResult TransferProtocol::Run(TransferDirection direction, RadioImage& im
     m_direction = direction;
     m_band = band;
     m_blocksWritten = 0;
+    m_reason = FailureReason::None;
     const TransferResult result = exchange(image);
     m_link.Close();
     return result;
 }
 
-TransferResult TransferProtocol::endOf(Phase phase)
+TransferResult TransferProtocol::endOf(Phase phase) const
 {
     switch (phase) {
     case Phase::Cancelled:
         return TransferResult::Cancelled;
     case Phase::Refused:
-        return TransferResult::Refused;
+        return {TransferResult::Refused, m_reason};
     default:
-        return TransferResult::Failed;
+        return {TransferResult::Failed, m_reason};
     }
 }
 
@@ -57,7 +53,7 @@ TransferResult TransferProtocol::exchange(RadioImage& image)
         if (identified != Phase::Retry)
             return endOf(identified);
         if (m_host.AskRetry(retryPromptText()) == RetryAnswer::Cancel)
-            return TransferResult::Refused;
+            return {TransferResult::Refused, m_reason};
     }
     return m_direction == TransferDirection::Read ? readBlocks(image) : writeBlocks(toWrite);
 }
@@ -75,8 +71,10 @@ TransferProtocol::Phase TransferProtocol::wakeUp()
         sendWakeUp(2);
         WakeAnswer answer = readWakeAnswer();
         if (answer == WakeAnswer::Ack) {
-            if (m_host.AskVersion() != VersionAnswer::Continue)
+            if (m_host.AskVersion() != VersionAnswer::Continue) {
+                m_reason = FailureReason::None;
                 return Phase::Refused;
+            }
             if (!poll(kWakeUpPolls, CancelCheck::AfterDispatch, 1))
                 return Phase::Cancelled;
             m_link.PurgeAll();
@@ -86,7 +84,8 @@ TransferProtocol::Phase TransferProtocol::wakeUp()
         if (answer != WakeAnswer::None)
             return Phase::Go;
 
-        m_host.Sleep(2);
+        m_reason = FailureReason::NoAnswer;
+        pause(2);
         if (++attempt <= kWakeUpAttempts)
             continue;
         if (m_host.AskRetry(retryPromptText()) == RetryAnswer::Cancel)
@@ -98,7 +97,7 @@ TransferProtocol::Phase TransferProtocol::wakeUp()
 void TransferProtocol::sendWakeUp(int pauseMs)
 {
     for (std::uint8_t b : protocol::kWakeUp) {
-        m_host.Sleep(pauseMs);
+        pause(pauseMs);
         m_link.Clear();
         send(b);
     }
@@ -123,10 +122,10 @@ TransferProtocol::WakeAnswer TransferProtocol::readWakeAnswer()
 TransferProtocol::Phase TransferProtocol::identify()
 {
     m_host.ShowStatus({TransferStatus::Stage::Identifying});
-    m_host.Sleep(1);
+    pause(1);
     m_link.Clear();
     send(protocol::kModeByte);
-    m_host.Sleep(1);
+    pause(1);
     m_link.Clear();
     send(protocol::kStx);
     // No clear after the STX: a radio that answers at once has its reply on
@@ -136,13 +135,16 @@ TransferProtocol::Phase TransferProtocol::identify()
     // comes ahead of the reply, which is the last eight bytes that arrive.
     const ReadResult id = m_link.Read(protocol::kIdentificationSize + protocol::kIdentificationEchoes);
     // A short reply is as good as none: its first bytes may be anything.
-    if (!id.ok || id.bytes.size() < protocol::kIdentificationSize)
+    if (!id.ok || id.bytes.size() < protocol::kIdentificationSize) {
+        m_reason = id.ok ? FailureReason::ShortReply : FailureReason::PortLost;
         return Phase::Retry;
+    }
     const auto reply = std::span<const std::uint8_t>(id.bytes).last(protocol::kIdentificationSize);
     if (m_direction == TransferDirection::Write) {
         const RadioRange radio = DecodeIdentification(reply.first<3>());
         if (!BandFitsRadio(radio, m_band)) {
-            m_host.ShowMessage(tr("Model do not match"));
+            m_host.ShowMessage(HMPROG_TEXT("Model do not match"));
+            m_reason = FailureReason::ModelMismatch;
             return Phase::Failed;
         }
     }
@@ -151,10 +153,13 @@ TransferProtocol::Phase TransferProtocol::identify()
         return acknowledged;
 
     const ReadResult answer = m_link.Read(1);
-    if (!answer.ok)
+    if (!answer.ok) {
+        m_reason = FailureReason::PortLost;
         return Phase::Retry;
+    }
     if (answer.bytes.size() == 1 && answer.bytes[0] == protocol::kAck)
         return Phase::Go;
+    m_reason = FailureReason::NoAck;
     if (!poll(kIdentificationNakPolls, CancelCheck::AfterDispatch, 1))
         return Phase::Cancelled;
     return Phase::Retry;
@@ -170,9 +175,11 @@ TransferProtocol::Phase TransferProtocol::acknowledgeIdentification()
         const WriteResult written = m_link.Write(ack);
         if (written.ok && written.count == 1)
             return Phase::Go;
-        m_host.ShowMessage(tr("Communication"));
-        if (repeat == kAckWriteRepeats)
+        m_host.ShowMessage(HMPROG_TEXT("Communication"));
+        if (repeat == kAckWriteRepeats) {
+            m_reason = FailureReason::WriteRefused;
             return Phase::Failed;
+        }
     }
 }
 
@@ -185,8 +192,8 @@ TransferResult TransferProtocol::readBlocks(RadioImage& image)
         send(protocol::FrameHeader(protocol::kReadBlock, k));
         const ReadResult reply = m_link.Read(protocol::kReadReplySize);
         if (!reply.ok || reply.bytes.size() < protocol::kReadReplySize) {
-            m_host.ShowMessage(tr("Not receive enough byte"));
-            return TransferResult::Failed;
+            m_host.ShowMessage(HMPROG_TEXT("Not receive enough byte"));
+            return {TransferResult::Failed, reply.ok ? FailureReason::ShortReply : FailureReason::PortLost};
         }
         m_link.Clear();
         std::copy_n(reply.bytes.begin() + protocol::kFrameHeaderSize, protocol::kBlockSize,
@@ -194,8 +201,8 @@ TransferResult TransferProtocol::readBlocks(RadioImage& image)
         m_link.Clear();
         send(protocol::kAck);
         if (!readsByte(protocol::kAck)) {
-            m_host.ShowMessage(tr("Not receive ACK signal"));
-            return TransferResult::Failed;
+            m_host.ShowMessage(HMPROG_TEXT("Not receive ACK signal"));
+            return {TransferResult::Failed, FailureReason::NoAck};
         }
         m_host.Progress(1);
         if (!poll(kReadBlockPolls, CancelCheck::AfterDispatch, 0))
@@ -221,14 +228,14 @@ TransferResult TransferProtocol::writeBlocks(const RadioImage::Bytes& bytes)
         const bool acknowledged = answer.ok && answer.bytes.size() == 1 &&
                                   (answer.bytes[0] == protocol::kAck || answer.bytes[0] == protocol::kSyn);
         if (!acknowledged) {
-            m_host.ShowMessage(tr("Communication error"));
-            return TransferResult::Failed;
+            m_host.ShowMessage(HMPROG_TEXT("Communication error"));
+            return {TransferResult::Failed, answer.ok ? FailureReason::NoAck : FailureReason::PortLost};
         }
         ++m_blocksWritten;
         m_host.Progress(1);
         if (!poll(kWriteBlockPolls, CancelCheck::BeforeDispatch, 0))
             return TransferResult::Cancelled;
-        m_host.Sleep(1);
+        pause(1);
     }
     m_host.ShowStatus({TransferStatus::Stage::Done});
     return TransferResult::Completed;
@@ -248,7 +255,7 @@ bool TransferProtocol::poll(int count, CancelCheck when, int pauseMs)
         if (when == CancelCheck::AfterDispatch && m_host.CancelRequested())
             return false;
         if (pauseMs > 0)
-            m_host.Sleep(pauseMs);
+            pause(pauseMs);
     }
     return true;
 }
@@ -269,4 +276,9 @@ bool TransferProtocol::readsByte(std::uint8_t expected)
 {
     const ReadResult r = m_link.Read(1);
     return r.ok && r.bytes.size() == 1 && r.bytes[0] == expected;
+}
+
+void TransferProtocol::pause(int milliseconds)
+{
+    m_link.Sleep(std::chrono::milliseconds(milliseconds));
 }

@@ -42,7 +42,7 @@ private:
     enum class CancelCheck { BeforeDispatch, AfterDispatch };
     enum class WakeAnswer { None, Ack, Syn };
 
-    static TransferResult endOf(Phase phase);
+    TransferResult endOf(Phase phase) const;
     TransferResult exchange(RadioImage& image);
     Phase wakeUp();
     void sendWakeUp(int pauseMs);
@@ -52,6 +52,7 @@ private:
     TransferResult readBlocks(RadioImage& image);
     TransferResult writeBlocks(const RadioImage::Bytes& bytes);
 
+    void pause(int milliseconds);
     void showBlock(std::size_t block, std::size_t blocks);
     [[nodiscard]] bool poll(int count, CancelCheck when, int pauseMs);
     void send(std::span<const std::uint8_t> bytes);
@@ -63,4 +64,6 @@ private:
     TransferDirection m_direction = TransferDirection::Read;
     BandLimits m_band;
     std::size_t m_blocksWritten = 0;
+    // Why the exchange is failing, or is about to be retried.
+    FailureReason m_reason = FailureReason::None;
 };

@@ -1,34 +1,38 @@
 #include "transfer_status.h"
 
-#include <QCoreApplication>
+#include "image/ui_text.h"
+#include "link/text_fill.h"
 
-namespace {
-
-QString tr(const char* text)
+const char* TransferStatusPattern(TransferStatus::Stage stage)
 {
-    return QCoreApplication::translate("TransferStatus", text);
-}
-
-} // namespace
-
-QString TransferStatusText(const TransferStatus& status, const QString& port)
-{
-    switch (status.stage) {
+    switch (stage) {
     case TransferStatus::Stage::WaitingForRadio:
-        return tr("Waiting for the radio on %1").arg(port);
+        return HMPROG_TEXT("Waiting for the radio on %1");
     case TransferStatus::Stage::Identifying:
-        return tr("Identifying the radio");
+        return HMPROG_TEXT("Identifying the radio");
     case TransferStatus::Stage::Block:
-        return tr("Block %1 of %2").arg(status.block).arg(status.blocks);
+        return HMPROG_TEXT("Block %1 of %2");
     case TransferStatus::Stage::Done:
-        return tr("Done");
+        return HMPROG_TEXT("Done");
     }
-    return {};
+    return "";
 }
 
-QString StatusPortName(const QString& name, const QString& device)
+std::string TransferStatusText(const TransferStatus& status, std::string_view port, std::string_view pattern)
 {
-    if (device.isEmpty() || device == name)
-        return name;
-    return QStringLiteral("%1 (%2)").arg(name, device);
+    if (status.stage == TransferStatus::Stage::Block)
+        return FillText(pattern, {std::to_string(status.block), std::to_string(status.blocks)});
+    return FillText(pattern, {std::string(port)});
+}
+
+std::string TransferStatusText(const TransferStatus& status, std::string_view port)
+{
+    return TransferStatusText(status, port, TransferStatusPattern(status.stage));
+}
+
+std::string StatusPortName(std::string_view name, std::string_view device)
+{
+    if (device.empty() || device == name)
+        return std::string(name);
+    return std::string(name) + " (" + std::string(device) + ")";
 }

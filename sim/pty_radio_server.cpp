@@ -1,5 +1,7 @@
 #include "pty_radio_server.h"
 
+#include "link/timer_slack.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -11,7 +13,6 @@
 #include <unistd.h>
 #if defined(__linux__)
 #include <pty.h>
-#include <sys/prctl.h>
 #else
 #include <util.h>
 #endif
@@ -90,11 +91,8 @@ SimTime PtyRadioServer::now() const
 
 bool PtyRadioServer::Serve()
 {
-#if defined(__linux__)
-    // Answers are timed to a fraction of a millisecond; the default timer
-    // slack of 50 us would add up over a transfer.
-    ::prctl(PR_SET_TIMERSLACK, 1UL);
-#endif
+    // Answers are timed to a fraction of a millisecond.
+    const FineTimerSlack fineSlack;
     for (;;) {
         pollfd fds[2] = {{m_master, POLLIN, 0}, {m_stopPipe[0], POLLIN, 0}};
         const int ready = waitForWork(fds);

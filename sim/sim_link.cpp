@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-OpenStatus SimLink::Open(const QString&)
+OpenStatus SimLink::Open(const std::string&)
 {
     m_open = true;
     m_input.clear();
@@ -71,6 +71,11 @@ ReadResult SimLink::Read(std::size_t n)
         end = std::min<SimTime>(total, last + read_timeouts::kBetweenBytes);
     m_clock.WaitUntil(end);
     return result;
+}
+
+void SimLink::Sleep(std::chrono::milliseconds duration)
+{
+    m_clock.WaitUntil(m_clock.Now() + duration);
 }
 
 void SimLink::Close()

@@ -15,7 +15,7 @@ public:
     SimLink(SimulatedRadio& radio, SimClock& clock) : m_radio(radio), m_clock(clock) {}
 
     // Always opens: the simulated radio needs no device.
-    OpenStatus Open(const QString& name) override;
+    OpenStatus Open(const std::string& name) override;
     void Configure() override {}
     // Bytes already on their way to the radio cannot be called back; only the
     // input that has arrived is thrown away.
@@ -23,6 +23,8 @@ public:
     void Clear() override;
     WriteResult Write(std::span<const std::uint8_t> bytes) override;
     ReadResult Read(std::size_t n) override;
+    // Passes on the line's clock: no real time on a virtual one.
+    void Sleep(std::chrono::milliseconds duration) override;
     void Close() override;
 
     bool isOpen() const { return m_open; }

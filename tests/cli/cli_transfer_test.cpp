@@ -3,7 +3,7 @@
 #include "document/channel_file.h"
 #include "image/image_layout.h"
 #include "link/partial_write.h"
-#include "link/qt_serial_link.h"
+#include "port/qt_serial_link.h"
 #include "sim/demo_image.h"
 
 #include <QProcess>
@@ -205,7 +205,7 @@ TEST_P(CliFailure, ExitsWithItsStatusAndMessage)
                            read ? QStringLiteral("--output") : QStringLiteral("--input"), path("file.sin")} +
                c.options);
     EXPECT_EQ(outcome.exitCode, c.exitCode) << outcome.errors.toStdString();
-    EXPECT_EQ(outcome.errors.contains(PartlyWrittenWarning()), QLatin1String(c.name) == QLatin1String("NakWrite"));
+    EXPECT_EQ(outcome.errors.contains(QString::fromUtf8(PartlyWrittenWarning())), QLatin1String(c.name) == QLatin1String("NakWrite"));
     const QStringList lines = outcome.errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     EXPECT_TRUE(!lines.isEmpty() && lines.last().endsWith(QLatin1String(c.lastError))) << outcome.errors.toStdString();
     if (read && c.exitCode != 0) {
@@ -262,7 +262,7 @@ TEST_F(CliTransfer, InterruptCancelsClosesThePortAndWritesNoFile)
                     .hasMatch());
     EXPECT_FALSE(QFile::exists(path("read.sin")));
     QtSerialLink port;
-    EXPECT_TRUE(port.Open(sim.device()).ok());
+    EXPECT_TRUE(port.Open(sim.device().toStdString()).ok());
 }
 
 // A pseudo-terminal for a child's standard error: the child shows its
@@ -330,7 +330,7 @@ TEST_P(CliInterruptedWrite, SaysHowFarItGotAndThatTheRadioIsPartlyWritten)
     ASSERT_TRUE(screen.waitFor(QStringLiteral("Writing 32%"), 30000)) << screen.text().toStdString();
     ::kill(static_cast<pid_t>(write.processId()), GetParam());
     ASSERT_TRUE(write.waitForFinished(5000));
-    screen.waitFor(PartlyWrittenWarning(), 2000);
+    screen.waitFor(QString::fromUtf8(PartlyWrittenWarning()), 2000);
 
     EXPECT_EQ(write.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(write.exitCode(), 3);
@@ -340,10 +340,10 @@ TEST_P(CliInterruptedWrite, SaysHowFarItGotAndThatTheRadioIsPartlyWritten)
     ASSERT_TRUE(reached.hasMatch()) << screen.text().toStdString();
     EXPECT_GE(reached.captured(1).toInt(), 41);
     EXPECT_LT(reached.captured(1).toInt(), 122);
-    EXPECT_TRUE(screen.text().contains(QStringLiteral("hmprog-cli: ") + PartlyWrittenWarning()))
+    EXPECT_TRUE(screen.text().contains(QStringLiteral("hmprog-cli: ") + QString::fromUtf8(PartlyWrittenWarning())))
         << screen.text().toStdString();
     QtSerialLink port;
-    EXPECT_TRUE(port.Open(sim.device()).ok());
+    EXPECT_TRUE(port.Open(sim.device().toStdString()).ok());
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, CliInterruptedWrite, testing::Values(SIGINT, SIGTERM, SIGHUP),

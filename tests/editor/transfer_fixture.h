@@ -2,11 +2,12 @@
 
 #include "editor/program_view.h"
 #include "editor/progress_dialog.h"
-#include "editor/transfer_ports.h"
+#include "link/transfer_session.h"
 
 #include "grid/ms_flex_grid.h"
 #include "document/program_doc.h"
 #include "sim/demo_image.h"
+#include "sim/sim_link.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -25,7 +26,7 @@
 // The simulated radio in this process on a virtual clock, so that a transfer
 // costs the test no waiting, even with a silent radio. Opens are counted and
 // can be made to fail.
-class TestPorts final : public CTransferPorts, private SerialLink {
+class TestPorts final : public TransferPorts, private SerialLink {
 public:
     explicit TestPorts(RadioOptions options = {}) : radio(DemoRadioImage(), options) {}
 
@@ -34,7 +35,6 @@ public:
         targets.push_back(target);
         return *this;
     }
-    void Pause(int milliseconds) override { clock.Advance(std::chrono::milliseconds(milliseconds)); }
 
     VirtualClock clock;
     SimulatedRadio radio;
@@ -47,9 +47,9 @@ public:
     bool isOpen() const { return m_sim.isOpen(); }
 
 private:
-    OpenStatus Open(const QString& name) override
+    OpenStatus Open(const std::string& name) override
     {
-        opened << name;
+        opened << QString::fromStdString(name);
         return openFailure ? *openFailure : m_sim.Open(name);
     }
     void Configure() override { configured = true; }
@@ -62,6 +62,7 @@ private:
         return m_sim.Write(bytes);
     }
     ReadResult Read(std::size_t n) override { return m_sim.Read(n); }
+    void Sleep(std::chrono::milliseconds duration) override { m_sim.Sleep(duration); }
     void Close() override { m_sim.Close(); }
 
     SimLink m_sim{radio, clock};

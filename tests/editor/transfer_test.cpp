@@ -226,7 +226,7 @@ class FailedOpen : public TransferTest, public testing::WithParamInterface<OpenF
 
 TEST_P(FailedOpen, ShowsWhyThenClosesTheDialog)
 {
-    m_ports->openFailure = OpenStatus::Failed(GetParam().failure, QStringLiteral("system says no"));
+    m_ports->openFailure = OpenStatus::Failed(GetParam().failure, "system says no");
     const RadioImage before = m_doc.m_image;
     m_view.OnProgramRead();
     PressOk();
@@ -365,7 +365,7 @@ TEST_P(TransferPainting, ShowsEveryPercentageAndStatusWhileWaitingForTheRadio)
     std::vector<std::string> percentages;
     for (int position = 0; position <= range; ++position) {
         const bool skipped = c.direction == TransferDirection::Write && position > 96 && position < 100;
-        const std::string text = ProgressPercentText(position, range).toStdString();
+        const std::string text = ProgressPercentText(position, range);
         if (!skipped && (percentages.empty() || percentages.back() != text))
             percentages.push_back(text);
     }

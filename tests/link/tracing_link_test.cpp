@@ -1,66 +1,78 @@
-#include "link_fakes.h"
+#include "support/link_fakes.h"
 
 #include "link/tracing_link.h"
 
-#include <QFile>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
 
 namespace {
 
-TEST(TracingLink, WritesEveryByteWithItsDirectionAndTimeOnlyWhenFinished)
+struct LineSink final : TraceSink {
+    std::vector<std::string> lines;
+    void Line(std::string_view text) override { lines.emplace_back(text); }
+};
+
+TEST(TracingLink, WritesEveryByteWithItsDirectionAndTime)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("trace.txt"));
     Bench bench;
-    TracingLink trace(bench.link, path);
-    ASSERT_TRUE(trace.Start());
+    LineSink sink;
+    TracingLink trace(bench.link, sink);
 
     bench.link.Answer({0x16});
     bench.link.Answer({0x06});
     bench.link.AnswerFailedCall();
-    ASSERT_TRUE(trace.Open(QStringLiteral("/dev/ttyUSB0")).ok());
+    ASSERT_TRUE(trace.Open("/dev/ttyUSB0").ok());
     trace.Configure();
     trace.PurgeAll();
     EXPECT_TRUE(trace.Write(LinkBytes{0x02, 0x50}).ok);
+    trace.Sleep(std::chrono::milliseconds(2));
     EXPECT_EQ(trace.Read(1).bytes, LinkBytes{0x16});
     EXPECT_EQ(trace.Read(3).bytes, LinkBytes{0x06});
     EXPECT_FALSE(trace.Read(8).ok);
     trace.Clear();
     trace.Close();
-    // Everything reached the link underneath, in order.
-    EXPECT_EQ(Describe(bench.journal), "O K P w02.50 r1=16 r3=06 r8! L X ");
+    // Everything reached the link underneath, in order, the pause too.
+    EXPECT_EQ(Describe(bench.journal), "O K P w02.50 s2 r1=16 r3=06 r8! L X ");
 
-    EXPECT_FALSE(QFile::exists(path));
-    ASSERT_TRUE(trace.Finish());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QStringList lines = QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const QStringList expected = {
-        QStringLiteral("open /dev/ttyUSB0"), QStringLiteral("configure 9600 8N1"), QStringLiteral("purge all"),
-        QStringLiteral("TX 02 50"),          QStringLiteral("RX 16"),              QStringLiteral("RX 06 (timed out, 1 of 3)"),
-        QStringLiteral("RX (read failed, 0 of 8)"), QStringLiteral("clear"), QStringLiteral("close"),
+    const std::vector<std::string> expected = {
+        "open /dev/ttyUSB0", "configure 9600 8N1", "purge all", "TX 02 50", "RX 16", "RX 06 (timed out, 1 of 3)",
+        "RX (read failed, 0 of 8)", "clear", "close",
     };
-    ASSERT_EQ(lines.size(), expected.size());
-    const QRegularExpression line(QStringLiteral("^ *(\\d+\\.\\d{3}) (.*)$"));
+    ASSERT_EQ(sink.lines.size(), expected.size());
+    const std::regex line("^ *(\\d+\\.\\d{3}) (.*)$");
     double previous = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QRegularExpressionMatch m = line.match(lines[i]);
-        ASSERT_TRUE(m.hasMatch()) << lines[i].toStdString();
-        EXPECT_EQ(m.captured(2), expected[i]);
-        EXPECT_GE(m.captured(1).toDouble(), previous);
-        previous = m.captured(1).toDouble();
+    for (std::size_t i = 0; i < sink.lines.size(); ++i) {
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(sink.lines[i], m, line)) << sink.lines[i];
+        EXPECT_EQ(m[2].str(), expected[i]);
+        EXPECT_GE(std::stod(m[1].str()), previous);
+        previous = std::stod(m[1].str());
     }
 }
 
-TEST(TracingLink, ATraceThatCannotBeWrittenSaysWhy)
+TEST(TracingLink, AFailedOpenIsTracedWithTheSystemsReason)
 {
-    Bench bench;
-    TracingLink trace(bench.link, QStringLiteral("/nonexistent-dir/trace.txt"));
-    EXPECT_FALSE(trace.Start());
-    EXPECT_FALSE(trace.errorString().isEmpty());
+    struct RefusingLink final : SerialLink {
+        OpenStatus Open(const std::string&) override
+        {
+            return OpenStatus::Failed(OpenFailure::Busy, "Device or resource busy");
+        }
+        void Configure() override {}
+        void PurgeAll() override {}
+        void Clear() override {}
+        WriteResult Write(std::span<const std::uint8_t>) override { return {}; }
+        ReadResult Read(std::size_t) override { return {}; }
+        void Sleep(std::chrono::milliseconds) override {}
+        void Close() override {}
+    } refusing;
+    LineSink sink;
+    TracingLink trace(refusing, sink);
+    EXPECT_EQ(trace.Open("/dev/ttyUSB0").failure(), OpenFailure::Busy);
+    ASSERT_EQ(sink.lines.size(), 1U);
+    EXPECT_NE(sink.lines[0].find("open /dev/ttyUSB0 failed: Device or resource busy"), std::string::npos);
 }
 
 } // namespace

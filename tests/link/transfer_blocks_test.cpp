@@ -1,4 +1,4 @@
-#include "link_fakes.h"
+#include "support/link_fakes.h"
 
 #include "link/progress_text.h"
 #include "link/protocol_bytes.h"
@@ -113,7 +113,7 @@ TEST_P(ReadBlockFault, FailsWithItsMessageAndLeavesTheImageAsItWas)
     EXPECT_EQ(bench.Run(R, image), TransferResult::Failed);
     EXPECT_EQ(image, before);
     EXPECT_EQ(Count(bench.journal, LinkEvent::Message), 1);
-    EXPECT_EQ(LastMessage(bench.journal), QString::fromLatin1(c.message));
+    EXPECT_EQ(LastMessage(bench.journal), c.message);
     EXPECT_EQ(FrameAddresses(bench.journal, protocol::kReadBlock).size(), c.block + 1);
     EXPECT_EQ(Count(bench.journal, LinkEvent::Progress), static_cast<int>(c.block));
     expectClosedOnceAtTheEnd(bench.journal);
@@ -154,7 +154,7 @@ TEST_P(WriteBlockAnswer, AcceptsAckOrSynOnly)
     ScriptWriteAnswers(bench.link, protocol::kWrittenBlockCount - c.at - 1);
     RadioImage image = PatternImage(21);
     EXPECT_EQ(bench.Run(W, image, kBand136To174), c.passes ? TransferResult::Completed : TransferResult::Failed);
-    EXPECT_EQ(LastMessage(bench.journal), c.passes ? QString() : QStringLiteral("Communication error"));
+    EXPECT_EQ(LastMessage(bench.journal), c.passes ? "" : "Communication error");
     EXPECT_EQ(FrameAddresses(bench.journal, protocol::kWriteBlock).size(),
               c.passes ? protocol::kWrittenBlockCount : c.at + 1);
     expectClosedOnceAtTheEnd(bench.journal);
@@ -227,7 +227,7 @@ TEST_P(Progress, ReachesItsPositionAndPercentage)
     }
     ASSERT_EQ(positions.size(), c.direction == R ? 128u : 123u);
     EXPECT_EQ(positions[c.step], c.position);
-    EXPECT_EQ(ProgressPercentText(c.position, ProgressRange(c.direction)), QString::fromLatin1(c.text));
+    EXPECT_EQ(ProgressPercentText(c.position, ProgressRange(c.direction)), c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Progress,

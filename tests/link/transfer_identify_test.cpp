@@ -1,4 +1,4 @@
-#include "link_fakes.h"
+#include "support/link_fakes.h"
 
 #include "link/protocol_bytes.h"
 #include "link/transfer_protocol.h"
@@ -86,7 +86,7 @@ TEST_P(ModelCheck, RefusesABandOutsideTheRadiosRange)
     RadioImage image = PatternImage(9);
     const TransferResult result = bench.Run(c.direction, image, c.band);
     EXPECT_EQ(result, c.matches ? TransferResult::Completed : TransferResult::Failed);
-    EXPECT_EQ(LastMessage(bench.journal), c.matches ? QString() : QStringLiteral("Model do not match"));
+    EXPECT_EQ(LastMessage(bench.journal), c.matches ? "" : "Model do not match");
     if (!c.matches) {
         // Nothing is acknowledged, let alone written, after a mismatch.
         EXPECT_EQ(Writes(bench.journal).back(), LinkBytes{protocol::kStx});
@@ -120,7 +120,7 @@ TEST_P(IdentificationAfterEchoes, IsTheLastEightBytes)
     bench.link.Answer(reply);
     RadioImage image = PatternImage(9);
     EXPECT_EQ(bench.Run(W, image, kBand136To174), TransferResult::Failed);
-    EXPECT_EQ(LastMessage(bench.journal), QStringLiteral("Model do not match"));
+    EXPECT_EQ(LastMessage(bench.journal), "Model do not match");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cables, IdentificationAfterEchoes,
@@ -203,7 +203,7 @@ TEST_P(AckRefused, IsRepeatedAFewTimesThenFails)
     EXPECT_EQ(bench.Run(TransferDirection::Read, image), givesUp ? TransferResult::Failed : TransferResult::Completed);
     const int tries = std::min(refusals, TransferProtocol::kAckWriteRepeats + 1);
     EXPECT_EQ(Count(bench.journal, LinkEvent::Message), tries);
-    EXPECT_EQ(LastMessage(bench.journal), QStringLiteral("Communication"));
+    EXPECT_EQ(LastMessage(bench.journal), "Communication");
     const std::string expected = "r10=64.17.13.00.00.00.00.00 " + Repeat("L w06 m ", tries) + (givesUp ? "X " : "L w06 r1=06 ");
     EXPECT_NE(Describe(bench.journal).find(expected), std::string::npos);
 }

@@ -28,11 +28,12 @@ public:
     std::set<std::size_t> acknowledgedWrites;
     int closes = 0;
 
-    OpenStatus Open(const QString&) override { return OpenStatus::Opened(); }
+    OpenStatus Open(const std::string&) override { return OpenStatus::Opened(); }
     void Configure() override {}
     void PurgeAll() override {}
     void Clear() override {}
     void Close() override { ++closes; }
+    void Sleep(std::chrono::milliseconds duration) override { m_clock.Advance(duration); }
 
     WriteResult Write(std::span<const std::uint8_t> bytes) override
     {
@@ -100,11 +101,10 @@ public:
 
     void DispatchOne() override {}
     bool CancelRequested() override { return m_rng() % 5000 == 0; }
-    void Sleep(int ms) override { m_clock.Advance(std::chrono::milliseconds(ms)); }
     void Progress(int) override {}
     void ShowStatus(const TransferStatus&) override {}
-    void ShowMessage(const QString&) override { contacts.push_back(m_clock.Now()); }
-    RetryAnswer AskRetry(const QString&) override
+    void ShowMessage(const std::string&) override { contacts.push_back(m_clock.Now()); }
+    RetryAnswer AskRetry(const std::string&) override
     {
         contacts.push_back(m_clock.Now());
         return ++m_retries <= 3 && m_rng() % 2 ? RetryAnswer::Retry : RetryAnswer::Cancel;

@@ -1,4 +1,4 @@
-#include "link_fakes.h"
+#include "support/link_fakes.h"
 
 #include "link/protocol_bytes.h"
 #include "link/transfer_protocol.h"
@@ -15,7 +15,7 @@ std::string Words(const std::vector<TransferStatus>& statuses)
 {
     std::string text;
     for (const TransferStatus& s : statuses)
-        text += TransferStatusText(s, QStringLiteral("COM2 (/dev/ttyUSB1)")).toStdString() + "|";
+        text += TransferStatusText(s, "COM2 (/dev/ttyUSB1)") + "|";
     return text;
 }
 
@@ -70,9 +70,9 @@ TEST(StatusLine, ARetryWaitsForTheRadioAgainAndAFailureIsNeverDone)
 
 TEST(StatusPortName, AddsTheDeviceOnlyWhereItSaysMore)
 {
-    EXPECT_EQ(StatusPortName(QStringLiteral("COM1"), QStringLiteral("/dev/ttyS0")), QStringLiteral("COM1 (/dev/ttyS0)"));
-    EXPECT_EQ(StatusPortName(QStringLiteral("/dev/pts/4"), QStringLiteral("/dev/pts/4")), QStringLiteral("/dev/pts/4"));
-    EXPECT_EQ(StatusPortName(QStringLiteral("Simulated radio"), QString()), QStringLiteral("Simulated radio"));
+    EXPECT_EQ(StatusPortName("COM1", "/dev/ttyS0"), "COM1 (/dev/ttyS0)");
+    EXPECT_EQ(StatusPortName("/dev/pts/4", "/dev/pts/4"), "/dev/pts/4");
+    EXPECT_EQ(StatusPortName("Simulated radio", ""), "Simulated radio");
 }
 
 } // namespace

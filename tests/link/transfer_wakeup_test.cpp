@@ -1,4 +1,4 @@
-#include "link_fakes.h"
+#include "support/link_fakes.h"
 
 #include "link/protocol_bytes.h"
 
@@ -49,6 +49,7 @@ using V = VersionAnswer;
 using R = RetryAnswer;
 constexpr auto kDone = TransferResult::Completed;
 constexpr auto kRefused = TransferResult::Refused;
+const TransferResult kGaveUpOnSilence{TransferResult::Refused, FailureReason::NoAnswer};
 
 const WakeCase kCases[] = {
     {"SynAtOnce", [](ScriptedLink& l) { l.Answer({kSyn}); }, {}, {}, kDone, 0, 0, 1},
@@ -61,10 +62,12 @@ const WakeCase kCases[] = {
     {"AckCancel", [](ScriptedLink& l) { l.Answer({kAck}); }, {V::Cancel}, {}, kRefused, 1, 0, 1},
     {"AckContinueSilence", [](ScriptedLink& l) { l.Answer({kAck}); silence(l, 2); l.Answer({kSyn}); }, {V::Continue}, {},
      kDone, 1, 0, 3},
-    {"SilentFifteenTimesThenCancel", [](ScriptedLink& l) { silence(l, 30); }, {}, {R::Cancel}, kRefused, 0, 1, 15},
+    {"SilentFifteenTimesThenCancel", [](ScriptedLink& l) { silence(l, 30); }, {}, {R::Cancel}, kGaveUpOnSilence, 0, 1,
+     15},
     {"SilentFifteenTimesThenRetry", [](ScriptedLink& l) { silence(l, 30); l.Answer({kSyn}); }, {}, {R::Retry}, kDone, 0, 1,
      16},
-    {"RetryCountsFromOneAgain", [](ScriptedLink& l) { silence(l, 60); }, {}, {R::Retry, R::Cancel}, kRefused, 0, 2, 30},
+    {"RetryCountsFromOneAgain", [](ScriptedLink& l) { silence(l, 60); }, {}, {R::Retry, R::Cancel}, kGaveUpOnSilence, 0,
+     2, 30},
 };
 
 class WakeUp : public testing::TestWithParam<WakeCase> {};

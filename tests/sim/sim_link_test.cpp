@@ -1,6 +1,6 @@
 // The engine against the simulated radio in process, on a virtual clock.
 
-#include "link/link_fakes.h"
+#include "support/link_fakes.h"
 
 #include "link/transfer_protocol.h"
 #include "sim/sim_link.h"
@@ -14,7 +14,7 @@ using namespace std::chrono_literals;
 struct SimRun {
     VirtualClock clock;
     Journal journal;
-    RecordingHost host{journal, clock};
+    RecordingHost host{journal};
     SimulatedRadio radio;
     SimLink link{radio, clock};
 
@@ -22,7 +22,7 @@ struct SimRun {
 
     TransferResult transfer(TransferDirection direction)
     {
-        EXPECT_TRUE(link.Open(QStringLiteral("sim")).ok());
+        EXPECT_TRUE(link.Open("sim").ok());
         RadioImage image = PatternImage(8);
         TransferProtocol protocol(link, host);
         const TransferResult result = protocol.Run(direction, image, kBand136To174);
@@ -80,7 +80,7 @@ public:
     LateClearLink(SerialLink& inner, VirtualClock& clock, SimTime delay)
         : m_inner(inner), m_clock(clock), m_delay(delay) {}
 
-    OpenStatus Open(const QString& name) override { return m_inner.Open(name); }
+    OpenStatus Open(const std::string& name) override { return m_inner.Open(name); }
     void Configure() override { m_inner.Configure(); }
     void PurgeAll() override { m_inner.PurgeAll(); }
     void Clear() override
@@ -90,6 +90,7 @@ public:
     }
     WriteResult Write(std::span<const std::uint8_t> bytes) override { return m_inner.Write(bytes); }
     ReadResult Read(std::size_t n) override { return m_inner.Read(n); }
+    void Sleep(std::chrono::milliseconds duration) override { m_inner.Sleep(duration); }
     void Close() override { m_inner.Close(); }
 
 private:
@@ -105,7 +106,7 @@ TEST_P(LateClear, KeepsTheIdentificationThatHasAlreadyArrived)
     const auto [direction, delayMs] = GetParam();
     SimRun run(RadioOptions{});
     LateClearLink late(run.link, run.clock, std::chrono::milliseconds(delayMs));
-    ASSERT_TRUE(late.Open(QStringLiteral("sim")).ok());
+    ASSERT_TRUE(late.Open("sim").ok());
     RadioImage image = PatternImage(8);
     TransferProtocol protocol(late, run.host);
     EXPECT_EQ(protocol.Run(direction, image, kBand136To174), TransferResult::Completed);

@@ -18,7 +18,7 @@ struct LinkEvent {
     Kind kind = Open;
     LinkBytes bytes{};   // Write: sent; Read: received
     int value = 0;       // Read: bytes asked; Sleep: ms; Progress: steps
-    QString text{};      // Message, AskRetry
+    std::string text{};  // Message, AskRetry
     bool failed = false; // Read: the call itself failed
 };
 using Journal = std::vector<LinkEvent>;
@@ -26,7 +26,7 @@ using Journal = std::vector<LinkEvent>;
 // A link that answers each read call from a script, one entry per call (an
 // entry longer than the read is taken over several calls); reads past the
 // script are silent. A read that times out moves the virtual clock by its
-// whole time-out.
+// whole time-out; a pause moves it by the pause.
 class ScriptedLink final : public SerialLink {
 public:
     ScriptedLink(Journal& journal, VirtualClock& clock) : m_journal(journal), m_clock(clock) {}
@@ -37,12 +37,13 @@ public:
     // The next count one-byte writes of ACK fail.
     void RefuseAckWrites(int count) { m_refusedAcks = count; }
 
-    OpenStatus Open(const QString& name) override;
+    OpenStatus Open(const std::string& name) override;
     void Configure() override { m_journal.push_back({LinkEvent::Configure}); }
     void PurgeAll() override { m_journal.push_back({LinkEvent::PurgeAll}); }
     void Clear() override { m_journal.push_back({LinkEvent::Clear}); }
     WriteResult Write(std::span<const std::uint8_t> bytes) override;
     ReadResult Read(std::size_t n) override;
+    void Sleep(std::chrono::milliseconds duration) override;
     void Close() override { m_journal.push_back({LinkEvent::Close}); }
 
 private:
@@ -60,7 +61,7 @@ private:
 // once they run out) and reports Cancel from the given dispatch on.
 class RecordingHost final : public TransferHost {
 public:
-    RecordingHost(Journal& journal, VirtualClock& clock) : m_journal(journal), m_clock(clock) {}
+    explicit RecordingHost(Journal& journal) : m_journal(journal) {}
 
     std::deque<RetryAnswer> retryAnswers;
     std::deque<VersionAnswer> versionAnswers;
@@ -69,16 +70,14 @@ public:
 
     void DispatchOne() override;
     bool CancelRequested() override;
-    void Sleep(int milliseconds) override;
     void Progress(int steps) override { m_journal.push_back({LinkEvent::Progress, {}, steps}); }
     void ShowStatus(const TransferStatus& status) override { statuses.push_back(status); }
-    void ShowMessage(const QString& text) override { m_journal.push_back({LinkEvent::Message, {}, 0, text}); }
-    RetryAnswer AskRetry(const QString& text) override;
+    void ShowMessage(const std::string& text) override { m_journal.push_back({LinkEvent::Message, {}, 0, text}); }
+    RetryAnswer AskRetry(const std::string& text) override;
     VersionAnswer AskVersion() override;
 
 private:
     Journal& m_journal;
-    VirtualClock& m_clock;
     int m_dispatches = 0;
 };
 
@@ -87,7 +86,7 @@ struct Bench {
     Journal journal;
     VirtualClock clock;
     ScriptedLink link{journal, clock};
-    RecordingHost host{journal, clock};
+    RecordingHost host{journal};
 
     TransferResult Run(TransferDirection direction, RadioImage& image, BandLimits band = {});
 };
@@ -116,7 +115,7 @@ std::vector<std::size_t> FrameAddresses(const Journal& journal, std::uint8_t kin
 // The events up to (not including) the first one of the given kind.
 Journal Before(const Journal& journal, LinkEvent::Kind kind);
 // The text of the last message shown, empty if none.
-QString LastMessage(const Journal& journal);
+std::string LastMessage(const Journal& journal);
 
 // The journal as words, one per event, for comparing whole stretches:
 // d dispatch, c cancel check, s2 sleep 2 ms, P purge all, L clear,

@@ -1,11 +1,13 @@
 #include "qt_serial_link.h"
 
 #include "link/read_timeouts.h"
+#include "port/device_access.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
 #include <chrono>
+#include <thread>
 
 #if defined(Q_OS_UNIX)
 #include <termios.h>
@@ -31,14 +33,19 @@ QtSerialLink::~QtSerialLink()
     Close();
 }
 
-OpenStatus QtSerialLink::Open(const QString& name)
+OpenStatus QtSerialLink::Open(const std::string& name)
 {
     Close();
-    m_port.setPortName(name);
+    const QString port = QString::fromStdString(name);
+    m_port.setPortName(port);
     // QSerialPort takes the port exclusively: a lock file and, on Unix, TIOCEXCL.
-    if (m_port.open(QIODevice::ReadWrite))
+    if (m_port.open(QIODevice::ReadWrite)) {
+        m_fineSlack.emplace();
         return OpenStatus::Opened();
-    return OpenStatus::Failed(classifyOpenError(name), m_port.errorString());
+    }
+    const OpenFailure failure = classifyOpenError(port);
+    return OpenStatus::Failed(failure, m_port.errorString().toStdString(),
+                              failure == OpenFailure::PermissionDenied ? DeviceAccessGroup(port) : std::string());
 }
 
 OpenFailure QtSerialLink::classifyOpenError(const QString& name) const
@@ -54,8 +61,7 @@ OpenFailure QtSerialLink::classifyOpenError(const QString& name) const
 #if defined(Q_OS_UNIX)
     // QSerialPort reports a port locked by another program as a permission
     // error too; a device the user may open is busy, not forbidden.
-    const QString path = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
-    const QFileInfo info(path);
+    const QFileInfo info(DevicePath(name));
     return info.isReadable() && info.isWritable() ? OpenFailure::Busy : OpenFailure::PermissionDenied;
 #else
     // Windows answers "access denied" for a port that another program holds.
@@ -147,8 +153,14 @@ ReadResult QtSerialLink::Read(std::size_t n)
     return result;
 }
 
+void QtSerialLink::Sleep(std::chrono::milliseconds duration)
+{
+    std::this_thread::sleep_for(duration);
+}
+
 void QtSerialLink::Close()
 {
     if (m_port.isOpen())
         m_port.close();
+    m_fineSlack.reset();
 }

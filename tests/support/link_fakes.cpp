@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 
-OpenStatus ScriptedLink::Open(const QString&)
+OpenStatus ScriptedLink::Open(const std::string&)
 {
     m_journal.push_back({LinkEvent::Open});
     return OpenStatus::Opened();
@@ -60,10 +60,10 @@ bool RecordingHost::CancelRequested()
     return cancelFromDispatch > 0 && m_dispatches >= cancelFromDispatch;
 }
 
-void RecordingHost::Sleep(int milliseconds)
+void ScriptedLink::Sleep(std::chrono::milliseconds duration)
 {
-    m_clock.Advance(std::chrono::milliseconds(milliseconds));
-    m_journal.push_back({LinkEvent::Sleep, {}, milliseconds});
+    m_clock.Advance(duration);
+    m_journal.push_back({LinkEvent::Sleep, {}, static_cast<int>(duration.count())});
 }
 
 namespace {
@@ -80,7 +80,7 @@ Answer next(std::deque<Answer>& answers, Answer otherwise)
 
 } // namespace
 
-RetryAnswer RecordingHost::AskRetry(const QString& text)
+RetryAnswer RecordingHost::AskRetry(const std::string& text)
 {
     m_journal.push_back({LinkEvent::AskRetry, {}, 0, text});
     return next(retryAnswers, RetryAnswer::Cancel);
@@ -176,13 +176,13 @@ Journal Before(const Journal& journal, LinkEvent::Kind kind)
     return Journal(journal.begin(), it);
 }
 
-QString LastMessage(const Journal& journal)
+std::string LastMessage(const Journal& journal)
 {
     for (auto it = journal.rbegin(); it != journal.rend(); ++it) {
         if (it->kind == LinkEvent::Message)
             return it->text;
     }
-    return QString();
+    return {};
 }
 
 std::string Hex(std::span<const std::uint8_t> bytes)

@@ -168,27 +168,28 @@ QString PortSelection::Name() const
 PortTarget PortSelection::TargetForTransfer()
 {
     PortTarget target;
-    target.name = Name();
+    target.name = Name().toStdString();
+    target.simulated = m_checked == Item::Simulated;
+    target.device = deviceForTransfer().toStdString();
+    return target;
+}
+
+QString PortSelection::deviceForTransfer()
+{
     switch (m_checked) {
     case Item::Simulated:
-        target.simulated = true;
-        return target;
+        return {};
     case Item::Other:
-        target.device = m_otherPath;
-        return target;
+        return m_otherPath;
     case Item::Numbered:
         break;
     }
-    if (m_naming == Naming::ComPorts) {
-        target.device = comName(m_number);
-        return target;
-    }
+    if (m_naming == Naming::ComPorts)
+        return comName(m_number);
     if (!m_bound) {
         Refresh();
         m_bound = shownBy(m_number);
         layOutItems();
     }
-    if (m_bound)
-        target.device = m_bound->path;
-    return target;
+    return m_bound ? m_bound->path : QString();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "link/serial_device.h"
+#include "link/port_target.h"
+#include "port/serial_device.h"
 
 #include <QString>
 
@@ -10,13 +11,6 @@
 #include <vector>
 
 using DeviceLister = std::function<std::vector<SerialDevice>()>;
-
-// What a transfer opens.
-struct PortTarget {
-    bool simulated = false;  // the built-in simulated radio
-    QString device;          // the device to open; empty: the item stands for no device
-    QString name;            // the port's name as the menu gives it: "COM3"
-};
 
 // The Port menu's choice: one of the eight numbered items, a device typed in
 // by its path, or the built-in simulated radio. Exactly one is chosen, "COM1"
@@ -65,6 +59,7 @@ public:
     PortTarget TargetForTransfer();
 
 private:
+    QString deviceForTransfer();
     void layOutItems();
     bool boundDeviceMissing() const;
     const std::optional<SerialDevice>& shownBy(int number) const;

@@ -1,6 +1,6 @@
 // The real-port link on a pseudo-terminal; the test holds the far end.
 
-#include "link/qt_serial_link.h"
+#include "port/qt_serial_link.h"
 #include "link/read_timeouts.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ protected:
     {
         char name[256] = {};
         ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
-        device = QString::fromLocal8Bit(name);
+        device = name;
         ASSERT_TRUE(link.Open(device).ok());
         link.Configure();
     }
@@ -51,7 +51,7 @@ protected:
 
     int master = -1;
     int slave = -1;
-    QString device;
+    std::string device;
     QtSerialLink link;
 };
 
@@ -180,7 +180,7 @@ TEST_F(QtSerialLinkTest, APortInUseIsBusyUntilClosed)
     QtSerialLink second;
     const OpenStatus busy = second.Open(device);
     EXPECT_EQ(busy.failure(), OpenFailure::Busy);
-    EXPECT_FALSE(busy.systemText().isEmpty());
+    EXPECT_FALSE(busy.systemText().empty());
     link.Close();
     EXPECT_TRUE(second.Open(device).ok());
 }
@@ -188,7 +188,7 @@ TEST_F(QtSerialLinkTest, APortInUseIsBusyUntilClosed)
 TEST(QtSerialLinkOpen, AMissingDeviceSaysSoAndTheLinkStaysShut)
 {
     QtSerialLink link;
-    EXPECT_EQ(link.Open(QStringLiteral("/dev/hmprog-no-such-port")).failure(), OpenFailure::MissingDevice);
+    EXPECT_EQ(link.Open("/dev/hmprog-no-such-port").failure(), OpenFailure::MissingDevice);
     EXPECT_FALSE(link.Read(1).ok);
     EXPECT_FALSE(link.Write(LinkBytes{0x06}).ok);
 }

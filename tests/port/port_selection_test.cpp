@@ -1,5 +1,7 @@
-#include "link/open_failure_detail.h"
-#include "link/port_selection.h"
+#include "link/open_status.h"
+#include "link/transfer_status.h"
+#include "port/device_access.h"
+#include "port/port_selection.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -136,8 +138,8 @@ TEST_P(PortBinding, TheChosenItemKeepsItsDevice)
     const int item = c.chosen > 0 ? c.chosen : 1;
     const PortTarget target = system.selection.TargetForTransfer();
     EXPECT_FALSE(target.simulated);
-    EXPECT_EQ(target.device, c.opened);
-    EXPECT_EQ(target.name, QStringLiteral("COM%1").arg(item));
+    EXPECT_EQ(QString::fromStdString(target.device), c.opened);
+    EXPECT_EQ(target.name, "COM" + std::to_string(item));
     EXPECT_EQ(system.selection.NumberedText(item), c.chosenText);
     // No device shows on two items.
     QStringList shown = itemTexts(system.selection);
@@ -197,7 +199,7 @@ TEST(PortSelection, WhereThereAreComPortsTheItemsAreThePortsThemselves)
         SCOPED_TRACE(n);
         EXPECT_EQ(selection.NumberedText(n), QStringLiteral("COM%1").arg(n));
         selection.ChooseNumbered(n);
-        EXPECT_EQ(selection.TargetForTransfer().device, QStringLiteral("COM%1").arg(n));
+        EXPECT_EQ(selection.TargetForTransfer().device, "COM" + std::to_string(n));
     }
     EXPECT_EQ(selection.NumberedPrompt(3), "COM3: \\\\.\\COM3, Prolific USB-to-Serial, Prolific");
     EXPECT_EQ(selection.NumberedPrompt(4), "COM4");
@@ -240,15 +242,14 @@ TEST(OpenFailureDetail, SaysWhyAndWhatToDo)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const QString detail =
-            OpenFailureDetail(QStringLiteral("COM1"), c.device, OpenStatus::Failed(c.failure, QStringLiteral("boom")));
+        const std::string device = c.device.toStdString();
+        const QString detail = QString::fromStdString(OpenFailureDetail(
+            StatusPortName("COM1", device), OpenStatus::Failed(c.failure, "boom", DeviceAccessGroup(c.device))));
         EXPECT_TRUE(detail.startsWith("COM1 (" + c.device + "): boom. ")) << detail.toStdString();
         EXPECT_TRUE(detail.contains(c.expected)) << detail.toStdString();
     }
-    EXPECT_EQ(OpenFailureDetail(QStringLiteral("/dev/pts/3"), QStringLiteral("/dev/pts/3"),
-                                OpenStatus::Failed(OpenFailure::MissingDevice, QString())),
-              "/dev/pts/3: The device is missing: plug in the programming cable, then choose its port in the "
-              "Port menu.");
+    EXPECT_EQ(OpenFailureDetail("/dev/pts/3", OpenStatus::Failed(OpenFailure::MissingDevice, "")),
+              "/dev/pts/3: The device is missing: plug in the programming cable and check the port's name.");
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "link/serial_link.h"
+#include "link/timer_slack.h"
 
 #include <QSerialPort>
+
+#include <optional>
 
 // A real serial port through QSerialPort, used without an event loop: every
 // operation blocks until it is done or its deadline has passed.
@@ -13,12 +16,14 @@ public:
     QtSerialLink() = default;
     ~QtSerialLink() override;
 
-    OpenStatus Open(const QString& name) override;
+    OpenStatus Open(const std::string& name) override;
     void Configure() override;
     void PurgeAll() override;
     void Clear() override;
     WriteResult Write(std::span<const std::uint8_t> bytes) override;
     ReadResult Read(std::size_t n) override;
+    // On the wall clock, with fine timer slack while the port is open.
+    void Sleep(std::chrono::milliseconds duration) override;
     void Close() override;
 
 private:
@@ -26,4 +31,5 @@ private:
     void drainOutput();
 
     QSerialPort m_port;
+    std::optional<FineTimerSlack> m_fineSlack;
 };

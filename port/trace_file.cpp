@@ -1,0 +1,43 @@
+#include "port/trace_file.h"
+
+#include "document/file_kind.h"
+
+#include <QSaveFile>
+
+bool TraceFile::Check()
+{
+    return write(false);
+}
+
+void TraceFile::Line(std::string_view text)
+{
+    m_text += text;
+    m_text += '\n';
+}
+
+bool TraceFile::Save()
+{
+    return write(true);
+}
+
+bool TraceFile::write(bool keep)
+{
+    m_error = CheckOutputFile(m_path);
+    if (!m_error.isEmpty())
+        return false;
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        m_error = file.errorString();
+        return false;
+    }
+    if (!keep) {
+        file.cancelWriting();
+        return true;
+    }
+    file.write(m_text.data(), static_cast<qint64>(m_text.size()));
+    if (!file.commit()) {
+        m_error = file.errorString();
+        return false;
+    }
+    return true;
+}
