@@ -1,5 +1,6 @@
 #include "exchange/csv_row.h"
 
+#include "codec/double_chars.h"
 #include "codec/frequency.h"
 #include "exchange/csv_tones.h"
 #include "exchange/csv_values.h"
@@ -223,7 +224,7 @@ private:
         const std::optional<std::string> number = DecimalText(watts, m_context.decimalComma);
         double value = 0;
         if (!number || number->starts_with('-') ||
-            std::from_chars(number->data(), number->data() + number->size(), value).ec != std::errc()) {
+            DoubleFromChars(number->data(), number->data() + number->size(), value).ec != std::errc()) {
             skip(HMPROG_TEXT("Power %1 is neither a wattage nor High or Low."), {QuotedValue(text)});
             return;
         }

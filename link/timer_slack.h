@@ -12,5 +12,6 @@ public:
     FineTimerSlack& operator=(const FineTimerSlack&) = delete;
 
 private:
-    unsigned long m_saved = 0;
+    // Unused where the system has no timer slack.
+    [[maybe_unused]] unsigned long m_saved = 0;
 };
