@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr QSize kDefaultSize(1000, 600);
+constexpr QSize kDefaultSize(1000, 560);
 // The source combo's item data: a stock plan's index, or this for the file.
 constexpr int kFileItem = -1;
 
@@ -77,6 +77,7 @@ void CChannelImportDialog::createControls()
     m_tableChannels->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tableChannels->setSelectionMode(QAbstractItemView::NoSelection);
     m_tableChannels->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tableChannels->horizontalHeader()->setStretchLastSection(true);
     m_tableChannels->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     m_listReport = new QListWidget(this);
@@ -131,8 +132,8 @@ void CChannelImportDialog::layOut()
     grid->addWidget(m_checkRenumber, 5, 0, 1, 2);
     grid->addWidget(m_labelSummary, 6, 0);
     grid->addWidget(m_buttons, 6, 1);
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 1);
     grid->setRowStretch(2, 2);
     grid->setRowStretch(4, 1);
 }
