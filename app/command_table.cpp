@@ -12,7 +12,7 @@ const std::array<MenuInfo, 5> kMenus = {{
     {MenuId::Help, CT("&Help")},
 }};
 
-const std::array<CommandInfo, 25> kCommands = {{
+const std::array<CommandInfo, 27> kCommands = {{
     {ID_FILE_NEW, MenuId::File, CT("&New\tCtrl+N"), Qt::CTRL | Qt::Key_N,
      CT("Create a new document\nNew"), false},
     {ID_FILE_OPEN, MenuId::File, CT("&Open...\tCtrl+O"), Qt::CTRL | Qt::Key_O,
@@ -21,6 +21,10 @@ const std::array<CommandInfo, 25> kCommands = {{
      CT("Save the active document\nSave"), false},
     {ID_FILE_SAVE_AS, MenuId::File, CT("Save &As..."), kNoAccelerator,
      CT("Save the active document with a new name\nSave As"), true},
+    {ID_FILE_IMPORT_CHANNELS, MenuId::File, CT("&Import Channels…"), kNoAccelerator,
+     CT("Put the channels of a CSV channel list or a stock plan into the form\nImport Channels"), false},
+    {ID_FILE_EXPORT_CHANNELS, MenuId::File, CT("&Export Channels…"), kNoAccelerator,
+     CT("Save the channels the form shows as a CSV channel list\nExport Channels"), true},
     {ID_FILE_PRINT, MenuId::File, CT("&Print...\tCtrl+P"), Qt::CTRL | Qt::Key_P,
      CT("Print the active document\nPrint"), false},
     {ID_FILE_PRINT_PREVIEW, MenuId::File, CT("Print Pre&view"), kNoAccelerator,

@@ -45,6 +45,7 @@ constexpr int kStatusMessageTime = 10000;
 constexpr int kCommandsBarredInTransfer[] = {
     ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
     ID_FILE_PRINT_SETUP, ID_PROGRAM_KILL_CODE, ID_PROGRAM_TRACE, ID_APP_ABOUT,
+    ID_FILE_IMPORT_CHANNELS, ID_FILE_EXPORT_CHANNELS,
 };
 
 struct PortCommand {
@@ -226,6 +227,8 @@ void CMainFrame::ConnectCommands()
     on(ID_PORT_OTHER, &CMainFrame::OnPortOther);
     on(ID_PORT_SIMULATED, &CMainFrame::OnPortSimulated);
     on(ID_APP_ABOUT, &CMainFrame::OnAppAbout);
+    on(ID_FILE_IMPORT_CHANNELS, &CMainFrame::OnImportChannels);
+    on(ID_FILE_EXPORT_CHANNELS, &CMainFrame::OnExportChannels);
 
     QAction* toolbar = CommandAction(ID_VIEW_TOOLBAR);
     toolbar->setChecked(true);
@@ -435,6 +438,20 @@ void CMainFrame::OnAppAbout()
 {
     CAboutDialog about(this);
     about.exec();
+}
+
+void CMainFrame::OnImportChannels()
+{
+    const QString done = RunImportChannels(this, *m_pView, m_channelListPrompts);
+    if (!done.isEmpty())
+        m_wndStatusBar->showMessage(done, kStatusMessageTime);
+}
+
+void CMainFrame::OnExportChannels()
+{
+    const QString done = RunExportChannels(this, *m_pView, m_channelListPrompts);
+    if (!done.isEmpty())
+        m_wndStatusBar->showMessage(done, kStatusMessageTime);
 }
 
 // Asked on every close, whatever closed the window and whether anything was

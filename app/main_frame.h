@@ -1,5 +1,6 @@
 #pragma once
 
+#include "channel_list_commands.h"
 #include "command_table.h"
 
 #include "document/program_doc.h"
@@ -33,6 +34,8 @@ public:
     QAction* CommandAction(int id) const { return m_actions.value(id); }
     QMenu* Menu(MenuId menu) const { return m_menus.value(menu); }
     const CAcceleratorFilter& Accelerators() const { return *m_accelerators; }
+    // The file dialogs of Import and Export Channels.
+    void SetChannelListPrompts(ChannelListPrompts prompts) { m_channelListPrompts = std::move(prompts); }
 
     // After File New and Open: the view's initial update, then the window
     // shrinks to fit the form.
@@ -69,6 +72,8 @@ public slots:
     void OnPortOther();
     void OnPortSimulated();
     void OnAppAbout();
+    void OnImportChannels();
+    void OnExportChannels();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -100,4 +105,5 @@ private:
     COtherPortDialog* m_pOtherPortDlg = nullptr;
     // The printer and its settings, kept from one print command to the next.
     std::unique_ptr<QPrinter> m_printer;
+    ChannelListPrompts m_channelListPrompts = SystemChannelListPrompts();
 };

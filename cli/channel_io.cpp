@@ -2,6 +2,7 @@
 #include "print_error.h"
 
 #include "document/channel_file.h"
+#include "document/channel_list_file.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -45,6 +46,28 @@ FileStatus WriteChannel(const QString& argument, const RadioImage& image)
         return FileStatus::Failed(QCoreApplication::translate("ChannelIo", "Failed to save document."),
                                   out.errorString());
     return WriteChannelStream(out, ChannelName(argument, false), image);
+}
+
+FileStatus ReadChannelList(const QString& argument, QByteArray& bytes)
+{
+    if (!isStandardStream(argument))
+        return LoadChannelListFile(argument, bytes);
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return FileStatus::Failed(QCoreApplication::translate("ChannelIo", "Failed to open the channel list."),
+                                  in.errorString());
+    return LoadChannelListStream(in, ChannelName(argument, true), bytes);
+}
+
+FileStatus WriteChannelList(const QString& argument, const QByteArray& bytes)
+{
+    if (!isStandardStream(argument))
+        return SaveChannelListFile(argument, bytes);
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return FileStatus::Failed(QCoreApplication::translate("ChannelIo", "Failed to save the channel list."),
+                                  out.errorString());
+    return WriteChannelListStream(out, ChannelName(argument, false), bytes);
 }
 
 void PrintFileError(const FileStatus& status)

@@ -10,6 +10,11 @@
 [[nodiscard]] FileStatus ReadChannel(const QString& argument, RadioImage& image);
 [[nodiscard]] FileStatus WriteChannel(const QString& argument, const RadioImage& image);
 
+// A channel list (CSV) named on the command line, "-" standing for standard
+// input or output in the same way.
+[[nodiscard]] FileStatus ReadChannelList(const QString& argument, QByteArray& bytes);
+[[nodiscard]] FileStatus WriteChannelList(const QString& argument, const QByteArray& bytes);
+
 // The name a message gives the file: "standard input" for "-", else the path.
 QString ChannelName(const QString& argument, bool reading);
 

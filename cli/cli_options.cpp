@@ -81,7 +81,8 @@ void CliArguments::checkComplete(const CliSyntax& syntax)
         }
     }
     const auto given = static_cast<std::size_t>(m_positionals.size());
-    if (given < syntax.positionals.size()) {
+    const bool leftOut = syntax.positionalsOptional && given == 0;
+    if (given < syntax.positionals.size() && !leftOut) {
         fail(syntax, syntax.missingPositionals
                          ? QString::fromUtf8(syntax.missingPositionals)
                          : QStringLiteral("%1 is required").arg(QLatin1String(syntax.positionals[given])));

@@ -24,10 +24,11 @@ enum class CliStrayWording {
 };
 
 // Everything a sub-command accepts after its name: its positionals (all of
-// them required, in this order), then its options, in the order --help
-// lists them and the required ones are asked for.
+// them required, in this order, unless they may all be left out), then its
+// options, in the order --help lists them and the required ones are asked for.
 struct CliSyntax {
     std::span<const char* const> positionals = {};
+    bool positionalsOptional = false;
     std::span<const CliOption> options = {};
     const char* missingPositionals = nullptr;
     CliStrayWording stray = CliStrayWording::UnknownOption;

@@ -17,8 +17,10 @@ QString optionText(const CliOption& option)
 QStringList synopsisWords(const CliCommand& command)
 {
     QStringList words;
-    for (const char* positional : command.syntax.positionals)
-        words << QLatin1String(positional);
+    for (const char* positional : command.syntax.positionals) {
+        const QString word = QLatin1String(positional);
+        words << (command.syntax.positionalsOptional ? QLatin1Char('[') + word + QLatin1Char(']') : word);
+    }
     for (const CliOption& option : command.syntax.options)
         words << optionText(option);
     return words;

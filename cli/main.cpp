@@ -13,6 +13,7 @@ namespace {
 // Every sub-command, in the order --help lists them.
 const CliCommand* const kCommands[] = {
     &kReadCommand, &kWriteCommand, &kSimCommand, &kShowCommand, &kNewCommand, &kResaveCommand,
+    &kExportCommand, &kImportCommand,
 };
 
 void printHelp(std::FILE* out)
@@ -23,13 +24,13 @@ void printHelp(std::FILE* out)
                out);
     for (const CliCommand* command : kCommands)
         std::fprintf(out, "%s\n", qPrintable(CommandUsage(*command)));
-    std::fputs("\nA FILE.sin of \"-\" is standard input where a channel file is read, and\n"
+    std::fputs("\nA FILE.sin or FILE.csv of \"-\" is standard input where a file is read, and\n"
                "standard output where one is written: hmprog-cli resave - - < a.sin > b.sin\n"
                "\n"
-               "Exit status: 0 completed; 1 failed, the reason on standard error, also when a\n"
-               "prompt came up with no terminal to ask it on and no --retries or --yes left to\n"
-               "answer it; 2 usage error; 3 cancelled by the user: Ctrl+C, SIGTERM, SIGHUP, or\n"
-               "No at a prompt.\n",
+               "Exit status (import: as above): 0 completed; 1 failed, the reason on standard\n"
+               "error, also when a prompt came up with no terminal to ask it on and no\n"
+               "--retries or --yes left to answer it; 2 usage error; 3 cancelled by the user:\n"
+               "Ctrl+C, SIGTERM, SIGHUP, or No at a prompt.\n",
                out);
 }
 

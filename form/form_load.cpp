@@ -10,20 +10,6 @@
 
 namespace {
 
-void loadChannels(const RadioImage& image, FormControls& form)
-{
-    for (int n = 1; n <= RadioImage::kChannelCount; ++n) {
-        const ConstChannelBytes channel = image.channel(n);
-        if (IsChannelEmpty(channel)) {
-            ClearChannelRow(form, n);
-            continue;
-        }
-        const ChannelCells cells = ChannelRowTexts(channel);
-        for (std::size_t k = 0; k < cells.size(); ++k)
-            form.SetTextMatrix(n, static_cast<long>(k) + 1, cells[k]);
-    }
-}
-
 // Bits 3-4 of the function byte: 00 Chinese, 01 Off, 10 English, 11 Off.
 int voiceItem(std::uint8_t functionBits)
 {
@@ -32,6 +18,18 @@ int voiceItem(std::uint8_t functionBits)
 }
 
 } // namespace
+
+void LoadChannelRow(const RadioImage& image, int n, FormControls& form)
+{
+    const ConstChannelBytes channel = image.channel(n);
+    if (IsChannelEmpty(channel)) {
+        ClearChannelRow(form, n);
+        return;
+    }
+    const ChannelCells cells = ChannelRowTexts(channel);
+    for (std::size_t k = 0; k < cells.size(); ++k)
+        form.SetTextMatrix(n, static_cast<long>(k) + 1, cells[k]);
+}
 
 void LoadFormFromImage(const RadioImage& image, FormControls& form, int& appliedModel)
 {
@@ -46,7 +44,8 @@ void LoadFormFromImage(const RadioImage& image, FormControls& form, int& applied
     (void)form.SetCurSel(FormCombo::Band, band < 0 || band > 4 ? 0 : band);
     ApplyBand(form);
 
-    loadChannels(image, form);
+    for (int n = 1; n <= RadioImage::kChannelCount; ++n)
+        LoadChannelRow(image, n, form);
 
     const std::uint8_t functionBits = image.byte(layout::kFunctionBits);
     (void)form.SetCurSel(FormCombo::Beep, (functionBits & layout::kBeepBit) ? 0 : 1);

@@ -8,3 +8,6 @@
 // first (ApplyModel), so the channels read from the image survive it.
 // Values outside a list leave that combo box without a selection.
 void LoadFormFromImage(const RadioImage& image, FormControls& form, int& appliedModel);
+
+// Shows channel n of the image in grid row n; an empty channel empties it.
+void LoadChannelRow(const RadioImage& image, int n, FormControls& form);
