@@ -23,7 +23,7 @@ namespace {
 // The commands a running transfer keeps away from the user.
 const int kBarred[] = {ID_FILE_NEW,         ID_FILE_OPEN,         ID_FILE_SAVE,     ID_FILE_SAVE_AS,
                        ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_PROGRAM_KILL_CODE,
-                       ID_PROGRAM_TRACE,    ID_APP_ABOUT};
+                       ID_PROGRAM_TRACE,    ID_APP_ABOUT,          ID_FILE_IMPORT_CHANNELS, ID_FILE_EXPORT_CHANNELS};
 // Read, Write and the Port menu stay usable.
 const int kUsable[] = {ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PORT_COM1,     ID_PORT_COM2,
                        ID_PORT_COM8,    ID_PORT_OTHER,    ID_PORT_SIMULATED};
