@@ -1,0 +1,124 @@
+// Times the desktop form's read and write against the simulated radio on a
+// pseudo-terminal with line-rate emulation, beside hmprog-cli's against the
+// same radio, so that the two hosts of the one transfer engine can be
+// compared. The desktop is timed from OK to the end of the transfer, in
+// process on the offscreen platform; hmprog-cli from the start of its process
+// to its exit, as bench/transfer does.
+//
+//   desktop_transfer [RUNS]
+
+#include "document/program_doc.h"
+#include "editor/program_view.h"
+#include "editor/progress_dialog.h"
+#include "link/transfer_types.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QElapsedTimer>
+#include <QProcess>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// 10 bits a byte at 9600 baud; the same accounting as bench/transfer.
+constexpr double kByteSeconds = 10.0 / 9600.0;
+constexpr double kReadLimit = (20 + 128 * 18) * kByteSeconds + 0.023;
+constexpr double kWriteLimit = (20 + 122 * 13) * kByteSeconds + 0.023 + 122 * 0.001;
+
+double median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// Seconds of one transfer of the form, or a negative number when it did not
+// complete (no message box is shown: the form has no prompts here).
+double desktopTransfer(CProgramView& view, TransferDirection direction)
+{
+    bool completed = false;
+    const QMetaObject::Connection watch =
+        QObject::connect(&view, &CProgramView::TransferRunningChanged, [&view, &completed](bool running) {
+            if (!running)
+                completed = !view.m_pProgressDlg->IsWindowCreated();
+        });
+    if (direction == TransferDirection::Read)
+        view.OnProgramRead();
+    else
+        view.OnProgramWrite();
+    QElapsedTimer timer;
+    timer.start();
+    view.OnStartTransfer();
+    const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    QObject::disconnect(watch);
+    return completed ? seconds : -1;
+}
+
+double cliTransfer(const QString& cli, const QStringList& args)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const int status = QProcess::execute(cli, args);
+    const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    return status == 0 ? seconds : -1;
+}
+
+void report(const char* name, const std::vector<double>& desktop, const std::vector<double>& cli, double limit)
+{
+    const double d = median(desktop);
+    const double c = median(cli);
+    std::printf("%-5s desktop median %.3f s (%.3f x), hmprog-cli median %.3f s (%.3f x), desktop/cli %.4f\n", name,
+                d, d / limit, c, c / limit, d / c);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    const QString cli = QStringLiteral(HMPROG_CLI_PATH);
+
+    QProcess sim;
+    sim.start(cli, {QStringLiteral("sim"), QStringLiteral("--line-rate")});
+    if (!sim.waitForReadyRead(10000)) {
+        std::fprintf(stderr, "desktop_transfer: the simulated radio did not start\n");
+        return 1;
+    }
+    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    const QString image = QDir::temp().filePath(QStringLiteral("hmprog-bench-desktop.sin"));
+
+    CProgramDoc doc;
+    CProgramView view(&doc);
+    view.OnInitialUpdate();
+    view.show();
+    view.OnPortOther(device);
+
+    std::vector<double> desktopReads, desktopWrites, cliReads, cliWrites;
+    for (int i = 0; i < runs; ++i) {
+        const double dr = desktopTransfer(view, TransferDirection::Read);
+        const double dw = desktopTransfer(view, TransferDirection::Write);
+        const double cr = cliTransfer(cli, {"read", "--port", device, "--output", image});
+        const double cw = cliTransfer(cli, {"write", "--port", device, "--input", image});
+        if (dr < 0 || dw < 0 || cr < 0 || cw < 0) {
+            std::fprintf(stderr, "desktop_transfer: a transfer failed in run %d\n", i + 1);
+            return 1;
+        }
+        std::printf("run %d: desktop read %.3f s, write %.3f s; hmprog-cli read %.3f s, write %.3f s\n", i + 1, dr,
+                    dw, cr, cw);
+        desktopReads.push_back(dr);
+        desktopWrites.push_back(dw);
+        cliReads.push_back(cr);
+        cliWrites.push_back(cw);
+    }
+    sim.terminate();
+    sim.waitForFinished(10000);
+    QFile::remove(image);
+    report("read", desktopReads, cliReads, kReadLimit);
+    report("write", desktopWrites, cliWrites, kWriteLimit);
+    return 0;
+}
