@@ -40,7 +40,7 @@ const CliCommand kDiffCommand = {
     .name = "diff",
     .syntax = {.positionals = kPositionals,
                .options = kOptions,
-               .missingPositionals = "diff needs two channel files",
+               .missingPositionals = "two channel files needed: A.sin B.sin",
                .stray = CliStrayWording::UnexpectedArgument},
     .description = "      Prints what differs from A.sin to B.sin as the form shows it, one line\n"
                    "      each: settings by name, channels by number and column with both texts,\n"
