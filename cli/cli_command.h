@@ -31,3 +31,4 @@ extern const CliCommand kNewCommand;
 extern const CliCommand kResaveCommand;
 extern const CliCommand kExportCommand;
 extern const CliCommand kImportCommand;
+extern const CliCommand kDiffCommand;

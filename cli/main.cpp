@@ -12,7 +12,7 @@ namespace {
 
 // Every sub-command, in the order --help lists them.
 const CliCommand* const kCommands[] = {
-    &kReadCommand, &kWriteCommand, &kSimCommand, &kShowCommand, &kNewCommand, &kResaveCommand,
+    &kReadCommand, &kWriteCommand, &kSimCommand, &kShowCommand, &kNewCommand, &kResaveCommand, &kDiffCommand,
     &kExportCommand, &kImportCommand,
 };
 
@@ -30,7 +30,12 @@ void printHelp(std::FILE* out)
                "Exit status (import: as above): 0 completed; 1 failed, the reason on standard\n"
                "error, also when a prompt came up with no terminal to ask it on and no\n"
                "--retries or --yes left to answer it; 2 usage error; 3 cancelled by the user:\n"
-               "Ctrl+C, SIGTERM, SIGHUP, or No at a prompt.\n",
+               "Ctrl+C, SIGTERM, SIGHUP, or No at a prompt. write --verify exits 1 when the\n"
+               "radio does not hold what was written; diff exits 0 when the files are equal,\n"
+               "1 when they differ, 2 on error.\n"
+               "\n"
+               "Every completed read is kept in $XDG_DATA_HOME/hmprog/backups\n"
+               "(~/.local/share/hmprog/backups), named by date, time and model.\n",
                out);
 }
 
