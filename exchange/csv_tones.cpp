@@ -188,7 +188,10 @@ private:
         const bool allDigits = !digits.empty() && digits.size() <= 3 &&
                                std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (allDigits) {
-            const std::string text = "D" + std::string(3 - digits.size(), '0') + std::string(digits) + polarity;
+            std::string text = "D";
+            text.append(3 - digits.size(), '0');
+            text += digits;
+            text += polarity;
             const auto& codes = toneList().dcs;
             if (std::find(codes.begin(), codes.end(), text) != codes.end())
                 return ParseTone(text, {});

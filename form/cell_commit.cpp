@@ -26,7 +26,11 @@ std::string shortestDecimal(const std::string& number)
         fraction.pop_back();
     if (whole.empty())
         whole = "0";
-    return fraction.empty() ? whole : whole + '.' + fraction;
+    if (!fraction.empty()) {
+        whole += '.';
+        whole += fraction;
+    }
+    return whole;
 }
 
 std::string storedTone(const std::string& typed)
