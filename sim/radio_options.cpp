@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, RadioFault>, 12> kFaults = {{
+constexpr std::array<std::pair<std::string_view, RadioFault>, 13> kFaults = {{
     {"none", RadioFault::None},
     {"silent", RadioFault::Silent},
     {"ack-wakeup", RadioFault::AckWakeUp},
@@ -18,6 +18,7 @@ constexpr std::array<std::pair<std::string_view, RadioFault>, 12> kFaults = {{
     {"nak-write", RadioFault::NakWrite},
     {"silent-write", RadioFault::SilentWrite},
     {"syn-write", RadioFault::SynWrite},
+    {"store-wrong", RadioFault::StoreWrong},
 }};
 
 constexpr std::array<std::pair<std::string_view, RadioRange>, 3> kRanges = {{

@@ -21,6 +21,7 @@ enum class RadioFault {
     NakWrite,        // NAK to the write of the fault block, which is not stored
     SilentWrite,     // no answer to the write of the fault block, which is not stored
     SynWrite,        // acknowledges every written block with SYN (the program accepts it)
+    StoreWrong,      // acknowledges the write of the fault block but stores its first byte inverted
 };
 
 struct RadioOptions {

@@ -201,6 +201,8 @@ void SimulatedRadio::answerWrite(std::size_t address, SimTime at)
         return;
     for (std::size_t i = 0; i < protocol::kBlockSize; ++i)
         m_memory.setByte(address + i, m_frame[protocol::kFrameHeaderSize + i]);
+    if (faultAt(RadioFault::StoreWrong, address))
+        m_memory.setByte(address, static_cast<std::uint8_t>(~m_memory.byte(address)));
     reply(m_options.fault == RadioFault::SynWrite ? protocol::kSyn : protocol::kAck, at);
 }
 
