@@ -124,6 +124,8 @@ void CMyDocManager::SetUpBackupDialog(QFileDialog& dialog)
     SetUpFileDialog(dialog, true);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setViewMode(QFileDialog::Detail);
+    // Shown even before the first backup, so that the user sees where they go.
+    QDir().mkpath(BackupFolder());
     dialog.setDirectory(BackupFolder());
     constexpr int kDateModifiedColumn = 3;
     if (auto* list = dialog.findChild<QTreeView*>())

@@ -200,6 +200,8 @@ private:
     bool m_bTransferRunning = false;
     WriteSafety m_safety;
     bool m_keepBackups = false;
+    // Said in the status bar once the transfer has ended, which clears it.
+    QString m_statusAfterTransfer;
     // This session's last read or completed write: what the radio holds.
     std::optional<RadioImage> m_radioHolds;
     TransferPrompts m_prompts;

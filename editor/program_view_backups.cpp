@@ -15,9 +15,9 @@ void CProgramView::keepBackup(const RadioImage& image)
         return;
     const KeptBackup kept = KeepBackup(image);
     if (kept.ok())
-        emit StatusMessage(tr("A backup of the radio is kept in %1").arg(DisplayPath(kept.path)));
+        m_statusAfterTransfer = tr("A backup of the radio is kept in %1").arg(DisplayPath(kept.path));
     else
-        emit StatusMessage(tr("No backup of this read could be kept: %1").arg(kept.failure));
+        m_statusAfterTransfer = tr("No backup of this read could be kept: %1").arg(kept.failure);
 }
 
 std::optional<RadioImage> CProgramView::LastKnownRadio(const RadioImage& sameModelAs) const

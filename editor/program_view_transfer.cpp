@@ -21,6 +21,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 
+#include <utility>
+
 void CProgramView::OnProgramRead()
 {
     ChooseTransfer(TransferDirection::Read, tr("Read Data"));
@@ -62,6 +64,8 @@ void CProgramView::OnStartTransfer()
     SetTransferRunning(false);
     if (direction == TransferDirection::Read && result == TransferResult::Completed)
         LoadFromImage();
+    if (!m_statusAfterTransfer.isEmpty())
+        emit StatusMessage(std::exchange(m_statusAfterTransfer, QString()));
 }
 
 // The engine closes the port at every end. A read replaces the image only

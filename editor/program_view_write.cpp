@@ -112,7 +112,7 @@ void CProgramView::reportPartlyWritten(const std::optional<RadioImage>& restoreP
     const TransferOutcome restore = RunTransfer(TransferDirection::Write, backup);
     if (restore.result == TransferResult::Completed) {
         m_radioHolds = *restorePoint;
-        emit StatusMessage(tr("The radio holds again what it held before the write."));
+        m_statusAfterTransfer = tr("The radio holds again what it held before the write.");
     } else if (restore.leftPartlyWritten && m_prompts.showMessage) {
         m_prompts.showMessage(warning, QString());
     }

@@ -21,9 +21,10 @@
 namespace {
 
 // The commands a running transfer keeps away from the user.
-const int kBarred[] = {ID_FILE_NEW,         ID_FILE_OPEN,         ID_FILE_SAVE,     ID_FILE_SAVE_AS,
-                       ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_PROGRAM_KILL_CODE,
-                       ID_PROGRAM_TRACE,    ID_APP_ABOUT};
+const int kBarred[] = {ID_FILE_NEW,         ID_FILE_OPEN,         ID_FILE_OPEN_BACKUP, ID_FILE_COMPARE,
+                       ID_FILE_SAVE,        ID_FILE_SAVE_AS,      ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW,
+                       ID_FILE_PRINT_SETUP, ID_PROGRAM_KILL_CODE, ID_PROGRAM_TRACE,    ID_PROGRAM_BACKUP_BEFORE_WRITE,
+                       ID_PROGRAM_PREVIEW_BEFORE_WRITE,           ID_PROGRAM_VERIFY_AFTER_WRITE, ID_APP_ABOUT};
 // Read, Write and the Port menu stay usable.
 const int kUsable[] = {ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PORT_COM1,     ID_PORT_COM2,
                        ID_PORT_COM8,    ID_PORT_OTHER,    ID_PORT_SIMULATED};
