@@ -45,7 +45,7 @@ QString SummaryText(bool nothingChanges, CImageChangesDialog::Purpose purpose, c
 {
     if (purpose == CImageChangesDialog::Purpose::WritePreview) {
         return nothingChanges ? CImageChangesDialog::tr("The write changes nothing in the radio.")
-                              : CImageChangesDialog::tr("The write changes this in the radio, as last read:");
+                              : CImageChangesDialog::tr("Compared with the radio as last read, the write changes:");
     }
     return nothingChanges ? CImageChangesDialog::tr("The form and %1 hold the same.").arg(otherName)
                           : CImageChangesDialog::tr("Where the form differs from %1:").arg(otherName);

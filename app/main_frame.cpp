@@ -38,6 +38,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <utility>
+
 namespace {
 
 constexpr QSize kInitialSize(800, 1100);
@@ -373,8 +375,11 @@ void CMainFrame::OnFileCompare()
         ReportFileError(status);
         return;
     }
+    // The form as a save would store it; the document keeps its image.
+    const RadioImage document = m_doc.m_image;
     m_pView->StoreToImage();
-    ShowComparison(this, file, m_doc.m_image, QFileInfo(path).fileName());
+    const RadioImage form = std::exchange(m_doc.m_image, document);
+    ShowComparison(this, file, form, QFileInfo(path).fileName());
 }
 
 void CMainFrame::OnFileSave()

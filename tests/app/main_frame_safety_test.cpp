@@ -22,6 +22,14 @@
 
 namespace {
 
+// Keeps a picture of a dialog when HMPROG_SCREENSHOT_DIR names a folder.
+void KeepPicture(QWidget& widget, const char* name)
+{
+    const QString pictures = qEnvironmentVariable("HMPROG_SCREENSHOT_DIR");
+    if (!pictures.isEmpty())
+        widget.grab().save(pictures + u'/' + QString::fromLatin1(name) + QStringLiteral(".png"));
+}
+
 // A row of the change list as the user reads it.
 struct ChangeRow {
     QString where;
@@ -209,6 +217,7 @@ TEST_F(FrameSafety, PreviewListsTheChangesAndCancelWritesNothing)
     std::vector<ChangeRow> listed;
     AnswerEach<CImageChangesDialog> preview([&listed](CImageChangesDialog& dialog) {
         listed = Rows(dialog);
+        KeepPicture(dialog, "write_preview");
         QTest::mouseClick(dialog.m_buttonClose, Qt::LeftButton);
     });
     Transfer(ID_PROGRAM_WRITE);
@@ -294,6 +303,7 @@ TEST_P(VerifyAfterWrite, SaysWhetherTheRadioHoldsWhatWasWritten)
     AnswerEach<QMessageBox> result([&](QMessageBox& box) {
         text = box.text();
         detail = box.informativeText();
+        KeepPicture(box, c.fault == RadioFault::None ? "verified" : "verify_failed");
         QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
     });
     Transfer(ID_PROGRAM_WRITE);
@@ -324,6 +334,7 @@ TEST_F(FrameSafety, RestoreAfterAWriteThatFailsAtBlock40)
             if (button->text() != "Restore")
                 continue;
             EXPECT_NE(m_ports->radio.memory(), backup);
+            KeepPicture(box, "restore_offer");
             UseRadio({}, m_ports->radio.memory());
             QTest::mouseClick(button, Qt::LeftButton);
             return;
@@ -387,6 +398,33 @@ TEST_F(FrameSafety, BackUpBeforeWriteKeepsTheRadioAsItWas)
     ASSERT_TRUE(LoadChannelFile(backups.first(), kept).ok());
     EXPECT_EQ(kept, before);
     EXPECT_NE(m_ports->radio.memory(), before);
+}
+
+// Compare With lists where the form differs from the chosen file, and only
+// shows: the form and the file stay as they were.
+TEST_F(FrameSafety, CompareWithListsWhereTheFormDiffersFromAFile)
+{
+    const RadioImage document = m_doc.m_image;
+    m_frame->StoreToImage();
+    RadioImage other = std::exchange(m_doc.m_image, document);
+    for (std::size_t i = 0; i < 3; ++i)
+        other.setByte(layout::kPttIdCode + i, static_cast<std::uint8_t>('1' + i));
+    const QString path = Path(QStringLiteral("other.sin"));
+    ASSERT_TRUE(SaveChannelFile(path, other).ok());
+    m_docManager.m_answers << path;
+    std::vector<ChangeRow> listed;
+    QString title;
+    AnswerEach<CImageChangesDialog> comparison([&](CImageChangesDialog& dialog) {
+        listed = Rows(dialog);
+        title = dialog.windowTitle();
+        EXPECT_EQ(dialog.m_buttonWrite, nullptr);
+        QTest::mouseClick(dialog.m_buttonClose, Qt::LeftButton);
+    });
+    m_frame->CommandAction(ID_FILE_COMPARE)->trigger();
+    EXPECT_EQ(comparison.count(), 1);
+    EXPECT_EQ(title, "Compare With other.sin");
+    EXPECT_EQ(listed, (std::vector<ChangeRow>{{"Setting", "PTT ID Code", "123", "(empty)"}}));
+    EXPECT_EQ(m_doc.m_image, document);
 }
 
 TEST_F(FrameSafety, OpenBackupStartsInTheBackupsFolderNewestFirst)
