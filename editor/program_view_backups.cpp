@@ -25,6 +25,7 @@ std::optional<RadioImage> CProgramView::LastKnownRadio(const RadioImage& sameMod
     const std::uint8_t model = sameModelAs.byte(layout::kModel);
     if (m_radioHolds && m_radioHolds->byte(layout::kModel) == model)
         return m_radioHolds;
+    // A form that keeps no backups does not look into the folder either.
     if (!m_keepBackups)
         return std::nullopt;
     for (const QString& path : ListBackups()) {
