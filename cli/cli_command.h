@@ -29,3 +29,4 @@ extern const CliCommand kSimCommand;
 extern const CliCommand kShowCommand;
 extern const CliCommand kNewCommand;
 extern const CliCommand kResaveCommand;
+extern const CliCommand kDiffCommand;

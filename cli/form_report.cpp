@@ -1,5 +1,7 @@
 #include "cli/form_report.h"
 
+#include "form/setting_labels.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,26 +10,6 @@
 #include <vector>
 
 namespace {
-
-struct SettingRow {
-    const char* label;
-    FormCombo combo;
-};
-
-// The form's order: Model to TOT, Voice to Vox Gain Level, Battery Saver, PTT ID.
-constexpr SettingRow kSettings[] = {
-    {"Model", FormCombo::Model},
-    {"Frequency", FormCombo::Band},
-    {"Squelch Level", FormCombo::Squelch},
-    {"TOT", FormCombo::Tot},
-    {"Voice", FormCombo::Voice},
-    {"Beep", FormCombo::Beep},
-    {"Vox Switch", FormCombo::VoxSwitch},
-    {"Vox Gain Level", FormCombo::VoxGain},
-    {"Battery Saver", FormCombo::BatterySaver},
-    {"PTT ID", FormCombo::PttId},
-};
-constexpr const char* kPttIdCodeLabel = "PTT ID Code";
 
 QString padded(const QString& text, int width)
 {
@@ -44,11 +26,11 @@ QString cell(const FormRecord& form, long row, long col)
 QString FormTable(const FormRecord& form)
 {
     int labelWidth = static_cast<int>(qstrlen(kPttIdCodeLabel));
-    for (const SettingRow& setting : kSettings)
+    for (const SettingLabel& setting : SettingLabels())
         labelWidth = std::max(labelWidth, static_cast<int>(qstrlen(setting.label)));
     labelWidth += 2;
     QString out;
-    for (const SettingRow& setting : kSettings) {
+    for (const SettingLabel& setting : SettingLabels()) {
         QString text = QString::fromStdString(form.GetComboText(setting.combo));
         if (!form.IsComboEnabled(setting.combo))
             text += QStringLiteral(" (disabled)");
@@ -76,7 +58,7 @@ QString FormTable(const FormRecord& form)
 QByteArray FormJson(const FormRecord& form)
 {
     QJsonArray settings;
-    for (const SettingRow& setting : kSettings) {
+    for (const SettingLabel& setting : SettingLabels()) {
         settings.append(QJsonObject{
             {"label", QString::fromLatin1(setting.label)},
             {"text", QString::fromStdString(form.GetComboText(setting.combo))},

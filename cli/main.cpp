@@ -12,7 +12,7 @@ namespace {
 
 // Every sub-command, in the order --help lists them.
 const CliCommand* const kCommands[] = {
-    &kReadCommand, &kWriteCommand, &kSimCommand, &kShowCommand, &kNewCommand, &kResaveCommand,
+    &kReadCommand, &kWriteCommand, &kSimCommand, &kShowCommand, &kNewCommand, &kResaveCommand, &kDiffCommand,
 };
 
 void printHelp(std::FILE* out)
@@ -29,7 +29,11 @@ void printHelp(std::FILE* out)
                "Exit status: 0 completed; 1 failed, the reason on standard error, also when a\n"
                "prompt came up with no terminal to ask it on and no --retries or --yes left to\n"
                "answer it; 2 usage error; 3 cancelled by the user: Ctrl+C, SIGTERM, SIGHUP, or\n"
-               "No at a prompt.\n",
+               "No at a prompt. write --verify exits 1 when the radio does not hold what was\n"
+               "written; diff exits 0 when the files are equal, 1 when they differ, 2 on error.\n"
+               "\n"
+               "Every completed read is kept in $XDG_DATA_HOME/hmprog/backups\n"
+               "(~/.local/share/hmprog/backups), named by date, time and model.\n",
                out);
 }
 

@@ -3,6 +3,7 @@
 
 #include "channel_io.h"
 #include "print_error.h"
+#include "read_backup.h"
 
 #include "document/channel_file.h"
 
@@ -33,6 +34,7 @@ int runRead(const CliArguments& args)
     const int status = RunTransfer(options, TransferDirection::Read, image, BandLimits{});
     if (status != kExitCompleted)
         return status;
+    static_cast<void>(KeepReadBackup(image));
     // Only a completed read reaches the file, and the file is replaced whole.
     const FileStatus saved = WriteChannel(options.file, image);
     if (!saved.ok()) {
@@ -49,6 +51,7 @@ const CliCommand kReadCommand = {
     .syntax = {.options = kOptions},
     .description = "      Reads the radio's memory into FILE.sin (\"-\": standard output). The file\n"
                    "      is written, whole, only when the read has completed; otherwise it is not\n"
-                   "      created or touched.",
+                   "      created or touched. Every completed read is also kept as a backup in\n"
+                   "      $XDG_DATA_HOME/hmprog/backups (~/.local/share/hmprog/backups).",
     .run = runRead,
 };

@@ -95,12 +95,19 @@ bool ParseTransferOptions(const CliArguments& args, const QString& fileOption, T
 // no real time.
 int RunTransfer(const TransferOptions& options, TransferDirection direction, RadioImage& image, BandLimits band)
 {
+    SystemPorts ports(SystemPorts::SimulatedTime::Virtual);
+    return RunTransferOn(ports, options, direction, image, band).status;
+}
+
+TransferOutcome RunTransferOn(SystemPorts& ports, const TransferOptions& options, TransferDirection direction,
+                              RadioImage& image, BandLimits band)
+{
     std::optional<TraceFile> trace;
     if (!options.tracePath.isEmpty()) {
         trace.emplace(options.tracePath);
         if (!trace->Check()) {
             PrintError(QStringLiteral("cannot write the trace: %1").arg(trace->errorString()));
-            return kExitFailed;
+            return {kExitFailed, false};
         }
     }
 
@@ -117,7 +124,6 @@ int RunTransfer(const TransferOptions& options, TransferDirection direction, Rad
     policy.showProgress = ::isatty(STDERR_FILENO);
     policy.port = options.port;
     TerminalHost host(direction, policy);
-    SystemPorts ports(SystemPorts::SimulatedTime::Virtual);
     TransferSession session(ports, host);
     session.TraceInto(trace ? &*trace : nullptr);
     const TransferResult result = session.Run(target, direction, image, band);
@@ -134,5 +140,5 @@ int RunTransfer(const TransferOptions& options, TransferDirection direction, Rad
     if (trace && !trace->Save())
         PrintError(QStringLiteral("cannot write the trace %1: %2")
                        .arg(DisplayPath(options.tracePath), trace->errorString()));
-    return exitStatus(result, host.PromptUnanswered());
+    return {exitStatus(result, host.PromptUnanswered()), session.LeftPartlyWritten()};
 }

@@ -21,6 +21,20 @@ struct TransferOptions {
 [[nodiscard]] bool ParseTransferOptions(const CliArguments& args, const QString& fileOption,
                                         TransferOptions& options, QString& error);
 
+class SystemPorts;
+
+// How a transfer ended: the exit status, and whether a write stopped with
+// blocks already in the radio.
+struct TransferOutcome {
+    int status = 0;
+    bool partlyWritten = false;
+};
+
 // Opens the port (a device, or "sim" for a simulated radio in this process),
 // runs the transfer on image and returns the exit status.
 int RunTransfer(const TransferOptions& options, TransferDirection direction, RadioImage& image, BandLimits band);
+
+// The same on ports that outlive it, so that several transfers in one command
+// reach the same simulated radio.
+[[nodiscard]] TransferOutcome RunTransferOn(SystemPorts& ports, const TransferOptions& options,
+                                            TransferDirection direction, RadioImage& image, BandLimits band);

@@ -3,15 +3,39 @@
 
 #include "channel_io.h"
 #include "print_error.h"
+#include "write_safety.h"
 
 #include "document/display_path.h"
 #include "image/image_layout.h"
+#include "port/system_ports.h"
 
 namespace {
 
 const CliOption kOptions[] = {
     {"--port", "PORT", true}, {"--input", "FILE.sin", true}, {"--retries", "N"}, {"--yes"}, {"--trace", "FILE"},
+    {"--backup"}, {"--against", "BACKUP.sin"}, {"--dry-run"}, {"--verify"},
 };
+
+// The transfers of one write: the optional read before it, the write, and
+// the optional read back, all on the same port.
+int writeSafely(const CliArguments& args, const TransferOptions& options, const RadioImage& image, BandLimits band)
+{
+    SystemPorts ports(SystemPorts::SimulatedTime::Virtual);
+    QString backupPath;
+    if (args.has(QStringLiteral("--backup"))) {
+        int status = kExitCompleted;
+        backupPath = BackUpBeforeWrite(ports, options, status);
+        if (backupPath.isEmpty())
+            return status;
+    }
+    RadioImage written = image;
+    const TransferOutcome outcome = RunTransferOn(ports, options, TransferDirection::Write, written, band);
+    if (outcome.partlyWritten && !backupPath.isEmpty())
+        PrintRestoreCommand(options, backupPath);
+    if (outcome.status != kExitCompleted || !args.has(QStringLiteral("--verify")))
+        return outcome.status;
+    return VerifyWrite(ports, options, image);
+}
 
 int runWrite(const CliArguments& args)
 {
@@ -35,7 +59,15 @@ int runWrite(const CliArguments& args)
                        .arg(model, 2, 16, QLatin1Char('0')));
         return kExitFailed;
     }
-    return RunTransfer(options, TransferDirection::Write, image, band);
+    if (args.has(QStringLiteral("--dry-run")) && !args.has(QStringLiteral("--against"))) {
+        PrintError(QStringLiteral("--dry-run needs --against BACKUP.sin"));
+        return kExitUsage;
+    }
+    if (args.has(QStringLiteral("--against")) && !PrintWriteChanges(args.value(QStringLiteral("--against")), image))
+        return kExitFailed;
+    if (args.has(QStringLiteral("--dry-run")))
+        return kExitCompleted;
+    return writeSafely(args, options, image, band);
 }
 
 } // namespace
@@ -46,6 +78,17 @@ const CliCommand kWriteCommand = {
     .description = "      Writes FILE.sin (\"-\": standard input) to the radio as it is. The band\n"
                    "      checked against the radio's range is that of the file's model byte:\n"
                    "      0x37 136-174MHz, 0x38 400-520MHz.\n"
+                   "      --backup      read the radio first and keep what it holds as a backup\n"
+                   "                    (one read more, about 2.5 s); if that read fails nothing\n"
+                   "                    is written. A write that then stops part way prints the\n"
+                   "                    command that writes the backup back\n"
+                   "      --against BACKUP.sin\n"
+                   "                    print what the write changes in a radio holding\n"
+                   "                    BACKUP.sin, then write\n"
+                   "      --dry-run     with --against: print the changes and write nothing\n"
+                   "      --verify      read the radio back after the write and compare the\n"
+                   "                    written blocks: \"Verified.\", or \"Verify failed\" with the\n"
+                   "                    blocks and fields that differ and exit status 1\n"
                    "\n"
                    "    Read and write:\n"
                    "      PORT          a serial device (/dev/ttyUSB0, ttyUSB0, ./pty, COM3) or \"sim\":\n"
@@ -59,7 +102,8 @@ const CliCommand kWriteCommand = {
                    "                    the prompt is asked on the terminal, or, without one, the\n"
                    "                    transfer has failed\n"
                    "      --trace FILE  write every byte sent and received, with its time in\n"
-                   "                    milliseconds since the port opened, to FILE\n"
+                   "                    milliseconds since the port opened, to FILE (for write,\n"
+                   "                    the write itself, not the reads of --backup and --verify)\n"
                    "      On a terminal the progress shows on standard error. Ctrl+C, SIGTERM or\n"
                    "      SIGHUP cancels at the next step, closes the port and says how far the\n"
                    "      transfer had got; a write that stops after its first block leaves the\n"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/radio_image.h"
+#include "image/ui_text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,7 +27,7 @@ struct ImageChange {
 };
 
 // The heading of the Outside entries as the user sees it.
-inline constexpr const char* kOutsideFormText = "(radio data outside the form)";
+inline constexpr const char* kOutsideFormText = HMPROG_TEXT("(radio data outside the form)");
 
 // What changes from before to after: the settings in the form's order, then
 // the channels by number and column, then the blocks where bits the form does

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/radio_image.h"
+#include "image/ui_text.h"
 
 #include <cstddef>
 #include <string>
@@ -20,8 +21,8 @@ struct BlockMismatch {
 // Empty when the write took.
 [[nodiscard]] std::vector<BlockMismatch> VerifyWrittenBlocks(const RadioImage& written, const RadioImage& readBack);
 
-inline constexpr const char* kVerifiedText = "Verified.";
-inline constexpr const char* kVerifyFailedText = "Verify failed";
+inline constexpr const char* kVerifiedText = HMPROG_TEXT("Verified.");
+inline constexpr const char* kVerifyFailedText = HMPROG_TEXT("Verify failed");
 
 // "Verified.", or "Verify failed" followed by one line per block:
 //   0x018: Channel 1 Rx Tone, Channel 1 Busy

@@ -6,6 +6,8 @@
 #include "port/qt_serial_link.h"
 #include "sim/demo_image.h"
 
+#include "cli/cli_process.h"
+
 #include <QProcess>
 #include <QDir>
 #include <QTemporaryDir>
@@ -24,65 +26,6 @@
 #include <unistd.h>
 
 namespace {
-
-QProcessEnvironment childEnvironment()
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-    return env;
-}
-
-struct Outcome {
-    int exitCode = -1;
-    QString errors;
-};
-
-Outcome runCli(const QStringList& args, int timeoutMs = 60000)
-{
-    QProcess process;
-    process.setProcessEnvironment(childEnvironment());
-    process.start(QStringLiteral(HMPROG_CLI), args);
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
-// hmprog-cli sim, from its first line of output until it is stopped.
-class Sim {
-public:
-    explicit Sim(const QStringList& args)
-    {
-        m_process.setProcessEnvironment(childEnvironment());
-        m_process.start(QStringLiteral(HMPROG_CLI), QStringList{QStringLiteral("sim")} + args);
-        while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) {
-        }
-        m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-    ~Sim() { static_cast<void>(stop()); }
-
-    const QString& device() const { return m_device; }
-
-    [[nodiscard]] int stop()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return m_process.exitCode();
-        m_process.terminate();
-        if (!m_process.waitForFinished(10000)) {
-            m_process.kill();
-            m_process.waitForFinished();
-            return -1;
-        }
-        return m_process.exitCode();
-    }
-
-private:
-    QProcess m_process;
-    QString m_device;
-};
 
 RadioImage randomImage(unsigned seed, std::uint8_t model)
 {

@@ -1,0 +1,84 @@
+#include "cli/write_safety.h"
+
+#include "cli/channel_io.h"
+#include "cli/cli_command.h"
+#include "cli/print_error.h"
+#include "cli/read_backup.h"
+
+#include "document/display_path.h"
+#include "form/image_changes.h"
+#include "form/write_verify.h"
+#include "port/system_ports.h"
+
+#include <cstdio>
+
+namespace {
+
+// The extra reads of a write are not traced: the trace holds the write.
+TransferOptions untraced(TransferOptions options)
+{
+    options.tracePath.clear();
+    return options;
+}
+
+void printOut(const std::string& text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+bool PrintWriteChanges(const QString& againstPath, const RadioImage& image)
+{
+    RadioImage radio;
+    const FileStatus loaded = ReadChannel(againstPath, radio);
+    if (!loaded.ok()) {
+        PrintFileError(loaded);
+        return false;
+    }
+    const std::vector<ImageChange> changes = CompareImages(radio, image);
+    printOut(changes.empty() ? std::string("No changes.\n") : ChangesText(changes));
+    return true;
+}
+
+QString BackUpBeforeWrite(SystemPorts& ports, const TransferOptions& options, int& status)
+{
+    RadioImage radio;
+    status = RunTransferOn(ports, untraced(options), TransferDirection::Read, radio, BandLimits{}).status;
+    if (status != kExitCompleted) {
+        PrintError(QStringLiteral("The radio could not be read before the write; nothing was written."));
+        return {};
+    }
+    const QString path = KeepReadBackup(radio);
+    if (path.isEmpty()) {
+        PrintError(QStringLiteral("No backup of the radio could be kept; nothing was written."));
+        status = kExitFailed;
+    }
+    return path;
+}
+
+int VerifyWrite(SystemPorts& ports, const TransferOptions& options, const RadioImage& written)
+{
+    RadioImage readBack;
+    const int status = RunTransferOn(ports, untraced(options), TransferDirection::Read, readBack, BandLimits{}).status;
+    if (status != kExitCompleted) {
+        PrintError(QStringLiteral("The radio could not be read back; the write was not verified."));
+        return status;
+    }
+    const std::vector<BlockMismatch> mismatches = VerifyWrittenBlocks(written, readBack);
+    if (mismatches.empty()) {
+        printOut(VerifyText(mismatches));
+        return kExitCompleted;
+    }
+    std::fputs(VerifyText(mismatches).c_str(), stderr);
+    return kExitFailed;
+}
+
+void PrintRestoreCommand(const TransferOptions& options, const QString& backupPath)
+{
+    PrintError(QStringLiteral("What the radio held before this write is kept in %1. To write it back:")
+                   .arg(DisplayPath(backupPath)));
+    std::fprintf(stderr, "  hmprog-cli write --port %s --input %s\n", qPrintable(ShellQuoted(options.port)),
+                 qPrintable(ShellQuoted(backupPath)));
+}
