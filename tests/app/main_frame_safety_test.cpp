@@ -14,7 +14,6 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QHeaderView>
@@ -62,8 +61,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_data.isValid());
-        // Qt's test mode would put the data folder under the real home.
-        QStandardPaths::setTestModeEnabled(false);
         m_oldDataHome = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
         QSettings().clear();
@@ -74,7 +71,6 @@ protected:
     void TearDown() override
     {
         qputenv("XDG_DATA_HOME", m_oldDataHome);
-        QStandardPaths::setTestModeEnabled(true);
     }
 
     void UseRadio(RadioOptions options, const RadioImage& memory = DemoRadioImage())

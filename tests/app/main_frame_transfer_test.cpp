@@ -96,7 +96,9 @@ TEST_F(FrameTransfer, CommandsThatWouldDisturbItAreGreyedAndClosingIsRefusedWhil
     EXPECT_EQ(checked, 1);
     for (const int id : kBarred)
         EXPECT_TRUE(m_frame->CommandAction(id)->isEnabled()) << id;
-    EXPECT_TRUE(m_frame->statusBar()->currentMessage().isEmpty());
+    // What is said once it has ended is where the read's backup went.
+    EXPECT_TRUE(m_frame->statusBar()->currentMessage().startsWith("A backup of the radio is kept in"))
+        << m_frame->statusBar()->currentMessage().toStdString();
     EXPECT_EQ(View().m_grid->GetTextMatrix(1, 1), "145.52500");
     ASSERT_EQ(m_ports.targets.size(), 1u);
     EXPECT_TRUE(m_ports.targets[0].simulated);
