@@ -12,11 +12,15 @@ const std::array<MenuInfo, 5> kMenus = {{
     {MenuId::Help, CT("&Help")},
 }};
 
-const std::array<CommandInfo, 27> kCommands = {{
+const std::array<CommandInfo, 32> kCommands = {{
     {ID_FILE_NEW, MenuId::File, CT("&New\tCtrl+N"), Qt::CTRL | Qt::Key_N,
      CT("Create a new document\nNew"), false},
     {ID_FILE_OPEN, MenuId::File, CT("&Open...\tCtrl+O"), Qt::CTRL | Qt::Key_O,
      CT("Open an existing document\nOpen"), false},
+    {ID_FILE_OPEN_BACKUP, MenuId::File, CT("Open &Backup…"), kNoAccelerator,
+     CT("Open one of the copies kept of every read from a radio, newest first\nOpen Backup"), false},
+    {ID_FILE_COMPARE, MenuId::File, CT("Co&mpare With…"), kNoAccelerator,
+     CT("List what differs between the form and a channel file or a backup\nCompare With"), false},
     {ID_FILE_SAVE, MenuId::File, CT("&Save\tCtrl+S"), Qt::CTRL | Qt::Key_S,
      CT("Save the active document\nSave"), false},
     {ID_FILE_SAVE_AS, MenuId::File, CT("Save &As..."), kNoAccelerator,
@@ -40,7 +44,16 @@ const std::array<CommandInfo, 27> kCommands = {{
     {ID_PROGRAM_KILL_CODE, MenuId::Program, CT("Kill Code"), kNoAccelerator, "", false},
     {ID_PROGRAM_TRACE, MenuId::Program, CT("Trace to File…"), kNoAccelerator,
      CT("Record every byte of the next transfers into a file, to send along when a radio will not talk\nTrace to File"),
+     true},
+    {ID_PROGRAM_BACKUP_BEFORE_WRITE, MenuId::Program, CT("Back Up Before Write"), kNoAccelerator,
+     CT("Read the radio and keep a backup before every write; a write then costs one read more, about 2.5 s\n"
+        "Back Up Before Write"),
      false},
+    {ID_PROGRAM_PREVIEW_BEFORE_WRITE, MenuId::Program, CT("Preview Before Write"), kNoAccelerator,
+     CT("Before a write, list what it will change in the radio since its last read, and ask\nPreview Before Write"),
+     false},
+    {ID_PROGRAM_VERIFY_AFTER_WRITE, MenuId::Program, CT("Verify After Write"), kNoAccelerator,
+     CT("Read the radio back after a write and check that it holds what was written\nVerify After Write"), false},
     {ID_PORT_COM1, MenuId::Port, CT("COM1"), Qt::CTRL | Qt::Key_C, CT("COM1"), false},
     {ID_PORT_COM2, MenuId::Port, CT("COM2"), Qt::CTRL | Qt::Key_D, CT("COM2"), false},
     {ID_PORT_COM3, MenuId::Port, CT("COM3"), Qt::CTRL | Qt::Key_E, CT("COM3"), false},

@@ -3,12 +3,14 @@
 #include "main_frame.h"
 #include "recent_file_list.h"
 
+#include "document/backup_folder.h"
 #include "document/program_doc.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QTreeView>
 
 namespace {
 
@@ -48,6 +50,13 @@ void CMyDocManager::OnFileOpen()
 {
     QString fileName;
     if (DoPromptFileName(fileName, true))
+        (void)OpenDocumentFile(fileName);
+}
+
+void CMyDocManager::OnFileOpenBackup()
+{
+    QString fileName;
+    if (DoPromptBackupName(fileName))
         (void)OpenDocumentFile(fileName);
 }
 
@@ -95,6 +104,32 @@ bool CMyDocManager::DoPromptFileName(QString& fileName, bool bOpenFileDialog)
         return false;
     fileName = dialog.selectedFiles().constFirst();
     return true;
+}
+
+bool CMyDocManager::DoPromptBackupName(QString& fileName)
+{
+    QFileDialog dialog(DialogParent(), tr("Open Backup"));
+    SetUpBackupDialog(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    fileName = dialog.selectedFiles().constFirst();
+    return true;
+}
+
+// The backups are named by the moment of the read, and the one wanted is
+// nearly always the latest: the list shows their dates, newest at the top.
+// Only the dialog of Qt's own can be told how to sort.
+void CMyDocManager::SetUpBackupDialog(QFileDialog& dialog)
+{
+    SetUpFileDialog(dialog, true);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setViewMode(QFileDialog::Detail);
+    // Shown even before the first backup, so that the user sees where they go.
+    QDir().mkpath(BackupFolder());
+    dialog.setDirectory(BackupFolder());
+    constexpr int kDateModifiedColumn = 3;
+    if (auto* list = dialog.findChild<QTreeView*>())
+        list->sortByColumn(kDateModifiedColumn, Qt::DescendingOrder);
 }
 
 void CMyDocManager::SetUpFileDialog(QFileDialog& dialog, bool bOpenFileDialog)

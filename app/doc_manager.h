@@ -20,6 +20,8 @@ public:
 
     [[nodiscard]] bool OnFileNew();
     void OnFileOpen();
+    // Open with the file dialog in the backups folder, newest first.
+    void OnFileOpenBackup();
     [[nodiscard]] bool OnFileSave();
     [[nodiscard]] bool OnFileSaveAs();
 
@@ -32,6 +34,9 @@ public:
     // all files. Replaced in tests.
     virtual bool DoPromptFileName(QString& fileName, bool bOpenFileDialog);
     static void SetUpFileDialog(QFileDialog& dialog, bool bOpenFileDialog);
+    // The open dialog of Open Backup. Replaced in tests.
+    virtual bool DoPromptBackupName(QString& fileName);
+    static void SetUpBackupDialog(QFileDialog& dialog);
 
     // A name without an extension gets ".sin".
     static QString WithDefaultExtension(const QString& path);

@@ -6,22 +6,27 @@
 #include "dialog_result.h"
 #include "doc_manager.h"
 #include "exit_prompt_dialog.h"
+#include "image_changes_dialog.h"
 #include "kill_code_dialog.h"
 #include "lock_key_indicators.h"
 #include "message_box.h"
 #include "other_port_dialog.h"
 #include "password_dialog.h"
 #include "print_commands.h"
+#include "restore_offer.h"
 #include "retry_prompt.h"
 #include "trace_path_dialog.h"
 #include "version_prompt_dialog.h"
+#include "write_safety_settings.h"
 
 #include "editor/program_view.h"
+#include "document/channel_file.h"
 #include "document/display_path.h"
 #include "port/trace_file.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QPrinter>
 #include <QLabel>
@@ -33,6 +38,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <utility>
+
 namespace {
 
 constexpr QSize kInitialSize(800, 1100);
@@ -43,10 +50,15 @@ constexpr int kStatusMessageTime = 10000;
 // Commands that would end or change what a running transfer works on, or
 // open a modal loop that holds it up: greyed while it runs.
 constexpr int kCommandsBarredInTransfer[] = {
-    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
-    ID_FILE_PRINT_SETUP, ID_PROGRAM_KILL_CODE, ID_PROGRAM_TRACE, ID_APP_ABOUT,
+    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_OPEN_BACKUP, ID_FILE_COMPARE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT,
+    ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_PROGRAM_KILL_CODE, ID_PROGRAM_TRACE,
+    ID_PROGRAM_BACKUP_BEFORE_WRITE, ID_PROGRAM_PREVIEW_BEFORE_WRITE, ID_PROGRAM_VERIFY_AFTER_WRITE, ID_APP_ABOUT,
     ID_FILE_IMPORT_CHANNELS, ID_FILE_EXPORT_CHANNELS,
 };
+
+// The Program menu's choices around a write.
+constexpr int kWriteSafetyItems[] = {
+    ID_PROGRAM_BACKUP_BEFORE_WRITE, ID_PROGRAM_PREVIEW_BEFORE_WRITE, ID_PROGRAM_VERIFY_AFTER_WRITE};
 
 struct PortCommand {
     int id;
@@ -142,6 +154,8 @@ void CMainFrame::CreateCommands()
     CommandAction(ID_PORT_OTHER)->setCheckable(true);
     CommandAction(ID_PORT_SIMULATED)->setCheckable(true);
     CommandAction(ID_PROGRAM_TRACE)->setCheckable(true);
+    for (const int id : kWriteSafetyItems)
+        CommandAction(id)->setCheckable(true);
     CommandAction(ID_VIEW_TOOLBAR)->setCheckable(true);
     CommandAction(ID_VIEW_STATUS_BAR)->setCheckable(true);
 
@@ -212,6 +226,8 @@ void CMainFrame::ConnectCommands()
     };
     on(ID_FILE_NEW, &CMainFrame::OnFileNew);
     on(ID_FILE_OPEN, &CMainFrame::OnFileOpen);
+    on(ID_FILE_OPEN_BACKUP, &CMainFrame::OnFileOpenBackup);
+    on(ID_FILE_COMPARE, &CMainFrame::OnFileCompare);
     on(ID_FILE_SAVE, &CMainFrame::OnFileSave);
     on(ID_FILE_SAVE_AS, &CMainFrame::OnFileSaveAs);
     on(ID_FILE_PRINT, &CMainFrame::OnFilePrint);
@@ -222,6 +238,13 @@ void CMainFrame::ConnectCommands()
     on(ID_PROGRAM_WRITE, &CMainFrame::OnProgramWrite);
     on(ID_PROGRAM_KILL_CODE, &CMainFrame::OnKillCode);
     connect(CommandAction(ID_PROGRAM_TRACE), &QAction::triggered, this, &CMainFrame::OnProgramTrace);
+    const WriteSafety safety = LoadWriteSafety();
+    CommandAction(ID_PROGRAM_BACKUP_BEFORE_WRITE)->setChecked(safety.backUpBeforeWrite);
+    CommandAction(ID_PROGRAM_PREVIEW_BEFORE_WRITE)->setChecked(safety.previewBeforeWrite);
+    CommandAction(ID_PROGRAM_VERIFY_AFTER_WRITE)->setChecked(safety.verifyAfterWrite);
+    m_pView->SetWriteSafety(safety);
+    for (const int id : kWriteSafetyItems)
+        on(id, &CMainFrame::OnWriteSafetyChanged);
     for (const PortCommand& port : kPortCommands)
         on(port.id, port.handler);
     on(ID_PORT_OTHER, &CMainFrame::OnPortOther);
@@ -257,7 +280,14 @@ void CMainFrame::ConnectTransfers()
     prompts.askVersion = [this] {
         return RunVersionPrompt(this) == IDOK ? VersionAnswer::Continue : VersionAnswer::Cancel;
     };
+    prompts.confirmWrite = [this](const RadioImage& radio, const RadioImage& toWrite) {
+        return ConfirmWrite(this, radio, toWrite);
+    };
+    prompts.offerRestore = [this](const QString& text, const QString& detail) {
+        return OfferRestore(this, text, detail);
+    };
     m_pView->SetTransferPrompts(std::move(prompts));
+    m_pView->SetKeepBackups(true);
     connect(m_pView, &CProgramView::TransferRunningChanged, this, &CMainFrame::OnTransferRunningChanged);
     connect(m_pView, &CProgramView::TraceStopped, this, [this] { CommandAction(ID_PROGRAM_TRACE)->setChecked(false); });
 }
@@ -285,6 +315,16 @@ void CMainFrame::OnProgramTrace(bool checked)
     m_pView->SetTrace(std::move(trace));
     m_wndStatusBar->showMessage(tr("The next transfers are traced into %1").arg(DisplayPath(path)),
                                 kStatusMessageTime);
+}
+
+void CMainFrame::OnWriteSafetyChanged()
+{
+    WriteSafety safety;
+    safety.backUpBeforeWrite = CommandAction(ID_PROGRAM_BACKUP_BEFORE_WRITE)->isChecked();
+    safety.previewBeforeWrite = CommandAction(ID_PROGRAM_PREVIEW_BEFORE_WRITE)->isChecked();
+    safety.verifyAfterWrite = CommandAction(ID_PROGRAM_VERIFY_AFTER_WRITE)->isChecked();
+    m_pView->SetWriteSafety(safety);
+    SaveWriteSafety(safety);
 }
 
 void CMainFrame::OnTransferRunningChanged(bool running)
@@ -319,6 +359,30 @@ void CMainFrame::OnFileNew()
 void CMainFrame::OnFileOpen()
 {
     m_docManager.OnFileOpen();
+}
+
+void CMainFrame::OnFileOpenBackup()
+{
+    m_docManager.OnFileOpenBackup();
+}
+
+// The form against a file: what the form would change in it.
+void CMainFrame::OnFileCompare()
+{
+    QString path;
+    if (!m_docManager.DoPromptFileName(path, true))
+        return;
+    RadioImage file;
+    const FileStatus status = LoadChannelFile(path, file);
+    if (!status.ok()) {
+        ReportFileError(status);
+        return;
+    }
+    // The form as a save would store it; the document keeps its image.
+    const RadioImage document = m_doc.m_image;
+    m_pView->StoreToImage();
+    const RadioImage form = std::exchange(m_doc.m_image, document);
+    ShowComparison(this, file, form, QFileInfo(path).fileName());
 }
 
 void CMainFrame::OnFileSave()

@@ -52,6 +52,8 @@ public:
 public slots:
     void OnFileNew();
     void OnFileOpen();
+    void OnFileOpenBackup();
+    void OnFileCompare();
     void OnFileSave();
     void OnFileSaveAs();
     void OnFilePrint();
@@ -61,6 +63,7 @@ public slots:
     void OnProgramWrite();
     void OnKillCode();
     void OnProgramTrace(bool checked);
+    void OnWriteSafetyChanged();
     void OnPortCom1();
     void OnPortCom2();
     void OnPortCom3();

@@ -2,6 +2,8 @@
 
 #include "editor/transfer_prompts.h"
 #include "editor/widget_form_controls.h"
+#include "editor/write_safety.h"
+#include "image/radio_image.h"
 #include "link/transfer_types.h"
 #include "port/port_selection.h"
 
@@ -10,6 +12,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class CMSFlexGrid;
 class CProgramDoc;
@@ -100,6 +103,14 @@ public:
     void SetTrace(std::unique_ptr<TraceFile> trace);
     bool IsTracing() const { return m_trace != nullptr; }
     void SetTransferPrompts(TransferPrompts prompts);
+    // The steps around the next writes (program_view_write.cpp).
+    void SetWriteSafety(const WriteSafety& safety) { m_safety = safety; }
+    // Every completed read is kept in the backups folder from now on; the
+    // form on its own keeps none.
+    void SetKeepBackups(bool keep) { m_keepBackups = keep; }
+    // What the radio of this model holds as far as the program knows: this
+    // session's last read or completed write of it, else its newest backup.
+    [[nodiscard]] std::optional<RadioImage> LastKnownRadio(const RadioImage& sameModelAs) const;
 
     // Printing the channel list (program_view_print.cpp).
     void OnPrint(QPainter& painter, const QRect& drawRect, int dpiX, int dpiY);
@@ -167,13 +178,32 @@ private:
     long m_editCol = 0;
     bool m_bCommitting = false;
 
+    // How one transfer ended, and whether it left the radio half written.
+    struct TransferOutcome {
+        TransferResult result;
+        bool leftPartlyWritten;
+    };
+
     void ChooseTransfer(TransferDirection direction, const QString& title);
-    TransferResult RunTransfer(TransferDirection direction);
+    TransferOutcome RunTransfer(TransferDirection direction, RadioImage& image);
+    TransferResult ReadRadio();
+    TransferResult WriteRadio();
+    void rememberRead(const RadioImage& image);
+    void keepBackup(const RadioImage& image);
+    [[nodiscard]] bool confirmWrite(const RadioImage& image);
+    void verifyWrite(const RadioImage& written);
+    void reportPartlyWritten(const std::optional<RadioImage>& restorePoint);
     void SetTransferRunning(bool running);
     TransferPorts& Ports();
     void saveTrace();
 
     bool m_bTransferRunning = false;
+    WriteSafety m_safety;
+    bool m_keepBackups = false;
+    // Said in the status bar once the transfer has ended, which clears it.
+    QString m_statusAfterTransfer;
+    // This session's last read or completed write: what the radio holds.
+    std::optional<RadioImage> m_radioHolds;
     TransferPrompts m_prompts;
     TransferPorts* m_pPorts = nullptr;
     std::unique_ptr<SystemPorts> m_systemPorts;

@@ -12,7 +12,6 @@
 #include "codec/frequency.h"
 #include "grid/ms_flex_grid.h"
 #include "document/program_doc.h"
-#include "link/partial_write.h"
 #include "link/progress_text.h"
 #include "link/transfer_session.h"
 #include "link/transfer_status.h"
@@ -21,6 +20,8 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+
+#include <utility>
 
 void CProgramView::OnProgramRead()
 {
@@ -51,47 +52,44 @@ void CProgramView::OnStartTransfer()
     if (m_bTransferRunning || !m_pProgressDlg->IsWindowCreated())
         return;
     const TransferDirection direction = m_transferMode;
-    m_pProgressDlg->SetRange(ProgressRange(direction));
     if (direction == TransferDirection::Write)
         StoreToImage();
     else
         CommitOpenEditor();
     SetTransferRunning(true);
 
-    const TransferResult result = RunTransfer(direction);
+    const TransferResult result = direction == TransferDirection::Read ? ReadRadio() : WriteRadio();
 
     m_pProgressDlg->DestroyWindow();
     SetTransferRunning(false);
     if (direction == TransferDirection::Read && result == TransferResult::Completed)
         LoadFromImage();
+    if (!m_statusAfterTransfer.isEmpty())
+        emit StatusMessage(std::exchange(m_statusAfterTransfer, QString()));
 }
 
-// The engine closes the port at every end. A read replaces the document's
-// image only once every block is in, so a failed or cancelled read leaves the
-// document as it was, like the form. The band a write is checked against is
-// the one the form shows.
-TransferResult CProgramView::RunTransfer(TransferDirection direction)
+// The engine closes the port at every end. A read replaces the image only
+// once every block is in, so a failed or cancelled read leaves it as it was,
+// like the form. The band a write is checked against is the one the form
+// shows. A radio left half written is the caller's to report.
+CProgramView::TransferOutcome CProgramView::RunTransfer(TransferDirection direction, RadioImage& image)
 {
     const PortTarget target = m_portSelection.TargetForTransfer();
     const QString port = QString::fromStdString(StatusPortName(target.name, target.device));
+    m_pProgressDlg->SetRange(ProgressRange(direction));
     m_pProgressDlg->SetPercentText(QString::fromStdString(ProgressPercentText(0, ProgressRange(direction))));
 
     CDesktopTransferHost host(*m_pProgressDlg, m_prompts, port);
     TransferSession session(Ports(), host);
     session.TraceInto(m_trace.get());
     session.WrapLink([this](SerialLink& link) { return std::make_unique<CProgressPaintLink>(link, *m_pProgressDlg); });
-    const TransferResult result =
-        session.Run(target, direction, GetDocument()->m_image, BandLimits{g_bandLow, g_bandHigh});
+    const TransferResult result = session.Run(target, direction, image, BandLimits{g_bandLow, g_bandHigh});
     saveTrace();
 
-    if (m_prompts.showMessage) {
-        if (result.reason == FailureReason::OpenFailed)
-            m_prompts.showMessage(TransferText(OpenFailedMessage()),
-                                  QString::fromStdString(session.OpenFailureText(port.toStdString())));
-        else if (session.LeftPartlyWritten())
-            m_prompts.showMessage(TransferText(PartlyWrittenWarning()), QString());
-    }
-    return result;
+    if (m_prompts.showMessage && result.reason == FailureReason::OpenFailed)
+        m_prompts.showMessage(TransferText(OpenFailedMessage()),
+                              QString::fromStdString(session.OpenFailureText(port.toStdString())));
+    return {result, session.LeftPartlyWritten()};
 }
 
 // Nothing the transfer works on may change under it: the settings (a model

@@ -107,6 +107,19 @@ void CProgressDialog::SetRange(int range)
     m_progress->setRange(0, range);
 }
 
+void CProgressDialog::BeginNextTransfer(const QString& caption, int range)
+{
+    SetCaption(caption);
+    m_counted = 0;
+    m_positionsNotShown.clear();
+    m_statusNotShown.reset();
+    m_bCancel = 0;
+    m_progress->setRange(0, range);
+    m_progress->setValue(0);
+    SetPercentText(QString::fromStdString(ProgressPercentText(0, range)));
+    m_staticStatus->clear();
+}
+
 // Moving the bar, writing the percentage and painting them cost more than
 // anything else the program adds to a block, and the radio would wait for
 // them: a step is only counted here and shown while the program waits for the

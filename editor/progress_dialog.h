@@ -47,6 +47,9 @@ public:
     // The transfer's share of the dialog: the bar's range, a step of the
     // position with the percentage written after it, the status line.
     void SetRange(int range);
+    // Another transfer under the same OK (the reads around a write): the bar
+    // starts again from 0 with range, under caption.
+    void BeginNextTransfer(const QString& caption, int range);
     void StepIt(int steps);
     void SetPercentText(const QString& text);
     void SetStatusText(const QString& text);

@@ -166,9 +166,12 @@ std::string jsonObject(const ImageChange& change)
         out += ", \"channel\": " + std::to_string(change.channel);
     if (change.kind == ImageChange::Kind::Outside) {
         out += ", \"address\": " + jsonString(HexAddress(change.address)) + ", \"bytes\": [";
-        out += offsetList(change.changedBytes, "\", \"").empty()
-                   ? std::string()
-                   : "\"" + offsetList(change.changedBytes, "\", \"") + "\"";
+        const std::string offsets = offsetList(change.changedBytes, "\", \"");
+        if (!offsets.empty()) {
+            out += '"';
+            out += offsets;
+            out += '"';
+        }
         out += "]";
     }
     return out + ", \"before\": " + jsonString(change.before) + ", \"after\": " + jsonString(change.after) + "}";

@@ -21,9 +21,11 @@
 namespace {
 
 // The commands a running transfer keeps away from the user.
-const int kBarred[] = {ID_FILE_NEW,         ID_FILE_OPEN,         ID_FILE_SAVE,     ID_FILE_SAVE_AS,
-                       ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_PROGRAM_KILL_CODE,
-                       ID_PROGRAM_TRACE,    ID_APP_ABOUT,          ID_FILE_IMPORT_CHANNELS, ID_FILE_EXPORT_CHANNELS};
+const int kBarred[] = {ID_FILE_NEW,         ID_FILE_OPEN,         ID_FILE_OPEN_BACKUP, ID_FILE_COMPARE,
+                       ID_FILE_SAVE,        ID_FILE_SAVE_AS,      ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW,
+                       ID_FILE_PRINT_SETUP, ID_PROGRAM_KILL_CODE, ID_PROGRAM_TRACE,    ID_PROGRAM_BACKUP_BEFORE_WRITE,
+                       ID_PROGRAM_PREVIEW_BEFORE_WRITE,           ID_PROGRAM_VERIFY_AFTER_WRITE, ID_APP_ABOUT,
+                       ID_FILE_IMPORT_CHANNELS,         ID_FILE_EXPORT_CHANNELS};
 // Read, Write and the Port menu stay usable.
 const int kUsable[] = {ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PORT_COM1,     ID_PORT_COM2,
                        ID_PORT_COM8,    ID_PORT_OTHER,    ID_PORT_SIMULATED};
@@ -95,7 +97,9 @@ TEST_F(FrameTransfer, CommandsThatWouldDisturbItAreGreyedAndClosingIsRefusedWhil
     EXPECT_EQ(checked, 1);
     for (const int id : kBarred)
         EXPECT_TRUE(m_frame->CommandAction(id)->isEnabled()) << id;
-    EXPECT_TRUE(m_frame->statusBar()->currentMessage().isEmpty());
+    // What is said once it has ended is where the read's backup went.
+    EXPECT_TRUE(m_frame->statusBar()->currentMessage().startsWith("A backup of the radio is kept in"))
+        << m_frame->statusBar()->currentMessage().toStdString();
     EXPECT_EQ(View().m_grid->GetTextMatrix(1, 1), "145.52500");
     ASSERT_EQ(m_ports.targets.size(), 1u);
     EXPECT_TRUE(m_ports.targets[0].simulated);

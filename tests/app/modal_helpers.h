@@ -74,3 +74,39 @@ inline void OnceModal(std::function<void(QDialog&)> act, bool mayNotCome = false
         }
     });
 }
+
+// Answers every dialog of type Dialog as soon as its loop runs, however deep
+// in a transfer it comes, for as long as it lives; act must close it.
+template <typename Dialog>
+class AnswerEach : public QObject {
+public:
+    explicit AnswerEach(std::function<void(Dialog&)> act) : m_act(std::move(act))
+    {
+        ++PendingModals();
+        qApp->installEventFilter(this);
+    }
+    ~AnswerEach() override { --PendingModals(); }
+
+    int count() const { return m_count; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* dialog = qobject_cast<Dialog*>(watched);
+        if (event->type() != QEvent::Show || !dialog || !dialog->isModal())
+            return false;
+        ++m_count;
+        QTimer::singleShot(0, dialog, [this, dialog] {
+            QApplication::setActiveWindow(dialog);
+            m_act(*dialog);
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the dialog stayed open";
+                dialog->reject();
+            }
+        });
+        return false;
+    }
+
+private:
+    std::function<void(Dialog&)> m_act;
+    int m_count = 0;
+};

@@ -1,7 +1,6 @@
 #include "modal_helpers.h"
 
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
@@ -22,12 +21,13 @@ public:
 };
 
 // Keeps the recent-file list and the file dialogs' state of the tests out of
-// the user's own settings, and guards against dialogs nobody answers.
+// the user's own settings, and guards against dialogs nobody answers. Qt's
+// test mode is not used: it would put the backups of the tests' reads under
+// the user's home rather than in the data folder the test main chose.
 class TestEnvironment : public testing::Environment {
 public:
     void SetUp() override
     {
-        QStandardPaths::setTestModeEnabled(true);
         ASSERT_TRUE(m_dir.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());

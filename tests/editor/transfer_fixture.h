@@ -29,6 +29,7 @@
 class TestPorts final : public TransferPorts, private SerialLink {
 public:
     explicit TestPorts(RadioOptions options = {}) : radio(DemoRadioImage(), options) {}
+    TestPorts(const RadioImage& memory, RadioOptions options) : radio(memory, options) {}
 
     SerialLink& LinkFor(const PortTarget& target) override
     {

@@ -1,0 +1,24 @@
+#include "restore_offer.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+bool OfferRestore(QWidget* parent, const QString& text, const QString& detail)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(QCoreApplication::translate("MessageBox", "Programming Software"));
+    box.setIcon(QMessageBox::Warning);
+    box.setText(text);
+    box.setInformativeText(detail);
+    box.setAccessibleName(text);
+    QPushButton* restore = box.addButton(QCoreApplication::translate("MessageBox", "Restore"), QMessageBox::AcceptRole);
+    restore->setAccessibleName(restore->text());
+    QPushButton* close = box.addButton(QMessageBox::Close);
+    close->setText(QCoreApplication::translate("MessageBox", "Close"));
+    close->setAccessibleName(close->text());
+    box.setDefaultButton(restore);
+    box.setEscapeButton(close);
+    box.exec();
+    return box.clickedButton() == restore;
+}
