@@ -20,9 +20,6 @@ inline constexpr std::uint8_t kWriteBlock = 0x57; // 'W'
 inline constexpr std::array<std::uint8_t, 7> kWakeUp = {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41};
 
 inline constexpr std::size_t kIdentificationSize = 8;
-// The bytes an echoing cable can put ahead of the identification: the echoes
-// of the M byte and of the STX.
-inline constexpr std::size_t kIdentificationEchoes = 2;
 inline constexpr std::size_t kBlockSize = RadioImage::kBlockSize;
 inline constexpr std::size_t kFrameHeaderSize = 4;
 // A read reply is a 4-byte header nobody looks at, then the 8 memory bytes.

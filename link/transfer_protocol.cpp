@@ -132,14 +132,16 @@ TransferProtocol::Phase TransferProtocol::identify()
     // the line before a busy program gets round to clearing, and the clear
     // would throw it away. The clear before the STX has taken what was left
     // on the line; what an echoing cable hands back of the M byte and the STX
-    // comes ahead of the reply, which is the last eight bytes that arrive.
-    const ReadResult id = m_link.Read(protocol::kIdentificationSize + protocol::kIdentificationEchoes);
+    // comes ahead of the reply (withoutEchoes).
+    ReadResult id = m_link.Read(protocol::kIdentificationSize);
+    if (id.ok && id.bytes.size() == protocol::kIdentificationSize)
+        id.bytes = withoutEchoes(std::move(id.bytes));
     // A short reply is as good as none: its first bytes may be anything.
     if (!id.ok || id.bytes.size() < protocol::kIdentificationSize) {
         m_reason = id.ok ? FailureReason::ShortReply : FailureReason::PortLost;
         return Phase::Retry;
     }
-    const auto reply = std::span<const std::uint8_t>(id.bytes).last(protocol::kIdentificationSize);
+    const auto reply = std::span<const std::uint8_t>(id.bytes);
     if (m_direction == TransferDirection::Write) {
         const RadioRange radio = DecodeIdentification(reply.first<3>());
         if (!BandFitsRadio(radio, m_band)) {
@@ -163,6 +165,29 @@ TransferProtocol::Phase TransferProtocol::identify()
     if (!poll(kIdentificationNakPolls, CancelCheck::AfterDispatch, 1))
         return Phase::Cancelled;
     return Phase::Retry;
+}
+
+// Eight bytes that begin with the echo of the M byte and the STX, or of the
+// STX alone, are the echoes and the start of the reply: the rest of the reply
+// follows at once. Asking for exactly the missing bytes keeps a normal
+// cable's identification from waiting out the gap after its last byte. A
+// reply that merely begins like an echo has nothing after it: that read
+// times out and the eight bytes stand as they are.
+LinkBytes TransferProtocol::withoutEchoes(LinkBytes reply)
+{
+    std::size_t echoes = 0;
+    if (reply[0] == protocol::kModeByte && reply[1] == protocol::kStx)
+        echoes = 2;
+    else if (reply[0] == protocol::kStx)
+        echoes = 1;
+    if (echoes == 0)
+        return reply;
+    const ReadResult rest = m_link.Read(echoes);
+    if (!rest.ok || rest.bytes.size() < echoes)
+        return reply;
+    reply.erase(reply.begin(), reply.begin() + static_cast<std::ptrdiff_t>(echoes));
+    reply.insert(reply.end(), rest.bytes.begin(), rest.bytes.end());
+    return reply;
 }
 
 // A port that will not take one byte is not going to get better by itself:

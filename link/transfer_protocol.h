@@ -49,6 +49,7 @@ private:
     WakeAnswer readWakeAnswer();
     Phase identify();
     Phase acknowledgeIdentification();
+    LinkBytes withoutEchoes(LinkBytes reply);
     TransferResult readBlocks(RadioImage& image);
     TransferResult writeBlocks(const RadioImage::Bytes& bytes);
 

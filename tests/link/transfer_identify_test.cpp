@@ -128,6 +128,22 @@ INSTANTIATE_TEST_SUITE_P(Cables, IdentificationAfterEchoes,
                                          EchoCase{"EchoesOfModeByteAndStx", {protocol::kModeByte, protocol::kStx}}),
                          [](const testing::TestParamInfo<EchoCase>& info) { return std::string(info.param.name); });
 
+// A reply that only begins like the STX's echo has nothing after it: the
+// read of the rest times out and the eight bytes stand as the reply (here a
+// range of no known model, so the band is not compared).
+TEST(IdentificationLikeAnEcho, StandsWhenNothingFollowsIt)
+{
+    Bench bench;
+    bench.link.Answer({protocol::kSyn});
+    bench.link.Answer({protocol::kStx, 0x52, 0x40, 0x00, 0x01, 0xFF, 0xFF, 0xFF});
+    bench.link.AnswerSilence();
+    bench.link.Answer({protocol::kAck});
+    RadioImage image = PatternImage(9);
+    EXPECT_EQ(bench.Run(W, image, kBand136To174), TransferResult::Failed);
+    EXPECT_EQ(LastMessage(bench.journal), "Communication error");
+    EXPECT_NE(Describe(bench.journal).find("r8=02.52.40.00.01.FF.FF.FF r1= L w06 r1=06 "), std::string::npos);
+}
+
 // Identification steps that end in the retry prompt.
 struct IdentifyCase {
     const char* name;
@@ -142,8 +158,8 @@ void PrintTo(const IdentifyCase& c, std::ostream* os)
 
 const IdentifyCase kIdentifyCases[] = {
     {"ShortIdentification", [](ScriptedLink& l) { l.Answer({0x64, 0x17, 0x13, 0, 0, 0, 0}); },
-     "w02 r10=64.17.13.00.00.00.00 RETRY "},
-    {"IdentificationReadFails", [](ScriptedLink& l) { l.AnswerFailedCall(); }, "w02 r10! RETRY "},
+     "w02 r8=64.17.13.00.00.00.00 RETRY "},
+    {"IdentificationReadFails", [](ScriptedLink& l) { l.AnswerFailedCall(); }, "w02 r8! RETRY "},
     {"WrongAnswerToTheAck", [](ScriptedLink& l) { l.Answer(kId136To174); l.Answer({0x15}); },
      "L w06 r1=15 " + Repeat(kPoll, 601) + "RETRY "},
     {"NoAnswerToTheAck", [](ScriptedLink& l) { l.Answer(kId136To174); l.AnswerSilence(); },
@@ -204,7 +220,7 @@ TEST_P(AckRefused, IsRepeatedAFewTimesThenFails)
     const int tries = std::min(refusals, TransferProtocol::kAckWriteRepeats + 1);
     EXPECT_EQ(Count(bench.journal, LinkEvent::Message), tries);
     EXPECT_EQ(LastMessage(bench.journal), "Communication");
-    const std::string expected = "r10=64.17.13.00.00.00.00.00 " + Repeat("L w06 m ", tries) + (givesUp ? "X " : "L w06 r1=06 ");
+    const std::string expected = "r8=64.17.13.00.00.00.00.00 " + Repeat("L w06 m ", tries) + (givesUp ? "X " : "L w06 r1=06 ");
     EXPECT_NE(Describe(bench.journal).find(expected), std::string::npos);
 }
 

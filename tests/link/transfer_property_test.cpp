@@ -125,7 +125,7 @@ private:
 // wake-up attempts through the version path, the identification, and every
 // block at its read time-outs.
 constexpr auto kAttempt = 7ms + 14ms + 2 * 590ms + 7ms + 7ms + 2 * 590ms + 2ms;
-constexpr SimTime kLongestSilence = 15 * kAttempt + (2ms + 5090ms + 590ms + 601ms) + 128 * (6090ms + 590ms + 1ms);
+constexpr SimTime kLongestSilence = 15 * kAttempt + (2ms + 4090ms + 590ms + 601ms) + 128 * (6090ms + 590ms + 1ms);
 
 TEST(TransferProperty, RandomRadioNeverHangsAndNeverFakesSuccess)
 {

@@ -104,7 +104,7 @@ TEST(WakeUpSequence, PollsPurgesThenSendsEachByteAfterAPauseAndAClear)
     ScriptTransfer(bench.link, TransferDirection::Read, PatternImage(1));
     RadioImage image;
     ASSERT_EQ(bench.Run(TransferDirection::Read, image), kDone);
-    const std::string expected = Repeat(kPoll, 7) + "P " + wakeUpBytes(2) + "r1=16 s1 L w4D s1 L w02 r10=";
+    const std::string expected = Repeat(kPoll, 7) + "P " + wakeUpBytes(2) + "r1=16 s1 L w4D s1 L w02 r8=";
     EXPECT_EQ(Describe(bench.journal).substr(0, expected.size()), expected);
 }
 
