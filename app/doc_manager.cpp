@@ -53,11 +53,16 @@ void CMyDocManager::OnFileOpen()
         (void)OpenDocumentFile(fileName);
 }
 
+// A backup stays as the radio held it: the document shows it but is not its
+// file, so that Save asks where the edited copy goes.
 void CMyDocManager::OnFileOpenBackup()
 {
     QString fileName;
-    if (DoPromptBackupName(fileName))
-        (void)OpenDocumentFile(fileName);
+    if (!DoPromptBackupName(fileName) || !m_doc.OnOpenDocument(ResolvePath(fileName)))
+        return;
+    m_doc.ForgetPathName();
+    if (m_pFrame)
+        m_pFrame->InitialUpdateFrame();
 }
 
 bool CMyDocManager::OpenDocumentFile(const QString& path)

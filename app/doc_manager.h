@@ -20,7 +20,8 @@ public:
 
     [[nodiscard]] bool OnFileNew();
     void OnFileOpen();
-    // Open with the file dialog in the backups folder, newest first.
+    // Open with the file dialog in the backups folder, newest first; the
+    // backup itself is never saved over.
     void OnFileOpenBackup();
     [[nodiscard]] bool OnFileSave();
     [[nodiscard]] bool OnFileSaveAs();

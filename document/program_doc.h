@@ -35,6 +35,8 @@ public:
     void Serialize(CArchive& ar);
 
     const QString& GetPathName() const { return m_pathName; }
+    // The image stays, the file is let go: the next Save asks for a name.
+    void ForgetPathName() { m_pathName.clear(); }
 
 private:
     void Report(const FileStatus& status);

@@ -31,6 +31,15 @@ public:
         return true;
     }
 
+    bool DoPromptBackupName(QString& fileName) override
+    {
+        m_prompts << QStringLiteral("backup");
+        if (m_answers.isEmpty())
+            return false;
+        fileName = m_answers.takeFirst();
+        return true;
+    }
+
     QStringList m_answers;
     QStringList m_prompts;
 };

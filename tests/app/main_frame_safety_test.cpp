@@ -434,4 +434,25 @@ TEST_F(FrameSafety, OpenBackupStartsInTheBackupsFolderNewestFirst)
     EXPECT_EQ(list->header()->sortIndicatorSection(), 3);
 }
 
+// Save after Open Backup asks for a new name: the backup keeps what the radio held.
+TEST_F(FrameSafety, SavingAnOpenedBackupNeverWritesOverIt)
+{
+    const QString backup = WriteFile(QStringLiteral("2026-12-07_14-03-22_HM-615V.sin"), "");
+    QFile file(backup);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray kept = file.readAll();
+    file.close();
+    const QString copy = Path(QStringLiteral("edited.sin"));
+    m_docManager.m_answers = QStringList{backup, copy};
+
+    m_docManager.OnFileOpenBackup();
+    EXPECT_TRUE(m_doc.GetPathName().isEmpty());
+    EXPECT_TRUE(m_docManager.OnFileSave());
+
+    EXPECT_EQ(m_docManager.m_prompts, QStringList({"backup", "save"}));
+    EXPECT_TRUE(QFileInfo::exists(copy));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), kept);
+}
+
 } // namespace
