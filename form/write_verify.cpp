@@ -22,7 +22,10 @@ std::vector<BlockMismatch> VerifyWrittenBlocks(const RadioImage& written, const 
 {
     std::vector<BlockMismatch> mismatches;
     for (std::size_t block = 0; block < RadioImage::kBlockCount; ++block) {
-        if (!protocol::IsWrittenBlock(block) || std::ranges::equal(written.block(block), readBack.block(block)))
+        const auto sent = written.block(block);
+        const auto kept = readBack.block(block);
+        // std::equal, not std::ranges::equal: emscripten's standard library has no ranges yet.
+        if (!protocol::IsWrittenBlock(block) || std::equal(sent.begin(), sent.end(), kept.begin()))
             continue;
         BlockMismatch mismatch{.address = block * RadioImage::kBlockSize, .fields = {}};
         for (std::size_t i = 0; i < RadioImage::kBlockSize; ++i) {

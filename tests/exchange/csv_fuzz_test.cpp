@@ -4,9 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ctime>
 #include <random>
 
 namespace {
+
+// The processor time this process has used since start: the bounds below are
+// about the importer's work, not about what else the machine is doing.
+std::chrono::milliseconds CpuTimeSince(std::clock_t start)
+{
+    return std::chrono::milliseconds((std::clock() - start) * 1000 / CLOCKS_PER_SEC);
+}
 
 // Every import ends in a report of what happened or in the one failure.
 void expectAnOutcome(const ImportResult& result, const std::string& input)
@@ -78,7 +86,7 @@ TEST(CsvFuzzTest, TenThousandInputsEndInAReportOrTheFailure)
                     "\n1,,146.52,+,0.6,Cross,67.0,71.9,025,NR,754,DTCS->Tone,NFM,5.00,S,1.0W,\"a,\"\"b\",,,,\n");
     const RadioImage base = NewImage();
 
-    const auto start = std::chrono::steady_clock::now();
+    const std::clock_t start = std::clock();
     for (int i = 0; i < 10000; ++i) {
         const std::string input = i % 5 == 0 ? randomBytes(random) : mutated(random, seeds[random() % seeds.size()]);
         ImportOptions options;
@@ -87,7 +95,7 @@ TEST(CsvFuzzTest, TenThousandInputsEndInAReportOrTheFailure)
         if (testing::Test::HasFailure())
             return;
     }
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
+    EXPECT_LT(CpuTimeSince(start), std::chrono::seconds(60));
 }
 
 TEST(CsvSpeedTest, AThousandRowFileLoadsWellUnderASecond)
@@ -96,9 +104,9 @@ TEST(CsvSpeedTest, AThousandRowFileLoadsWellUnderASecond)
     for (int i = 0; i < 1000; ++i)
         file += ",Repeater " + std::to_string(i) + ",14" + std::to_string(4 + i % 30 / 10) + "." +
                 std::to_string(100 + i % 900) + "000,-,0.600000,TSQL,88.5,100.0,023,NN,023,Tone->Tone,NFM,5.00,,5.0W,,,,,,Off\r\n";
-    const auto start = std::chrono::steady_clock::now();
+    const std::clock_t start = std::clock();
     const ImportResult result = ImportChannelsCsv(file, NewImage(), {});
-    const auto took = std::chrono::steady_clock::now() - start;
+    const auto took = CpuTimeSince(start);
     EXPECT_EQ(result.status, ImportStatus::SomeSkipped);
     EXPECT_EQ(result.rows.size(), 1000u);
     EXPECT_TRUE(IsChannelInUse(result.image.channel(16)));
