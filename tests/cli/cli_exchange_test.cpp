@@ -1,6 +1,8 @@
 // hmprog-cli export and import: channel lists in and out of channel files,
 // the import's report on standard output and its exit statuses.
 
+#include "cli_process.h"
+
 #include "document/channel_file.h"
 #include "sim/demo_image.h"
 #include "support/temp_files.h"
@@ -57,21 +59,8 @@ protected:
 
     CliRun run(const QStringList& args, const QByteArray& input = {}) const
     {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(files.path(QString()));
-        process.start(QStringLiteral(HMPROG_CLI), args);
-        process.write(input);
-        process.closeWriteChannel();
-        if (!process.waitForFinished(30000)) {
-            process.kill();
-            process.waitForFinished();
-            return {};
-        }
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+        const FedRun fed = runCliIn(files.path(QString()), args, input);
+        return {fed.exitCode, QString::fromUtf8(fed.out), fed.errors};
     }
 
     RadioImage image(const QString& name) const

@@ -2,6 +2,8 @@
 // bytes is read, nothing but a regular file is replaced, "-" is standard input
 // or output, and option values that are missing or empty are refused.
 
+#include "cli_process.h"
+
 #include "document/channel_file.h"
 #include "sim/demo_image.h"
 #include "support/temp_files.h"
@@ -16,11 +18,7 @@
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString errors;
-};
+using CliRun = FedRun;
 
 class CliFiles : public testing::Test {
 protected:
@@ -36,21 +34,7 @@ protected:
     // Runs in the test's folder, so that relative names land there.
     CliRun run(const QStringList& args, const QByteArray& input = {}) const
     {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(files.path(QString()));
-        process.start(QStringLiteral(HMPROG_CLI), args);
-        process.write(input);
-        process.closeWriteChannel();
-        if (!process.waitForFinished(30000)) {
-            process.kill();
-            process.waitForFinished();
-            return {};
-        }
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
+        return runCliIn(files.path(QString()), args, input);
     }
 
     bool stillAFifo() const

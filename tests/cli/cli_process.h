@@ -35,6 +35,32 @@ inline Outcome runCli(const QStringList& args, int timeoutMs = 60000)
             QString::fromLocal8Bit(process.readAllStandardError()), QString::fromLocal8Bit(process.readAllStandardOutput())};
 }
 
+// hmprog-cli run in folder (so that relative names land there) with input on
+// its standard input; out is what it wrote to standard output, byte for byte.
+struct FedRun {
+    int exitCode = -1;
+    QByteArray out;
+    QString errors;
+};
+
+inline FedRun runCliIn(const QString& folder, const QStringList& args, const QByteArray& input,
+                       int timeoutMs = 30000)
+{
+    QProcess process;
+    process.setProcessEnvironment(childEnvironment());
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(HMPROG_CLI), args);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
 // hmprog-cli sim, from its first line of output until it is stopped.
 class Sim {
 public:
