@@ -79,3 +79,8 @@ bool PrintsWithoutWindow(const QStringList& arguments)
     return info.m_nShellCommand == CCommandLineInfo::FilePrint ||
            info.m_nShellCommand == CCommandLineInfo::FilePrintToPdf;
 }
+
+bool AsksForVersion(const QStringList& arguments)
+{
+    return arguments.contains(QLatin1String("--version"));
+}

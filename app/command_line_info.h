@@ -28,3 +28,7 @@ QString CommandLinePath(const QString& argument);
 // Whether the command line only prints: no window is shown then, so the
 // program needs no display.
 bool PrintsWithoutWindow(const QStringList& arguments);
+
+// Whether the command line asks only for the program's version, which is
+// printed without a window or a display.
+bool AsksForVersion(const QStringList& arguments);

@@ -1,13 +1,21 @@
 #include "command_line_info.h"
 #include "program_app.h"
 
+#include "hmprog_version.h"
+
 #include <QApplication>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    if (AsksForVersion(arguments)) {
+        std::puts("hmprog " HMPROG_VERSION);
+        return 0;
+    }
     if (PrintsWithoutWindow(arguments) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 

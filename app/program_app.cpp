@@ -66,7 +66,7 @@ bool CProgramApp::ProcessShellCommand(const QStringList& arguments)
     const CCommandLineInfo info = ParseCommandLine(arguments);
     if (info.m_nShellCommand == CCommandLineInfo::Invalid) {
         Fail(kExitUsage, tr("hmprog: %1\nusage: hmprog [FILE]\n       hmprog --print FILE  (or /p FILE)\n"
-                            "       hmprog --print-to-pdf OUT.pdf FILE")
+                            "       hmprog --print-to-pdf OUT.pdf FILE\n       hmprog --version")
                              .arg(info.m_strError));
         return false;
     }

@@ -4,6 +4,8 @@
 
 #include "document/display_path.h"
 
+#include "hmprog_version.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -19,6 +21,7 @@ const CliCommand* const kCommands[] = {
 void printHelp(std::FILE* out)
 {
     std::fputs("Usage: hmprog-cli COMMAND [OPTIONS]\n"
+               "       hmprog-cli --help | --version\n"
                "Programs the HM-615V and HM-615U hand-held radios from the command line.\n\n"
                "Commands:\n",
                out);
@@ -71,6 +74,10 @@ int main(int argc, char** argv)
     const QString name = args.takeFirst();
     if (name == "--help" || name == "-h" || name == "help") {
         printHelp(stdout);
+        return kExitCompleted;
+    }
+    if (name == "--version") {
+        std::puts("hmprog-cli " HMPROG_VERSION);
         return kExitCompleted;
     }
     if (const CliCommand* command = findCommand(name))
