@@ -85,7 +85,16 @@ void CheckMetainfo(const QString& path)
     const QString info = readText(path);
     EXPECT_TRUE(info.contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(kAppId)));
     EXPECT_TRUE(info.contains(QStringLiteral("<release version=\"" HMPROG_EXPECTED_VERSION "\"")));
-    EXPECT_TRUE(info.contains(QStringLiteral("<screenshot type=\"default\">")));
+
+    // The picture the entry names is the one taken of the window, at the
+    // size the entry gives.
+    const QRegularExpression image(QStringLiteral(R"re(<image type="source" width="(\d+)" height="(\d+)">[^<]*/screenshots/([^<]+)</image>)re"));
+    const QRegularExpressionMatch named = image.match(info);
+    ASSERT_TRUE(named.hasMatch()) << info.toStdString();
+    const QImage screenshot(QStringLiteral(HMPROG_SOURCE_DIR "/packaging/screenshots/") + named.captured(3));
+    ASSERT_FALSE(screenshot.isNull()) << named.captured(3).toStdString();
+    EXPECT_EQ(screenshot.width(), named.captured(1).toInt());
+    EXPECT_EQ(screenshot.height(), named.captured(2).toInt());
 }
 
 void CheckScalableIcon(const QString& path)
