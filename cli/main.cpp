@@ -21,7 +21,7 @@ const CliCommand* const kCommands[] = {
 void printHelp(std::FILE* out)
 {
     std::fputs("Usage: hmprog-cli COMMAND [OPTIONS]\n"
-               "       hmprog-cli --help | --version\n"
+               "       hmprog-cli --help | --version | COMMAND --help\n"
                "Programs the HM-615V and HM-615U hand-held radios from the command line.\n\n"
                "Commands:\n",
                out);
@@ -53,6 +53,11 @@ const CliCommand* findCommand(const QString& name)
 
 int runCommand(const CliCommand& command, const QStringList& args)
 {
+    // "hmprog-cli write --help": that sub-command's part of --help.
+    if (args.contains(QStringLiteral("--help"))) {
+        std::printf("%s\n", qPrintable(CommandUsage(command)));
+        return kExitCompleted;
+    }
     const CliArguments parsed(args, command.syntax);
     if (!parsed.ok()) {
         PrintError(parsed.error(), command.namedInUsageErrors ? command.name : nullptr);

@@ -100,6 +100,21 @@ TEST(ManualAgreement, EveryCliSynopsisIsAHeadingOfItsManual)
                                                  << headings.join(u'\n').toStdString();
 }
 
+// "hmprog-cli NAME --help" shows the synopsis that --help shows for NAME.
+TEST(ManualAgreement, EverySubCommandsHelpShowsItsSynopsis)
+{
+    ASSERT_FALSE(InstalledPrefix().isEmpty()) << InstallLog().toStdString();
+    const QString cli = InstalledPrefix() + QStringLiteral("/bin/hmprog-cli");
+    const QStringList synopses = helpSynopses(RunTool(cli, {QStringLiteral("--help")}).output);
+    ASSERT_FALSE(synopses.isEmpty());
+    for (const QString& synopsis : synopses) {
+        const QString name = synopsis.section(u' ', 0, 0);
+        const ToolRun help = RunTool(cli, {name, QStringLiteral("--help")});
+        EXPECT_EQ(help.exitCode, 0) << name.toStdString() << ": " << help.errors.toStdString();
+        EXPECT_EQ(helpSynopses(help.output), QStringList{synopsis}) << help.output.toStdString();
+    }
+}
+
 TEST(ManualAgreement, EveryTopLevelOptionOfTheCliIsInItsManual)
 {
     ASSERT_FALSE(InstalledPrefix().isEmpty()) << InstallLog().toStdString();
