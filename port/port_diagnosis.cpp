@@ -122,8 +122,8 @@ void checkOpening(const PortSystem& system, PortReport& report)
     const DeviceNode node = system.Node(path);
     if (!node.exists) {
         report.findings.push_back({PortProblem::Missing,
-                                   tr("The device file is gone: the adapter was unplugged or its driver removed "
-                                      "it."),
+                                   tr("There is no such device file: the adapter is not plugged in, or no driver "
+                                      "has made a device of it."),
                                    {}});
         return;
     }

@@ -64,10 +64,11 @@ QString PortFindingsText(const PortReport& report, const QString& indent)
 QString OpenFailureDiagnosis(const PortSystem& system, const QString& path)
 {
     QStringList paragraphs;
+    // The system's reason says already that a device is missing.
     if (!path.isEmpty()) {
-        const QString findings = PortFindingsText(DiagnosePath(system, path));
-        if (!findings.isEmpty())
-            paragraphs << findings;
+        const PortReport report = DiagnosePath(system, path);
+        if (!report.Has(PortProblem::Missing) && !report.findings.empty())
+            paragraphs << PortFindingsText(report);
     }
     for (const PortReport& adapter : AdaptersWithoutDeviceFile(system))
         paragraphs << PortHeadline(adapter) + u'\n' + PortFindingsText(adapter, QStringLiteral("  "));
