@@ -63,7 +63,8 @@ void CFindCableDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     m_watcher = std::make_unique<PortWatcher>(m_system);
-    connect(m_watcher.get(), &PortWatcher::Appeared, this, [this](const SerialDevice& device) { m_newest = device.path; });
+    connect(m_watcher.get(), &PortWatcher::Appeared, this,
+            [this](const SerialDevice& device) { m_newest = device.path; });
     connect(m_watcher.get(), &PortWatcher::Rescanned, this, &CFindCableDialog::fillList);
     fillList();
     m_listDevices->setFocus(Qt::OtherFocusReason);

@@ -90,7 +90,8 @@ public:
     {
         const PortReport report = DiagnosePath(m_system, device.path);
         if (m_json)
-            printJson({{QStringLiteral("event"), QLatin1String(event)}, {QStringLiteral("device"), PortReportJson(report)}});
+            printJson({{QStringLiteral("event"), QLatin1String(event)},
+                       {QStringLiteral("device"), PortReportJson(report)}});
         else
             printLine(reportText(report, mark));
     }
@@ -155,9 +156,11 @@ int watchPorts(const PortSystem& system, bool json)
     printer.ShowAdapters("present", present);
     std::fputs("Watching for serial devices to appear or go; Ctrl+C ends.\n", stderr);
 
-    QObject::connect(&watcher, &PortWatcher::Appeared,
-                     [&printer](const SerialDevice& device) { printer.Show(device, "appeared", QStringLiteral("+ ")); });
-    QObject::connect(&watcher, &PortWatcher::Gone, [&printer](const SerialDevice& device) { printer.ShowGone(device); });
+    QObject::connect(&watcher, &PortWatcher::Appeared, [&printer](const SerialDevice& device) {
+        printer.Show(device, "appeared", QStringLiteral("+ "));
+    });
+    QObject::connect(&watcher, &PortWatcher::Gone,
+                     [&printer](const SerialDevice& device) { printer.ShowGone(device); });
     QObject::connect(&watcher, &PortWatcher::Rescanned,
                      [&printer] { printer.ShowAdapters("appeared", QStringLiteral("+ ")); });
     if (Interrupted())

@@ -62,8 +62,8 @@ void PortSystem::addFromSysfs(SerialDevice& device) const
 {
     if (device.vendorId != 0)
         return;
-    const QString usbDevice =
-        UsbDeviceAbove(m_roots.sys, m_roots.sys + QStringLiteral("/class/tty/") + device.name + QStringLiteral("/device"));
+    const QString ttyLink = m_roots.sys + QStringLiteral("/class/tty/") + device.name + QStringLiteral("/device");
+    const QString usbDevice = UsbDeviceAbove(m_roots.sys, ttyLink);
     if (usbDevice.isEmpty())
         return;
     const UsbIds ids = ReadUsbIds(usbDevice);
@@ -135,23 +135,6 @@ OpenTrial PortSystem::TryOpen(const QString& path) const
 QString PortSystem::Environment(const char* name) const
 {
     return qEnvironmentVariable(name);
-}
-
-QStringList PortSystem::SessionGroups() const
-{
-    QStringList names;
-#if defined(Q_OS_UNIX)
-    const int count = ::getgroups(0, nullptr);
-    std::vector<gid_t> ids(static_cast<std::size_t>(std::max(count, 0)));
-    const int got = ::getgroups(static_cast<int>(ids.size()), ids.data());
-    ids.resize(static_cast<std::size_t>(std::max(got, 0)));
-    ids.push_back(::getegid());
-    for (gid_t id : ids) {
-        const struct group* entry = ::getgrgid(id);
-        names << (entry ? QString::fromLocal8Bit(entry->gr_name) : QString::number(id));
-    }
-#endif
-    return names;
 }
 
 QString PortSystem::UserName() const

@@ -61,9 +61,6 @@ public:
     // Opens the device without waiting for a carrier and closes it again.
     [[nodiscard]] virtual OpenTrial TryOpen(const QString& path) const;
     [[nodiscard]] virtual QString Environment(const char* name) const;
-    // The groups this login carries now, which a change of /etc/group reaches
-    // only at the next login.
-    [[nodiscard]] virtual QStringList SessionGroups() const;
     [[nodiscard]] virtual QString UserName() const;
     [[nodiscard]] virtual qint64 OwnProcess() const;
 

@@ -1,5 +1,7 @@
 #include "udev_rules.h"
 
+#include "port/cable_chips.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,7 +13,7 @@ namespace {
 // ENV{PRODUCT}=="1a86/7523/*", the product's numbers without leading zeros.
 bool namesChip(const QString& rules, UsbIds ids)
 {
-    const QString device = QStringLiteral("%1:%2").arg(ids.vendor, 4, 16, QLatin1Char('0')).arg(ids.product, 4, 16, QLatin1Char('0'));
+    const QString device = VendorProductText(ids.vendor, ids.product);
     const QString product = QStringLiteral("\"%1/%2/").arg(ids.vendor, 0, 16).arg(ids.product, 0, 16);
     return rules.contains(device, Qt::CaseInsensitive) || rules.contains(product, Qt::CaseInsensitive);
 }
@@ -22,15 +24,15 @@ QString readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-// dpkg lists every file of a package in PACKAGE[:ARCH].list.
+// dpkg lists every file of a package in PACKAGE[:ARCH].list. It may name
+// the rules under /lib where the file was found through /usr/lib.
 QString owningPackage(const QString& packageLists, const QString& ruleFile)
 {
-    const QString suffix = QStringLiteral("/rules.d/") + QFileInfo(ruleFile).fileName();
     const QDir lists(packageLists);
     for (const QString& name : lists.entryList({QStringLiteral("*.list")}, QDir::Files)) {
         const QString text = readAll(lists.filePath(name));
         for (QStringView line : QStringView(text).split(u'\n')) {
-            if (line.endsWith(suffix))
+            if (line.contains(u"/udev/rules.d/") && ruleFile.endsWith(line))
                 return name.chopped(5).section(u':', 0, 0);
         }
     }
@@ -73,8 +75,8 @@ QString CableRuleFile()
 
 QString CableRuleLine(UsbIds ids)
 {
+    const QString device = VendorProductText(ids.vendor, ids.product);
     return QStringLiteral("SUBSYSTEM==\"tty\", ATTRS{idVendor}==\"%1\", ATTRS{idProduct}==\"%2\", "
                           "ENV{ID_MM_DEVICE_IGNORE}=\"1\"")
-        .arg(ids.vendor, 4, 16, QLatin1Char('0'))
-        .arg(ids.product, 4, 16, QLatin1Char('0'));
+        .arg(device.section(u':', 0, 0), device.section(u':', 1, 1));
 }
