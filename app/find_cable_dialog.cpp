@@ -91,7 +91,7 @@ void CFindCableDialog::fillList()
     int current = m_reports.empty() ? -1 : 0;
     for (std::size_t i = 0; i < m_reports.size(); ++i) {
         const PortReport& report = m_reports[i];
-        auto* item = new QListWidgetItem(tr("%1 — %2").arg(PortHeadline(report), PortVerdict(report)), m_listDevices);
+        auto* item = new QListWidgetItem(tr("%1\n    %2").arg(PortHeadline(report), PortVerdict(report)), m_listDevices);
         item->setData(kReportIndex, static_cast<int>(i));
         if (!keep.isEmpty() && report.device.path + report.usbPort == keep)
             current = static_cast<int>(i);

@@ -51,7 +51,7 @@ TEST_F(FindCable, ACablePluggedInAppearsSelectedAndIsChosen)
     QSignalSpy chosen(&dialog, &CFindCableDialog::PortChosen);
     Show(dialog);
     EXPECT_FALSE(dialog.isModal());
-    ASSERT_EQ(rows(*dialog.m_listDevices), QStringList{tree.Dev("ttyS0") + " — can be opened"});
+    ASSERT_EQ(rows(*dialog.m_listDevices), QStringList{tree.Dev("ttyS0") + "\n    can be opened"});
     EXPECT_EQ(dialog.m_editDiagnosis->toPlainText(), "This device can be opened.");
 
     const QString cable = tree.Dev("ttyUSB0");
@@ -59,11 +59,15 @@ TEST_F(FindCable, ACablePluggedInAppearsSelectedAndIsChosen)
     tree.AddUsb(QStringLiteral("1-2"), "1a86", "7523", "ch341", QStringLiteral("ttyUSB0"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.m_listDevices->count() == 2; }, 5000));
     EXPECT_EQ(rows(*dialog.m_listDevices),
-              QStringList({cable + ": USB-Serial Controller, Maker Inc., USB 1a86:7523, WCH CH340, serial A10K1234 — "
-                                   "cannot be opened",
-                           tree.Dev("ttyS0") + " — can be opened"}));
+              QStringList({cable + ": USB-Serial Controller, Maker Inc., USB 1a86:7523, WCH CH340, serial A10K1234\n"
+                                   "    cannot be opened",
+                           tree.Dev("ttyS0") + "\n    can be opened"}));
     EXPECT_EQ(dialog.m_listDevices->currentRow(), 0);
     EXPECT_TRUE(dialog.m_editDiagnosis->toPlainText().contains("sudo usermod -aG dialout $USER"));
+    // HMPROG_SCREENSHOT_DIR keeps a picture of the list as it is now.
+    if (const QString dir = qEnvironmentVariable("HMPROG_SCREENSHOT_DIR"); !dir.isEmpty()) {
+        EXPECT_TRUE(dialog.grab().save(dir + "/find_cable.png"));
+    }
 
     QTest::keyClick(dialog.m_listDevices, Qt::Key_Down);
     EXPECT_EQ(dialog.m_editDiagnosis->toPlainText(), "This device can be opened.");
@@ -91,7 +95,7 @@ TEST_F(FindCable, DevicesThatGoLeaveTheListAndAnAdapterWithoutAFileCannotBeChose
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.m_listDevices->count() == 2 &&
                                              dialog.m_listDevices->item(0)->text().contains("3-1"); },
                                 5000));
-    EXPECT_EQ(dialog.m_listDevices->currentItem()->text(), tree.Dev("ttyS0") + " — can be opened");
+    EXPECT_EQ(dialog.m_listDevices->currentItem()->text(), tree.Dev("ttyS0") + "\n    can be opened");
 
     QTest::keyClick(dialog.m_listDevices, Qt::Key_Home);
     EXPECT_TRUE(dialog.m_listDevices->currentItem()->text().startsWith(
