@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
+#include <QSerialPort>
 
 #if defined(Q_OS_UNIX)
 #include <fcntl.h>
@@ -97,8 +97,10 @@ DeviceNode PortSystem::Node(const QString& path) const
     const struct group* owner = ::getgrgid(info.st_gid);
     node.group = owner ? QString::fromLocal8Bit(owner->gr_name) : QString::number(info.st_gid);
 #else
-    node.exists = QFileInfo::exists(path);
-    node.mayUse = node.exists;
+    // COM ports are no files; whether one may be used shows only at opening.
+    Q_UNUSED(path);
+    node.exists = true;
+    node.mayUse = true;
 #endif
     return node;
 }
@@ -128,7 +130,18 @@ OpenTrial PortSystem::TryOpen(const QString& path) const
     ::close(fd);
     return locked ? OpenTrial::Busy : OpenTrial::Opened;
 #else
-    return QFileInfo::exists(path) ? OpenTrial::Opened : OpenTrial::Missing;
+    QSerialPort port(path);
+    if (port.open(QIODevice::ReadWrite))
+        return OpenTrial::Opened;
+    switch (port.error()) {
+    case QSerialPort::DeviceNotFoundError:
+        return OpenTrial::Missing;
+    case QSerialPort::PermissionError:
+        // Windows answers "access denied" for a port that another program holds.
+        return OpenTrial::Busy;
+    default:
+        return OpenTrial::Failed;
+    }
 #endif
 }
 

@@ -28,11 +28,17 @@ PortWatcher::PortWatcher(const PortSystem& system, QObject* parent)
     watchFolders();
 }
 
-// /dev/serial appears with the first adapter and goes with the last.
+// /dev/serial appears with the first adapter and goes with the last. Every
+// USB device gets a file under /dev/bus/usb, also one that no serial driver
+// takes: that is how an adapter without a device file is seen to come.
 void PortWatcher::watchFolders()
 {
     const QString dev = m_system.Roots().dev;
-    for (const QString& folder : {dev, dev + QStringLiteral("/serial/by-id")}) {
+    QStringList folders = {dev, dev + QStringLiteral("/serial/by-id")};
+    const QDir usb(dev + QStringLiteral("/bus/usb"));
+    for (const QString& bus : usb.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        folders << usb.filePath(bus);
+    for (const QString& folder : folders) {
         if (QDir(folder).exists() && !m_watcher.directories().contains(folder))
             static_cast<void>(m_watcher.addPath(folder));
     }

@@ -60,4 +60,18 @@ TEST(PortWatcher, ABurstOfFilesIsReadOnce)
     EXPECT_EQ(appeared.size(), 2);
 }
 
+// An adapter that no driver takes makes no serial device file, only its
+// file under bus/usb: the list is read again all the same.
+TEST(PortWatcher, AUsbDeviceWithoutASerialFileStillRereads)
+{
+    FakeTree tree;
+    QDir().mkpath(tree.path("dev/bus/usb/001"));
+    FakePortSystem system(tree);
+    PortWatcher watcher(system);
+    QSignalSpy rescanned(&watcher, &PortWatcher::Rescanned);
+    tree.write("dev/bus/usb/001/007", {});
+    ASSERT_TRUE(rescanned.wait(5000));
+    EXPECT_TRUE(watcher.Devices().empty());
+}
+
 } // namespace
