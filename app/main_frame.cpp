@@ -124,6 +124,8 @@ CMainFrame::CMainFrame(CProgramDoc& doc, CMyDocManager& docManager, QWidget* par
 CMainFrame::~CMainFrame()
 {
     m_doc.SetHost(nullptr);
+    // The list reads the port system, which goes before the window's children.
+    delete m_pFindCableDlg;
 }
 
 // The form keeps its size; a window smaller than the form scrolls it.
