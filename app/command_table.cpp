@@ -12,7 +12,7 @@ const std::array<MenuInfo, 5> kMenus = {{
     {MenuId::Help, CT("&Help")},
 }};
 
-const std::array<CommandInfo, 32> kCommands = {{
+const std::array<CommandInfo, 33> kCommands = {{
     {ID_FILE_NEW, MenuId::File, CT("&New\tCtrl+N"), Qt::CTRL | Qt::Key_N,
      CT("Create a new document\nNew"), false},
     {ID_FILE_OPEN, MenuId::File, CT("&Open...\tCtrl+O"), Qt::CTRL | Qt::Key_O,
@@ -62,6 +62,8 @@ const std::array<CommandInfo, 32> kCommands = {{
     {ID_PORT_COM6, MenuId::Port, CT("COM6"), kNoAccelerator, CT("COM6"), false},
     {ID_PORT_COM7, MenuId::Port, CT("COM7"), kNoAccelerator, CT("COM7"), false},
     {ID_PORT_COM8, MenuId::Port, CT("COM8"), kNoAccelerator, CT("COM8"), true},
+    {ID_PORT_FIND_CABLE, MenuId::Port, CT("Find Cable…"), kNoAccelerator,
+     CT("List the serial devices as they come and go, with what keeps each from working\nFind Cable"), false},
     {ID_PORT_OTHER, MenuId::Port, CT("Other port…"), kNoAccelerator,
      CT("Use a serial device by its path\nOther Port"), false},
     {ID_PORT_SIMULATED, MenuId::Port, CT("Simulated radio"), kNoAccelerator,

@@ -28,7 +28,7 @@ struct MenuInfo {
 };
 
 extern const std::array<MenuInfo, 5> kMenus;
-extern const std::array<CommandInfo, 32> kCommands;
+extern const std::array<CommandInfo, 33> kCommands;
 
 // The toolbar's nine slots, left to right; 0 is a separator.
 extern const std::array<int, 9> kToolbarSlots;

@@ -6,6 +6,7 @@
 #include "dialog_result.h"
 #include "doc_manager.h"
 #include "exit_prompt_dialog.h"
+#include "find_cable_dialog.h"
 #include "image_changes_dialog.h"
 #include "kill_code_dialog.h"
 #include "lock_key_indicators.h"
@@ -19,9 +20,12 @@
 #include "version_prompt_dialog.h"
 #include "write_safety_settings.h"
 
+#include "editor/desktop_transfer_host.h"
 #include "editor/program_view.h"
 #include "document/channel_file.h"
 #include "document/display_path.h"
+#include "port/port_report_text.h"
+#include "port/port_system.h"
 #include "port/trace_file.h"
 
 #include <QAction>
@@ -100,7 +104,7 @@ ToolbarImage ImageOf(int id)
 } // namespace
 
 CMainFrame::CMainFrame(CProgramDoc& doc, CMyDocManager& docManager, QWidget* parent)
-    : QMainWindow(parent), m_doc(doc), m_docManager(docManager)
+    : QMainWindow(parent), m_doc(doc), m_docManager(docManager), m_portSystem(std::make_unique<PortSystem>())
 {
     setWindowTitle(tr("Programming Software"));
     setAccessibleName(windowTitle());
@@ -120,6 +124,8 @@ CMainFrame::CMainFrame(CProgramDoc& doc, CMyDocManager& docManager, QWidget* par
 CMainFrame::~CMainFrame()
 {
     m_doc.SetHost(nullptr);
+    // The list reads the port system, which goes before the window's children.
+    delete m_pFindCableDlg;
 }
 
 // The form keeps its size; a window smaller than the form scrolls it.
@@ -247,6 +253,7 @@ void CMainFrame::ConnectCommands()
         on(id, &CMainFrame::OnWriteSafetyChanged);
     for (const PortCommand& port : kPortCommands)
         on(port.id, port.handler);
+    on(ID_PORT_FIND_CABLE, &CMainFrame::OnPortFindCable);
     on(ID_PORT_OTHER, &CMainFrame::OnPortOther);
     on(ID_PORT_SIMULATED, &CMainFrame::OnPortSimulated);
     on(ID_APP_ABOUT, &CMainFrame::OnAppAbout);
@@ -272,7 +279,7 @@ void CMainFrame::ConnectTransfers()
 {
     TransferPrompts prompts;
     prompts.showMessage = [this](const QString& text, const QString& detail) {
-        ShowMessageBox(this, text, detail);
+        ShowMessageBox(this, text, text == TransferText(OpenFailedMessage()) ? WithCableDiagnosis(detail) : detail);
     };
     prompts.askRetry = [this](const QString& text) {
         return RunRetryPrompt(this, text) == IDRETRY ? RetryAnswer::Retry : RetryAnswer::Cancel;
@@ -468,6 +475,36 @@ void CMainFrame::OnPortOther()
     }
     UpdatePortItems();
     m_pOtherPortDlg->Ask(m_pView->m_portSelection.OtherPath());
+}
+
+// What keeps the chosen device from working goes under the system's reason,
+// and so do the cables plugged in without a device file.
+QString CMainFrame::WithCableDiagnosis(const QString& detail) const
+{
+    const QString diagnosis = OpenFailureDiagnosis(*m_portSystem, m_pView->m_portSelection.ChosenDevice());
+    return diagnosis.isEmpty() ? detail : detail + QStringLiteral("\n\n") + diagnosis;
+}
+
+void CMainFrame::SetPortSystem(std::unique_ptr<PortSystem> system)
+{
+    delete std::exchange(m_pFindCableDlg, nullptr);
+    m_portSystem = std::move(system);
+}
+
+// Like Other port, the list is shown without a modal loop; choosing a device
+// in it makes it the port as a typed path would.
+void CMainFrame::OnPortFindCable()
+{
+    if (!m_pFindCableDlg) {
+        m_pFindCableDlg = new CFindCableDialog(*m_portSystem, this);
+        connect(m_pFindCableDlg, &CFindCableDialog::PortChosen, this, [this](const QString& path) {
+            m_pView->OnPortOther(path);
+            UpdatePortItems();
+        });
+    }
+    m_pFindCableDlg->show();
+    m_pFindCableDlg->raise();
+    m_pFindCableDlg->activateWindow();
 }
 
 void CMainFrame::OnPortSimulated()

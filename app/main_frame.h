@@ -11,10 +11,12 @@
 #include <memory>
 
 class CAcceleratorFilter;
+class CFindCableDialog;
 class CLockKeyIndicators;
 class CMyDocManager;
 class COtherPortDialog;
 class CProgramView;
+class PortSystem;
 class QLabel;
 class QPrinter;
 class QScrollArea;
@@ -36,6 +38,8 @@ public:
     const CAcceleratorFilter& Accelerators() const { return *m_accelerators; }
     // The file dialogs of Import and Export Channels.
     void SetChannelListPrompts(ChannelListPrompts prompts) { m_channelListPrompts = std::move(prompts); }
+    // Where Find Cable and a failed open look for the cable.
+    void SetPortSystem(std::unique_ptr<PortSystem> system);
 
     // After File New and Open: the view's initial update, then the window
     // shrinks to fit the form.
@@ -72,6 +76,7 @@ public slots:
     void OnPortCom6();
     void OnPortCom7();
     void OnPortCom8();
+    void OnPortFindCable();
     void OnPortOther();
     void OnPortSimulated();
     void OnAppAbout();
@@ -93,6 +98,7 @@ private:
     void SelectPort(int number);
     void UpdatePortItems();
     void RefreshPortMenu();
+    QString WithCableDiagnosis(const QString& detail) const;
     void OnTransferRunningChanged(bool running);
     QPrinter& Printer();
     void ResizeParentToFit();
@@ -106,6 +112,8 @@ private:
     QHash<int, QAction*> m_actions;
     QHash<MenuId, QMenu*> m_menus;
     COtherPortDialog* m_pOtherPortDlg = nullptr;
+    std::unique_ptr<PortSystem> m_portSystem;
+    CFindCableDialog* m_pFindCableDlg = nullptr;
     // The printer and its settings, kept from one print command to the next.
     std::unique_ptr<QPrinter> m_printer;
     ChannelListPrompts m_channelListPrompts = SystemChannelListPrompts();

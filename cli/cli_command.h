@@ -32,3 +32,4 @@ extern const CliCommand kResaveCommand;
 extern const CliCommand kExportCommand;
 extern const CliCommand kImportCommand;
 extern const CliCommand kDiffCommand;
+extern const CliCommand kPortsCommand;

@@ -15,7 +15,7 @@ namespace {
 // Every sub-command, in the order --help lists them.
 const CliCommand* const kCommands[] = {
     &kReadCommand, &kWriteCommand, &kSimCommand, &kShowCommand, &kNewCommand, &kResaveCommand, &kDiffCommand,
-    &kExportCommand, &kImportCommand,
+    &kExportCommand, &kImportCommand, &kPortsCommand,
 };
 
 void printHelp(std::FILE* out)

@@ -10,11 +10,13 @@
 #include "link/protocol_bytes.h"
 #include "link/transfer_session.h"
 #include "port/device_access.h"
+#include "port/port_report_text.h"
 #include "port/system_ports.h"
 #include "port/trace_file.h"
 
 #include <QFileInfo>
 
+#include <cstdio>
 #include <optional>
 
 #include <unistd.h>
@@ -72,6 +74,17 @@ QString wherePortWasLooked(const QString& port)
         return DisplayPath(port);
     return QStringLiteral("%1 (looked for %2 and %3)")
         .arg(DisplayPath(port), DisplayPath(here), DisplayPath(DevicePath(port)));
+}
+
+// What keeps the device from working, indented under the error, as
+// hmprog-cli ports would tell it.
+void printCableDiagnosis(const QString& device)
+{
+    const QString diagnosis = OpenFailureDiagnosis(PortSystem(), device);
+    if (diagnosis.isEmpty())
+        return;
+    for (const QString& line : diagnosis.split(u'\n'))
+        std::fprintf(stderr, "  %s\n", line.toLocal8Bit().constData());
 }
 
 } // namespace
@@ -134,6 +147,7 @@ TransferOutcome RunTransferOn(SystemPorts& ports, const TransferOptions& options
         const QString port = device == options.port ? wherePortWasLooked(options.port) : DisplayPath(device);
         PrintError(QString::fromUtf8(OpenFailedMessage()));
         PrintError(QString::fromStdString(session.OpenFailureText(port.toStdString())));
+        printCableDiagnosis(device);
     } else {
         reportEnd(direction, result, host.ProgressPosition(), session.BlocksWritten(), session.LeftPartlyWritten());
     }

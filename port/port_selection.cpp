@@ -165,6 +165,22 @@ QString PortSelection::Name() const
     return comName(m_number);
 }
 
+QString PortSelection::ChosenDevice() const
+{
+    switch (m_checked) {
+    case Item::Simulated:
+        return {};
+    case Item::Other:
+        return m_otherPath;
+    case Item::Numbered:
+        break;
+    }
+    if (m_naming == Naming::ComPorts)
+        return comName(m_number);
+    const std::optional<SerialDevice>& device = m_bound ? m_bound : shownBy(m_number);
+    return device ? device->path : QString();
+}
+
 PortTarget PortSelection::TargetForTransfer()
 {
     PortTarget target;

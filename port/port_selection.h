@@ -50,6 +50,9 @@ public:
     bool IsNumberedChecked(int number) const { return m_checked == Item::Numbered && m_number == number; }
     Item Checked() const { return m_checked; }
     const QString& OtherPath() const { return m_otherPath; }
+    // The device file the chosen item stands for now, without binding a
+    // numbered item that is not bound yet; empty for the simulated radio.
+    QString ChosenDevice() const;
 
     // "COM3", the path typed in, or "Simulated radio".
     QString Name() const;

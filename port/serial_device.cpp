@@ -51,6 +51,7 @@ std::vector<SerialDevice> SystemSerialDevices()
     std::vector<SerialDevice> devices;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
         devices.push_back({info.portName(), info.systemLocation(), info.description(), info.manufacturer(),
-                           info.hasVendorIdentifier()});
+                           info.hasVendorIdentifier(), info.vendorIdentifier(), info.productIdentifier(),
+                           info.serialNumber()});
     return devices;
 }

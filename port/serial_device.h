@@ -11,6 +11,9 @@ struct SerialDevice {
     QString description;   // the adapter's own name, if the system knows it
     QString manufacturer;
     bool usb = false;      // a USB adapter (it has a USB vendor id)
+    quint16 vendorId = 0;  // the adapter's USB ids, 0 where the system gives none
+    quint16 productId = 0;
+    QString serialNumber = {};
     friend bool operator==(const SerialDevice&, const SerialDevice&) = default;
 };
 

@@ -87,6 +87,8 @@ const ExpectedMenu kExpectedMenus[] = {
       {ID_PORT_COM7, "COM7", kNone, "COM7", ""},
       {ID_PORT_COM8, "COM8", kNone, "COM8", ""},
       kSeparator,
+      {ID_PORT_FIND_CABLE, "Find Cable…", kNone,
+       "List the serial devices as they come and go, with what keeps each from working", "Find Cable"},
       {ID_PORT_OTHER, "Other port…", kNone, "Use a serial device by its path", "Other Port"},
       {ID_PORT_SIMULATED, "Simulated radio", kNone, "Read and write the built-in simulated radio, with no cable",
        "Simulated Radio"}}},

@@ -27,8 +27,8 @@ const int kBarred[] = {ID_FILE_NEW,         ID_FILE_OPEN,         ID_FILE_OPEN_B
                        ID_PROGRAM_PREVIEW_BEFORE_WRITE,           ID_PROGRAM_VERIFY_AFTER_WRITE, ID_APP_ABOUT,
                        ID_FILE_IMPORT_CHANNELS,         ID_FILE_EXPORT_CHANNELS};
 // Read, Write and the Port menu stay usable.
-const int kUsable[] = {ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PORT_COM1,     ID_PORT_COM2,
-                       ID_PORT_COM8,    ID_PORT_OTHER,    ID_PORT_SIMULATED};
+const int kUsable[] = {ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PORT_COM1,       ID_PORT_COM2,
+                       ID_PORT_COM8,    ID_PORT_OTHER,    ID_PORT_FIND_CABLE, ID_PORT_SIMULATED};
 
 class FrameTransfer : public FrameTest {
 protected:
