@@ -1,6 +1,8 @@
 #include "command_line_info.h"
 #include "program_app.h"
 
+#include "translations/translations.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv)
@@ -12,6 +14,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
+    InstallTranslations(app);
     CProgramApp theApp;
     if (!theApp.InitInstance(QApplication::arguments().mid(1)))
         return theApp.ExitCode();
