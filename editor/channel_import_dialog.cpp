@@ -70,6 +70,8 @@ void CChannelImportDialog::createControls()
     const std::vector<std::string>& headings = GridHeadings();
     m_tableChannels = new QTableWidget(RadioImage::kChannelCount, static_cast<int>(headings.size()) - 1, this);
     m_tableChannels->setAccessibleName(tr("Channels as they would become"));
+    // Arrow keys move through the channels; Tab goes on to the report.
+    m_tableChannels->setTabKeyNavigation(false);
     QStringList columns;
     for (std::size_t k = 1; k < headings.size(); ++k)
         columns << QString::fromStdString(headings[k]);

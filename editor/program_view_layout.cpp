@@ -129,6 +129,7 @@ void CProgramView::createControls()
     m_comboCellTone->setEditable(true);
     m_comboCellTone->setInsertPolicy(QComboBox::NoInsert);
     m_comboCellTone->setAccessibleName(tr("Tone"));
+    m_comboCellTone->lineEdit()->setAccessibleName(tr("Tone"));
     m_comboCellTone->hide();
 
     m_comboCellOption = makeDropDownList(this, QStringLiteral("comboCellOption"), 88);

@@ -634,6 +634,10 @@ About</source>
         <translation>Programminformationen, Versionsnummer und Urheberrecht anzeigen
 Info</translation>
     </message>
+    <message>
+        <source>More toolbar buttons</source>
+        <translation>Weitere Schaltflächen der Werkzeugleiste</translation>
+    </message>
 </context>
 <context>
     <name>CMyDocManager</name>
