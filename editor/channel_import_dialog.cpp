@@ -256,6 +256,18 @@ void CChannelImportDialog::showResult()
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(loaded);
 }
 
+// A tint of the selection colour over the table's own background, so that
+// the cell's text stays as readable as the palette makes it, light or dark.
+QColor CChannelImportDialog::changedCellColour() const
+{
+    const QColor base = palette().color(QPalette::Base);
+    const QColor tint = palette().color(QPalette::Inactive, QPalette::Highlight);
+    constexpr float kTint = 0.3F;
+    return QColor::fromRgbF(base.redF() + (tint.redF() - base.redF()) * kTint,
+                            base.greenF() + (tint.greenF() - base.greenF()) * kTint,
+                            base.blueF() + (tint.blueF() - base.blueF()) * kTint);
+}
+
 void CChannelImportDialog::showChannels()
 {
     const RadioImage& shown = m_hasList ? m_result.image : m_base;
@@ -271,7 +283,7 @@ void CChannelImportDialog::showChannels()
             font.setBold(changed);
             cell->setFont(font);
             if (changed)
-                cell->setBackground(palette().brush(QPalette::Inactive, QPalette::Highlight).color().lighter(170));
+                cell->setBackground(changedCellColour());
             m_tableChannels->setItem(n - 1, static_cast<int>(k), cell);
         }
     }

@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QFont& formFont()
@@ -77,7 +79,8 @@ QComboBox* makeDropDownList(QWidget* parent, const QString& name, int droppedHei
     combo->setObjectName(name);
     combo->setEditable(false);
     combo->setMaxVisibleItems(visibleItems(droppedHeight));
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Wide enough for its longest item in whatever font the form gets.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return combo;
 }
 
@@ -257,7 +260,8 @@ void CProgramView::placeHiddenEditors()
 
 // The grid is as large as the template makes it, and larger where that is
 // needed to show every row and column without scrolling; the group above it
-// is as wide as the grid.
+// is as wide as the grid, and both grow where another font or language needs
+// more room for the group's labels and lists.
 void CProgramView::fitGridToTable()
 {
     const int frame = 2 * m_grid->frameWidth();
@@ -268,8 +272,9 @@ void CProgramView::fitGridToTable()
     for (int r = 0; r < m_grid->rowCount(); ++r)
         height += m_grid->rowHeight(r);
     const DialogUnits du(font());
-    m_grid->setFixedSize(std::max(du.x(kGroupWidth), width + frame), std::max(du.y(kGridHeight), height + frame));
-    m_groupSetting->setFixedWidth(m_grid->width());
+    const int formWidth = std::max({du.x(kGroupWidth), width + frame, m_groupSetting->sizeHint().width()});
+    m_grid->setFixedSize(formWidth, std::max(du.y(kGridHeight), height + frame));
+    m_groupSetting->setFixedWidth(formWidth);
 }
 
 void CProgramView::connectControls()
