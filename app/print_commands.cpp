@@ -4,7 +4,9 @@
 #include "document/display_path.h"
 #include "document/file_kind.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPageSetupDialog>
 #include <QPdfWriter>
@@ -48,6 +50,24 @@ PrintOutcome RunPrintDialog(QWidget* parent, QPrinter& printer, CProgramView& vi
     return view.PrintPage(printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
+namespace {
+
+// Qt's preview leaves its zoom list, page number and toolbar overflow button
+// without a name a screen reader could announce.
+void NamePreviewControls(QPrintPreviewDialog& preview)
+{
+    for (QLineEdit* edit : preview.findChildren<QLineEdit*>()) {
+        const bool zoom = qobject_cast<QComboBox*>(edit->parentWidget()) != nullptr;
+        edit->setAccessibleName(zoom ? PrintCommands::tr("Zoom") : PrintCommands::tr("Page number"));
+    }
+    for (QComboBox* combo : preview.findChildren<QComboBox*>())
+        combo->setAccessibleName(PrintCommands::tr("Zoom"));
+    for (QWidget* more : preview.findChildren<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(PrintCommands::tr("More toolbar buttons"));
+}
+
+} // namespace
+
 void RunPrintPreview(QWidget* parent, QPrinter& printer, CProgramView& view)
 {
     QPrintPreviewDialog preview(&printer, parent);
@@ -58,6 +78,7 @@ void RunPrintPreview(QWidget* parent, QPrinter& printer, CProgramView& view)
         pages->setAccessibleName(PrintCommands::tr("Preview"));
         pages->setViewMode(QPrintPreviewWidget::SinglePageView);
     }
+    NamePreviewControls(preview);
     preview.exec();
 }
 

@@ -146,7 +146,7 @@
     <name>CExitPromptDialog</name>
     <message>
         <source>Exit the application, all unsaved data will be lost to confirm the exit.</source>
-        <translation>Programm beenden? Alle nicht gespeicherten Daten gehen verloren. Bitte das Beenden bestätigen.</translation>
+        <translation>Programm beenden? Alle ungespeicherten Daten gehen dabei verloren.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -898,7 +898,7 @@ Aufruf: hmprog [DATEI]
     <name>CVersionPromptDialog</name>
     <message>
         <source>Please select the correct software version.</source>
-        <translation>Bitte wählen Sie die richtige Softwareversion.</translation>
+        <translation>Bitte die richtige Softwareversion wählen.</translation>
     </message>
     <message>
         <source>Continue</source>
@@ -1178,6 +1178,18 @@ Aufruf: hmprog [DATEI]
         <source>cannot draw the page into %1</source>
         <translation>die Seite lässt sich nicht in %1 zeichnen</translation>
     </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Seitennummer</translation>
+    </message>
+    <message>
+        <source>More toolbar buttons</source>
+        <translation>Weitere Schaltflächen der Werkzeugleiste</translation>
+    </message>
 </context>
 <context>
     <name>RegularFile</name>
@@ -1439,6 +1451,50 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>Rauschsperre</translation>
+    </message>
+    <message>
+        <source>TOT</source>
+        <translation>Sendezeitbegrenzung</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Sprachansage</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>Tastenton</translation>
+    </message>
+    <message>
+        <source>Vox Switch</source>
+        <translation>VOX-Schalter</translation>
+    </message>
+    <message>
+        <source>Vox Gain Level</source>
+        <translation>VOX-Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>Batteriesparen</translation>
+    </message>
+    <message>
+        <source>PTT ID</source>
+        <translation>PTT-ID</translation>
+    </message>
+    <message>
+        <source>PTT ID Code</source>
+        <translation>PTT-ID-Code</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 
 #include "clipped_texts.h"
 #include "frame_fixture.h"
+#include "program_windows.h"
 
 #include "editor/desktop_transfer_host.h"
 #include "translations/translations.h"
@@ -75,5 +76,22 @@ TEST_F(GermanTest, LongerLabelsStayWhole)
     const QStringList clipped = ClippedTexts(View());
     EXPECT_TRUE(clipped.isEmpty()) << clipped.join(QStringLiteral("\n")).toStdString();
 }
+
+// The dialogs have fixed places for their texts: the German ones fit too.
+class GermanWindowTest : public GermanTest, public testing::WithParamInterface<WindowCase> {};
+
+TEST_P(GermanWindowTest, TextsStayWhole)
+{
+    bool looked = false;
+    GetParam().open(*m_frame, [&looked](QWidget& window) {
+        looked = true;
+        const QStringList clipped = ClippedTexts(window);
+        EXPECT_TRUE(clipped.isEmpty()) << clipped.join(QStringLiteral("\n")).toStdString();
+    });
+    EXPECT_TRUE(looked);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, GermanWindowTest, testing::ValuesIn(kProgramWindows),
+                         [](const testing::TestParamInfo<WindowCase>& info) { return info.param.name; });
 
 } // namespace
