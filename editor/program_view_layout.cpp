@@ -13,6 +13,7 @@
 #include "grid/ms_flex_grid.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +21,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -79,8 +82,7 @@ QComboBox* makeDropDownList(QWidget* parent, const QString& name, int droppedHei
     combo->setObjectName(name);
     combo->setEditable(false);
     combo->setMaxVisibleItems(visibleItems(droppedHeight));
-    // Wide enough for its longest item in whatever font the form gets.
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return combo;
 }
 
@@ -92,6 +94,19 @@ QLabel* makeLabel(const QString& text, QWidget* buddy, QWidget* parent)
     label->setAccessibleName(text);
     buddy->setAccessibleName(text);
     return label;
+}
+
+// As wide as the template makes a list, and wider where its longest item
+// needs it in the font the form has.
+int comboWidthForItems(const QComboBox& combo, int templateWidth)
+{
+    int text = 0;
+    for (int i = 0; i < combo.count(); ++i)
+        text = std::max(text, combo.fontMetrics().horizontalAdvance(combo.itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(&combo);
+    const QSize content(text, combo.fontMetrics().height());
+    return std::max(templateWidth, combo.style()->sizeFromContents(QStyle::CT_ComboBox, &option, content, &combo).width());
 }
 
 } // namespace
@@ -272,9 +287,20 @@ void CProgramView::fitGridToTable()
     for (int r = 0; r < m_grid->rowCount(); ++r)
         height += m_grid->rowHeight(r);
     const DialogUnits du(font());
+    for (QComboBox* combo : m_groupSetting->findChildren<QComboBox*>())
+        combo->setMinimumWidth(comboWidthForItems(*combo, du.x(kComboWidth)));
     const int formWidth = std::max({du.x(kGroupWidth), width + frame, m_groupSetting->sizeHint().width()});
     m_grid->setFixedSize(formWidth, std::max(du.y(kGridHeight), height + frame));
     m_groupSetting->setFixedWidth(formWidth);
+}
+
+// Another font for the form keeps the controls' places and order, and gives
+// the labels and lists the room their texts need in it.
+void CProgramView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange && m_grid)
+        fitGridToTable();
 }
 
 void CProgramView::connectControls()

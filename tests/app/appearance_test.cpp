@@ -60,12 +60,18 @@ struct Look {
     const char* name;
     std::function<QPalette()> palette;
     std::function<QFont()> font; // the program's font; the form keeps its own
+    // Another font for the form itself, as where its own is missing; none
+    // when the family is null.
+    const char* formFamily = nullptr;
+    int formPoints = 0;
 };
 
 const Look kLooks[] = {
     {"LightFusion", LightPalette, [] { return QFont(); }},
     {"DarkFusion", DarkPalette, [] { return QFont(); }},
     {"DarkLargeFont", DarkPalette, [] { return QFont(QStringLiteral("DejaVu Sans"), 16); }},
+    {"WideFormFont", LightPalette, [] { return QFont(); }, "DejaVu Sans", 10},
+    {"LargeFormFont", DarkPalette, [] { return QFont(); }, "DejaVu Serif", 14},
 };
 
 // The main window built with the look applied to the whole program first.
@@ -84,6 +90,9 @@ protected:
         m_frame = std::make_unique<CMainFrame>(m_doc, m_docManager);
         m_docManager.SetFrame(m_frame.get());
         ASSERT_TRUE(m_docManager.OnFileNew());
+        if (GetParam().formFamily)
+            m_frame->GetActiveView()->setFont(
+                QFont(QString::fromLatin1(GetParam().formFamily), GetParam().formPoints));
         m_frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame.get()));
         m_frame->resize(m_frame->sizeHint().expandedTo(m_frame->size()));
