@@ -19,14 +19,14 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ChannelListCommands", text);
-}
+// The translation context of this file's texts.
+class ChannelListCommands {
+    Q_DECLARE_TR_FUNCTIONS(ChannelListCommands)
+};
 
 QString promptOpen(QWidget* parent)
 {
-    QFileDialog dialog(parent, tr("Import Channels"));
+    QFileDialog dialog(parent, ChannelListCommands::tr("Import Channels"));
     SetUpChannelListDialog(dialog, true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
@@ -37,13 +37,13 @@ QString promptOpen(QWidget* parent)
 // Qt's own rather than the platform's.
 bool promptSave(QWidget* parent, QString& path, bool& standardColumns)
 {
-    QFileDialog dialog(parent, tr("Export Channels"));
+    QFileDialog dialog(parent, ChannelListCommands::tr("Export Channels"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     SetUpChannelListDialog(dialog, false);
-    auto* standard = new QCheckBox(tr("&Standard columns only (leave out Busy, for tools that refuse unknown "
+    auto* standard = new QCheckBox(ChannelListCommands::tr("&Standard columns only (leave out Busy, for tools that refuse unknown "
                                       "columns)"),
                                    &dialog);
-    standard->setAccessibleName(tr("Standard columns only"));
+    standard->setAccessibleName(ChannelListCommands::tr("Standard columns only"));
     standard->setChecked(standardColumns);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
         grid->addWidget(standard, grid->rowCount(), 0, 1, grid->columnCount());
@@ -64,7 +64,7 @@ ChannelListPrompts SystemChannelListPrompts()
 void SetUpChannelListDialog(QFileDialog& dialog, bool open)
 {
     dialog.setAccessibleName(dialog.windowTitle());
-    dialog.setNameFilters({tr("Channel Lists (*.csv)"), tr("All Files (*)")});
+    dialog.setNameFilters({ChannelListCommands::tr("Channel Lists (*.csv)"), ChannelListCommands::tr("All Files (*)")});
     dialog.selectNameFilter(dialog.nameFilters().constFirst());
     if (open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -87,7 +87,7 @@ QString RunImportChannels(QWidget* parent, CProgramView& view, const ChannelList
         return QString();
     PutImportedChannels(preview.Result(), view.Controls());
     const auto changed = std::count(preview.Result().changed.begin(), preview.Result().changed.end(), true);
-    return tr("%1 channels imported into the form: Save or Write keeps them.").arg(changed);
+    return ChannelListCommands::tr("%1 channels imported into the form: Save or Write keeps them.").arg(changed);
 }
 
 QString RunExportChannels(QWidget* parent, CProgramView& view, const ChannelListPrompts& prompts)
@@ -105,5 +105,5 @@ QString RunExportChannels(QWidget* parent, CProgramView& view, const ChannelList
         ShowMessageBox(parent, saved.text(), saved.detail());
         return QString();
     }
-    return tr("Channels exported to %1.").arg(DisplayPath(path));
+    return ChannelListCommands::tr("Channels exported to %1.").arg(DisplayPath(path));
 }

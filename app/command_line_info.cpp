@@ -4,10 +4,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
+// The translation context of this file's texts.
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 bool IsPrintSwitch(const QString& argument)
 {
@@ -35,14 +35,14 @@ CCommandLineInfo ParseCommandLine(const QStringList& arguments)
         } else if (argument == QLatin1String("--print-to-pdf")) {
             if (i + 1 == arguments.size() || arguments[i + 1].isEmpty()) {
                 info.m_nShellCommand = CCommandLineInfo::Invalid;
-                info.m_strError = tr("--print-to-pdf needs the PDF to write and the file to print");
+                info.m_strError = CommandLine::tr("--print-to-pdf needs the PDF to write and the file to print");
                 return info;
             }
             toPdf = true;
             info.m_strPdfName = arguments[++i];
         } else if (IsOption(argument)) {
             info.m_nShellCommand = CCommandLineInfo::Invalid;
-            info.m_strError = tr("unknown option %1").arg(argument);
+            info.m_strError = CommandLine::tr("unknown option %1").arg(argument);
             return info;
         } else if (info.m_strFileName.isEmpty()) {
             info.m_strFileName = argument;
@@ -50,10 +50,10 @@ CCommandLineInfo ParseCommandLine(const QStringList& arguments)
     }
     if (print && toPdf) {
         info.m_nShellCommand = CCommandLineInfo::Invalid;
-        info.m_strError = tr("--print and --print-to-pdf do not go together");
+        info.m_strError = CommandLine::tr("--print and --print-to-pdf do not go together");
     } else if ((print || toPdf) && info.m_strFileName.isEmpty()) {
         info.m_nShellCommand = CCommandLineInfo::Invalid;
-        info.m_strError = tr("the print switch needs the file to print");
+        info.m_strError = CommandLine::tr("the print switch needs the file to print");
     } else if (toPdf) {
         info.m_nShellCommand = CCommandLineInfo::FilePrintToPdf;
     } else if (print) {

@@ -67,6 +67,8 @@ CImageChangesDialog::CImageChangesDialog(const std::vector<ImageChange>& changes
 
     m_table = new QTableWidget(static_cast<int>(changes.size()), kColumnCount, this);
     m_table->setAccessibleName(tr("Changes"));
+    // Arrow keys move through the rows; Tab goes on to the buttons.
+    m_table->setTabKeyNavigation(false);
     m_table->setHorizontalHeaderLabels({tr("Where"), tr("Field"), preview ? tr("In the radio") : otherName,
                                         preview ? tr("Written") : tr("In the form")});
     m_table->verticalHeader()->hide();

@@ -2,6 +2,7 @@
 #include "program_app.h"
 
 #include "hmprog_version.h"
+#include "translations/translations.h"
 
 #include <QApplication>
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
+    InstallTranslations(app);
     CProgramApp theApp;
     if (!theApp.InitInstance(QApplication::arguments().mid(1)))
         return theApp.ExitCode();

@@ -210,6 +210,9 @@ void CMainFrame::CreateToolBar()
         m_wndToolBar->addAction(action);
     }
     addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+    // The button that shows the buttons a narrow window leaves out.
+    if (auto* more = m_wndToolBar->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More toolbar buttons"));
 }
 
 void CMainFrame::CreateStatusBar()

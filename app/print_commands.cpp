@@ -4,7 +4,9 @@
 #include "document/display_path.h"
 #include "document/file_kind.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPageSetupDialog>
 #include <QPdfWriter>
@@ -17,10 +19,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PrintCommands", text);
-}
+// The translation context of this file's texts.
+class PrintCommands {
+    Q_DECLARE_TR_FUNCTIONS(PrintCommands)
+};
 
 // What a printer cannot print on: a quarter of an inch at each edge, so that
 // a PDF page looks as a printed one does.
@@ -48,6 +50,24 @@ PrintOutcome RunPrintDialog(QWidget* parent, QPrinter& printer, CProgramView& vi
     return view.PrintPage(printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
+namespace {
+
+// Qt's preview leaves its zoom list, page number and toolbar overflow button
+// without a name a screen reader could announce.
+void NamePreviewControls(QPrintPreviewDialog& preview)
+{
+    for (QLineEdit* edit : preview.findChildren<QLineEdit*>()) {
+        const bool zoom = qobject_cast<QComboBox*>(edit->parentWidget()) != nullptr;
+        edit->setAccessibleName(zoom ? PrintCommands::tr("Zoom") : PrintCommands::tr("Page number"));
+    }
+    for (QComboBox* combo : preview.findChildren<QComboBox*>())
+        combo->setAccessibleName(PrintCommands::tr("Zoom"));
+    for (QWidget* more : preview.findChildren<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(PrintCommands::tr("More toolbar buttons"));
+}
+
+} // namespace
+
 void RunPrintPreview(QWidget* parent, QPrinter& printer, CProgramView& view)
 {
     QPrintPreviewDialog preview(&printer, parent);
@@ -55,9 +75,10 @@ void RunPrintPreview(QWidget* parent, QPrinter& printer, CProgramView& view)
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&view](QPrinter* target) { static_cast<void>(view.PrintPage(*target)); });
     if (auto* pages = preview.findChild<QPrintPreviewWidget*>()) {
-        pages->setAccessibleName(tr("Preview"));
+        pages->setAccessibleName(PrintCommands::tr("Preview"));
         pages->setViewMode(QPrintPreviewWidget::SinglePageView);
     }
+    NamePreviewControls(preview);
     preview.exec();
 }
 
@@ -72,12 +93,12 @@ bool PrintOnDefaultPrinter(CProgramView& view, QString& error)
 {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull()) {
-        error = tr("there is no printer to print on (--print-to-pdf OUT.pdf FILE writes the page to a PDF)");
+        error = PrintCommands::tr("there is no printer to print on (--print-to-pdf OUT.pdf FILE writes the page to a PDF)");
         return false;
     }
     QPrinter printer(printerInfo, QPrinter::HighResolution);
     if (!view.PrintPage(printer)) {
-        error = tr("the printer %1 did not take the page").arg(printerInfo.printerName());
+        error = PrintCommands::tr("the printer %1 did not take the page").arg(printerInfo.printerName());
         return false;
     }
     return true;
@@ -90,23 +111,23 @@ bool PrintToPdf(CProgramView& view, const QString& pdfPath, QString& error)
         return false;
     QSaveFile file(pdfPath);
     if (!file.open(QIODevice::WriteOnly)) {
-        error = tr("cannot write %1: %2").arg(DisplayPath(pdfPath), file.errorString());
+        error = PrintCommands::tr("cannot write %1: %2").arg(DisplayPath(pdfPath), file.errorString());
         return false;
     }
     QPdfWriter writer(&file);
-    writer.setCreator(tr("Programming Software"));
-    writer.setTitle(tr("Channel list"));
+    writer.setCreator(PrintCommands::tr("Programming Software"));
+    writer.setTitle(PrintCommands::tr("Channel list"));
     writer.setResolution(kPdfResolution);
     writer.setPageLayout(QPageLayout(localPaper(), QPageLayout::Portrait,
                                      QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
                                      QPageLayout::Millimeter));
     if (!view.PrintPage(writer)) {
         file.cancelWriting();
-        error = tr("cannot draw the page into %1").arg(DisplayPath(pdfPath));
+        error = PrintCommands::tr("cannot draw the page into %1").arg(DisplayPath(pdfPath));
         return false;
     }
     if (!file.commit()) {
-        error = tr("cannot write %1: %2").arg(DisplayPath(pdfPath), file.errorString());
+        error = PrintCommands::tr("cannot write %1: %2").arg(DisplayPath(pdfPath), file.errorString());
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include "cli/print_error.h"
 
 #include "document/display_path.h"
+#include "translations/translations.h"
 
 #include "hmprog_version.h"
 
@@ -71,6 +72,7 @@ int runCommand(const CliCommand& command, const QStringList& args)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    InstallTranslations(app);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
         printHelp(stderr);

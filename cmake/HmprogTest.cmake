@@ -5,6 +5,8 @@
 # owns a QCoreApplication; GUI tests one that owns a QApplication and run on
 # the offscreen platform.
 #
+# Tests run in English whatever the developer's language, since they compare
+# the program's texts (a test of a translation sets its own locale after).
 # Leaks are reported; what Qt and the platform's libraries keep for the life
 # of the process is listed in tests/support/lsan.supp.
 function(hmprog_add_test)
@@ -21,5 +23,5 @@ function(hmprog_add_test)
   target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp:print_suppressions=0")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANGUAGE=;ASAN_OPTIONS=detect_leaks=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp:print_suppressions=0")
 endfunction()

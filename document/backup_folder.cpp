@@ -14,10 +14,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("BackupFolder", text);
-}
+// The translation context of this file's texts.
+class BackupFolderTexts {
+    Q_DECLARE_TR_FUNCTIONS(BackupFolderTexts)
+};
 
 // The desktop program keeps its settings under its own organization and
 // application names, so the folder is built from the generic data location:
@@ -61,11 +61,11 @@ KeptBackup KeepBackup(const RadioImage& image, const QDateTime& when)
 {
     const QString folderPath = BackupFolder();
     if (!QDir().mkpath(folderPath))
-        return {{}, tr("Could not keep a backup: cannot create the folder %1.").arg(DisplayPath(folderPath))};
+        return {{}, BackupFolderTexts::tr("Could not keep a backup: cannot create the folder %1.").arg(DisplayPath(folderPath))};
     const QString path = freePath(QDir(folderPath), BackupFileName(image, when));
     const FileStatus saved = SaveChannelFile(path, image);
     if (!saved.ok())
-        return {{}, tr("Could not keep a backup: %1").arg(saved.detail().isEmpty() ? saved.text() : saved.detail())};
+        return {{}, BackupFolderTexts::tr("Could not keep a backup: %1").arg(saved.detail().isEmpty() ? saved.text() : saved.detail())};
     return {path, {}};
 }
 

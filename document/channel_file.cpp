@@ -12,24 +12,24 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ChannelFile", text);
-}
+// The translation context of this file's texts.
+class ChannelFile {
+    Q_DECLARE_TR_FUNCTIONS(ChannelFile)
+};
 
 FileStatus openFailed(const QString& detail)
 {
-    return FileStatus::Failed(tr("Failed to open document."), detail);
+    return FileStatus::Failed(ChannelFile::tr("Failed to open document."), detail);
 }
 
 FileStatus saveFailed(const QString& detail)
 {
-    return FileStatus::Failed(tr("Failed to save document."), detail);
+    return FileStatus::Failed(ChannelFile::tr("Failed to save document."), detail);
 }
 
 QString notAChannelFile(const QString& path, FileKind kind)
 {
-    return tr("%1 is %2, not a channel file.").arg(DisplayPath(path), FileKindText(kind));
+    return ChannelFile::tr("%1 is %2, not a channel file.").arg(DisplayPath(path), FileKindText(kind));
 }
 
 // A file longer than an image is read only as far as its 1025th byte; its
@@ -39,10 +39,10 @@ QString wrongLength(const QString& name, qsizetype bytesRead, qint64 fullSize)
 {
     const qint64 size = RadioImage::kSize;
     if (bytesRead > size && fullSize <= size)
-        return tr("%1 is more than %2 bytes long; a channel file holds %2 bytes.")
+        return ChannelFile::tr("%1 is more than %2 bytes long; a channel file holds %2 bytes.")
             .arg(DisplayPath(name), QString::number(size));
     const qint64 length = bytesRead > size ? fullSize : bytesRead;
-    return tr("%1 is %2 bytes long; a channel file holds %3 bytes.")
+    return ChannelFile::tr("%1 is %2 bytes long; a channel file holds %3 bytes.")
         .arg(DisplayPath(name), QString::number(length), QString::number(size));
 }
 

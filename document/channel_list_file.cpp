@@ -9,24 +9,24 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ChannelListFile", text);
-}
+// The translation context of this file's texts.
+class ChannelListFile {
+    Q_DECLARE_TR_FUNCTIONS(ChannelListFile)
+};
 
 FileStatus openFailed(const QString& detail)
 {
-    return FileStatus::Failed(tr("Failed to open the channel list."), detail);
+    return FileStatus::Failed(ChannelListFile::tr("Failed to open the channel list."), detail);
 }
 
 FileStatus saveFailed(const QString& detail)
 {
-    return FileStatus::Failed(tr("Failed to save the channel list."), detail);
+    return FileStatus::Failed(ChannelListFile::tr("Failed to save the channel list."), detail);
 }
 
 QString notAChannelList(const QString& path, FileKind kind)
 {
-    return tr("%1 is %2, not a channel list.").arg(DisplayPath(path), FileKindText(kind));
+    return ChannelListFile::tr("%1 is %2, not a channel list.").arg(DisplayPath(path), FileKindText(kind));
 }
 
 FileStatus loadFrom(QIODevice& stream, const QString& name, QByteArray& bytes)
@@ -35,7 +35,7 @@ FileStatus loadFrom(QIODevice& stream, const QString& name, QByteArray& bytes)
     if (!read)
         return openFailed(FileReason(name, stream.errorString()));
     if (read->size() > kLargestChannelList)
-        return openFailed(tr("%1 is more than %2 MiB long, too large to be a channel list.")
+        return openFailed(ChannelListFile::tr("%1 is more than %2 MiB long, too large to be a channel list.")
                               .arg(DisplayPath(name), QString::number(kLargestChannelList / (1024 * 1024))));
     bytes = std::move(*read);
     return FileStatus::Ok();
@@ -99,12 +99,12 @@ QString ReportLineForUser(const ReportLine& report)
     const QString line = QString::number(report.line);
     switch (report.kind) {
     case ReportKind::Skipped:
-        return tr("Line %1, skipped: %2").arg(line, reason);
+        return ChannelListFile::tr("Line %1, skipped: %2").arg(line, reason);
     case ReportKind::Changed:
-        return tr("Line %1, changed: %2").arg(line, reason);
+        return ChannelListFile::tr("Line %1, changed: %2").arg(line, reason);
     case ReportKind::Note:
     case ReportKind::Failure:
         break;
     }
-    return tr("Line %1: %2").arg(line, reason);
+    return ChannelListFile::tr("Line %1: %2").arg(line, reason);
 }

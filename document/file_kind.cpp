@@ -12,10 +12,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("FileKind", text);
-}
+// The translation context of this file's texts.
+class FileKindTexts {
+    Q_DECLARE_TR_FUNCTIONS(FileKindTexts)
+};
 
 #if defined(Q_OS_UNIX)
 FileKind kindOfMode(mode_t mode)
@@ -71,31 +71,31 @@ QString FileKindText(FileKind kind)
 {
     switch (kind) {
     case FileKind::Missing:
-        return tr("missing");
+        return FileKindTexts::tr("missing");
     case FileKind::Regular:
-        return tr("a file");
+        return FileKindTexts::tr("a file");
     case FileKind::Directory:
-        return tr("a folder");
+        return FileKindTexts::tr("a folder");
     case FileKind::Fifo:
-        return tr("a FIFO (named pipe)");
+        return FileKindTexts::tr("a FIFO (named pipe)");
     case FileKind::Socket:
-        return tr("a socket");
+        return FileKindTexts::tr("a socket");
     case FileKind::CharacterDevice:
-        return tr("a character device");
+        return FileKindTexts::tr("a character device");
     case FileKind::BlockDevice:
-        return tr("a block device");
+        return FileKindTexts::tr("a block device");
     case FileKind::Other:
         break;
     }
-    return tr("not a regular file");
+    return FileKindTexts::tr("not a regular file");
 }
 
 QString CheckOutputFile(const QString& path)
 {
     if (path.isEmpty())
-        return tr("no file name was given");
+        return FileKindTexts::tr("no file name was given");
     const FileKind kind = KindOfFile(path);
     if (kind == FileKind::Missing || kind == FileKind::Regular)
         return QString();
-    return tr("%1 is %2, not a regular file: nothing was written to it").arg(DisplayPath(path), FileKindText(kind));
+    return FileKindTexts::tr("%1 is %2, not a regular file: nothing was written to it").arg(DisplayPath(path), FileKindText(kind));
 }

@@ -70,6 +70,8 @@ void CChannelImportDialog::createControls()
     const std::vector<std::string>& headings = GridHeadings();
     m_tableChannels = new QTableWidget(RadioImage::kChannelCount, static_cast<int>(headings.size()) - 1, this);
     m_tableChannels->setAccessibleName(tr("Channels as they would become"));
+    // Arrow keys move through the channels; Tab goes on to the report.
+    m_tableChannels->setTabKeyNavigation(false);
     QStringList columns;
     for (std::size_t k = 1; k < headings.size(); ++k)
         columns << QString::fromStdString(headings[k]);
@@ -254,6 +256,18 @@ void CChannelImportDialog::showResult()
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(loaded);
 }
 
+// A tint of the selection colour over the table's own background, so that
+// the cell's text stays as readable as the palette makes it, light or dark.
+QColor CChannelImportDialog::changedCellColour() const
+{
+    const QColor base = palette().color(QPalette::Base);
+    const QColor tint = palette().color(QPalette::Inactive, QPalette::Highlight);
+    constexpr float kTint = 0.3F;
+    return QColor::fromRgbF(base.redF() + (tint.redF() - base.redF()) * kTint,
+                            base.greenF() + (tint.greenF() - base.greenF()) * kTint,
+                            base.blueF() + (tint.blueF() - base.blueF()) * kTint);
+}
+
 void CChannelImportDialog::showChannels()
 {
     const RadioImage& shown = m_hasList ? m_result.image : m_base;
@@ -269,7 +283,7 @@ void CChannelImportDialog::showChannels()
             font.setBold(changed);
             cell->setFont(font);
             if (changed)
-                cell->setBackground(palette().brush(QPalette::Inactive, QPalette::Highlight).color().lighter(170));
+                cell->setBackground(changedCellColour());
             m_tableChannels->setItem(n - 1, static_cast<int>(k), cell);
         }
     }

@@ -4,6 +4,7 @@
 #include "form/form_controls.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QDialog>
 
 #include <functional>
@@ -61,6 +62,7 @@ private:
     void fillRowChoice();
     void showResult();
     void showChannels();
+    QColor changedCellColour() const;
     void showReport();
     void showFailure(const QString& text, const QString& detail);
 

@@ -153,6 +153,9 @@ public slots:
     void OnSelChangeBand();
     void OnSelChangeVoxSwitch();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void createControls();
     void layOutForm();

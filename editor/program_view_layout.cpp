@@ -13,6 +13,7 @@
 #include "grid/ms_flex_grid.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,7 +21,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -91,6 +96,19 @@ QLabel* makeLabel(const QString& text, QWidget* buddy, QWidget* parent)
     return label;
 }
 
+// As wide as the template makes a list, and wider where its longest item
+// needs it in the font the form has.
+int comboWidthForItems(const QComboBox& combo, int templateWidth)
+{
+    int text = 0;
+    for (int i = 0; i < combo.count(); ++i)
+        text = std::max(text, combo.fontMetrics().horizontalAdvance(combo.itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(&combo);
+    const QSize content(text, combo.fontMetrics().height());
+    return std::max(templateWidth, combo.style()->sizeFromContents(QStyle::CT_ComboBox, &option, content, &combo).width());
+}
+
 } // namespace
 
 void CProgramView::createControls()
@@ -129,6 +147,7 @@ void CProgramView::createControls()
     m_comboCellTone->setEditable(true);
     m_comboCellTone->setInsertPolicy(QComboBox::NoInsert);
     m_comboCellTone->setAccessibleName(tr("Tone"));
+    m_comboCellTone->lineEdit()->setAccessibleName(tr("Tone"));
     m_comboCellTone->hide();
 
     m_comboCellOption = makeDropDownList(this, QStringLiteral("comboCellOption"), 88);
@@ -256,7 +275,8 @@ void CProgramView::placeHiddenEditors()
 
 // The grid is as large as the template makes it, and larger where that is
 // needed to show every row and column without scrolling; the group above it
-// is as wide as the grid.
+// is as wide as the grid, and both grow where another font or language needs
+// more room for the group's labels and lists.
 void CProgramView::fitGridToTable()
 {
     const int frame = 2 * m_grid->frameWidth();
@@ -267,8 +287,20 @@ void CProgramView::fitGridToTable()
     for (int r = 0; r < m_grid->rowCount(); ++r)
         height += m_grid->rowHeight(r);
     const DialogUnits du(font());
-    m_grid->setFixedSize(std::max(du.x(kGroupWidth), width + frame), std::max(du.y(kGridHeight), height + frame));
-    m_groupSetting->setFixedWidth(m_grid->width());
+    for (QComboBox* combo : m_groupSetting->findChildren<QComboBox*>())
+        combo->setMinimumWidth(comboWidthForItems(*combo, du.x(kComboWidth)));
+    const int formWidth = std::max({du.x(kGroupWidth), width + frame, m_groupSetting->sizeHint().width()});
+    m_grid->setFixedSize(formWidth, std::max(du.y(kGridHeight), height + frame));
+    m_groupSetting->setFixedWidth(formWidth);
+}
+
+// Another font for the form keeps the controls' places and order, and gives
+// the labels and lists the room their texts need in it.
+void CProgramView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange && m_grid)
+        fitGridToTable();
 }
 
 void CProgramView::connectControls()

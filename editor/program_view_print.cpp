@@ -24,6 +24,8 @@ bool CProgramView::PrintPage(QPagedPaintDevice& device)
     QPainter painter;
     if (!painter.begin(&device))
         return false;
+    // Paper: black on white, whatever colours the screen's theme has.
+    painter.setPen(Qt::black);
     const int dpiX = device.logicalDpiX();
     const int dpiY = device.logicalDpiY();
     const QRect drawRect(QPoint(0, 0), device.pageLayout().paintRectPixels(dpiX).size());

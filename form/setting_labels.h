@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/form_controls.h"
+#include "image/ui_text.h"
 
 #include <span>
 
@@ -13,4 +14,4 @@ struct SettingLabel {
 
 std::span<const SettingLabel> SettingLabels();
 
-inline constexpr const char* kPttIdCodeLabel = "PTT ID Code";
+inline constexpr const char* kPttIdCodeLabel = HMPROG_TEXT("PTT ID Code");

@@ -1,0 +1,88 @@
+// Every window of the program, walked as a screen reader and a keyboard user
+// find it: each control a user can act on has a name, and Tab reaches it.
+
+#include "accessible_tree.h"
+#include "frame_fixture.h"
+#include "program_windows.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace {
+
+class WindowTest : public FrameTest, public testing::WithParamInterface<WindowCase> {};
+
+TEST_P(WindowTest, EveryControlHasAName)
+{
+    bool looked = false;
+    GetParam().open(*m_frame, [&looked](QWidget& window) {
+        looked = true;
+        const QStringList unnamed = UnnamedControls(window);
+        EXPECT_TRUE(unnamed.isEmpty()) << "without an accessible name:\n  "
+                                       << unnamed.join(QStringLiteral("\n  ")).toStdString();
+    });
+    EXPECT_TRUE(looked);
+}
+
+TEST_P(WindowTest, TabReachesEveryControl)
+{
+    bool looked = false;
+    GetParam().open(*m_frame, [&looked](QWidget& window) {
+        looked = true;
+        const QStringList missed = NotReachedByTab(window);
+        EXPECT_TRUE(missed.isEmpty()) << "never reached by Tab:\n  "
+                                      << missed.join(QStringLiteral("\n  ")).toStdString();
+    });
+    EXPECT_TRUE(looked);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, WindowTest, testing::ValuesIn(kProgramWindows),
+                         [](const testing::TestParamInfo<WindowCase>& info) { return info.param.name; });
+
+} // namespace
+
+namespace {
+
+// The walk itself: a nameless control must show, a named one must not.
+struct ControlCase {
+    const char* name;
+    std::function<void(QWidget& window)> add;
+    bool named;
+};
+
+const ControlCase kControls[] = {
+    {"ButtonWithText", [](QWidget& w) { new QPushButton(QStringLiteral("Add"), &w); }, true},
+    {"ButtonWithoutText", [](QWidget& w) { new QPushButton(&w); }, false},
+    {"ComboWithoutLabel", [](QWidget& w) { new QComboBox(&w); }, false},
+    {"ComboNamed",
+     [](QWidget& w) { (new QComboBox(&w))->setAccessibleName(QStringLiteral("Model")); }, true},
+    {"EditWithBuddyLabel",
+     [](QWidget& w) { (new QLabel(QStringLiteral("&Path:"), &w))->setBuddy(new QLineEdit(&w)); }, true},
+    {"EditAlone", [](QWidget& w) { new QLineEdit(&w); }, false},
+    {"CheckBoxWithText", [](QWidget& w) { new QCheckBox(QStringLiteral("Renumber"), &w); }, true},
+};
+
+class ControlNameTest : public testing::TestWithParam<ControlCase> {};
+
+TEST_P(ControlNameTest, UnnamedControlsAreFound)
+{
+    QWidget window;
+    window.setAccessibleName(QStringLiteral("Window"));
+    auto* layout = new QVBoxLayout(&window);
+    GetParam().add(window);
+    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        layout->addWidget(child);
+    window.show();
+    EXPECT_EQ(UnnamedControls(window).isEmpty(), GetParam().named) << UnnamedControls(window).join(u',').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, ControlNameTest, testing::ValuesIn(kControls),
+                         [](const testing::TestParamInfo<ControlCase>& info) { return info.param.name; });
+
+} // namespace

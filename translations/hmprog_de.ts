@@ -1,0 +1,1500 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>BackupFolderTexts</name>
+    <message>
+        <source>Could not keep a backup: cannot create the folder %1.</source>
+        <translation>Keine Sicherung angelegt: Der Ordner %1 lässt sich nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>Could not keep a backup: %1</source>
+        <translation>Keine Sicherung angelegt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Programming Software</source>
+        <translation>Programmiersoftware</translation>
+    </message>
+    <message>
+        <source>Version 1.0.1</source>
+        <translation>Version 1.0.1</translation>
+    </message>
+    <message>
+        <source>Made by the hmprog developers</source>
+        <translation>Erstellt von den hmprog-Entwicklern</translation>
+    </message>
+    <message>
+        <source>(C) 2026 the hmprog developers</source>
+        <translation>(C) 2026 die hmprog-Entwickler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Import Channels</source>
+        <translation>Kanäle importieren</translation>
+    </message>
+    <message>
+        <source>Channel list</source>
+        <translation>Kanalliste</translation>
+    </message>
+    <message>
+        <source>Open a file, or choose a stock plan</source>
+        <translation>Datei öffnen oder einen fertigen Kanalplan wählen</translation>
+    </message>
+    <message>
+        <source>Stock plan for %1 — %2</source>
+        <translation>Kanalplan für %1 — %2</translation>
+    </message>
+    <message>
+        <source>&amp;Open File…</source>
+        <translation>Datei ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Channels as they would become</source>
+        <translation>Kanäle, wie sie würden</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>The list has more rows than the radio has channels: check the rows to import.</source>
+        <translation>Die Liste hat mehr Zeilen, als das Funkgerät Kanäle hat: Haken Sie die zu importierenden Zeilen an.</translation>
+    </message>
+    <message>
+        <source>Rows to import</source>
+        <translation>Zu importierende Zeilen</translation>
+    </message>
+    <message>
+        <source>&amp;Renumber: the rows go into channels 1, 2 … in file order</source>
+        <translation>&amp;Neu nummerieren: Die Zeilen kommen in Dateireihenfolge in die Kanäle 1, 2 …</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Neu nummerieren</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Schaltflächen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Channel list:</source>
+        <translation>&amp;Kanalliste:</translation>
+    </message>
+    <message>
+        <source>Channels as they would become (the changed ones in bold):</source>
+        <translation>Kanäle, wie sie würden (die geänderten fett):</translation>
+    </message>
+    <message>
+        <source>Re&amp;port:</source>
+        <translation>&amp;Bericht:</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 MHz</source>
+        <translation>Zeile %1: %2 MHz</translation>
+    </message>
+    <message>
+        <source>%1 (changed)</source>
+        <translation>%1 (geändert)</translation>
+    </message>
+    <message>
+        <source>Open a channel list file, or choose a stock plan.</source>
+        <translation>Öffnen Sie eine Kanallisten-Datei oder wählen Sie einen fertigen Kanalplan.</translation>
+    </message>
+    <message>
+        <source>Every row was loaded as it is.</source>
+        <translation>Jede Zeile wurde unverändert geladen.</translation>
+    </message>
+    <message>
+        <source>Nothing can be imported from this file.</source>
+        <translation>Aus dieser Datei lässt sich nichts importieren.</translation>
+    </message>
+    <message>
+        <source>%1 rows loaded, %2 skipped; %3 channels change.</source>
+        <translation>%1 Zeilen geladen, %2 übersprungen; %3 Kanäle ändern sich.</translation>
+    </message>
+</context>
+<context>
+    <name>CExitPromptDialog</name>
+    <message>
+        <source>Exit the application, all unsaved data will be lost to confirm the exit.</source>
+        <translation>Programm beenden? Alle ungespeicherten Daten gehen dabei verloren.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>CImageChangesDialog</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>The write changes nothing in the radio.</source>
+        <translation>Das Schreiben ändert nichts im Funkgerät.</translation>
+    </message>
+    <message>
+        <source>Compared with the radio as last read, the write changes:</source>
+        <translation>Gegenüber dem zuletzt gelesenen Funkgerät ändert das Schreiben:</translation>
+    </message>
+    <message>
+        <source>The form and %1 hold the same.</source>
+        <translation>Das Formular und %1 enthalten dasselbe.</translation>
+    </message>
+    <message>
+        <source>Where the form differs from %1:</source>
+        <translation>Wo das Formular von %1 abweicht:</translation>
+    </message>
+    <message>
+        <source>Preview Before Write</source>
+        <translation>Vorschau vor dem Schreiben</translation>
+    </message>
+    <message>
+        <source>Compare With %1</source>
+        <translation>Vergleich mit %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Wo</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>Im Funkgerät</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>In the form</source>
+        <translation>Im Formular</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CKillCodeDialog</name>
+    <message>
+        <source>Kill Code</source>
+        <translation>Sperrcode</translation>
+    </message>
+    <message>
+        <source>Kill Switch</source>
+        <translation>Sperrschalter</translation>
+    </message>
+    <message>
+        <source>Remove Kill Code</source>
+        <translation>Sperrcode entfernen</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+</context>
+<context>
+    <name>CLockKeyIndicators</name>
+    <message>
+        <source>CAP</source>
+        <translation>GROSS</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num-Taste</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>ROLLEN</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Rollen-Taste</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Programming Software</source>
+        <translation>Programmiersoftware</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Menu Bar</source>
+        <translation>Menüleiste</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Status Bar</source>
+        <translation>Statusleiste</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Transfers are no longer traced</source>
+        <translation>Übertragungen werden nicht mehr mitgeschrieben</translation>
+    </message>
+    <message>
+        <source>Could not write the trace %1</source>
+        <translation>Das Protokoll %1 ließ sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>The next transfers are traced into %1</source>
+        <translation>Die nächsten Übertragungen werden in %1 mitgeschrieben</translation>
+    </message>
+    <message>
+        <source>The channel list could not be printed</source>
+        <translation>Die Kanalliste ließ sich nicht drucken</translation>
+    </message>
+    <message>
+        <source>A transfer with the radio is running: wait for it to end, or press Cancel in its dialog.</source>
+        <translation>Eine Übertragung mit dem Funkgerät läuft: Warten Sie ihr Ende ab oder drücken Sie „Abbrechen“ in ihrem Dialog.</translation>
+    </message>
+    <message>
+        <source>Trace to File</source>
+        <translation>Protokoll in Datei</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Programmieren</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>Ans&amp;chluss</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Neu	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Ein neues Dokument anlegen
+Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>Ö&amp;ffnen...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Ein vorhandenes Dokument öffnen
+Öffnen</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup…</source>
+        <translation>&amp;Sicherung öffnen…</translation>
+    </message>
+    <message>
+        <source>Open one of the copies kept of every read from a radio, newest first
+Open Backup</source>
+        <translation>Eine der Kopien öffnen, die von jedem Lesen eines Funkgeräts angelegt werden, die neueste zuerst
+Sicherung öffnen</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare With…</source>
+        <translation>&amp;Vergleichen mit…</translation>
+    </message>
+    <message>
+        <source>List what differs between the form and a channel file or a backup
+Compare With</source>
+        <translation>Auflisten, was sich zwischen dem Formular und einer Kanaldatei oder einer Sicherung unterscheidet
+Vergleichen mit</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Speichern	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Das aktive Dokument speichern
+Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Das aktive Dokument unter neuem Namen speichern
+Speichern unter</translation>
+    </message>
+    <message>
+        <source>&amp;Import Channels…</source>
+        <translation>Kanäle &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>Put the channels of a CSV channel list or a stock plan into the form
+Import Channels</source>
+        <translation>Die Kanäle einer CSV-Kanalliste oder eines fertigen Kanalplans ins Formular übernehmen
+Kanäle importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Export Channels…</source>
+        <translation>Kanäle &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>Save the channels the form shows as a CSV channel list
+Export Channels</source>
+        <translation>Die Kanäle des Formulars als CSV-Kanalliste speichern
+Kanäle exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Drucken...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Das aktive Dokument drucken
+Drucken</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Ganze Seiten anzeigen
+Druckvorschau</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Drucker&amp;einrichtung...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Drucker und Druckoptionen ändern
+Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Das Programm beenden; fragt nach dem Speichern von Dokumenten
+Beenden</translation>
+    </message>
+    <message>
+        <source>Read	Ctrl+R</source>
+        <translation>Lesen	Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Read data from Machine
+Read</source>
+        <translation>Daten aus dem Gerät lesen
+Lesen</translation>
+    </message>
+    <message>
+        <source>Write	Ctrl+W</source>
+        <translation>Schreiben	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>Write data to machine
+Write</source>
+        <translation>Daten in das Gerät schreiben
+Schreiben</translation>
+    </message>
+    <message>
+        <source>Kill Code</source>
+        <translation>Sperrcode</translation>
+    </message>
+    <message>
+        <source>Trace to File…</source>
+        <translation>Protokoll in Datei…</translation>
+    </message>
+    <message>
+        <source>Record every byte of the next transfers into a file, to send along when a radio will not talk
+Trace to File</source>
+        <translation>Jedes Byte der nächsten Übertragungen in eine Datei schreiben, zum Mitschicken, wenn ein Funkgerät nicht antwortet
+Protokoll in Datei</translation>
+    </message>
+    <message>
+        <source>Back Up Before Write</source>
+        <translation>Vor dem Schreiben sichern</translation>
+    </message>
+    <message>
+        <source>Read the radio and keep a backup before every write; a write then costs one read more, about 2.5 s
+Back Up Before Write</source>
+        <translation>Vor jedem Schreiben das Funkgerät lesen und eine Sicherung anlegen; ein Schreiben kostet dann ein Lesen mehr, etwa 2,5 s
+Vor dem Schreiben sichern</translation>
+    </message>
+    <message>
+        <source>Preview Before Write</source>
+        <translation>Vorschau vor dem Schreiben</translation>
+    </message>
+    <message>
+        <source>Before a write, list what it will change in the radio since its last read, and ask
+Preview Before Write</source>
+        <translation>Vor einem Schreiben auflisten, was es seit dem letzten Lesen im Funkgerät ändert, und nachfragen
+Vorschau vor dem Schreiben</translation>
+    </message>
+    <message>
+        <source>Verify After Write</source>
+        <translation>Nach dem Schreiben prüfen</translation>
+    </message>
+    <message>
+        <source>Read the radio back after a write and check that it holds what was written
+Verify After Write</source>
+        <translation>Nach einem Schreiben das Funkgerät zurücklesen und prüfen, dass es das Geschriebene enthält
+Nach dem Schreiben prüfen</translation>
+    </message>
+    <message>
+        <source>COM1</source>
+        <translation>COM1</translation>
+    </message>
+    <message>
+        <source>COM2</source>
+        <translation>COM2</translation>
+    </message>
+    <message>
+        <source>COM3</source>
+        <translation>COM3</translation>
+    </message>
+    <message>
+        <source>COM4</source>
+        <translation>COM4</translation>
+    </message>
+    <message>
+        <source>COM5</source>
+        <translation>COM5</translation>
+    </message>
+    <message>
+        <source>COM6</source>
+        <translation>COM6</translation>
+    </message>
+    <message>
+        <source>COM7</source>
+        <translation>COM7</translation>
+    </message>
+    <message>
+        <source>COM8</source>
+        <translation>COM8</translation>
+    </message>
+    <message>
+        <source>Other port…</source>
+        <translation>Anderer Anschluss…</translation>
+    </message>
+    <message>
+        <source>Use a serial device by its path
+Other Port</source>
+        <translation>Ein serielles Gerät über seinen Pfad verwenden
+Anderer Anschluss</translation>
+    </message>
+    <message>
+        <source>Simulated radio</source>
+        <translation>Simuliertes Funkgerät</translation>
+    </message>
+    <message>
+        <source>Read and write the built-in simulated radio, with no cable
+Simulated Radio</source>
+        <translation>Das eingebaute simulierte Funkgerät lesen und schreiben, ohne Kabel
+Simuliertes Funkgerät</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Die Werkzeugleiste zeigen oder ausblenden
+Werkzeugleiste umschalten</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Die Statusleiste zeigen oder ausblenden
+Statusleiste umschalten</translation>
+    </message>
+    <message>
+        <source>About ...</source>
+        <translation>Info ...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Programminformationen, Versionsnummer und Urheberrecht anzeigen
+Info</translation>
+    </message>
+    <message>
+        <source>More toolbar buttons</source>
+        <translation>Weitere Schaltflächen der Werkzeugleiste</translation>
+    </message>
+</context>
+<context>
+    <name>CMyDocManager</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Open Backup</source>
+        <translation>Sicherung öffnen</translation>
+    </message>
+    <message>
+        <source>Channel Data (*.sin)</source>
+        <translation>Kanaldaten (*.sin)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>COtherPortDialog</name>
+    <message>
+        <source>Other port</source>
+        <translation>Anderer Anschluss</translation>
+    </message>
+    <message>
+        <source>Path of the serial device:</source>
+        <translation>Pfad des seriellen Geräts:</translation>
+    </message>
+    <message>
+        <source>Device path</source>
+        <translation>Gerätepfad</translation>
+    </message>
+    <message>
+        <source>/dev/ttyUSB0</source>
+        <translation>/dev/ttyUSB0</translation>
+    </message>
+</context>
+<context>
+    <name>CPasswordDialog</name>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramApp</name>
+    <message>
+        <source>hmprog: %1
+usage: hmprog [FILE]
+       hmprog --print FILE  (or /p FILE)
+       hmprog --print-to-pdf OUT.pdf FILE</source>
+        <translation>hmprog: %1
+Aufruf: hmprog [DATEI]
+        hmprog --print DATEI  (oder /p DATEI)
+        hmprog --print-to-pdf AUS.pdf DATEI</translation>
+    </message>
+    <message>
+        <source>hmprog: %1 was not printed</source>
+        <translation>hmprog: %1 wurde nicht gedruckt</translation>
+    </message>
+    <message>
+        <source>hmprog: %1; %2 was not printed</source>
+        <translation>hmprog: %1; %2 wurde nicht gedruckt</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramView</name>
+    <message>
+        <source>%1-%2 MHz</source>
+        <translation>%1-%2 MHz</translation>
+    </message>
+    <message>
+        <source>%1 MHz is below %2: %3</source>
+        <translation>%1 MHz liegt unter %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 MHz is above %2: %3</source>
+        <translation>%1 MHz liegt über %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 MHz is between channels of 5 kHz and 6.25 kHz: %2</source>
+        <translation>%1 MHz liegt zwischen den Kanälen im 5-kHz- und 6,25-kHz-Raster: %2</translation>
+    </message>
+    <message>
+        <source>A backup of the radio is kept in %1</source>
+        <translation>Eine Sicherung des Funkgeräts liegt in %1</translation>
+    </message>
+    <message>
+        <source>No backup of this read could be kept: %1</source>
+        <translation>Von diesem Lesen ließ sich keine Sicherung anlegen: %1</translation>
+    </message>
+    <message>
+        <source>Channel and settings form</source>
+        <translation>Formular für Kanäle und Einstellungen</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>Rauschsperre</translation>
+    </message>
+    <message>
+        <source>TOT</source>
+        <translation>Sendezeitbegrenzung</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Sprachansage</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>Tastenton</translation>
+    </message>
+    <message>
+        <source>Vox Switch</source>
+        <translation>VOX-Schalter</translation>
+    </message>
+    <message>
+        <source>Vox Gain Level</source>
+        <translation>VOX-Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>Batteriesparen</translation>
+    </message>
+    <message>
+        <source>PTT ID</source>
+        <translation>PTT-ID</translation>
+    </message>
+    <message>
+        <source>PTT ID Code</source>
+        <translation>PTT-ID-Code</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Kanal:</translation>
+    </message>
+    <message>
+        <source>Read Data</source>
+        <translation>Daten lesen</translation>
+    </message>
+    <message>
+        <source>Write Data</source>
+        <translation>Daten schreiben</translation>
+    </message>
+    <message>
+        <source>Could not write the trace %1</source>
+        <translation>Das Protokoll %1 ließ sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>Back Up Before Write</source>
+        <translation>Vor dem Schreiben sichern</translation>
+    </message>
+    <message>
+        <source>Verify After Write</source>
+        <translation>Nach dem Schreiben prüfen</translation>
+    </message>
+    <message>
+        <source>The write was not verified: the radio could not be read back.</source>
+        <translation>Das Schreiben wurde nicht geprüft: Das Funkgerät ließ sich nicht zurücklesen.</translation>
+    </message>
+    <message>
+        <source>What the radio held before this write can be written back into it: press Restore.</source>
+        <translation>Was das Funkgerät vor diesem Schreiben enthielt, lässt sich zurückschreiben: Drücken Sie „Wiederherstellen“.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The radio holds again what it held before the write.</source>
+        <translation>Das Funkgerät enthält wieder, was es vor dem Schreiben enthielt.</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>0%</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>CPromptDialog</name>
+    <message>
+        <source>Prompt</source>
+        <translation>Frage</translation>
+    </message>
+</context>
+<context>
+    <name>CVersionPromptDialog</name>
+    <message>
+        <source>Please select the correct software version.</source>
+        <translation>Bitte die richtige Softwareversion wählen.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelFile</name>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Das Dokument ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Das Dokument ließ sich nicht speichern.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a channel file.</source>
+        <translation>%1 ist %2, keine Kanaldatei.</translation>
+    </message>
+    <message>
+        <source>%1 is more than %2 bytes long; a channel file holds %2 bytes.</source>
+        <translation>%1 ist länger als %2 Bytes; eine Kanaldatei enthält %2 Bytes.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long; a channel file holds %3 bytes.</source>
+        <translation>%1 ist %2 Bytes lang; eine Kanaldatei enthält %3 Bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelIo</name>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Das Dokument ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Das Dokument ließ sich nicht speichern.</translation>
+    </message>
+    <message>
+        <source>Failed to open the channel list.</source>
+        <translation>Die Kanalliste ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Failed to save the channel list.</source>
+        <translation>Die Kanalliste ließ sich nicht speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListCommands</name>
+    <message>
+        <source>Import Channels</source>
+        <translation>Kanäle importieren</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Kanäle exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Standard columns only (leave out Busy, for tools that refuse unknown columns)</source>
+        <translation>Nur &amp;Standardspalten (ohne Busy, für Programme, die unbekannte Spalten ablehnen)</translation>
+    </message>
+    <message>
+        <source>Standard columns only</source>
+        <translation>Nur Standardspalten</translation>
+    </message>
+    <message>
+        <source>Channel Lists (*.csv)</source>
+        <translation>Kanallisten (*.csv)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 channels imported into the form: Save or Write keeps them.</source>
+        <translation>%1 Kanäle ins Formular importiert: Speichern oder Schreiben behält sie.</translation>
+    </message>
+    <message>
+        <source>Channels exported to %1.</source>
+        <translation>Kanäle nach %1 exportiert.</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListFile</name>
+    <message>
+        <source>Failed to open the channel list.</source>
+        <translation>Die Kanalliste ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Failed to save the channel list.</source>
+        <translation>Die Kanalliste ließ sich nicht speichern.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a channel list.</source>
+        <translation>%1 ist %2, keine Kanalliste.</translation>
+    </message>
+    <message>
+        <source>%1 is more than %2 MiB long, too large to be a channel list.</source>
+        <translation>%1 ist länger als %2 MiB, zu groß für eine Kanalliste.</translation>
+    </message>
+    <message>
+        <source>Line %1, skipped: %2</source>
+        <translation>Zeile %1, übersprungen: %2</translation>
+    </message>
+    <message>
+        <source>Line %1, changed: %2</source>
+        <translation>Zeile %1, geändert: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--print-to-pdf needs the PDF to write and the file to print</source>
+        <translation>--print-to-pdf braucht die zu schreibende PDF-Datei und die zu druckende Datei</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>--print and --print-to-pdf do not go together</source>
+        <translation>--print und --print-to-pdf schließen sich aus</translation>
+    </message>
+    <message>
+        <source>the print switch needs the file to print</source>
+        <translation>der Druckschalter braucht die zu druckende Datei</translation>
+    </message>
+</context>
+<context>
+    <name>FileKindTexts</name>
+    <message>
+        <source>missing</source>
+        <translation>nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>eine Datei</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe)</source>
+        <translation>ein FIFO (benannte Pipe)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>ein zeichenorientiertes Gerät</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>ein blockorientiertes Gerät</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>es wurde kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file: nothing was written to it</source>
+        <translation>%1 ist %2, keine reguläre Datei: Es wurde nichts hineingeschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>%1 rows loaded, %2 skipped.</source>
+        <translation>%1 Zeilen geladen, %2 übersprungen.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Programming Software</source>
+        <translation>Programmiersoftware</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>PortSelection</name>
+    <message>
+        <source>%1 (none)</source>
+        <translation>%1 (keiner)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, missing)</source>
+        <translation>%1 (%2, fehlt)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: no serial device</source>
+        <translation>%1: kein serielles Gerät</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer connected</source>
+        <translation>%1: %2 ist nicht mehr angeschlossen</translation>
+    </message>
+    <message>
+        <source>Other port… (%1)</source>
+        <translation>Anderer Anschluss… (%1)</translation>
+    </message>
+    <message>
+        <source>Other port…</source>
+        <translation>Anderer Anschluss…</translation>
+    </message>
+    <message>
+        <source>Simulated radio</source>
+        <translation>Simuliertes Funkgerät</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>there is no printer to print on (--print-to-pdf OUT.pdf FILE writes the page to a PDF)</source>
+        <translation>es gibt keinen Drucker (--print-to-pdf AUS.pdf DATEI schreibt die Seite in eine PDF-Datei)</translation>
+    </message>
+    <message>
+        <source>the printer %1 did not take the page</source>
+        <translation>der Drucker %1 hat die Seite nicht angenommen</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>Programming Software</source>
+        <translation>Programmiersoftware</translation>
+    </message>
+    <message>
+        <source>Channel list</source>
+        <translation>Kanalliste</translation>
+    </message>
+    <message>
+        <source>cannot draw the page into %1</source>
+        <translation>die Seite lässt sich nicht in %1 zeichnen</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Seitennummer</translation>
+    </message>
+    <message>
+        <source>More toolbar buttons</source>
+        <translation>Weitere Schaltflächen der Werkzeugleiste</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>hmprog</name>
+    <message>
+        <source>(radio data outside the form)</source>
+        <translation>(Gerätedaten außerhalb des Formulars)</translation>
+    </message>
+    <message>
+        <source>Verified.</source>
+        <translation>Geprüft.</translation>
+    </message>
+    <message>
+        <source>Verify failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a channel list.</source>
+        <translation>Die Datei ist zu groß für eine Kanalliste.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text; it was read as Windows-1252.</source>
+        <translation>Die Datei ist kein UTF-8-Text; sie wurde als Windows-1252 gelesen.</translation>
+    </message>
+    <message>
+        <source>A quoted field that begins here is never closed.</source>
+        <translation>Ein hier beginnendes Feld in Anführungszeichen wird nie geschlossen.</translation>
+    </message>
+    <message>
+        <source>The file has no Frequency column, so it holds no channels this program can read.</source>
+        <translation>Die Datei hat keine Spalte Frequency und enthält daher keine Kanäle, die dieses Programm lesen kann.</translation>
+    </message>
+    <message>
+        <source>These columns are not read: %1.</source>
+        <translation>Diese Spalten werden nicht gelesen: %1.</translation>
+    </message>
+    <message>
+        <source>The file gives no Locations: its rows go into channels 1, 2 ... in file order.</source>
+        <translation>Die Datei nennt keine Location: Ihre Zeilen kommen in Dateireihenfolge in die Kanäle 1, 2 ...</translation>
+    </message>
+    <message>
+        <source>The file has tone values but no Tone column to say which are meant, so no tones were taken.</source>
+        <translation>Die Datei hat Tonwerte, aber keine Spalte Tone, die sagt, welche gemeint sind; daher wurden keine Töne übernommen.</translation>
+    </message>
+    <message>
+        <source>Names and comments are not stored by this radio.</source>
+        <translation>Namen und Kommentare speichert dieses Funkgerät nicht.</translation>
+    </message>
+    <message>
+        <source>All 16 channels are already filled by earlier rows.</source>
+        <translation>Alle 16 Kanäle sind schon durch frühere Zeilen belegt.</translation>
+    </message>
+    <message>
+        <source>Location %1 is already taken by line %2.</source>
+        <translation>Location %1 ist schon durch Zeile %2 belegt.</translation>
+    </message>
+    <message>
+        <source>The file holds no channel rows.</source>
+        <translation>Die Datei enthält keine Kanalzeilen.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a number.</source>
+        <translation>%1 %2 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is negative.</source>
+        <translation>%1 %2 ist negativ.</translation>
+    </message>
+    <message>
+        <source>The row has no Frequency.</source>
+        <translation>Die Zeile hat keine Frequency.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 is zero.</source>
+        <translation>Frequency %1 ist null.</translation>
+    </message>
+    <message>
+        <source>Receive frequency</source>
+        <translation>Empfangsfrequenz</translation>
+    </message>
+    <message>
+        <source>Transmit frequency</source>
+        <translation>Sendefrequenz</translation>
+    </message>
+    <message>
+        <source>Duplex %1 is not one of +, -, split and off.</source>
+        <translation>Duplex %1 ist keiner der Werte +, -, split und off.</translation>
+    </message>
+    <message>
+        <source>Duplex split needs the transmit frequency in Offset.</source>
+        <translation>Duplex split braucht die Sendefrequenz in Offset.</translation>
+    </message>
+    <message>
+        <source>Frequency minus Offset leaves no transmit frequency.</source>
+        <translation>Frequency minus Offset lässt keine Sendefrequenz übrig.</translation>
+    </message>
+    <message>
+        <source>%1 %2 MHz is outside this radio&apos;s band, %3.</source>
+        <translation>%1 %2 MHz liegt außerhalb des Bands dieses Funkgeräts, %3.</translation>
+    </message>
+    <message>
+        <source>%1 %2 MHz is off the 5 kHz and 6.25 kHz rasters and was lowered to %3 MHz.</source>
+        <translation>%1 %2 MHz liegt außerhalb des 5-kHz- und des 6,25-kHz-Rasters und wurde auf %3 MHz gesenkt.</translation>
+    </message>
+    <message>
+        <source>The row has no Location.</source>
+        <translation>Die Zeile hat keine Location.</translation>
+    </message>
+    <message>
+        <source>Location %1 is not a whole number.</source>
+        <translation>Location %1 ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>Location %1 is not one of this radio&apos;s channels 1 to 16.</source>
+        <translation>Location %1 ist keiner der Kanäle 1 bis 16 dieses Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>Mode %1 is not FM or NFM, the only modes of this radio.</source>
+        <translation>Mode %1 ist weder FM noch NFM, die einzigen Betriebsarten dieses Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>Power %1 is neither a wattage nor High or Low.</source>
+        <translation>Power %1 ist weder eine Wattzahl noch High oder Low.</translation>
+    </message>
+    <message>
+        <source>Skip P (priority scan) is not on this radio: the channel is scanned (Add).</source>
+        <translation>Skip P (Prioritätssuchlauf) hat dieses Funkgerät nicht: Der Kanal wird abgesucht (Add).</translation>
+    </message>
+    <message>
+        <source>Skip %1 is not S, P or empty.</source>
+        <translation>Skip %1 ist weder S, P noch leer.</translation>
+    </message>
+    <message>
+        <source>Busy %1 is not Off, Carrier or QT/DQT.</source>
+        <translation>Busy %1 ist weder Off, Carrier noch QT/DQT.</translation>
+    </message>
+    <message>
+        <source>Tone %1 is reverse squelch, which this radio does not have.</source>
+        <translation>Tone %1 ist eine umgekehrte Rauschsperre, die dieses Funkgerät nicht hat.</translation>
+    </message>
+    <message>
+        <source>Tone %1 is not one of TSQL, Tone, DTCS and Cross.</source>
+        <translation>Tone %1 ist keiner der Werte TSQL, Tone, DTCS und Cross.</translation>
+    </message>
+    <message>
+        <source>CrossMode %1 is not one this radio can use.</source>
+        <translation>CrossMode %1 kann dieses Funkgerät nicht verwenden.</translation>
+    </message>
+    <message>
+        <source>DtcsPolarity %1 is not one of NN, NR, RN and RR.</source>
+        <translation>DtcsPolarity %1 ist keiner der Werte NN, NR, RN und RR.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a CTCSS tone of this radio.</source>
+        <translation>%1 %2 ist kein CTCSS-Ton dieses Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a DCS code of this radio.</source>
+        <translation>%1 %2 ist kein DCS-Code dieses Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>Line %1: </source>
+        <translation>Zeile %1: </translation>
+    </message>
+    <message>
+        <source>PMR446: the 16 licence-free channels 446.00625-446.19375 MHz, narrow, low power</source>
+        <translation>PMR446: die 16 anmeldefreien Kanäle 446,00625-446,19375 MHz, schmal, niedrige Leistung</translation>
+    </message>
+    <message>
+        <source>Marine VHF: channel 16 and 15 simplex ship channels, 156.300-156.875 MHz</source>
+        <translation>Seefunk UKW: Kanal 16 und 15 Simplex-Schiffskanäle, 156,300-156,875 MHz</translation>
+    </message>
+    <message>
+        <source>2 m amateur FM simplex (US band plan): 146.400-146.580 and 147.420-147.450 MHz</source>
+        <translation>2-m-Amateurfunk FM simplex (US-Bandplan): 146,400-146,580 und 147,420-147,450 MHz</translation>
+    </message>
+    <message>
+        <source>Permission denied: ask for the right to use this device.</source>
+        <translation>Zugriff verweigert: Lassen Sie sich das Recht geben, dieses Gerät zu benutzen.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the device belongs to the group &quot;%1&quot;, and your user must be in that group (for example: sudo usermod -aG %1 $USER, then log in again).</source>
+        <translation>Zugriff verweigert: Das Gerät gehört der Gruppe „%1“, und Ihr Benutzer muss in dieser Gruppe sein (zum Beispiel: sudo usermod -aG %1 $USER, danach neu anmelden).</translation>
+    </message>
+    <message>
+        <source>Permission denied: the device belongs to the group &quot;%1&quot;, and your user must be in that group.</source>
+        <translation>Zugriff verweigert: Das Gerät gehört der Gruppe „%1“, und Ihr Benutzer muss in dieser Gruppe sein.</translation>
+    </message>
+    <message>
+        <source>The device is missing: plug in the programming cable and check the port&apos;s name.</source>
+        <translation>Das Gerät fehlt: Stecken Sie das Programmierkabel ein und prüfen Sie den Namen des Anschlusses.</translation>
+    </message>
+    <message>
+        <source>The port is busy: another program holds it. Close that program and try again.</source>
+        <translation>Der Anschluss ist belegt: Ein anderes Programm hält ihn. Schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The port could not be opened.</source>
+        <translation>Der Anschluss ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Could not open the port</source>
+        <translation>Der Anschluss ließ sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>The radio now holds a partly written memory: write a complete image into it before using it.</source>
+        <translation>Das Funkgerät enthält jetzt einen teilweise geschriebenen Speicher: Schreiben Sie ein vollständiges Abbild hinein, bevor Sie es benutzen.</translation>
+    </message>
+    <message>
+        <source>Communication error, please try again.</source>
+        <translation>Übertragungsfehler, bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Model do not match</source>
+        <translation>Modell passt nicht</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Übertragung</translation>
+    </message>
+    <message>
+        <source>Not receive enough byte</source>
+        <translation>Nicht genug Bytes empfangen</translation>
+    </message>
+    <message>
+        <source>Not receive ACK signal</source>
+        <translation>Keine Bestätigung (ACK) empfangen</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>Übertragungsfehler</translation>
+    </message>
+    <message>
+        <source>no serial device stands for this port</source>
+        <translation>kein serielles Gerät steht für diesen Anschluss</translation>
+    </message>
+    <message>
+        <source>Waiting for the radio on %1</source>
+        <translation>Warte auf das Funkgerät an %1</translation>
+    </message>
+    <message>
+        <source>Identifying the radio</source>
+        <translation>Funkgerät wird erkannt</translation>
+    </message>
+    <message>
+        <source>Block %1 of %2</source>
+        <translation>Block %1 von %2</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>Rauschsperre</translation>
+    </message>
+    <message>
+        <source>TOT</source>
+        <translation>Sendezeitbegrenzung</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Sprachansage</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>Tastenton</translation>
+    </message>
+    <message>
+        <source>Vox Switch</source>
+        <translation>VOX-Schalter</translation>
+    </message>
+    <message>
+        <source>Vox Gain Level</source>
+        <translation>VOX-Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>Batteriesparen</translation>
+    </message>
+    <message>
+        <source>PTT ID</source>
+        <translation>PTT-ID</translation>
+    </message>
+    <message>
+        <source>PTT ID Code</source>
+        <translation>PTT-ID-Code</translation>
+    </message>
+</context>
+</TS>
