@@ -1,0 +1,85 @@
+import type { SerialPortLike, SimulatedRadioLike } from './engine';
+
+// One character on the radio's line: a start bit, 8 data bits and a stop
+// bit at 9600 baud.
+export const kCharacterMs = (10 / 9600) * 1000;
+
+interface Arrival {
+  at: number; // performance.now() time the byte has fully arrived
+  byte: number;
+}
+
+// The simulated radio behind a line that carries one character per
+// kCharacterMs in each direction: what is sent reaches the radio when its
+// last character is through, and the radio's answer comes back character by
+// character after that. Times are absolute, so a late timer does not add up
+// over a transfer.
+export class LineRateRadio {
+  private sendingUntil = 0;
+  private answeringUntil = 0;
+  private arrivals: Arrival[] = [];
+
+  constructor(private readonly radio: SimulatedRadioLike) {}
+
+  send(bytes: Uint8Array): void {
+    const start = Math.max(performance.now(), this.sendingUntil);
+    this.sendingUntil = start + bytes.length * kCharacterMs;
+    const answer = this.radio.receive(bytes);
+    let at = Math.max(this.sendingUntil, this.answeringUntil);
+    for (const byte of answer) {
+      at += kCharacterMs;
+      this.arrivals.push({ at, byte });
+    }
+    this.answeringUntil = at;
+  }
+
+  // When the count-th byte not yet taken will have arrived; Infinity when the
+  // radio has not sent that many.
+  arrivalOf(count: number): number {
+    return count <= this.arrivals.length ? this.arrivals[count - 1].at : Infinity;
+  }
+
+  // Takes up to max of the bytes that have arrived by now.
+  take(max: number): Uint8Array {
+    const now = performance.now();
+    let n = 0;
+    while (n < max && n < this.arrivals.length && this.arrivals[n].at <= now) n++;
+    return Uint8Array.from(this.arrivals.splice(0, n), (a) => a.byte);
+  }
+
+  // Drops what has arrived; what is still on the line arrives later, as it
+  // does after purging a real port.
+  discard(): void {
+    const now = performance.now();
+    this.arrivals = this.arrivals.filter((a) => a.at > now);
+  }
+
+  image(): Uint8Array {
+    return this.radio.image();
+  }
+}
+
+export function sleepUntil(time: number): Promise<void> {
+  const left = time - performance.now();
+  return left > 0 ? new Promise((resolve) => setTimeout(resolve, left)) : Promise.resolve();
+}
+
+// The "Simulated radio" port choice: the engine's simulated radio on a line
+// at the radio's own rate, inside the page.
+export class SimulatedLink implements SerialPortLike {
+  constructor(private readonly line: LineRateRadio) {}
+
+  async write(bytes: Uint8Array): Promise<void> {
+    this.line.send(bytes);
+  }
+
+  async read(max: number, deadlineMs: number): Promise<Uint8Array> {
+    const deadline = performance.now() + deadlineMs;
+    await sleepUntil(Math.min(deadline, this.line.arrivalOf(max)));
+    return this.line.take(max);
+  }
+
+  async purge(): Promise<void> {
+    this.line.discard();
+  }
+}
