@@ -4,6 +4,7 @@ export class ByteQueue {
   private chunks: Uint8Array[] = [];
   private length = 0;
   private wake: (() => void) | null = null;
+  private lastArrival = 0;
 
   get size(): number {
     return this.length;
@@ -13,6 +14,7 @@ export class ByteQueue {
     if (bytes.length === 0) return;
     this.chunks.push(bytes);
     this.length += bytes.length;
+    this.lastArrival = performance.now();
     this.wake?.();
   }
 
@@ -38,10 +40,13 @@ export class ByteQueue {
   }
 
   // Resolves once max bytes are there, at the deadline (a performance.now()
-  // time), or when the signal aborts, whichever comes first; then takes what is there.
-  async takeBy(max: number, deadline: number, signal?: AbortSignal): Promise<Uint8Array> {
+  // time), gapMs after the last byte when bytes are there and no more
+  // follow, or when the signal aborts, whichever comes first; then takes
+  // what is there.
+  async takeBy(max: number, deadline: number, gapMs = Infinity, signal?: AbortSignal): Promise<Uint8Array> {
     while (this.length < max && !signal?.aborted) {
-      const left = deadline - performance.now();
+      const end = this.length > 0 ? Math.min(deadline, this.lastArrival + gapMs) : deadline;
+      const left = end - performance.now();
       if (left <= 0) break;
       await new Promise<void>((resolve) => {
         const timer = setTimeout(done, left);

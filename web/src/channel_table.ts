@@ -12,17 +12,12 @@ const kRxTone = 3;
 const kTxTone = 4;
 const kLastColumn = 8;
 
-// The choices of the option columns, in the order the radio's form lists them.
-const kOptionItems: Record<number, string[]> = {
-  5: ['Off', 'Carrier', 'QT/DQT'],
-  6: ['High', 'Low'],
-  7: ['Wide', 'Narrow'],
-  8: ['Add', 'Del'],
-};
-
 export interface ChannelTableHost {
   // Stores a cell's new text through the form's rules and redraws the table.
   commit(row: number, col: number, text: string): void;
+  // What a cell of the column offers: the tone list, or an option column's
+  // items in the form's order.
+  choices(col: number): string[];
 }
 
 interface OpenEditor {
@@ -175,7 +170,7 @@ export class ChannelTable {
       control = this.input(typed ?? text, 'text');
       control.setAttribute('list', 'tone-list');
     } else {
-      control = this.select(kOptionItems[this.col], typed ?? text);
+      control = this.select(this.host.choices(this.col), typed ?? text);
     }
     const label = `Channel ${this.row} ${this.grid[0][this.col]}`;
     control.setAttribute('aria-label', label);

@@ -39,6 +39,19 @@ export class LineRateRadio {
     return count <= this.arrivals.length ? this.arrivals[count - 1].at : Infinity;
   }
 
+  // When a read of max bytes that gives up gapMs after a byte no other has
+  // followed knows its answer: at the max-th byte, or at the end of the
+  // first such gap.
+  answeredAt(max: number, gapMs: number): number {
+    const last = Math.min(max, this.arrivals.length);
+    for (let i = 0; i < last; i++) {
+      const next = i + 1 < this.arrivals.length ? this.arrivals[i + 1].at : Infinity;
+      if (i + 1 === max) return this.arrivals[i].at;
+      if (next - this.arrivals[i].at > gapMs) return this.arrivals[i].at + gapMs;
+    }
+    return Infinity;
+  }
+
   // Takes up to max of the bytes that have arrived by now.
   take(max: number): Uint8Array {
     const now = performance.now();
@@ -67,15 +80,17 @@ export function sleepUntil(time: number): Promise<void> {
 // The "Simulated radio" port choice: the engine's simulated radio on a line
 // at the radio's own rate, inside the page.
 export class SimulatedLink implements SerialPortLike {
+  readonly name = 'the simulated radio';
+
   constructor(private readonly line: LineRateRadio) {}
 
   async write(bytes: Uint8Array): Promise<void> {
     this.line.send(bytes);
   }
 
-  async read(max: number, deadlineMs: number): Promise<Uint8Array> {
+  async read(max: number, deadlineMs: number, gapMs = Infinity): Promise<Uint8Array> {
     const deadline = performance.now() + deadlineMs;
-    await sleepUntil(Math.min(deadline, this.line.arrivalOf(max)));
+    await sleepUntil(Math.min(deadline, this.line.answeredAt(max, gapMs)));
     return this.line.take(max);
   }
 

@@ -13,6 +13,7 @@ import { TransferDialog } from './transfer_dialog';
 const kTitle = 'Programming Software';
 const kPartlyWritten = 'The radio now holds a partly written memory: write a complete image into it before using it.';
 const kModelCombo = 0;
+const kRxToneColumn = 3;
 
 // The page around one engine: the form, the files, the transfers and the
 // backups. Every change goes through the engine and the page then shows the
@@ -30,6 +31,7 @@ class App {
   constructor(private readonly engine: Engine) {
     this.table = new ChannelTable(byId<HTMLTableElement>('channels'), {
       commit: (row, col, text) => this.show(engine.commitCell(row, col, text).message),
+      choices: (col) => engine.cellChoices(col),
     });
     this.settings = new SettingsForm(byId('setting-fields'), {
       selectCombo: (combo, index) => {
@@ -42,6 +44,8 @@ class App {
   }
 
   async start(): Promise<void> {
+    const tones = this.engine.cellChoices(kRxToneColumn);
+    byId('tone-list').replaceChildren(...tones.map((tone) => new Option(tone)));
     this.engine.newForm();
     this.show();
     this.wire();
@@ -136,7 +140,7 @@ class App {
   }
 
   private openBytes(name: string, bytes: Uint8Array): void {
-    const opened = this.engine.openChannelFile(bytes);
+    const opened = this.engine.openChannelFile(bytes, name);
     if (!opened.ok) {
       void tell(kTitle, opened.message);
       return;
@@ -185,11 +189,27 @@ class App {
   private async write(): Promise<void> {
     if (this.busy || !(await this.previewAccepted())) return;
     const outcome = await this.transferWith('Write Data', (link, signal) => this.engine.writeRadio(link, this.transfer, signal));
-    if (!outcome || outcome.ok) return;
+    if (!outcome) return;
+    if (outcome.ok) {
+      if (outcome.image && byId<HTMLInputElement>('verify-after-write').checked) await this.verify(outcome.image);
+      return;
+    }
     const lines = [outcome.message];
-    if (outcome.partlyWritten && !outcome.message.includes(kPartlyWritten)) lines.push(kPartlyWritten);
+    if (outcome.partlyWritten) lines.push(outcome.warning || kPartlyWritten);
     const text = lines.filter((line) => line !== '').join('\n');
     if (text !== '') await tell(kTitle, text);
+  }
+
+  // Reads the radio back and compares what the write sent. The read-back
+  // loads the radio into the form, so the form is put back as it was.
+  private async verify(written: Uint8Array): Promise<void> {
+    const form = this.engine.saveChannelFile();
+    const outcome = await this.transferWith('Verify', (link, signal) => this.engine.readRadio(link, this.transfer, signal));
+    if (!outcome) return;
+    this.engine.openChannelFile(form, this.saveTarget.name);
+    this.show('');
+    if (outcome.ok && outcome.image) await tell('Verify After Write', this.engine.verifyText(written, outcome.image));
+    else if (!outcome.cancelled) await tell(kTitle, outcome.message);
   }
 
   // What the write changes in the radio, shown before it starts: against
@@ -198,10 +218,11 @@ class App {
     if (!byId<HTMLInputElement>('preview-before-write').checked) return true;
     const against = this.lastRead ?? (await listBackups()).find((b) => b.model === this.model())?.bytes;
     if (!against) return true;
+    const changes = this.engine.previewWrite(against);
     return ask({
       title: 'Write Preview',
-      text: 'What the write changes in the radio:',
-      detail: this.engine.previewWrite(against),
+      text: changes === '' ? 'The radio already holds what the form shows: the write changes nothing.' : 'What the write changes in the radio:',
+      detail: changes || undefined,
       yes: 'Write',
       no: 'Cancel',
     });

@@ -50,7 +50,7 @@ export class PortChoice {
       return { link, close: async () => undefined };
     }
     if (!this.port && !(await this.chooseCable())) return null;
-    const link = await WebSerialLink.open(this.port!);
+    const link = await WebSerialLink.open(this.port!, 'the serial cable');
     return { link, close: () => link.close() };
   }
 

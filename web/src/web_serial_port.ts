@@ -21,13 +21,16 @@ export class WebSerialLink implements SerialPortLike {
   private pumping: Promise<void> = Promise.resolve();
   private failure: unknown = null;
 
-  private constructor(private readonly port: SerialPort) {}
+  private constructor(
+    private readonly port: SerialPort,
+    readonly name: string,
+  ) {}
 
   // Opens the port on the radio's line; throws what the browser throws when
   // the port is in use or gone.
-  static async open(port: SerialPort): Promise<WebSerialLink> {
+  static async open(port: SerialPort, name: string): Promise<WebSerialLink> {
     await port.open(kRadioLine);
-    const link = new WebSerialLink(port);
+    const link = new WebSerialLink(port, name);
     link.start();
     return link;
   }
@@ -37,9 +40,9 @@ export class WebSerialLink implements SerialPortLike {
     await this.writer.write(bytes);
   }
 
-  async read(max: number, deadlineMs: number): Promise<Uint8Array> {
+  async read(max: number, deadlineMs: number, gapMs?: number): Promise<Uint8Array> {
     if (this.failure && this.queue.size === 0) throw this.failure;
-    return this.queue.takeBy(max, performance.now() + deadlineMs);
+    return this.queue.takeBy(max, performance.now() + deadlineMs, gapMs);
   }
 
   async purge(): Promise<void> {

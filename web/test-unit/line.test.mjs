@@ -21,6 +21,8 @@ describe('a read with a deadline', () => {
     { name: 'gathers bytes from several chunks and returns when the last arrives', chunks: [[20, [1, 2]], [60, [3, 4]]], max: 4, deadline: 2000, want: [1, 2, 3, 4], quick: true },
     { name: 'returns what came by the deadline when not enough comes', chunks: [[20, [7]]], max: 3, deadline: 150, want: [7], quick: false },
     { name: 'returns nothing at the deadline when nothing comes', chunks: [], max: 1, deadline: 100, want: [], quick: false },
+    { name: 'gives up a gap after the last byte when no more follow', chunks: [[10, [9, 8]]], max: 5, deadline: 3000, gap: 40, want: [9, 8], quick: true },
+    { name: 'a gap counts only once a byte has come', chunks: [], max: 2, deadline: 120, gap: 10, want: [], quick: false },
     { name: 'leaves the rest of a chunk for the next read, in order', chunks: [[0, [1, 2]], [0, [3, 4, 5]]], max: 3, deadline: 500, want: [1, 2, 3], quick: true },
   ];
   for (const c of cases) {
@@ -31,7 +33,7 @@ describe('a read with a deadline', () => {
         else setTimeout(() => queue.push(bytes(...values)), after);
       }
       const started = performance.now();
-      const got = await queue.takeBy(c.max, started + c.deadline);
+      const got = await queue.takeBy(c.max, started + c.deadline, c.gap);
       const took = performance.now() - started;
       await new Promise((resolve) => setTimeout(resolve, 80)); // chunks still to come land now
       assert.deepEqual(Array.from(got), c.want);
@@ -47,7 +49,7 @@ describe('a read with a deadline', () => {
     const controller = new AbortController();
     setTimeout(() => controller.abort(), 20);
     const started = performance.now();
-    const got = await queue.takeBy(1, started + 5000, controller.signal);
+    const got = await queue.takeBy(1, started + 5000, undefined, controller.signal);
     assert.equal(got.length, 0);
     assert.ok(performance.now() - started < 1000);
   });
@@ -79,6 +81,24 @@ describe('the simulated radio on a 9600-baud line', () => {
       assert.equal(line.take(total).length, total - 1);
       clock = last;
       assert.equal(line.take(total).length, 1);
+    });
+  }
+
+  // A read of max bytes that gives up gap characters after a byte that no
+  // other followed, when the radio answers each message with the given
+  // number of bytes.
+  const gapCases = [
+    { name: 'all asked for are on their way', sends: [1], answer: 4, max: 4, gap: 2, at: 5 },
+    { name: 'fewer come than asked for', sends: [1], answer: 2, max: 4, gap: 2, at: 3 + 2 },
+    { name: 'two answers with a pause longer than the gap between them', sends: [1, 6], answer: 1, max: 2, gap: 2, at: 2 + 2 },
+    { name: 'two answers closer than the gap', sends: [1, 1], answer: 1, max: 2, gap: 2, at: 3 },
+  ];
+  for (const c of gapCases) {
+    test(`gap: ${c.name}`, () => {
+      clock = 0;
+      const line = new LineRateRadio(radio(c.answer));
+      for (const n of c.sends) line.send(new Uint8Array(n));
+      assert.ok(Math.abs(line.answeredAt(c.max, c.gap * kCharacterMs) - c.at * kCharacterMs) < 1e-6, `answered at ${line.answeredAt(c.max, c.gap * kCharacterMs) / kCharacterMs}`);
     });
   }
 

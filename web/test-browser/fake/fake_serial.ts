@@ -59,7 +59,7 @@ class FakePort extends EventTarget {
     if (!this.line) {
       const e = await engine();
       const o = this.options;
-      this.line = new LineRateRadio(e.createSimulatedRadio(o.model, o.fault ?? '', o.faultBlock ?? 40));
+      this.line = new LineRateRadio(e.createSimulatedRadio(o.model, { fault: o.fault, faultBlock: o.faultBlock }));
     }
     const line = this.line;
     let open = true;
