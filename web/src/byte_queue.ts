@@ -1,3 +1,5 @@
+import { delay } from './delay';
+
 // Bytes that have arrived from a port and not yet been read, with a way to
 // wait until enough are there or a deadline passes.
 export class ByteQueue {
@@ -49,12 +51,11 @@ export class ByteQueue {
       const left = end - performance.now();
       if (left <= 0) break;
       await new Promise<void>((resolve) => {
-        const timer = setTimeout(done, left);
         const onAbort = (): void => done();
         signal?.addEventListener('abort', onAbort, { once: true });
         this.wake = done;
+        void delay(left).then(done);
         function done(): void {
-          clearTimeout(timer);
           signal?.removeEventListener('abort', onAbort);
           resolve();
         }

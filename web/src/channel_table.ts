@@ -43,6 +43,7 @@ export class ChannelTable {
   ) {
     table.addEventListener('keydown', (event) => this.onKeyDown(event));
     table.addEventListener('click', (event) => this.onClick(event));
+    table.addEventListener('focusin', (event) => this.onFocus(event));
   }
 
   get currentRow(): number {
@@ -96,12 +97,9 @@ export class ChannelTable {
   }
 
   private moveTo(row: number, col: number): void {
-    this.cells[this.row][this.col].tabIndex = -1;
-    this.row = Math.min(Math.max(row, kFirstChannelRow), kLastChannelRow);
-    this.col = Math.min(Math.max(col, kRxFreq), kLastColumn);
-    const cell = this.cells[this.row][this.col];
-    cell.tabIndex = 0;
-    cell.focus();
+    const r = Math.min(Math.max(row, kFirstChannelRow), kLastChannelRow);
+    const c = Math.min(Math.max(col, kRxFreq), kLastColumn);
+    this.cells[r][c].focus(); // the focus handler makes it current
   }
 
   // Right from the last column goes on to the next channel's first, Left
@@ -118,6 +116,17 @@ export class ChannelTable {
 
   private inUse(row: number): boolean {
     return this.grid[row][kRxFreq] !== '';
+  }
+
+  // A cell focused by any means (a tap, a screen reader, a script) becomes
+  // the current one.
+  private onFocus(event: FocusEvent): void {
+    const cell = event.target;
+    if (!(cell instanceof HTMLTableCellElement) || !cell.dataset.row) return;
+    this.cells[this.row][this.col].tabIndex = -1;
+    this.row = Number(cell.dataset.row);
+    this.col = Number(cell.dataset.col);
+    cell.tabIndex = 0;
   }
 
   private onClick(event: MouseEvent): void {

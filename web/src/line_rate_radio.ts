@@ -1,3 +1,4 @@
+import { delay, sleepUntil } from './delay';
 import type { SerialPortLike, SimulatedRadioLike } from './engine';
 
 // One character on the radio's line: a start bit, 8 data bits and a stop
@@ -39,6 +40,16 @@ export class LineRateRadio {
     return count <= this.arrivals.length ? this.arrivals[count - 1].at : Infinity;
   }
 
+  // When the burst that begins with the next byte not yet taken has fully
+  // arrived: its bytes follow each other without a pause. Infinity when
+  // nothing is on its way.
+  burstEnd(): number {
+    if (this.arrivals.length === 0) return Infinity;
+    let i = 0;
+    while (i + 1 < this.arrivals.length && this.arrivals[i + 1].at - this.arrivals[i].at <= kCharacterMs + 1e-9) i++;
+    return this.arrivals[i].at;
+  }
+
   // When a read of max bytes that gives up gapMs after a byte no other has
   // followed knows its answer: at the max-th byte, or at the end of the
   // first such gap.
@@ -72,11 +83,6 @@ export class LineRateRadio {
   }
 }
 
-export function sleepUntil(time: number): Promise<void> {
-  const left = time - performance.now();
-  return left > 0 ? new Promise((resolve) => setTimeout(resolve, left)) : Promise.resolve();
-}
-
 // The "Simulated radio" port choice: the engine's simulated radio on a line
 // at the radio's own rate, inside the page.
 export class SimulatedLink implements SerialPortLike {
@@ -96,5 +102,9 @@ export class SimulatedLink implements SerialPortLike {
 
   async purge(): Promise<void> {
     this.line.discard();
+  }
+
+  sleep(ms: number): Promise<void> {
+    return delay(ms);
   }
 }

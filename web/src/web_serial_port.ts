@@ -1,4 +1,5 @@
 import { ByteQueue } from './byte_queue';
+import { delay } from './delay';
 import type { SerialPortLike } from './engine';
 
 // The radio's line: 9600 baud, 8 data bits, no parity, 1 stop bit.
@@ -47,6 +48,10 @@ export class WebSerialLink implements SerialPortLike {
 
   async purge(): Promise<void> {
     this.queue.clear();
+  }
+
+  sleep(ms: number): Promise<void> {
+    return delay(ms);
   }
 
   async close(): Promise<void> {

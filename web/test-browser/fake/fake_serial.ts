@@ -3,7 +3,8 @@
 // a 9600-baud line through real ReadableStream and WritableStream objects,
 // so that the page's Web Serial code runs as it would with a cable.
 import type { Engine } from '../../src/engine';
-import { LineRateRadio, sleepUntil } from '../../src/line_rate_radio';
+import { sleepUntil } from '../../src/delay';
+import { LineRateRadio } from '../../src/line_rate_radio';
 
 export interface FakeSerialOptions {
   granted: boolean; // getPorts() already knows the port, as after an earlier visit
@@ -65,9 +66,11 @@ class FakePort extends EventTarget {
     let open = true;
     this.readable = new ReadableStream<Uint8Array>({
       pull: async (controller) => {
-        while (open && line.arrivalOf(1) === Infinity) await new Promise<void>((r) => (this.wakeReader = r));
+        // A serial driver hands on what its receiver holds once the line
+        // has gone quiet: here, each burst of the radio's answer whole.
+        while (open && line.burstEnd() === Infinity) await new Promise<void>((r) => (this.wakeReader = r));
         if (!open) return;
-        await sleepUntil(line.arrivalOf(1));
+        await sleepUntil(line.burstEnd());
         controller.enqueue(line.take(Number.MAX_SAFE_INTEGER));
       },
       cancel: () => {
