@@ -1,11 +1,11 @@
 // The channel list as the desktop program prints it: the title "Channel:",
 // one heading line, and a line per channel with each column starting at a
-// fixed multiple of the character cell (80 cells across the page).
+// fixed multiple of the character width u (80 of them across the page after
+// the margin); style.css sizes u and the lines from the page.
 
 // Where each grid column starts on a channel line, in character cells.
 const kColumnCells = [1, 5, 17, 31, 41, 51, 61, 70, 80];
 const kTitleCell = 2;
-const kCellsAcross = 81;
 
 export function headingLine(headings: string[]): string {
   const [ch, , , rxTone, txTone, busy, power, bandwidth, scan] = headings;
@@ -16,7 +16,7 @@ export function headingLine(headings: string[]): string {
 function placed(text: string, cell: number): HTMLSpanElement {
   const span = document.createElement('span');
   span.textContent = text;
-  span.style.left = `${(cell * 100) / kCellsAcross}%`;
+  span.style.setProperty('--x', String(cell));
   return span;
 }
 
@@ -30,6 +30,7 @@ export function fillPrintList(target: HTMLElement, grid: string[][]): void {
     return div;
   };
   const lines = [line(placed('Channel:', kTitleCell)), line(placed(headingLine(grid[0]), kColumnCells[0]))];
+  lines[0].classList.add('print-title');
   lines[1].classList.add('print-heading');
   for (let row = 1; row < grid.length; row++) {
     lines.push(line(...grid[row].map((text, col) => placed(col === 0 ? text : `${text} `, kColumnCells[col]))));
