@@ -1,4 +1,4 @@
-import { delay, sleepUntil } from './delay';
+import { sleepUntil } from './delay';
 import type { SerialPortLike, SimulatedRadioLike } from './engine';
 
 // One character on the radio's line: a start bit, 8 data bits and a stop
@@ -105,6 +105,6 @@ export class SimulatedLink implements SerialPortLike {
   }
 
   sleep(ms: number): Promise<void> {
-    return delay(ms);
+    return sleepUntil(performance.now() + ms);
   }
 }

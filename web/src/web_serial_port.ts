@@ -1,5 +1,5 @@
 import { ByteQueue } from './byte_queue';
-import { delay } from './delay';
+import { sleepUntil } from './delay';
 import type { SerialPortLike } from './engine';
 
 // The radio's line: 9600 baud, 8 data bits, no parity, 1 stop bit.
@@ -51,7 +51,7 @@ export class WebSerialLink implements SerialPortLike {
   }
 
   sleep(ms: number): Promise<void> {
-    return delay(ms);
+    return sleepUntil(performance.now() + ms);
   }
 
   async close(): Promise<void> {
