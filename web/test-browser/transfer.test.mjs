@@ -118,13 +118,12 @@ describe('reading and writing through Web Serial', () => {
     const { page, context } = await session.open({ serial: { granted: true, model: 'HM-615V', fault: 'silent-write', faultBlock: 40 } });
     await chooseFile(page, 'Open Channel File', 'demo.sin', demo);
     await page.getByRole('button', { name: 'Write', exact: true }).click();
-    const question = page.getByRole('alertdialog');
-    await question.waitFor({ timeout: 60_000 });
-    if (await question.getByRole('button', { name: 'Retry' }).count()) {
-      await question.getByRole('button', { name: 'Cancel' }).click();
-      await page.waitForFunction(() => document.querySelector('#question-yes').textContent === 'OK' && document.querySelector('#question-dialog').open);
-    }
-    assert.match(await page.locator('#question-text').textContent(), /partly written/);
+    // The radio stops answering after block 40.
+    await page.getByRole('alertdialog').waitFor({ timeout: 60_000 });
+    assert.equal(
+      await page.locator('#question-text').textContent(),
+      'Communication error\nThe radio now holds a partly written memory: write a complete image into it before using it.',
+    );
     await context.close();
   });
 
@@ -147,4 +146,50 @@ describe('reading and writing through Web Serial', () => {
     assert.deepEqual(Uint8Array.from(readFileSync(await file.path())), Uint8Array.from(await radioImage(page)));
     await context.close();
   });
+});
+
+describe('the radio\'s questions and the check after a write', () => {
+  // A radio with a fault, the dialog the page shows for it and the button
+  // that ends the transfer there.
+  const cases = [
+    { fault: 'ack-wakeup', text: 'Please select the correct software version.', buttons: ['Continue', 'Cancel'] },
+    { fault: 'nak-id', text: 'Communication error, please try again.', buttons: ['Retry', 'Cancel'] },
+  ];
+  for (const c of cases) {
+    test(`a radio with the fault ${c.fault} asks "${c.text}", and Cancel ends the read without a message`, async () => {
+      const { page, context } = await session.open({ serial: { granted: true, model: 'HM-615V', fault: c.fault } });
+      const before = await shownChannels(page);
+      await page.getByRole('button', { name: 'Read', exact: true }).click();
+      const question = page.getByRole('alertdialog');
+      await question.waitFor({ timeout: 60_000 });
+      assert.equal(await page.locator('#question-text').textContent(), c.text);
+      const buttons = await question.getByRole('button').evaluateAll((all) => all.filter((b) => !b.hidden).map((b) => b.textContent));
+      assert.deepEqual(buttons, c.buttons);
+      await question.getByRole('button', { name: 'Cancel' }).click();
+      await page.locator('#transfer-dialog').waitFor({ state: 'hidden' });
+      assert.equal(await page.locator('#question-dialog').evaluate((d) => d.open), false);
+      assert.deepEqual(await shownChannels(page), before);
+      await context.close();
+    });
+  }
+
+  const verifyCases = [
+    { fault: undefined, result: /^Verified\./ },
+    { fault: 'store-wrong', result: /^Verify failed/ },
+  ];
+  for (const c of verifyCases) {
+    test(`Verify After Write against a radio ${c.fault ? `with the fault ${c.fault}` : 'that keeps what it is sent'}`, async () => {
+      const { page, context } = await session.open({ serial: { granted: true, model: 'HM-615V', fault: c.fault } });
+      await chooseFile(page, 'Open Channel File', 'demo.sin', demo);
+      await page.getByLabel('Squelch Level').selectOption('2');
+      const before = await shownChannels(page);
+      await page.getByLabel('Verify After Write').check();
+      await page.getByRole('button', { name: 'Write', exact: true }).click();
+      await page.waitForFunction(() => document.querySelector('#question-title').textContent === 'Verify After Write', null, { timeout: 60_000 });
+      assert.match(await page.locator('#question-text').textContent(), c.result);
+      assert.deepEqual(await shownChannels(page), before);
+      assert.equal(await page.getByLabel('Squelch Level').inputValue(), '2');
+      await context.close();
+    });
+  }
 });
