@@ -30,6 +30,30 @@ test('once loaded, the page reloads and works offline', async () => {
   await context.close();
 });
 
+test('every control a user needs is found by its role and accessible name', async () => {
+  const { page, context } = await session.open();
+  const controls = [
+    ['button', 'Open Channel File'], // the file chooser, named by its label
+    ['button', 'Save'],
+    ['button', 'Read'],
+    ['button', 'Write'],
+    ['combobox', 'Port'],
+    ['combobox', 'Squelch Level'],
+    ['textbox', 'PTT ID Code'],
+    ['grid', 'Channels'],
+    ['columnheader', 'Rx Freq'],
+    ['columnheader', 'Scan'],
+    ['rowheader', '16'],
+  ];
+  const missing = [];
+  for (const [role, name] of controls) {
+    if ((await page.getByRole(role, { name, exact: true }).count()) !== 1) missing.push(`${role} "${name}"`);
+  }
+  assert.deepEqual(missing, []);
+  assert.equal(await page.getByRole('grid', { name: 'Channels' }).getByRole('row').count(), 17);
+  await context.close();
+});
+
 test('the manifest makes the page installable', async () => {
   const { page, context } = await session.open();
   const manifest = await page.evaluate(async () => {

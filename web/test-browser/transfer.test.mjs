@@ -144,6 +144,11 @@ describe('reading and writing through Web Serial', () => {
     const file = await download;
     assert.match(file.suggestedFilename(), /^\d{4}-\d{2}-\d{2}_\d{2}-\d{2}-\d{2}_HM-615V\.sin$/);
     assert.deepEqual(Uint8Array.from(readFileSync(await file.path())), Uint8Array.from(await radioImage(page)));
+
+    await page.getByRole('button', { name: 'New', exact: true }).click();
+    assert.deepEqual((await shownChannels(page))[0], Array(8).fill(''));
+    await page.getByRole('button', { name: /^Open the backup of/ }).first().click();
+    assert.deepEqual(await shownChannels(page), formRows(Uint8Array.from(await radioImage(page))));
     await context.close();
   });
 });
