@@ -2,7 +2,7 @@ import { type Backup, keepBackup, listBackups } from './backups';
 import { showBackups } from './backup_list';
 import { ChannelTable } from './channel_table';
 import { byId } from './dom';
-import { type Engine, type FormState, loadEngine } from './engine';
+import { type Engine, type FormState, loadEngine, type SerialPortLike } from './engine';
 import { download, readChosenFile, saveChannelFile, type SaveTarget } from './file_io';
 import { PortChoice } from './port_choice';
 import { fillPrintList } from './print_list';
@@ -230,7 +230,7 @@ class App {
 
   private async transferWith<T>(
     title: string,
-    run: (link: import('./engine').SerialPortLike, signal: AbortSignal) => Promise<T>,
+    run: (link: SerialPortLike, signal: AbortSignal) => Promise<T>,
   ): Promise<T | null> {
     this.busy = true;
     try {
