@@ -1,5 +1,5 @@
 // The engine as the page's script sees it: embind functions for everything
-// that answers at once, and two plain exports for the transfers, which the
+// that answers at once, and one plain export for the transfers, which the
 // script calls through ccall with {async: true} because they await the port.
 
 #include "web/engine/engine_session.h"
@@ -179,14 +179,10 @@ val webRadioImage(const WebRadio& radio)
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void hmprog_read_radio()
+// writing: 0 reads the radio, 1 writes it.
+EMSCRIPTEN_KEEPALIVE void hmprog_transfer(int writing)
 {
-    lastTransfer() = RunTransfer(session(), TransferDirection::Read);
-}
-
-EMSCRIPTEN_KEEPALIVE void hmprog_write_radio()
-{
-    lastTransfer() = RunTransfer(session(), TransferDirection::Write);
+    lastTransfer() = RunTransfer(session(), writing != 0 ? TransferDirection::Write : TransferDirection::Read);
 }
 
 } // extern "C"

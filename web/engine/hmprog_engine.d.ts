@@ -46,7 +46,7 @@ export interface RawEngine {
   showText(bytes: Uint8Array): string;
   cellChoices(col: number): string[];
   takeTransferOutcome(): RawOutcome;
-  ccall(name: string, returnType: null, argTypes: [], args: [], options: { async: true }): Promise<void>;
+  ccall(name: 'hmprog_transfer', returnType: null, argTypes: ['number'], args: [number], options: { async: true }): Promise<void>;
   SimulatedRadio: new (model: string, fault: string, faultBlock: number, image: Uint8Array) => RawSimulatedRadio;
   hmprogTransfer?: RawTransfer;
 }

@@ -133,8 +133,6 @@ export interface LoadOptions {
   wasmUrl?: string;
 }
 
-type Direction = 'hmprog_read_radio' | 'hmprog_write_radio';
-
 class WasmEngine implements Engine {
   private transferring = false;
 
@@ -164,10 +162,10 @@ class WasmEngine implements Engine {
   showText(bytes: Uint8Array): string { return this.raw.showText(bytes); }
 
   readRadio(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome> {
-    return this.transfer('hmprog_read_radio', port, host, signal);
+    return this.transfer(false, port, host, signal);
   }
   writeRadio(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome> {
-    return this.transfer('hmprog_write_radio', port, host, signal);
+    return this.transfer(true, port, host, signal);
   }
 
   createSimulatedRadio(model: string, options: SimulatedRadioOptions = {}): SimulatedRadioLike {
@@ -178,13 +176,13 @@ class WasmEngine implements Engine {
 
   // The engine's transfer runs in the module and awaits the port through
   // Module.hmprogTransfer; the wasm stack is put aside at each await.
-  private async transfer(direction: Direction, port: SerialPortLike, host: TransferHost,
+  private async transfer(writing: boolean, port: SerialPortLike, host: TransferHost,
     signal: AbortSignal): Promise<TransferOutcome> {
     if (this.transferring) throw new Error('A transfer is already running.');
     this.transferring = true;
     this.raw.hmprogTransfer = { port, host, signal, portName: portNameOf(port) };
     try {
-      await this.raw.ccall(direction, null, [], [], { async: true });
+      await this.raw.ccall('hmprog_transfer', null, ['number'], [writing ? 1 : 0], { async: true });
       const outcome = this.raw.takeTransferOutcome();
       return {
         ok: outcome.ok ?? false,
