@@ -46,8 +46,9 @@ export interface SerialPortLike {
   // gapMs after a byte that no other has followed, whichever comes first.
   // Rejects when the port has failed.
   read(max: number, deadlineMs: number, gapMs?: number): Promise<Uint8Array>;
-  // Throws away what has arrived and not been read.
-  purge(): Promise<void>;
+  // Throws away what has arrived and not been read, at once: the engine
+  // does not wait for a promise it returns.
+  purge(): void;
   // The transfer's pauses (1 or 2 ms); a port on a virtual clock moves the
   // clock on. Without it the engine pauses on setTimeout.
   sleep?(ms: number): Promise<void>;
