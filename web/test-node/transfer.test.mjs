@@ -211,3 +211,39 @@ test('the write preview lists what hmprog-cli diff lists from the radio to the f
   assert.match(preview, /\nChannel 2 Rx Tone: .* -> 100\.0\n/);
   assert.equal(engine.previewWrite(form), '');
 });
+
+// A cable pulled out part way: the port's promises reject from then on.
+class FailingPort extends SimulatedPort {
+  constructor(radio, { readsBeforeFailure = Infinity, writesBeforeFailure = Infinity }) {
+    super(radio);
+    this.reads = readsBeforeFailure;
+    this.writes = writesBeforeFailure;
+  }
+  read(...args) {
+    return this.reads-- > 0 ? super.read(...args) : Promise.reject(new Error('The device has been lost.'));
+  }
+  write(bytes) {
+    return this.writes-- > 0 ? super.write(bytes) : Promise.reject(new Error('The device has been lost.'));
+  }
+}
+
+const lostPorts = [
+  // Three reads identify the radio; then each block has its reply and its ACK.
+  { direction: 'readRadio', failure: { readsBeforeFailure: 51 }, message: 'Not receive enough byte', partlyWritten: false },
+  { direction: 'readRadio', failure: { readsBeforeFailure: 50 }, message: 'Not receive ACK signal', partlyWritten: false },
+  { direction: 'writeRadio', failure: { readsBeforeFailure: 50 }, message: 'Communication error', partlyWritten: true },
+  { direction: 'writeRadio', failure: { writesBeforeFailure: 9 }, message: 'Communication\nCommunication\nCommunication\nCommunication', partlyWritten: false },
+];
+
+for (const { direction, failure, message, partlyWritten } of lostPorts) {
+  test(`a port lost during ${direction} after ${JSON.stringify(failure)} ends it with "${message.split('\n')[0]}"`, async () => {
+    assert.equal(engine.openChannelFile(demoFile()).ok, true);
+    const before = engine.state();
+    const radio = engine.createSimulatedRadio('HM-615V');
+    const port = new FailingPort(radio, failure);
+    const outcome = await engine[direction](port, recordingHost(), new AbortController().signal);
+    assert.deepEqual([outcome.ok, outcome.cancelled, outcome.message, outcome.partlyWritten],
+      [false, false, message, partlyWritten]);
+    assert.deepEqual(engine.state(), before);
+  });
+}
