@@ -10,8 +10,8 @@
 #include "form/image_changes.h"
 #include "form/ptt_id_code.h"
 #include "form/utf8_text.h"
-#include "image/image_layout.h"
 #include "image/image_bytes.h"
+#include "image/image_layout.h"
 #include "image/ui_text.h"
 #include "link/text_fill.h"
 
@@ -19,8 +19,6 @@
 #include "codec/tone.h"
 
 #include <algorithm>
-#include <array>
-#include <string_view>
 
 namespace {
 

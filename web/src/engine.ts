@@ -134,6 +134,9 @@ export interface LoadOptions {
   wasmUrl?: string;
 }
 
+// The radio lives in the module's memory until its wrapper is collected.
+const radios = new FinalizationRegistry<RawSimulatedRadio>((radio) => radio.delete());
+
 class WasmEngine implements Engine {
   private transferring = false;
 
@@ -172,7 +175,9 @@ class WasmEngine implements Engine {
   createSimulatedRadio(model: string, options: SimulatedRadioOptions = {}): SimulatedRadioLike {
     const radio: RawSimulatedRadio = new this.raw.SimulatedRadio(
       model, options.fault ?? 'none', options.faultBlock ?? -1, options.memory ?? new Uint8Array(0));
-    return { receive: (bytes) => radio.receive(bytes), image: () => radio.image() };
+    const wrapper: SimulatedRadioLike = { receive: (bytes) => radio.receive(bytes), image: () => radio.image() };
+    radios.register(wrapper, radio);
+    return wrapper;
   }
 
   // The engine's transfer runs in the module and awaits the port through
