@@ -15,6 +15,7 @@
 #include <emscripten/val.h>
 
 #include <optional>
+#include <span>
 #include <vector>
 
 using emscripten::val;

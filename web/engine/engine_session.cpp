@@ -10,8 +10,8 @@
 #include "form/image_changes.h"
 #include "form/ptt_id_code.h"
 #include "form/utf8_text.h"
-#include "image/image_layout.h"
 #include "image/image_bytes.h"
+#include "image/image_layout.h"
 #include "image/ui_text.h"
 #include "link/text_fill.h"
 
@@ -19,8 +19,6 @@
 #include "codec/tone.h"
 
 #include <algorithm>
-#include <array>
-#include <string_view>
 
 namespace {
 
@@ -37,6 +35,14 @@ bool isToneColumn(int col)
 bool isChannelRow(int row)
 {
     return row >= 1 && row < kGridRows;
+}
+
+std::vector<std::string> rowTexts(const FormRecord& form, int row)
+{
+    std::vector<std::string> texts;
+    for (long col = kColRxFreq; col < kGridCols; ++col)
+        texts.push_back(form.GetTextMatrix(row, col));
+    return texts;
 }
 
 // The choices of the option cells, as the desktop's drop-down lists hold them.
@@ -162,9 +168,9 @@ void EngineSession::SelectCombo(FormCombo combo, int index)
 {
     if (!m_form.IsComboEnabled(combo) || index < 0 || index >= m_form.GetCount(combo))
         return;
+    m_modified = m_modified || index != m_form.GetCurSel(combo);
     if (!m_form.SetCurSel(combo, index))
         return;
-    m_modified = true;
     switch (combo) {
     case FormCombo::Model:
         ApplyModel(m_form, m_appliedModel);
@@ -185,6 +191,7 @@ CellCommit EngineSession::CommitCell(int row, int col, const std::string& typed)
     if (!isChannelRow(row) || col <= kColNumber || col >= kGridCols)
         return {};
     const bool inUse = !m_form.GetTextMatrix(row, kColRxFreq).empty();
+    const std::vector<std::string> before = rowTexts(m_form, row);
     CellCommit result{true, {}, {}};
     if (isFrequencyColumn(col)) {
         const CommittedFrequency committed = CommitFrequency(typed, g_bandLow, g_bandHigh);
@@ -217,7 +224,7 @@ CellCommit EngineSession::CommitCell(int row, int col, const std::string& typed)
             m_form.SetTextMatrix(row, col, typed);
     }
     result.text = m_form.GetTextMatrix(row, col);
-    m_modified = true;
+    m_modified = m_modified || rowTexts(m_form, row) != before;
     return result;
 }
 
@@ -226,8 +233,8 @@ CellCommit EngineSession::SetPttIdCode(const std::string& typed)
     const std::string shown = PttIdCodeShown(typed);
     if (!PttIdCodeStorable(shown) || DecodeUtf8(shown).size() > layout::kTextFieldSize)
         return {false, m_form.GetPttIdCode(), {}};
+    m_modified = m_modified || shown != m_form.GetPttIdCode();
     m_form.SetPttIdCode(shown);
-    m_modified = true;
     return {true, m_form.GetPttIdCode(), {}};
 }
 

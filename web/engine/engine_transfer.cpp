@@ -11,7 +11,6 @@
 #include <emscripten.h>
 
 #include <cstdlib>
-#include <memory>
 
 namespace {
 

@@ -46,8 +46,9 @@ export interface SerialPortLike {
   // gapMs after a byte that no other has followed, whichever comes first.
   // Rejects when the port has failed.
   read(max: number, deadlineMs: number, gapMs?: number): Promise<Uint8Array>;
-  // Throws away what has arrived and not been read.
-  purge(): Promise<void>;
+  // Throws away what has arrived and not been read, at once: the engine
+  // does not wait for a promise it returns.
+  purge(): void;
   // The transfer's pauses (1 or 2 ms); a port on a virtual clock moves the
   // clock on. Without it the engine pauses on setTimeout.
   sleep?(ms: number): Promise<void>;
@@ -133,6 +134,9 @@ export interface LoadOptions {
   wasmUrl?: string;
 }
 
+// The radio lives in the module's memory until its wrapper is collected.
+const radios = new FinalizationRegistry<RawSimulatedRadio>((radio) => radio.delete());
+
 class WasmEngine implements Engine {
   private transferring = false;
 
@@ -171,7 +175,9 @@ class WasmEngine implements Engine {
   createSimulatedRadio(model: string, options: SimulatedRadioOptions = {}): SimulatedRadioLike {
     const radio: RawSimulatedRadio = new this.raw.SimulatedRadio(
       model, options.fault ?? 'none', options.faultBlock ?? -1, options.memory ?? new Uint8Array(0));
-    return { receive: (bytes) => radio.receive(bytes), image: () => radio.image() };
+    const wrapper: SimulatedRadioLike = { receive: (bytes) => radio.receive(bytes), image: () => radio.image() };
+    radios.register(wrapper, radio);
+    return wrapper;
   }
 
   // The engine's transfer runs in the module and awaits the port through

@@ -51,6 +51,13 @@ const images = [
   ['random bytes', () => seededBytes(1)],
   ['random bytes of the UHF model', () => { const b = seededBytes(2); b[kModelOffset] = 0x38; return b; }],
   ['random bytes of the VHF model', () => { const b = seededBytes(3); b[kModelOffset] = 0x37; return b; }],
+  // Every channel field full of values no form writes: frequencies that are
+  // not BCD, tone codes of every kind, flags in every combination.
+  ...[4, 5, 6, 7, 8, 9].map((seed) => [`random bytes of model byte 0x3${7 + (seed % 2)}, seed ${seed}`, () => {
+    const b = seededBytes(seed);
+    b[kModelOffset] = 0x37 + (seed % 2);
+    return b;
+  }]),
   ['a PTT ID Code in Latin-1 lower case', () => withPttIdCode([0x61, 0xe9, 0xdf, 0xff, 0x7a])],
   ['a PTT ID Code between no-break spaces', () => withPttIdCode([0xa0, 0x41, 0x20, 0xa0])],
   ['a PTT ID Code of control bytes', () => withPttIdCode([0x00, 0x09, 0x0a, 0x85])],

@@ -169,3 +169,26 @@ test('the tone columns offer the tone list, the frequency columns nothing', () =
   assert.deepEqual(engine.cellChoices(1), []);
   assert.deepEqual(engine.cellChoices(0), []);
 });
+
+// Whether the page should offer to save: only what changes the form counts.
+const modifications = [
+  ['a frequency typed', () => engine.commitCell(1, 1, '145.5'), true],
+  ['a tone the radio cannot hold', () => engine.commitCell(1, 3, 'D088N'), false],
+  ['an option not in the list', () => engine.commitCell(1, 6, 'Medium'), false],
+  ['the setting already shown', () => engine.selectCombo(2, engine.state().combos[2].index), false],
+  ['another setting', () => engine.selectCombo(2, 1), true],
+  ['the PTT ID Code already shown', () => engine.setPttIdCode(''), false],
+  ['a PTT ID Code typed', () => engine.setPttIdCode('a'), true],
+  ['a transmit frequency on a channel not in use', () => engine.commitCell(9, 2, '150'), false],
+];
+
+for (const [what, edit, modified] of modifications) {
+  test(`${what} ${modified ? 'marks' : 'leaves'} the form modified`, () => {
+    engine.newForm();
+    engine.commitCell(1, 1, '146.5');
+    engine.saveChannelFile();
+    assert.equal(engine.state().modified, false);
+    edit();
+    assert.equal(engine.state().modified, modified);
+  });
+}

@@ -13,10 +13,13 @@ export class VirtualClock {
 
 export class RealClock {
   now_() { return performance.now(); }
-  // A timer may fire a fraction of a millisecond early: wait again for the rest.
+  // Timers run in whole milliseconds and may fire a fraction early: the
+  // last millisecond passes in turns of the event loop, so that a byte is
+  // taken the moment it has arrived, as a serial port hands it over.
   async waitUntil(time) {
-    for (let left = time - performance.now(); left > 0; left = time - performance.now())
-      await new Promise((resolve) => setTimeout(resolve, Math.ceil(left)));
+    for (let left = time - performance.now(); left > 1; left = time - performance.now())
+      await new Promise((resolve) => setTimeout(resolve, Math.floor(left - 1)));
+    while (performance.now() < time) await new Promise((resolve) => setImmediate(resolve));
   }
 }
 
@@ -58,7 +61,7 @@ export class SimulatedPort {
     return Uint8Array.from(this.#arrivals.splice(0, n), (a) => a.byte);
   }
 
-  async purge() {
+  purge() {
     this.purges++;
     const now = this.#clock.now_();
     this.#arrivals = this.#arrivals.filter((a) => a.at > now);

@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import { SimulatedPort } from './sim_port.mjs';
-import { cli, kModelOffset, newEngine, recordingHost, seededBytes } from './support.mjs';
+import { cli, kModelOffset, newEngine, recordingHost, seededBytes, writeScratch } from './support.mjs';
 
 const engine = await newEngine();
 const kPartlyWritten =
@@ -179,3 +179,71 @@ test('a second transfer while one runs is refused at once', async () => {
   await assert.rejects(transfer('readRadio', radio), /already running/);
   assert.equal((await first).outcome.ok, true);
 });
+
+const verifications = [
+  { fault: 'none', verified: true },
+  { fault: 'store-wrong', verified: false },
+];
+
+for (const { fault, verified } of verifications) {
+  test(`a write read back from a radio with ${fault} is ${verified ? 'verified' : 'shown where it differs'}`, async () => {
+    const radio = engine.createSimulatedRadio('HM-615V', { memory: vhfMemory(18), fault, faultBlock: 40 });
+    assert.equal(engine.openChannelFile(demoFile()).ok, true);
+    const written = (await transfer('writeRadio', radio)).outcome;
+    assert.equal(written.ok, true);
+    const readBack = (await transfer('readRadio', radio)).outcome;
+    assert.equal(readBack.ok, true);
+    const text = engine.verifyText(written.image, readBack.image);
+    if (verified) assert.equal(text, 'Verified.\n');
+    else assert.match(text, /^Verify failed\n0x140: .+\n$/);
+  });
+}
+
+test('the write preview lists what hmprog-cli diff lists from the radio to the form', () => {
+  const radioMemory = cli(['resave', '-', '-'], vhfMemory(19)).stdout;
+  assert.equal(engine.openChannelFile(demoFile()).ok, true);
+  engine.commitCell(2, 3, '100.0');
+  engine.selectCombo(2, 1);
+  const preview = engine.previewWrite(radioMemory);
+  const form = engine.saveChannelFile();
+  const native = cli(['diff', writeScratch('radio.sin', radioMemory), writeScratch('form.sin', form)], undefined, [1]);
+  assert.equal(preview, native.stdout.length ? Buffer.from(native.stdout).toString('utf8') : '');
+  assert.match(preview, /\nChannel 2 Rx Tone: .* -> 100\.0\n/);
+  assert.equal(engine.previewWrite(form), '');
+});
+
+// A cable pulled out part way: the port's promises reject from then on.
+class FailingPort extends SimulatedPort {
+  constructor(radio, { readsBeforeFailure = Infinity, writesBeforeFailure = Infinity }) {
+    super(radio);
+    this.reads = readsBeforeFailure;
+    this.writes = writesBeforeFailure;
+  }
+  read(...args) {
+    return this.reads-- > 0 ? super.read(...args) : Promise.reject(new Error('The device has been lost.'));
+  }
+  write(bytes) {
+    return this.writes-- > 0 ? super.write(bytes) : Promise.reject(new Error('The device has been lost.'));
+  }
+}
+
+const lostPorts = [
+  // Three reads identify the radio; then each block has its reply and its ACK.
+  { direction: 'readRadio', failure: { readsBeforeFailure: 51 }, message: 'Not receive enough byte', partlyWritten: false },
+  { direction: 'readRadio', failure: { readsBeforeFailure: 50 }, message: 'Not receive ACK signal', partlyWritten: false },
+  { direction: 'writeRadio', failure: { readsBeforeFailure: 50 }, message: 'Communication error', partlyWritten: true },
+  { direction: 'writeRadio', failure: { writesBeforeFailure: 9 }, message: 'Communication\nCommunication\nCommunication\nCommunication', partlyWritten: false },
+];
+
+for (const { direction, failure, message, partlyWritten } of lostPorts) {
+  test(`a port lost during ${direction} after ${JSON.stringify(failure)} ends it with "${message.split('\n')[0]}"`, async () => {
+    assert.equal(engine.openChannelFile(demoFile()).ok, true);
+    const before = engine.state();
+    const radio = engine.createSimulatedRadio('HM-615V');
+    const port = new FailingPort(radio, failure);
+    const outcome = await engine[direction](port, recordingHost(), new AbortController().signal);
+    assert.deepEqual([outcome.ok, outcome.cancelled, outcome.message, outcome.partlyWritten],
+      [false, false, message, partlyWritten]);
+    assert.deepEqual(engine.state(), before);
+  });
+}
