@@ -100,7 +100,7 @@ export class SimulatedLink implements SerialPortLike {
     return this.line.take(max);
   }
 
-  async purge(): Promise<void> {
+  purge(): void {
     this.line.discard();
   }
 

@@ -46,7 +46,7 @@ export class WebSerialLink implements SerialPortLike {
     return this.queue.takeBy(max, performance.now() + deadlineMs, gapMs);
   }
 
-  async purge(): Promise<void> {
+  purge(): void {
     this.queue.clear();
   }
 
