@@ -1,0 +1,220 @@
+// The engine as the page's script sees it: embind functions for everything
+// that answers at once, and one plain export for the transfers, which the
+// script calls through ccall with {async: true} because they await the port.
+
+#include "web/engine/engine_session.h"
+#include "web/engine/engine_transfer.h"
+#include "web/engine/web_radio.h"
+
+#include "form/setting_labels.h"
+#include "form/write_verify.h"
+#include "image/image_bytes.h"
+
+#include <emscripten.h>
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <optional>
+#include <span>
+#include <vector>
+
+using emscripten::val;
+
+namespace {
+
+EngineSession& session()
+{
+    static EngineSession theSession;
+    return theSession;
+}
+
+std::optional<TransferOutcome>& lastTransfer()
+{
+    static std::optional<TransferOutcome> outcome;
+    return outcome;
+}
+
+std::vector<std::uint8_t> bytesOf(const val& array)
+{
+    return emscripten::convertJSArrayToNumberVector<std::uint8_t>(array);
+}
+
+val byteArray(std::span<const std::uint8_t> bytes)
+{
+    const val view(emscripten::typed_memory_view(bytes.size(), bytes.data()));
+    return val::global("Uint8Array").new_(view);
+}
+
+std::optional<RadioImage> imageOf(const val& array)
+{
+    const std::vector<std::uint8_t> bytes = bytesOf(array);
+    RadioImage image;
+    if (!LoadImageFileBytes(bytes, image))
+        return std::nullopt;
+    return image;
+}
+
+val stringArray(const std::vector<std::string>& texts)
+{
+    val array = val::array();
+    for (const std::string& text : texts)
+        array.call<void>("push", text);
+    return array;
+}
+
+val commitResult(const CellCommit& commit)
+{
+    val result = val::object();
+    result.set("accepted", commit.accepted);
+    result.set("text", commit.text);
+    result.set("message", commit.message);
+    return result;
+}
+
+val formState()
+{
+    const FormRecord& form = session().form();
+    val combos = val::array();
+    for (const SettingLabel& setting : SettingLabels()) {
+        const FormRecord::Combo& combo = form.combo(setting.combo);
+        val state = val::object();
+        state.set("label", std::string(setting.label));
+        state.set("items", stringArray(combo.items));
+        state.set("index", form.GetCurSel(setting.combo));
+        state.set("enabled", combo.enabled);
+        combos.call<void>("push", state);
+    }
+    val grid = val::array();
+    for (long r = 0; r < form.GetRows(); ++r) {
+        std::vector<std::string> cells;
+        for (long c = 0; c < form.GetCols(); ++c)
+            cells.push_back(form.GetTextMatrix(r, c));
+        grid.call<void>("push", stringArray(cells));
+    }
+    val state = val::object();
+    state.set("combos", combos);
+    state.set("grid", grid);
+    state.set("pttIdCode", form.GetPttIdCode());
+    state.set("modified", session().modified());
+    return state;
+}
+
+val openChannelFile(const val& bytes, const std::string& name)
+{
+    const std::vector<std::uint8_t> data = bytesOf(bytes);
+    const FileOpen opened = session().OpenChannelFile(data, name);
+    val result = val::object();
+    result.set("ok", opened.ok);
+    result.set("message", opened.message);
+    return result;
+}
+
+val saveChannelFile()
+{
+    return byteArray(session().SaveChannelFile());
+}
+
+void selectCombo(int combo, int index)
+{
+    if (combo >= 0 && combo < kFormComboCount)
+        session().SelectCombo(SettingLabels()[static_cast<std::size_t>(combo)].combo, index);
+}
+
+val importCsv(const std::string& text)
+{
+    const ChannelImport imported = session().ImportCsv(text);
+    val result = val::object();
+    result.set("ok", imported.ok);
+    result.set("report", imported.report);
+    return result;
+}
+
+// "" when against is not one image long.
+std::string previewWrite(const val& against)
+{
+    const std::optional<RadioImage> before = imageOf(against);
+    return before ? session().PreviewWrite(*before) : std::string();
+}
+
+std::string showText(const val& bytes)
+{
+    const std::optional<RadioImage> image = imageOf(bytes);
+    return image ? ShowText(*image) : std::string();
+}
+
+std::string verifyText(const val& written, const val& readBack)
+{
+    const std::optional<RadioImage> sent = imageOf(written);
+    const std::optional<RadioImage> back = imageOf(readBack);
+    return sent && back ? VerifyText(VerifyWrittenBlocks(*sent, *back)) : std::string();
+}
+
+val takeTransferOutcome()
+{
+    val result = val::object();
+    if (!lastTransfer())
+        return result;
+    const TransferOutcome& outcome = *lastTransfer();
+    result.set("ok", outcome.ok);
+    result.set("cancelled", outcome.cancelled);
+    result.set("message", outcome.message);
+    result.set("partlyWritten", outcome.partlyWritten);
+    result.set("warning", outcome.warning);
+    if (outcome.image)
+        result.set("image", byteArray(outcome.image->bytes()));
+    lastTransfer().reset();
+    return result;
+}
+
+val webRadioReceive(WebRadio& radio, const val& bytes)
+{
+    return byteArray(radio.Receive(bytesOf(bytes)));
+}
+
+val webRadioImage(const WebRadio& radio)
+{
+    return byteArray(radio.memory().bytes());
+}
+
+} // namespace
+
+extern "C" {
+
+// writing: 0 reads the radio, 1 writes it.
+EMSCRIPTEN_KEEPALIVE void hmprog_transfer(int writing)
+{
+    lastTransfer() = RunTransfer(session(), writing != 0 ? TransferDirection::Write : TransferDirection::Read);
+}
+
+} // extern "C"
+
+EMSCRIPTEN_BINDINGS(hmprog_engine)
+{
+    using namespace emscripten;
+    function("newForm", +[] { session().NewForm(); });
+    function("openChannelFile", &openChannelFile);
+    function("saveChannelFile", &saveChannelFile);
+    function("state", &formState);
+    function("selectCombo", &selectCombo);
+    function("commitCell", +[](int row, int col, const std::string& text) {
+        return commitResult(session().CommitCell(row, col, text));
+    });
+    function("setPttIdCode", +[](const std::string& text) { return commitResult(session().SetPttIdCode(text)); });
+    function("addChannel", +[](int row) { session().AddChannel(row); });
+    function("deleteChannel", +[](int row) { session().DeleteChannel(row); });
+    function("clearChannel", +[](int row) { session().ClearChannel(row); });
+    function("exportCsv", +[] { return session().ExportCsv(); });
+    function("importCsv", &importCsv);
+    function("previewWrite", &previewWrite);
+    function("verifyText", &verifyText);
+    function("showText", &showText);
+    function("cellChoices", +[](int col) { return stringArray(CellChoices(col)); });
+    function("takeTransferOutcome", &takeTransferOutcome);
+
+    class_<WebRadio>("SimulatedRadio")
+        .constructor(+[](const std::string& model, const std::string& fault, int faultBlock, const val& image) {
+            return MakeWebRadio(model, fault, faultBlock, bytesOf(image));
+        }, allow_raw_pointers())
+        .function("receive", &webRadioReceive)
+        .function("image", &webRadioImage);
+}

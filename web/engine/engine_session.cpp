@@ -1,0 +1,315 @@
+#include "engine_session.h"
+
+#include "web/engine/form_table.h"
+
+#include "exchange/form_import.h"
+#include "form/cell_commit.h"
+#include "form/form_actions.h"
+#include "form/form_load.h"
+#include "form/form_store.h"
+#include "form/image_changes.h"
+#include "form/ptt_id_code.h"
+#include "form/utf8_text.h"
+#include "image/image_bytes.h"
+#include "image/image_layout.h"
+#include "image/ui_text.h"
+#include "link/text_fill.h"
+
+#include "codec/frequency.h"
+#include "codec/tone.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isFrequencyColumn(int col)
+{
+    return col == kColRxFreq || col == kColTxFreq;
+}
+
+bool isToneColumn(int col)
+{
+    return col == kColRxTone || col == kColTxTone;
+}
+
+bool isChannelRow(int row)
+{
+    return row >= 1 && row < kGridRows;
+}
+
+std::vector<std::string> rowTexts(const FormRecord& form, int row)
+{
+    std::vector<std::string> texts;
+    for (long col = kColRxFreq; col < kGridCols; ++col)
+        texts.push_back(form.GetTextMatrix(row, col));
+    return texts;
+}
+
+// The choices of the option cells, as the desktop's drop-down lists hold them.
+std::vector<std::string> optionItems(int col)
+{
+    switch (col) {
+    case kColBusy:
+        return {"Off", "Carrier", "QT/DQT"};
+    case kColPower:
+        return {"High", "Low"};
+    case kColBandwidth:
+        return {"Wide", "Narrow"};
+    default:
+        return {"Add", "Del"};
+    }
+}
+
+// A typed text shown back in a message: long ones cut with an ellipsis, as
+// the desktop's status bar does, counting characters rather than bytes.
+std::string shownTyped(const std::string& typed)
+{
+    constexpr std::size_t kLongestShown = 20;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(typed[i]) & 0xC0) != 0x80;
+        if (startsCharacter && ++characters == kLongestShown && i + 1 < typed.size())
+            return typed.substr(0, i) + "\u2026";
+    }
+    return typed;
+}
+
+std::string correctionMessage(const std::string& typed, const CommittedFrequency& stored)
+{
+    const std::string band =
+        FillText(HMPROG_TEXT("%1-%2 MHz"), {std::to_string(g_bandLow / 100000), std::to_string(g_bandHigh / 100000)});
+    switch (stored.correction) {
+    case FrequencyCorrection::RaisedToBand:
+        return FillText(HMPROG_TEXT("%1 MHz is below %2: %3"), {shownTyped(typed), band, stored.text});
+    case FrequencyCorrection::LoweredToBand:
+        return FillText(HMPROG_TEXT("%1 MHz is above %2: %3"), {shownTyped(typed), band, stored.text});
+    case FrequencyCorrection::LoweredOntoRaster:
+        return FillText(HMPROG_TEXT("%1 MHz is between channels of 5 kHz and 6.25 kHz: %2"),
+                        {shownTyped(typed), stored.text});
+    case FrequencyCorrection::None:
+        break;
+    }
+    return {};
+}
+
+std::string reportLineForUser(const ReportLine& line)
+{
+    const std::string reason = FilledText(line);
+    if (line.line == 0)
+        return reason;
+    const std::string number = std::to_string(line.line);
+    switch (line.kind) {
+    case ReportKind::Skipped:
+        return FillText(HMPROG_TEXT("Line %1, skipped: %2"), {number, reason});
+    case ReportKind::Changed:
+        return FillText(HMPROG_TEXT("Line %1, changed: %2"), {number, reason});
+    case ReportKind::Note:
+    case ReportKind::Failure:
+        break;
+    }
+    return FillText(HMPROG_TEXT("Line %1: %2"), {number, reason});
+}
+
+std::string importReport(const ImportResult& result)
+{
+    std::string report;
+    for (const ReportLine& line : result.report)
+        report += reportLineForUser(line) + '\n';
+    const auto loaded = std::count_if(result.rows.begin(), result.rows.end(),
+                                      [](const ImportRow& row) { return row.channel != 0; });
+    const auto skipped = std::count_if(result.report.begin(), result.report.end(),
+                                       [](const ReportLine& line) { return line.kind == ReportKind::Skipped; });
+    report += FillText(HMPROG_TEXT("%1 rows loaded, %2 skipped."), {std::to_string(loaded), std::to_string(skipped)});
+    return report + '\n';
+}
+
+} // namespace
+
+EngineSession::EngineSession()
+{
+    NewForm();
+}
+
+void EngineSession::NewForm()
+{
+    m_image.ResetToDefaults();
+    loadForm();
+}
+
+FileOpen EngineSession::OpenChannelFile(std::span<const std::uint8_t> bytes, const std::string& name)
+{
+    if (!LoadImageFileBytes(bytes, m_image)) {
+        const std::string detail = FillText(HMPROG_TEXT("%1 is %2 bytes long; a channel file holds %3 bytes."),
+                                            {name, std::to_string(bytes.size()), std::to_string(RadioImage::kSize)});
+        return {false, std::string(HMPROG_TEXT("Failed to open document.")) + '\n' + detail};
+    }
+    loadForm();
+    return {true, {}};
+}
+
+std::vector<std::uint8_t> EngineSession::SaveChannelFile()
+{
+    StoreFormToImage(m_form, m_image);
+    m_modified = false;
+    return ImageFileBytes(m_image);
+}
+
+// The desktop program started afresh with this image: a fresh form, no model
+// applied before, so that the image's own model and channels show.
+void EngineSession::loadForm()
+{
+    m_form = FreshFormRecord();
+    m_appliedModel = kNoModelApplied;
+    LoadFormFromImage(m_image, m_form, m_appliedModel);
+    m_modified = false;
+}
+
+void EngineSession::SelectCombo(FormCombo combo, int index)
+{
+    if (!m_form.IsComboEnabled(combo) || index < 0 || index >= m_form.GetCount(combo))
+        return;
+    m_modified = m_modified || index != m_form.GetCurSel(combo);
+    if (!m_form.SetCurSel(combo, index))
+        return;
+    switch (combo) {
+    case FormCombo::Model:
+        ApplyModel(m_form, m_appliedModel);
+        break;
+    case FormCombo::Band:
+        ApplyBand(m_form);
+        break;
+    case FormCombo::VoxSwitch:
+        ApplyVoxSwitch(m_form);
+        break;
+    default:
+        break;
+    }
+}
+
+CellCommit EngineSession::CommitCell(int row, int col, const std::string& typed)
+{
+    if (!isChannelRow(row) || col <= kColNumber || col >= kGridCols)
+        return {};
+    const bool inUse = !m_form.GetTextMatrix(row, kColRxFreq).empty();
+    const std::vector<std::string> before = rowTexts(m_form, row);
+    CellCommit result{true, {}, {}};
+    if (isFrequencyColumn(col)) {
+        const CommittedFrequency committed = CommitFrequency(typed, g_bandLow, g_bandHigh);
+        if (col == kColRxFreq && committed.text.empty()) {
+            ClearChannelRow(m_form, row);
+        } else if (col == kColRxFreq && !inUse) {
+            const ChannelCells cells = NewChannelCells(committed.text);
+            for (std::size_t i = 0; i < cells.size(); ++i)
+                m_form.SetTextMatrix(row, kColRxFreq + static_cast<long>(i), cells[i]);
+        } else {
+            // No transmit frequency without a receive frequency.
+            m_form.SetTextMatrix(row, col, col == kColRxFreq || inUse ? committed.text : std::string());
+        }
+        if (col == kColRxFreq || inUse)
+            result.message = correctionMessage(typed, committed);
+    } else if (isToneColumn(col)) {
+        const std::optional<std::string> tone = StorableToneText(typed);
+        // A text that names no storable tone is dropped: the cell keeps its tone.
+        result.accepted = tone.has_value();
+        if (!inUse)
+            m_form.SetTextMatrix(row, col, {});
+        else if (tone)
+            m_form.SetTextMatrix(row, col, *tone);
+    } else {
+        const std::vector<std::string> items = optionItems(col);
+        result.accepted = std::find(items.begin(), items.end(), typed) != items.end();
+        if (!inUse)
+            m_form.SetTextMatrix(row, col, {});
+        else if (result.accepted)
+            m_form.SetTextMatrix(row, col, typed);
+    }
+    result.text = m_form.GetTextMatrix(row, col);
+    m_modified = m_modified || rowTexts(m_form, row) != before;
+    return result;
+}
+
+CellCommit EngineSession::SetPttIdCode(const std::string& typed)
+{
+    const std::string shown = PttIdCodeShown(typed);
+    if (!PttIdCodeStorable(shown) || DecodeUtf8(shown).size() > layout::kTextFieldSize)
+        return {false, m_form.GetPttIdCode(), {}};
+    m_modified = m_modified || shown != m_form.GetPttIdCode();
+    m_form.SetPttIdCode(shown);
+    return {true, m_form.GetPttIdCode(), {}};
+}
+
+void EngineSession::AddChannel(int row)
+{
+    if (!isChannelRow(row))
+        return;
+    AddChannelAt(m_form, row);
+    m_modified = true;
+}
+
+void EngineSession::DeleteChannel(int row)
+{
+    if (!isChannelRow(row))
+        return;
+    DeleteChannelAt(m_form, row);
+    m_modified = true;
+}
+
+void EngineSession::ClearChannel(int row)
+{
+    if (!isChannelRow(row))
+        return;
+    ClearChannelRow(m_form, row);
+    m_modified = true;
+}
+
+std::string EngineSession::ExportCsv()
+{
+    return ExportChannelsCsv(StoredImage(), ExportOptions{});
+}
+
+ChannelImport EngineSession::ImportCsv(const std::string& text)
+{
+    const ImportResult result = ImportIntoFormPreview(text, m_form, m_image, ImportOptions{});
+    if (result.status == ImportStatus::Failed)
+        return {false, FilledText(result.report.front()) + '\n'};
+    if (result.status == ImportStatus::NothingLoaded)
+        return {false, importReport(result)};
+    PutImportedChannels(result, m_form);
+    m_modified = true;
+    return {true, importReport(result)};
+}
+
+RadioImage EngineSession::StoredImage()
+{
+    StoreFormToImage(m_form, m_image);
+    return m_image;
+}
+
+void EngineSession::LoadReadImage(const RadioImage& image)
+{
+    m_image = image;
+    loadForm();
+}
+
+std::string EngineSession::PreviewWrite(const RadioImage& against)
+{
+    return ChangesText(CompareImages(against, StoredImage()));
+}
+
+std::vector<std::string> CellChoices(int col)
+{
+    std::vector<std::string> choices;
+    if (isToneColumn(col))
+        BuildToneList(choices);
+    else if (col > kColTxTone && col < kGridCols)
+        choices = optionItems(col);
+    return choices;
+}
+
+std::string ShowText(const RadioImage& image)
+{
+    FormRecord form = FreshFormRecord();
+    int appliedModel = kNoModelApplied;
+    LoadFormFromImage(image, form, appliedModel);
+    return FormTable(form);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "web/engine/engine_session.h"
+
+#include "image/radio_image.h"
+#include "link/transfer_types.h"
+
+#include <optional>
+#include <string>
+
+// How a read or write of the radio through the page's port ended.
+struct TransferOutcome {
+    bool ok = false;
+    // The user stopped it: Cancel, or Cancel at the retry or version prompt.
+    bool cancelled = false;
+    // The messages the transfer showed, one a line; none for a Cancel.
+    std::string message;
+    // A write that stopped with blocks in the radio.
+    bool partlyWritten = false;
+    std::string warning;
+    // A completed read: what the radio holds; a write: what was sent.
+    std::optional<RadioImage> image;
+};
+
+// Runs one transfer through the port, host and abort signal the page put in
+// Module.hmprogTransfer, on the session's document: a completed read becomes
+// the document; a write sends the form stored into the image. The port's
+// name for the status line is Module.hmprogTransfer.portName.
+[[nodiscard]] TransferOutcome RunTransfer(EngineSession& session, TransferDirection direction);

@@ -1,0 +1,59 @@
+// The raw module that emscripten builds from web/engine: what web/src/engine.ts
+// wraps. Copied beside hmprog_engine.js by web/build-engine.
+
+export interface RawCommit { accepted: boolean; text: string; message: string }
+export interface RawState {
+  combos: { label: string; items: string[]; index: number; enabled: boolean }[];
+  grid: string[][];
+  pttIdCode: string;
+  modified: boolean;
+}
+export interface RawOutcome {
+  ok?: boolean;
+  cancelled?: boolean;
+  message?: string;
+  partlyWritten?: boolean;
+  warning?: string;
+  image?: Uint8Array;
+}
+export interface RawSimulatedRadio {
+  receive(bytes: Uint8Array): Uint8Array;
+  image(): Uint8Array;
+  delete(): void;
+}
+export interface RawTransfer {
+  port: unknown;
+  host: unknown;
+  signal: AbortSignal;
+  portName: string;
+}
+
+export interface RawEngine {
+  newForm(): void;
+  openChannelFile(bytes: Uint8Array, name: string): { ok: boolean; message: string };
+  saveChannelFile(): Uint8Array;
+  state(): RawState;
+  selectCombo(combo: number, index: number): void;
+  commitCell(row: number, col: number, text: string): RawCommit;
+  setPttIdCode(text: string): RawCommit;
+  addChannel(row: number): void;
+  deleteChannel(row: number): void;
+  clearChannel(row: number): void;
+  exportCsv(): string;
+  importCsv(text: string): { ok: boolean; report: string };
+  previewWrite(against: Uint8Array): string;
+  verifyText(written: Uint8Array, readBack: Uint8Array): string;
+  showText(bytes: Uint8Array): string;
+  cellChoices(col: number): string[];
+  takeTransferOutcome(): RawOutcome;
+  ccall(name: 'hmprog_transfer', returnType: null, argTypes: ['number'], args: [number], options: { async: true }): Promise<void>;
+  SimulatedRadio: new (model: string, fault: string, faultBlock: number, image: Uint8Array) => RawSimulatedRadio;
+  hmprogTransfer?: RawTransfer;
+}
+
+export interface ModuleOptions {
+  wasmBinary?: ArrayBuffer | Uint8Array;
+  locateFile?: (path: string, prefix: string) => string;
+}
+
+export default function createHmprogEngine(options?: ModuleOptions): Promise<RawEngine>;

@@ -1,0 +1,221 @@
+// The radio programmer's engine for the page: the same core as the desktop
+// program (the form's rules, the channel file, the channel lists, the
+// read/write protocol and the simulated radio), compiled to WebAssembly.
+// Everything answers at once except the transfers, which await the port.
+import createHmprogEngine, { type RawEngine, type RawSimulatedRadio } from '../build/engine/hmprog_engine.js';
+
+export interface ComboState { label: string; items: string[]; index: number; enabled: boolean }
+
+export interface FormState {
+  // The setting boxes in the form's order: Model, Frequency, Squelch Level,
+  // TOT, Voice, Beep, Vox Switch, Vox Gain Level, Battery Saver, PTT ID.
+  combos: ComboState[];
+  // 17 rows of 9 texts: the headings, then channels 1 to 16; column 0 is
+  // the channel number.
+  grid: string[][];
+  pttIdCode: string;
+  // The core keeps no edit history yet: canUndo and canRedo stay false and
+  // undo() and redo() change nothing until it does.
+  canUndo: boolean;
+  canRedo: boolean;
+  undoText: string;
+  redoText: string;
+  // Edited since the last New, Open, Save or completed read.
+  modified: boolean;
+}
+
+// accepted is false when the typed text was dropped (a tone the radio cannot
+// hold, an option not in the list, a PTT ID Code it cannot store); text is
+// what the cell shows afterwards; message says how a frequency was corrected.
+export interface CommitResult { accepted: boolean; text: string; message: string }
+
+export interface TransferHost {
+  progress(percent: number): void;
+  status(text: string): void;
+  // "Communication error, please try again.": true for Retry.
+  askRetry(message: string): Promise<boolean>;
+  // "Please select the correct software version.": true for Continue.
+  askVersion(message: string): Promise<boolean>;
+}
+
+// What the engine needs of a port that is open at 9600 8N1.
+export interface SerialPortLike {
+  write(bytes: Uint8Array): Promise<void>;
+  // Resolves with what has arrived, at most max bytes: as soon as max bytes
+  // are there, deadlineMs after the call, or (where the port can tell)
+  // gapMs after a byte that no other has followed, whichever comes first.
+  // Rejects when the port has failed.
+  read(max: number, deadlineMs: number, gapMs?: number): Promise<Uint8Array>;
+  // Throws away what has arrived and not been read, at once: the engine
+  // does not wait for a promise it returns.
+  purge(): void;
+  // The transfer's pauses (1 or 2 ms); a port on a virtual clock moves the
+  // clock on. Without it the engine pauses on setTimeout.
+  sleep?(ms: number): Promise<void>;
+}
+
+export interface TransferOutcome {
+  ok: boolean;
+  // Cancel, or Cancel at the retry or version prompt: nothing to report.
+  cancelled: boolean;
+  // What went wrong, in the radio's own words ("Not receive enough byte"),
+  // one message a line; "" when nothing did.
+  message: string;
+  // The write stopped with blocks in the radio; warning says what to do.
+  partlyWritten: boolean;
+  warning: string;
+  // A completed read: the radio's memory (the form now shows it). A write:
+  // the image sent.
+  image?: Uint8Array;
+}
+
+export interface SimulatedRadioLike {
+  // The radio hears bytes and answers at once; the line's timing is the
+  // port's business.
+  receive(bytes: Uint8Array): Uint8Array;
+  // Its memory now.
+  image(): Uint8Array;
+}
+
+export interface SimulatedRadioOptions {
+  // A fault as `hmprog-cli sim --fault` names it: "silent", "nak-write" ...
+  fault?: string;
+  // The block the fault strikes (40 when not given).
+  faultBlock?: number;
+  // Its memory: 1024 bytes. Else demonstration channels (HM-615V) or a new
+  // radio's memory (HM-615U).
+  memory?: Uint8Array;
+}
+
+export interface Engine {
+  newForm(): void;
+  // Only exactly 1024 bytes are a channel file; name is what the refusal
+  // calls the file. A refused file leaves the form as it was.
+  openChannelFile(bytes: Uint8Array, name?: string): { ok: boolean; message: string };
+  // Byte for byte what the desktop program saves for the same form.
+  saveChannelFile(): Uint8Array;
+  state(): FormState;
+  // combo: index into FormState.combos. With the model, band and VOX
+  // switch reactions; a disabled box or an index off the list is ignored.
+  selectCombo(combo: number, index: number): void;
+  // row 1..16, col 1..8, as an editor closing on text.
+  commitCell(row: number, col: number, text: string): CommitResult;
+  setPttIdCode(text: string): CommitResult;
+  // What a cell of column col offers: the tone list, the option items, or
+  // none (frequencies are typed).
+  cellChoices(col: number): string[];
+  addChannel(row: number): void;
+  deleteChannel(row: number): void;
+  clearChannel(row: number): void;
+  undo(): void;
+  redo(): void;
+  exportCsv(): string;
+  // The report lists every row skipped or changed with its line number and
+  // ends with the count; ok is false when nothing could be loaded.
+  importCsv(text: string): { ok: boolean; report: string };
+  // Only one transfer at a time: another one rejects at once.
+  readRadio(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome>;
+  writeRadio(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome>;
+  // What writing the form changes in a radio that holds against, one change a
+  // line; "" when nothing would change or against is not 1024 bytes.
+  previewWrite(against: Uint8Array): string;
+  // "Verified.", or "Verify failed" and the blocks the radio gave back
+  // different from what was written.
+  verifyText(written: Uint8Array, readBack: Uint8Array): string;
+  createSimulatedRadio(model: string, options?: SimulatedRadioOptions): SimulatedRadioLike;
+  // What `hmprog-cli show` prints for this channel file.
+  showText(bytes: Uint8Array): string;
+}
+
+export interface LoadOptions {
+  // The module's code, where it cannot be fetched beside the script (Node).
+  wasmBinary?: ArrayBuffer | Uint8Array;
+  // Where the module's code is, when not beside the script.
+  wasmUrl?: string;
+}
+
+// The radio lives in the module's memory until its wrapper is collected.
+const radios = new FinalizationRegistry<RawSimulatedRadio>((radio) => radio.delete());
+
+class WasmEngine implements Engine {
+  private transferring = false;
+
+  constructor(private readonly raw: RawEngine) {}
+
+  newForm(): void { this.raw.newForm(); }
+  openChannelFile(bytes: Uint8Array, name = 'The file'): { ok: boolean; message: string } {
+    return this.raw.openChannelFile(bytes, name);
+  }
+  saveChannelFile(): Uint8Array { return this.raw.saveChannelFile(); }
+  state(): FormState {
+    return { ...this.raw.state(), canUndo: false, canRedo: false, undoText: '', redoText: '' };
+  }
+  selectCombo(combo: number, index: number): void { this.raw.selectCombo(combo, index); }
+  commitCell(row: number, col: number, text: string): CommitResult { return this.raw.commitCell(row, col, text); }
+  setPttIdCode(text: string): CommitResult { return this.raw.setPttIdCode(text); }
+  cellChoices(col: number): string[] { return this.raw.cellChoices(col); }
+  addChannel(row: number): void { this.raw.addChannel(row); }
+  deleteChannel(row: number): void { this.raw.deleteChannel(row); }
+  clearChannel(row: number): void { this.raw.clearChannel(row); }
+  undo(): void {}
+  redo(): void {}
+  exportCsv(): string { return this.raw.exportCsv(); }
+  importCsv(text: string): { ok: boolean; report: string } { return this.raw.importCsv(text); }
+  previewWrite(against: Uint8Array): string { return this.raw.previewWrite(against); }
+  verifyText(written: Uint8Array, readBack: Uint8Array): string { return this.raw.verifyText(written, readBack); }
+  showText(bytes: Uint8Array): string { return this.raw.showText(bytes); }
+
+  readRadio(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome> {
+    return this.transfer(false, port, host, signal);
+  }
+  writeRadio(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome> {
+    return this.transfer(true, port, host, signal);
+  }
+
+  createSimulatedRadio(model: string, options: SimulatedRadioOptions = {}): SimulatedRadioLike {
+    const radio: RawSimulatedRadio = new this.raw.SimulatedRadio(
+      model, options.fault ?? 'none', options.faultBlock ?? -1, options.memory ?? new Uint8Array(0));
+    const wrapper: SimulatedRadioLike = { receive: (bytes) => radio.receive(bytes), image: () => radio.image() };
+    radios.register(wrapper, radio);
+    return wrapper;
+  }
+
+  // The engine's transfer runs in the module and awaits the port through
+  // Module.hmprogTransfer; the wasm stack is put aside at each await.
+  private async transfer(writing: boolean, port: SerialPortLike, host: TransferHost,
+    signal: AbortSignal): Promise<TransferOutcome> {
+    if (this.transferring) throw new Error('A transfer is already running.');
+    this.transferring = true;
+    this.raw.hmprogTransfer = { port, host, signal, portName: portNameOf(port) };
+    try {
+      await this.raw.ccall('hmprog_transfer', null, ['number'], [writing ? 1 : 0], { async: true });
+      const outcome = this.raw.takeTransferOutcome();
+      return {
+        ok: outcome.ok ?? false,
+        cancelled: outcome.cancelled ?? false,
+        message: outcome.message ?? '',
+        partlyWritten: outcome.partlyWritten ?? false,
+        warning: outcome.warning ?? '',
+        ...(outcome.image ? { image: outcome.image } : {}),
+      };
+    } finally {
+      this.raw.hmprogTransfer = undefined;
+      this.transferring = false;
+    }
+  }
+}
+
+// The status line's name for the port: "Waiting for the radio on ...".
+function portNameOf(port: SerialPortLike): string {
+  const named = (port as { name?: unknown }).name;
+  return typeof named === 'string' && named !== '' ? named : 'the serial port';
+}
+
+export async function loadEngine(options: LoadOptions = {}): Promise<Engine> {
+  const wasmUrl = options.wasmUrl;
+  const raw = await createHmprogEngine({
+    ...(options.wasmBinary ? { wasmBinary: options.wasmBinary } : {}),
+    ...(wasmUrl ? { locateFile: (path: string, prefix: string) => (path.endsWith('.wasm') ? wasmUrl : prefix + path) } : {}),
+  });
+  return new WasmEngine(raw);
+}

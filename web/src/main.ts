@@ -1,0 +1,298 @@
+import { type Backup, keepBackup, listBackups } from './backups';
+import { showBackups } from './backup_list';
+import { ChannelTable } from './channel_table';
+import { byId } from './dom';
+import { type Engine, type FormState, loadEngine, type SerialPortLike } from './engine';
+import { download, readChosenFile, saveChannelFile, type SaveTarget } from './file_io';
+import { PortChoice } from './port_choice';
+import { fillPrintList } from './print_list';
+import { ask, tell } from './questions';
+import { SettingsForm } from './settings_form';
+import { TransferDialog } from './transfer_dialog';
+
+const kTitle = 'Programming Software';
+const kPartlyWritten = 'The radio now holds a partly written memory: write a complete image into it before using it.';
+const kModelCombo = 0;
+const kRxToneColumn = 3;
+
+// The page around one engine: the form, the files, the transfers and the
+// backups. Every change goes through the engine and the page then shows the
+// form's state as the engine reports it.
+class App {
+  private readonly table: ChannelTable;
+  private readonly settings: SettingsForm;
+  private readonly ports: PortChoice;
+  private readonly transfer = new TransferDialog();
+  private saveTarget: SaveTarget = { name: 'channels.sin' };
+  private lastRead: Uint8Array | null = null;
+  private busy = false;
+  private state!: FormState;
+
+  constructor(private readonly engine: Engine) {
+    this.table = new ChannelTable(byId<HTMLTableElement>('channels'), {
+      commit: (row, col, text) => this.show(engine.commitCell(row, col, text).message),
+      choices: (col) => engine.cellChoices(col),
+    });
+    this.settings = new SettingsForm(byId('setting-fields'), {
+      selectCombo: (combo, index) => {
+        engine.selectCombo(combo, index);
+        this.show();
+      },
+      setPttIdCode: (text) => this.show(engine.setPttIdCode(text).message),
+    });
+    this.ports = new PortChoice(engine);
+  }
+
+  async start(): Promise<void> {
+    const tones = this.engine.cellChoices(kRxToneColumn);
+    byId('tone-list').replaceChildren(...tones.map((tone) => new Option(tone)));
+    this.engine.newForm();
+    this.show();
+    this.wire();
+    await this.ports.init();
+    await this.refreshBackups();
+  }
+
+  private wire(): void {
+    const on = (id: string, action: () => unknown): void =>
+      byId(id).addEventListener('click', () => void action());
+    on('new-file', () => this.newFile());
+    byId('open-file').addEventListener('change', () => void this.openFile());
+    on('save-file', () => this.save());
+    on('undo', () => this.history('undo'));
+    on('redo', () => this.history('redo'));
+    on('print', () => window.print());
+    on('export-csv', () => download(this.saveTarget.name.replace(/\.sin$/i, '') + '.csv', this.engine.exportCsv(), 'text/csv'));
+    byId('import-csv').addEventListener('change', () => void this.importCsv());
+    on('read', () => this.read());
+    on('write', () => this.write());
+    on('delete-channel', () => this.channelOperation((row) => this.engine.deleteChannel(row)));
+    on('add-channel', () => this.channelOperation((row) => this.engine.addChannel(row)));
+    on('clear-channel', () => this.channelOperation((row) => this.engine.clearChannel(row)));
+    byId('settings').addEventListener('submit', (event) => event.preventDefault());
+    window.addEventListener('beforeprint', () => fillPrintList(byId('print-list'), this.state.grid));
+    window.addEventListener('beforeunload', (event) => {
+      if (this.state.modified) event.preventDefault();
+    });
+    document.addEventListener('keydown', (event) => this.shortcut(event));
+  }
+
+  // Redraws the form from the engine, with the form's message about the
+  // last edit ("" when it has none).
+  private show(message?: string): void {
+    this.state = this.engine.state();
+    this.settings.render(this.state.combos, this.state.pttIdCode);
+    this.table.render(this.state.grid);
+    if (message !== undefined) byId('cell-message').textContent = message;
+    const undo = byId<HTMLButtonElement>('undo');
+    const redo = byId<HTMLButtonElement>('redo');
+    undo.disabled = !this.state.canUndo;
+    redo.disabled = !this.state.canRedo;
+    undo.title = this.state.undoText;
+    redo.title = this.state.redoText;
+    byId('file-name').textContent = `${this.saveTarget.name}${this.state.modified ? ' (changed)' : ''}`;
+    document.title = `${this.saveTarget.name} - ${kTitle}`;
+  }
+
+  private history(which: 'undo' | 'redo'): void {
+    if (which === 'undo' ? !this.state.canUndo : !this.state.canRedo) return;
+    this.engine[which]();
+    this.show('');
+  }
+
+  private shortcut(event: KeyboardEvent): void {
+    const inField = event.target instanceof HTMLInputElement || event.target instanceof HTMLSelectElement;
+    if (!(event.ctrlKey || event.metaKey) || event.altKey || inField) return;
+    const key = event.key.toLowerCase();
+    const actions: Record<string, () => void> = {
+      z: () => this.history(event.shiftKey ? 'redo' : 'undo'),
+      y: () => this.history('redo'),
+      s: () => void this.save(),
+    };
+    if (actions[key]) {
+      event.preventDefault();
+      actions[key]();
+    }
+  }
+
+  private channelOperation(operation: (row: number) => void): void {
+    operation(this.table.currentRow);
+    this.show('');
+    this.table.focus();
+  }
+
+  private async mayDiscard(): Promise<boolean> {
+    if (!this.state.modified) return true;
+    return ask({ title: kTitle, text: 'The form has changes that are not saved. Discard them?', yes: 'Discard', no: 'Cancel' });
+  }
+
+  private async newFile(): Promise<void> {
+    if (!(await this.mayDiscard())) return;
+    this.engine.newForm();
+    this.saveTarget = { name: 'channels.sin' };
+    this.show('');
+  }
+
+  private async openFile(): Promise<void> {
+    const chosen = await readChosenFile(byId<HTMLInputElement>('open-file'));
+    if (!chosen || !(await this.mayDiscard())) return;
+    this.openBytes(chosen.name, chosen.bytes);
+  }
+
+  private openBytes(name: string, bytes: Uint8Array): void {
+    const opened = this.engine.openChannelFile(bytes, name);
+    if (!opened.ok) {
+      void tell(kTitle, opened.message);
+      return;
+    }
+    this.saveTarget = { name };
+    this.show('');
+  }
+
+  private async save(): Promise<void> {
+    try {
+      const saved = await saveChannelFile(this.engine.saveChannelFile(), this.saveTarget);
+      if (saved) this.saveTarget = saved;
+    } catch (error) {
+      await tell(kTitle, `The file could not be saved: ${String(error)}`);
+    }
+    this.show();
+  }
+
+  private async importCsv(): Promise<void> {
+    const chosen = await readChosenFile(byId<HTMLInputElement>('import-csv'));
+    if (!chosen) return;
+    const result = this.engine.importCsv(new TextDecoder().decode(chosen.bytes));
+    this.show('');
+    await tell('Import CSV', result.ok ? 'The channel list was imported.' : 'The channel list could not be imported.', result.report || undefined);
+  }
+
+  private model(): string {
+    const combo = this.state.combos[kModelCombo];
+    return combo.items[combo.index] ?? '';
+  }
+
+  private async read(): Promise<void> {
+    if (this.busy || !(await this.mayDiscard())) return;
+    const outcome = await this.transferWith('Read Data', (link, signal) => this.engine.readRadio(link, this.transfer, signal));
+    if (!outcome) return;
+    if (outcome.ok) {
+      this.saveTarget = { name: 'radio.sin' };
+      this.show('');
+      this.lastRead = outcome.image ?? this.engine.saveChannelFile();
+      await this.keep(this.lastRead);
+    } else if (!outcome.cancelled) {
+      await tell(kTitle, outcome.message);
+    }
+  }
+
+  private async write(): Promise<void> {
+    if (this.busy || !(await this.previewAccepted())) return;
+    const outcome = await this.transferWith('Write Data', (link, signal) => this.engine.writeRadio(link, this.transfer, signal));
+    if (!outcome) return;
+    if (outcome.ok) {
+      if (outcome.image && byId<HTMLInputElement>('verify-after-write').checked) await this.verify(outcome.image);
+      return;
+    }
+    const lines = [outcome.message];
+    if (outcome.partlyWritten) lines.push(outcome.warning || kPartlyWritten);
+    const text = lines.filter((line) => line !== '').join('\n');
+    if (text !== '') await tell(kTitle, text);
+  }
+
+  // Reads the radio back and compares what the write sent. The read-back
+  // loads the radio into the form, so the form is put back as it was.
+  private async verify(written: Uint8Array): Promise<void> {
+    const form = this.engine.saveChannelFile();
+    const outcome = await this.transferWith('Verify', (link, signal) => this.engine.readRadio(link, this.transfer, signal));
+    if (!outcome) return;
+    this.engine.openChannelFile(form, this.saveTarget.name);
+    this.show('');
+    if (outcome.ok && outcome.image) await tell('Verify After Write', this.engine.verifyText(written, outcome.image));
+    else if (!outcome.cancelled) await tell(kTitle, outcome.message);
+  }
+
+  // What the write changes in the radio, shown before it starts: against
+  // the last read of this visit, or the newest backup of the same model.
+  private async previewAccepted(): Promise<boolean> {
+    if (!byId<HTMLInputElement>('preview-before-write').checked) return true;
+    const against = this.lastRead ?? (await listBackups()).find((b) => b.model === this.model())?.bytes;
+    if (!against) return true;
+    const changes = this.engine.previewWrite(against);
+    return ask({
+      title: 'Write Preview',
+      text: changes === '' ? 'The radio already holds what the form shows: the write changes nothing.' : 'What the write changes in the radio:',
+      detail: changes || undefined,
+      yes: 'Write',
+      no: 'Cancel',
+    });
+  }
+
+  private async transferWith<T>(
+    title: string,
+    run: (link: SerialPortLike, signal: AbortSignal) => Promise<T>,
+  ): Promise<T | null> {
+    this.busy = true;
+    try {
+      let open;
+      try {
+        open = await this.ports.open();
+      } catch (error) {
+        await tell(kTitle, 'Could not open the port', String(error));
+        return null;
+      }
+      if (!open) return null;
+      const signal = this.transfer.open(title);
+      const started = performance.now();
+      try {
+        return await run(open.link, signal);
+      } finally {
+        // On the browser's performance timeline, for whoever looks at speed.
+        performance.measure(title, { start: started });
+        await open.close();
+        this.transfer.close();
+      }
+    } finally {
+      this.busy = false;
+    }
+  }
+
+  private async keep(image: Uint8Array): Promise<void> {
+    try {
+      await keepBackup(this.model(), image);
+      await this.refreshBackups();
+    } catch (error) {
+      await tell(kTitle, `The read could not be kept as a backup: ${String(error)}`);
+    }
+  }
+
+  private refreshBackups(): Promise<void> {
+    return showBackups((backup) => void this.openBackup(backup));
+  }
+
+  // A backup opens as a new document, so that Save asks for a name and the
+  // backup keeps what the radio held.
+  private async openBackup(backup: Backup): Promise<void> {
+    if (!(await this.mayDiscard())) return;
+    this.openBytes('backup.sin', backup.bytes);
+  }
+}
+
+async function main(): Promise<void> {
+  const engine = await loadEngine();
+  // For the browser's console and the page's tests: the same engine the page uses.
+  (window as unknown as { hmprogEngine: Engine }).hmprogEngine = engine;
+  const app = new App(engine);
+  await app.start();
+  byId('loading').hidden = true;
+  const root = byId('app');
+  root.setAttribute('aria-busy', 'false');
+  root.dataset.ready = 'true';
+}
+
+if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+  void navigator.serviceWorker.register('sw.js');
+}
+main().catch((error: unknown) => {
+  byId('loading').textContent = `The programmer could not start: ${String(error)}`;
+});

@@ -1,0 +1,60 @@
+import { byId } from './dom';
+import type { TransferHost } from './engine';
+import { ask } from './questions';
+
+// The progress of one Read or Write: a modal dialog with the bar, the
+// percentage, what the engine is doing, and Cancel; the engine's questions
+// (retry, software version) come up over it.
+export class TransferDialog implements TransferHost {
+  private readonly dialog = byId<HTMLDialogElement>('transfer-dialog');
+  private readonly bar = byId<HTMLProgressElement>('transfer-progress');
+  private readonly percent = byId<HTMLOutputElement>('transfer-percent');
+  private readonly statusText = byId('transfer-status');
+  private controller = new AbortController();
+
+  constructor() {
+    byId('transfer-cancel').addEventListener('click', () => this.cancel());
+    this.dialog.addEventListener('cancel', (event) => {
+      event.preventDefault(); // Escape cancels the transfer, which closes the dialog when it has stopped
+      this.cancel();
+    });
+  }
+
+  // Shows the dialog for a new transfer; its signal aborts on Cancel.
+  open(title: string): AbortSignal {
+    this.controller = new AbortController();
+    byId('transfer-title').textContent = title;
+    byId<HTMLButtonElement>('transfer-cancel').disabled = false;
+    this.progress(0);
+    this.status('');
+    this.dialog.showModal();
+    return this.controller.signal;
+  }
+
+  close(): void {
+    this.dialog.close();
+  }
+
+  progress(percent: number): void {
+    this.bar.value = percent;
+    this.percent.value = `${percent}%`;
+  }
+
+  status(text: string): void {
+    this.statusText.textContent = text;
+  }
+
+  askRetry(message: string): Promise<boolean> {
+    return ask({ title: 'Prompt', text: message, yes: 'Retry', no: 'Cancel' });
+  }
+
+  askVersion(message: string): Promise<boolean> {
+    return ask({ title: 'Prompt', text: message, yes: 'Continue', no: 'Cancel' });
+  }
+
+  private cancel(): void {
+    byId<HTMLButtonElement>('transfer-cancel').disabled = true;
+    this.status('Cancelling…');
+    this.controller.abort();
+  }
+}

@@ -1,0 +1,130 @@
+// A stand-in for the browser's navigator.serial, put into the page before
+// its own script runs. Its one port carries the engine's simulated radio on
+// a 9600-baud line through real ReadableStream and WritableStream objects,
+// so that the page's Web Serial code runs as it would with a cable.
+import type { Engine } from '../../src/engine';
+import { sleepUntil } from '../../src/delay';
+import { LineRateRadio } from '../../src/line_rate_radio';
+
+export interface FakeSerialOptions {
+  granted: boolean; // getPorts() already knows the port, as after an earlier visit
+  model: string;
+  fault?: string; // as `hmprog-cli sim --fault` names them
+  faultBlock?: number;
+}
+
+interface Recorded {
+  openedWith: SerialOptions[];
+  requestPortCalls: number;
+  bytesFromPage: number;
+}
+
+declare global {
+  interface Window {
+    hmprogEngine?: Engine;
+    fakeSerial: Recorded & { radioImage(): number[] | null };
+  }
+}
+
+async function engine(): Promise<Engine> {
+  while (!window.hmprogEngine) await new Promise((resolve) => setTimeout(resolve, 5));
+  return window.hmprogEngine;
+}
+
+class FakePort extends EventTarget {
+  readable: ReadableStream<Uint8Array> | null = null;
+  writable: WritableStream<Uint8Array> | null = null;
+  private line: LineRateRadio | null = null;
+  private wakeReader: (() => void) | null = null;
+
+  constructor(
+    private readonly options: FakeSerialOptions,
+    private readonly recorded: Recorded,
+  ) {
+    super();
+  }
+
+  radioImage(): Uint8Array | null {
+    return this.line?.image() ?? null;
+  }
+
+  getInfo(): SerialPortInfo {
+    return { usbVendorId: 0x0403, usbProductId: 0x6001 };
+  }
+
+  // The radio is made at the first open and stays for the page's life, so a
+  // write followed by a read finds what was written.
+  async open(serialOptions: SerialOptions): Promise<void> {
+    if (this.readable) throw new DOMException('The port is already open.', 'InvalidStateError');
+    this.recorded.openedWith.push(serialOptions);
+    if (!this.line) {
+      const e = await engine();
+      const o = this.options;
+      this.line = new LineRateRadio(e.createSimulatedRadio(o.model, { fault: o.fault, faultBlock: o.faultBlock }));
+    }
+    const line = this.line;
+    let open = true;
+    this.readable = new ReadableStream<Uint8Array>({
+      pull: async (controller) => {
+        // A serial driver hands on what its receiver holds once the line
+        // has gone quiet: here, each burst of the radio's answer whole.
+        while (open && line.burstEnd() === Infinity) await new Promise<void>((r) => (this.wakeReader = r));
+        if (!open) return;
+        await sleepUntil(line.burstEnd());
+        controller.enqueue(line.take(Number.MAX_SAFE_INTEGER));
+      },
+      cancel: () => {
+        open = false;
+        this.wakeReader?.();
+      },
+    });
+    this.writable = new WritableStream<Uint8Array>({
+      write: (chunk) => {
+        this.recorded.bytesFromPage += chunk.length;
+        line.send(chunk);
+        this.wakeReader?.();
+      },
+    });
+  }
+
+  async close(): Promise<void> {
+    if (this.readable?.locked || this.writable?.locked) throw new TypeError('The port\'s streams are locked.');
+    await this.readable?.cancel();
+    this.readable = null;
+    this.writable = null;
+  }
+
+  async forget(): Promise<void> {}
+}
+
+class FakeSerial extends EventTarget {
+  constructor(
+    private readonly port: FakePort,
+    private options: FakeSerialOptions,
+    private readonly recorded: Recorded,
+  ) {
+    super();
+  }
+
+  async requestPort(): Promise<FakePort> {
+    this.recorded.requestPortCalls++;
+    this.options = { ...this.options, granted: true };
+    return this.port;
+  }
+
+  async getPorts(): Promise<FakePort[]> {
+    return this.options.granted ? [this.port] : [];
+  }
+}
+
+export function installFakeSerial(options: FakeSerialOptions): void {
+  const recorded: Recorded = { openedWith: [], requestPortCalls: 0, bytesFromPage: 0 };
+  const port = new FakePort(options, recorded);
+  Object.defineProperty(navigator, 'serial', { value: new FakeSerial(port, options, recorded), configurable: true });
+  window.fakeSerial = Object.assign(recorded, {
+    radioImage: () => {
+      const image = port.radioImage();
+      return image ? Array.from(image) : null;
+    }
+  });
+}
