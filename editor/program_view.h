@@ -219,6 +219,7 @@ private:
     void showPasteOutcome(const PasteOutcome& outcome);
 
     FormHistory m_history;
+    bool m_bWideningSelection = false;
 
     // The cell the open editor stores into.
     long m_editRow = 0;

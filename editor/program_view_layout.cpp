@@ -295,10 +295,16 @@ void CProgramView::connectControls()
     connect(m_editPttIdCode, &QLineEdit::editingFinished, this, [this] { NoteChange({StepKind::PttIdCode}); });
     connect(m_editPttIdCode, &QLineEdit::textEdited, this, &CProgramView::HistoryChanged);
 
-    // Rows picked with Shift and the arrows are shown as picked.
+    // Cells picked down several rows with Shift pick those channels whole,
+    // and are shown as picked.
     connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const auto [first, last] = m_grid->GetSelectedRows();
-        if (last > first && m_grid->GetHighLight() != 2)
+        if (last <= first || m_bWideningSelection)
+            return;
+        m_bWideningSelection = true;
+        m_grid->AddRowsToSelection(first, last);
+        m_bWideningSelection = false;
+        if (m_grid->GetHighLight() != 2)
             m_grid->SetHighLight(2);
     });
 }

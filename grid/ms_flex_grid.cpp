@@ -203,6 +203,13 @@ void CMSFlexGrid::SelectRows(long first, long last, long col)
     setRangeSelected(QTableWidgetSelectionRange(top, 0, bottom, columnCount() - 1), true);
 }
 
+void CMSFlexGrid::AddRowsToSelection(long first, long last)
+{
+    setRangeSelected(QTableWidgetSelectionRange(static_cast<int>(first - m_fixedRows), 0,
+                                                static_cast<int>(last - m_fixedRows), columnCount() - 1),
+                     true);
+}
+
 long CMSFlexGrid::GetCol() const
 {
     return std::max(currentColumn(), 0) + m_fixedCols;

@@ -48,6 +48,8 @@ public:
     // Selects whole rows first to last, the current cell moving to column
     // col of row first.
     void SelectRows(long first, long last, long col);
+    // Adds whole rows first to last to the selection; the current cell stays.
+    void AddRowsToSelection(long first, long last);
 
     // Text of the current cell.
     QString GetText() const;

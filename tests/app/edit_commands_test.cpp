@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolBar>
 
@@ -191,6 +192,22 @@ TEST_F(EditCommands, ModelSwitchUndoneBringsBackTheBandAndEveryChannel)
     EXPECT_EQ(Grid()->GetTextMatrix(1, 1), "174.00000");
 }
 
+TEST_F(EditCommands, TheEditMenuNamesTheStepItWouldUndo)
+{
+    LoadChannels(3);
+    Choose(*this, View().m_comboModel);
+    QMenu* edit = m_frame->Menu(MenuId::Edit);
+    edit->popup(m_frame->mapToGlobal(QPoint(40, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(edit));
+    const QList<QAction*> items = edit->actions();
+    EXPECT_EQ(items.at(0)->text(), "Undo Model Change\tCtrl+Z");
+    EXPECT_TRUE(items.at(0)->isEnabled());
+    EXPECT_EQ(items.at(1)->text(), "Redo\tCtrl+Y");
+    EXPECT_FALSE(items.at(1)->isEnabled());
+    SaveShot(*edit, "edit_menu");
+    edit->close();
+}
+
 TEST_F(EditCommands, ANewStepAfterUndoDropsRedo)
 {
     LoadChannels(4);
@@ -318,6 +335,7 @@ TEST_F(EditCommands, ShiftArrowsPickSeveralChannelsThatMoveAndGoTogether)
     Key(Qt::Key_Down, Qt::ShiftModifier);
     ASSERT_EQ(View().SelectedChannels(), (ChannelSpan{3, 5}));
     EXPECT_EQ(Grid()->GetHighLight(), 2);
+    SaveShot(*m_frame, "multi_row_selection");
 
     Key(Qt::Key_Down, Qt::AltModifier);
     EXPECT_EQ(Row(3), Marked(6));

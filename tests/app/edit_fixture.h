@@ -12,6 +12,16 @@
 
 #include <vector>
 
+// Set HMPROG_SCREENSHOT_DIR to look at a window as the tests leave it.
+inline void SaveShot(QWidget& window, const QString& name)
+{
+    const QString dir = qEnvironmentVariable("HMPROG_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    QApplication::processEvents();
+    EXPECT_TRUE(window.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png")));
+}
+
 // The main window with channels in the form, driven by keys and clicks.
 class EditTest : public FrameTest {
 public:

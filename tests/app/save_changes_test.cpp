@@ -216,6 +216,27 @@ TEST_F(SaveQuestion, NamesTheOpenFileAndSavesItInPlace)
     EXPECT_TRUE(Grid()->GetTextMatrix(1, 1).isEmpty());
 }
 
+TEST_F(SaveQuestion, OffersSaveDiscardAndCancelWithSaveTheDefault)
+{
+    Change();
+    OnceModal([](QDialog& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        ASSERT_NE(box, nullptr);
+        QStringList buttons;
+        for (QAbstractButton* button : box->buttons())
+            buttons << button->text().remove(u'&');
+        buttons.sort();
+        EXPECT_EQ(buttons, QStringList({"Cancel", "Discard", "Save"}));
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Save));
+        EXPECT_EQ(box->windowTitle(), "Programming Software");
+        SaveShot(dialog, "save_question");
+        // Esc is Cancel.
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    Give(Command::New);
+    EXPECT_EQ(Grid()->GetTextMatrix(1, 1), "150.00000");
+}
+
 TEST_F(SaveQuestion, ASaveAsCancelledKeepsTheForm)
 {
     Change();
