@@ -27,9 +27,20 @@ void CAcceleratorFilter::Add(QKeyCombination key, QAction* action)
     m_actions.insert(key.toCombined(), action);
 }
 
+void CAcceleratorFilter::AddInWidget(QKeyCombination key, QAction* action, QWidget* widget)
+{
+    m_widget = widget;
+    m_widgetActions.insert(key.toCombined(), action);
+}
+
 QAction* CAcceleratorFilter::Lookup(QKeyCombination key) const
 {
     return m_actions.value(key.toCombined());
+}
+
+QAction* CAcceleratorFilter::LookupInWidget(QKeyCombination key) const
+{
+    return m_widgetActions.value(key.toCombined());
 }
 
 bool CAcceleratorFilter::eventFilter(QObject* watched, QEvent* event)
@@ -54,5 +65,8 @@ QAction* CAcceleratorFilter::Match(QObject* watched, const QKeyEvent& key) const
     const auto* widget = qobject_cast<const QWidget*>(watched);
     if (!widget || widget->window() != m_window)
         return nullptr;
+    const bool inWidget = m_widget && (widget == m_widget || m_widget->isAncestorOf(widget));
+    if (QAction* action = inWidget ? LookupInWidget(Combination(key)) : nullptr)
+        return action;
     return Lookup(Combination(key));
 }

@@ -19,7 +19,11 @@ public:
     explicit CAcceleratorFilter(QWidget* window);
 
     void Add(QKeyCombination key, QAction* action);
+    // The key gives action while the focus is in widget, and whatever Add
+    // gave it elsewhere.
+    void AddInWidget(QKeyCombination key, QAction* action, QWidget* widget);
     QAction* Lookup(QKeyCombination key) const;
+    QAction* LookupInWidget(QKeyCombination key) const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -28,4 +32,6 @@ private:
 
     QWidget* m_window;
     QHash<int, QPointer<QAction>> m_actions;
+    QHash<int, QPointer<QAction>> m_widgetActions;
+    QPointer<QWidget> m_widget;
 };

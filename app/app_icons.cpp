@@ -92,6 +92,42 @@ void DrawSave(QPainter& p)
     p.drawRect(QRectF(5.5, 11, 7, 5));
 }
 
+// A curved arrow turning back (Undo) or forward (Redo, mirrored).
+void DrawTurn(QPainter& p, bool back)
+{
+    if (!back) {
+        p.translate(18, 0);
+        p.scale(-1, 1);
+    }
+    const QColor color(40, 90, 170);
+    QPainterPath bend;
+    bend.moveTo(5, 7);
+    bend.lineTo(11, 7);
+    bend.cubicTo(17, 7, 17, 15.5, 11, 15.5);
+    bend.lineTo(7, 15.5);
+    p.setPen(QPen(color, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(bend);
+    QPainterPath head;
+    head.moveTo(1.5, 7);
+    head.lineTo(6.5, 2.5);
+    head.lineTo(6.5, 11.5);
+    head.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawPath(head);
+}
+
+void DrawUndo(QPainter& p)
+{
+    DrawTurn(p, true);
+}
+
+void DrawRedo(QPainter& p)
+{
+    DrawTurn(p, false);
+}
+
 void DrawRead(QPainter& p)
 {
     DrawRadio(p, QRectF(11, 5.5, 6, 11));
@@ -147,6 +183,8 @@ QIcon ToolbarIcon(ToolbarImage image)
     case ToolbarImage::New: return QIcon(Paint(kToolbarSize, DrawNew));
     case ToolbarImage::Open: return QIcon(Paint(kToolbarSize, DrawOpen));
     case ToolbarImage::Save: return QIcon(Paint(kToolbarSize, DrawSave));
+    case ToolbarImage::Undo: return QIcon(Paint(kToolbarSize, DrawUndo));
+    case ToolbarImage::Redo: return QIcon(Paint(kToolbarSize, DrawRedo));
     case ToolbarImage::Read: return QIcon(Paint(kToolbarSize, DrawRead));
     case ToolbarImage::Write: return QIcon(Paint(kToolbarSize, DrawWrite));
     case ToolbarImage::Print: return QIcon(Paint(kToolbarSize, DrawPrint));

@@ -86,6 +86,7 @@ QString RunImportChannels(QWidget* parent, CProgramView& view, const ChannelList
     if (preview.exec() != QDialog::Accepted)
         return QString();
     PutImportedChannels(preview.Result(), view.Controls());
+    view.NoteChange({StepKind::ImportChannels});
     const auto changed = std::count(preview.Result().changed.begin(), preview.Result().changed.end(), true);
     return ChannelListCommands::tr("%1 channels imported into the form: Save or Write keeps them.").arg(changed);
 }

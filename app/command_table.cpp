@@ -4,15 +4,16 @@
 
 #define CT(text) QT_TRANSLATE_NOOP("CMainFrame", text)
 
-const std::array<MenuInfo, 5> kMenus = {{
+const std::array<MenuInfo, 6> kMenus = {{
     {MenuId::File, CT("&File")},
+    {MenuId::Edit, CT("&Edit")},
     {MenuId::Program, CT("&Program")},
     {MenuId::Port, CT("&Port")},
     {MenuId::View, CT("&View")},
     {MenuId::Help, CT("&Help")},
 }};
 
-const std::array<CommandInfo, 33> kCommands = {{
+const std::array<CommandInfo, 41> kCommands = {{
     {ID_FILE_NEW, MenuId::File, CT("&New\tCtrl+N"), Qt::CTRL | Qt::Key_N,
      CT("Create a new document\nNew"), false},
     {ID_FILE_OPEN, MenuId::File, CT("&Open...\tCtrl+O"), Qt::CTRL | Qt::Key_O,
@@ -37,6 +38,22 @@ const std::array<CommandInfo, 33> kCommands = {{
      CT("Change the printer and printing options\nPrint Setup"), true},
     {ID_APP_EXIT, MenuId::File, CT("E&xit"), kNoAccelerator,
      CT("Quit the application; prompts to save documents\nExit"), false},
+    {ID_EDIT_UNDO, MenuId::Edit, CT("Undo\tCtrl+Z"), Qt::CTRL | Qt::Key_Z,
+     CT("Take back the last change of the form\nUndo"), false},
+    {ID_EDIT_REDO, MenuId::Edit, CT("Redo\tCtrl+Y"), Qt::CTRL | Qt::Key_Y,
+     CT("Make the change taken back again\nRedo"), true},
+    {ID_EDIT_CUT, MenuId::Edit, CT("Cu&t\tCtrl+X"), Qt::CTRL | Qt::Key_X,
+     CT("Remove the selected channels, moving the ones below up, and put them on the clipboard\nCut"), false, true},
+    {ID_EDIT_COPY, MenuId::Edit, CT("&Copy\tCtrl+C"), Qt::CTRL | Qt::Key_C,
+     CT("Put the selected channels on the clipboard as rows of a table\nCopy"), false, true},
+    {ID_EDIT_PASTE, MenuId::Edit, CT("&Paste\tCtrl+V"), Qt::CTRL | Qt::Key_V,
+     CT("Put the rows on the clipboard into the channels from the selected one on\nPaste"), true, true},
+    {ID_EDIT_CLEAR, MenuId::Edit, CT("C&lear Channel\tDel"), QKeyCombination(Qt::Key_Delete),
+     CT("Empty the selected channels, leaving the others where they are\nClear Channel"), true, true},
+    {ID_EDIT_MOVE_UP, MenuId::Edit, CT("Move &Up\tAlt+Up"), Qt::ALT | Qt::Key_Up,
+     CT("Move the selected channels up one place\nMove Up"), false, true},
+    {ID_EDIT_MOVE_DOWN, MenuId::Edit, CT("Move &Down\tAlt+Down"), Qt::ALT | Qt::Key_Down,
+     CT("Move the selected channels down one place\nMove Down"), false, true},
     {ID_PROGRAM_READ, MenuId::Program, CT("Read\tCtrl+R"), Qt::CTRL | Qt::Key_R,
      CT("Read data from Machine\nRead"), false},
     {ID_PROGRAM_WRITE, MenuId::Program, CT("Write\tCtrl+W"), Qt::CTRL | Qt::Key_W,
@@ -76,6 +93,14 @@ const std::array<CommandInfo, 33> kCommands = {{
      CT("Display program information, version number and copyright\nAbout"), false},
 }};
 
-const std::array<int, 9> kToolbarSlots = {
-    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_PROGRAM_READ, ID_PROGRAM_WRITE, 0, ID_FILE_PRINT, ID_APP_ABOUT,
+const std::array<ExtraKey, 4> kExtraKeys = {{
+    {ID_EDIT_REDO, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
+    {ID_EDIT_COPY, Qt::CTRL | Qt::Key_Insert},
+    {ID_EDIT_PASTE, Qt::SHIFT | Qt::Key_Insert},
+    {ID_EDIT_CUT, Qt::SHIFT | Qt::Key_Delete},
+}};
+
+const std::array<int, 12> kToolbarSlots = {
+    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_PROGRAM_READ, ID_PROGRAM_WRITE, 0,
+    ID_FILE_PRINT, ID_APP_ABOUT,
 };

@@ -82,7 +82,11 @@ bool CMyDocManager::OnFileSave()
     const QFileInfo info(path);
     if (path.isEmpty() || (info.exists() && !info.isWritable()))
         return OnFileSaveAs();
-    return m_doc.OnSaveDocument(path);
+    if (!m_doc.OnSaveDocument(path))
+        return false;
+    if (m_pFrame)
+        m_pFrame->OnDocumentSaved();
+    return true;
 }
 
 bool CMyDocManager::OnFileSaveAs()
@@ -96,6 +100,8 @@ bool CMyDocManager::OnFileSaveAs()
     if (!m_doc.OnSaveDocument(path))
         return false;
     m_recentFiles.Add(path);
+    if (m_pFrame)
+        m_pFrame->OnDocumentSaved();
     return true;
 }
 

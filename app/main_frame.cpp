@@ -16,12 +16,14 @@
 #include "print_commands.h"
 #include "restore_offer.h"
 #include "retry_prompt.h"
+#include "save_changes_prompt.h"
 #include "trace_path_dialog.h"
 #include "version_prompt_dialog.h"
 #include "write_safety_settings.h"
 
 #include "editor/desktop_transfer_host.h"
 #include "editor/program_view.h"
+#include "grid/ms_flex_grid.h"
 #include "document/channel_file.h"
 #include "document/display_path.h"
 #include "port/port_report_text.h"
@@ -42,6 +44,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -57,7 +60,8 @@ constexpr int kCommandsBarredInTransfer[] = {
     ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_OPEN_BACKUP, ID_FILE_COMPARE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT,
     ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_PROGRAM_KILL_CODE, ID_PROGRAM_TRACE,
     ID_PROGRAM_BACKUP_BEFORE_WRITE, ID_PROGRAM_PREVIEW_BEFORE_WRITE, ID_PROGRAM_VERIFY_AFTER_WRITE, ID_APP_ABOUT,
-    ID_FILE_IMPORT_CHANNELS, ID_FILE_EXPORT_CHANNELS,
+    ID_FILE_IMPORT_CHANNELS, ID_FILE_EXPORT_CHANNELS, ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_CUT, ID_EDIT_PASTE,
+    ID_EDIT_CLEAR, ID_EDIT_MOVE_UP, ID_EDIT_MOVE_DOWN,
 };
 
 // The Program menu's choices around a write.
@@ -94,6 +98,8 @@ ToolbarImage ImageOf(int id)
     case ID_FILE_NEW: return ToolbarImage::New;
     case ID_FILE_OPEN: return ToolbarImage::Open;
     case ID_FILE_SAVE: return ToolbarImage::Save;
+    case ID_EDIT_UNDO: return ToolbarImage::Undo;
+    case ID_EDIT_REDO: return ToolbarImage::Redo;
     case ID_PROGRAM_READ: return ToolbarImage::Read;
     case ID_PROGRAM_WRITE: return ToolbarImage::Write;
     case ID_FILE_PRINT: return ToolbarImage::Print;
@@ -123,6 +129,9 @@ CMainFrame::CMainFrame(CProgramDoc& doc, CMyDocManager& docManager, QWidget* par
 
 CMainFrame::~CMainFrame()
 {
+    // The view outlives this part of the frame: the focus leaving its
+    // controls as they go must not reach it.
+    m_pView->disconnect(this);
     m_doc.SetHost(nullptr);
     // The list reads the port system, which goes before the window's children.
     delete m_pFindCableDlg;
@@ -151,9 +160,14 @@ void CMainFrame::CreateCommands()
             action->setStatusTip(prompt.constFirst());
         if (prompt.size() > 1)
             action->setToolTip(prompt.at(1));
-        if (command.accelerator.key() != Qt::Key(0))
-            m_accelerators->Add(command.accelerator, action);
         m_actions.insert(command.id, action);
+        if (command.accelerator.key() != Qt::Key(0))
+            AddAccelerator(command, command.accelerator);
+    }
+    for (const ExtraKey& extra : kExtraKeys) {
+        const auto command = std::find_if(kCommands.begin(), kCommands.end(),
+                                          [&](const CommandInfo& info) { return info.id == extra.id; });
+        AddAccelerator(*command, extra.key);
     }
     for (const PortCommand& port : kPortCommands)
         CommandAction(port.id)->setCheckable(true);
@@ -171,6 +185,14 @@ void CMainFrame::CreateCommands()
     connect(close, &QAction::triggered, this, &QWidget::close);
     m_accelerators->Add(Qt::ALT | Qt::Key_F4, close);
 #endif
+}
+
+void CMainFrame::AddAccelerator(const CommandInfo& command, QKeyCombination key)
+{
+    if (command.inGridOnly)
+        m_accelerators->AddInWidget(key, CommandAction(command.id), m_pView->m_grid);
+    else
+        m_accelerators->Add(key, CommandAction(command.id));
 }
 
 void CMainFrame::CreateMenus()
@@ -224,6 +246,12 @@ void CMainFrame::CreateStatusBar()
     m_paneMessage = new QLabel(tr("Ready"), m_wndStatusBar);
     m_paneMessage->setAccessibleName(tr("Message"));
     m_wndStatusBar->addWidget(m_paneMessage, 1);
+    m_paneFile = new QLabel(m_wndStatusBar);
+    m_paneFile->setAccessibleName(tr("File"));
+    m_wndStatusBar->addPermanentWidget(m_paneFile);
+    m_paneModified = new QLabel(m_wndStatusBar);
+    m_paneModified->setAccessibleName(tr("Changes"));
+    m_wndStatusBar->addPermanentWidget(m_paneModified);
     m_lockKeys = new CLockKeyIndicators(m_wndStatusBar);
     setStatusBar(m_wndStatusBar);
 }
@@ -262,6 +290,18 @@ void CMainFrame::ConnectCommands()
     on(ID_APP_ABOUT, &CMainFrame::OnAppAbout);
     on(ID_FILE_IMPORT_CHANNELS, &CMainFrame::OnImportChannels);
     on(ID_FILE_EXPORT_CHANNELS, &CMainFrame::OnExportChannels);
+    const auto onView = [this](int id, void (CProgramView::*handler)()) {
+        connect(CommandAction(id), &QAction::triggered, m_pView, handler);
+    };
+    onView(ID_EDIT_UNDO, &CProgramView::OnEditUndo);
+    onView(ID_EDIT_REDO, &CProgramView::OnEditRedo);
+    onView(ID_EDIT_CUT, &CProgramView::OnEditCut);
+    onView(ID_EDIT_COPY, &CProgramView::OnEditCopy);
+    onView(ID_EDIT_PASTE, &CProgramView::OnEditPaste);
+    onView(ID_EDIT_CLEAR, &CProgramView::OnClearChannels);
+    onView(ID_EDIT_MOVE_UP, &CProgramView::OnMoveUp);
+    onView(ID_EDIT_MOVE_DOWN, &CProgramView::OnMoveDown);
+    connect(m_pView, &CProgramView::HistoryChanged, this, &CMainFrame::UpdateEditCommands);
 
     QAction* toolbar = CommandAction(ID_VIEW_TOOLBAR);
     toolbar->setChecked(true);
@@ -274,6 +314,23 @@ void CMainFrame::ConnectCommands()
             [this](const QString& text) { m_wndStatusBar->showMessage(text, kStatusMessageTime); });
 
     UpdatePortItems();
+    UpdateEditCommands();
+}
+
+// Undo and Redo name their step and are greyed without one; the status bar
+// names the file and says whether the form differs from it.
+void CMainFrame::UpdateEditCommands()
+{
+    const bool idle = !m_pView->IsTransferRunning();
+    QAction* undo = CommandAction(ID_EDIT_UNDO);
+    undo->setText(m_pView->UndoText() + AcceleratorSuffix(ID_EDIT_UNDO));
+    undo->setEnabled(idle && m_pView->History().CanUndo());
+    QAction* redo = CommandAction(ID_EDIT_REDO);
+    redo->setText(m_pView->RedoText() + AcceleratorSuffix(ID_EDIT_REDO));
+    redo->setEnabled(idle && m_pView->History().CanRedo());
+
+    m_paneFile->setText(DocumentName());
+    m_paneModified->setText(m_pView->IsModified() ? tr("Modified") : QString());
 }
 
 // The view's transfers ask their questions through the program's dialogs,
@@ -341,6 +398,7 @@ void CMainFrame::OnTransferRunningChanged(bool running)
 {
     for (const int id : kCommandsBarredInTransfer)
         CommandAction(id)->setEnabled(!running);
+    UpdateEditCommands();
     if (!running)
         m_wndStatusBar->clearMessage();
 }
@@ -361,19 +419,50 @@ void CMainFrame::ReportFileError(const FileStatus& status)
     ShowMessageBox(isVisible() ? this : nullptr, status.text(), status.detail());
 }
 
+void CMainFrame::OnDocumentSaved()
+{
+    m_pView->MarkSaved();
+}
+
+QString CMainFrame::DocumentName() const
+{
+    const QString& path = m_doc.GetPathName();
+    return path.isEmpty() ? tr("Untitled") : QFileInfo(path).fileName();
+}
+
+bool CMainFrame::SaveModified()
+{
+    // What is typed into an open editor is a change too.
+    m_pView->CommitOpenEditor();
+    if (!m_pView->IsModified())
+        return true;
+    switch (AskSaveChanges(this, DocumentName())) {
+    case SaveChangesAnswer::Save:
+        return m_docManager.OnFileSave();
+    case SaveChangesAnswer::Discard:
+        return true;
+    case SaveChangesAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
 void CMainFrame::OnFileNew()
 {
-    (void)m_docManager.OnFileNew();
+    if (SaveModified())
+        (void)m_docManager.OnFileNew();
 }
 
 void CMainFrame::OnFileOpen()
 {
-    m_docManager.OnFileOpen();
+    if (SaveModified())
+        m_docManager.OnFileOpen();
 }
 
 void CMainFrame::OnFileOpenBackup()
 {
-    m_docManager.OnFileOpenBackup();
+    if (SaveModified())
+        m_docManager.OnFileOpenBackup();
 }
 
 // The form against a file: what the form would change in it.
@@ -429,9 +518,12 @@ QPrinter& CMainFrame::Printer()
     return *m_printer;
 }
 
+// A completed read replaces the form: its changes are offered for saving
+// before the transfer is even prepared.
 void CMainFrame::OnProgramRead()
 {
-    m_pView->OnProgramRead();
+    if (SaveModified())
+        m_pView->OnProgramRead();
 }
 
 void CMainFrame::OnProgramWrite()
@@ -558,8 +650,9 @@ void CMainFrame::OnExportChannels()
         m_wndStatusBar->showMessage(done, kStatusMessageTime);
 }
 
-// Asked on every close, whatever closed the window and whether anything was
-// changed or not.
+// The exit question is asked on every close, whatever closed the window and
+// whether anything was changed or not; unsaved changes are offered for saving
+// first.
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     // The view, the document and the progress dialog must outlive the
@@ -568,6 +661,10 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         m_wndStatusBar->showMessage(tr("A transfer with the radio is running: wait for it to end, or press "
                                        "Cancel in its dialog."));
+        return;
+    }
+    if (!SaveModified()) {
+        event->ignore();
         return;
     }
     CExitPromptDialog prompt(this);

@@ -46,11 +46,18 @@ public:
     void InitialUpdateFrame();
 
     void StoreToImage() override;
+    // The document was written: the form is no longer modified.
+    void OnDocumentSaved();
+    // Offers to save the form's changes before they would be replaced; false
+    // when the user cancels or the save fails.
+    [[nodiscard]] bool SaveModified();
     void ReportFileError(const FileStatus& status) override;
 
     QToolBar* m_wndToolBar = nullptr;
     QStatusBar* m_wndStatusBar = nullptr;
     QLabel* m_paneMessage = nullptr;
+    QLabel* m_paneFile = nullptr;       // the file's name, or "Untitled"
+    QLabel* m_paneModified = nullptr;   // "Modified" while the form differs from it
     CLockKeyIndicators* m_lockKeys = nullptr;
 
 public slots:
@@ -90,6 +97,9 @@ protected:
 private:
     void CreateView();
     void CreateCommands();
+    void AddAccelerator(const CommandInfo& command, QKeyCombination key);
+    void UpdateEditCommands();
+    QString DocumentName() const;
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();

@@ -23,16 +23,10 @@ namespace {
 // The items of the option editor for grid columns 5 to 8, in list order.
 QStringList optionItems(long col)
 {
-    switch (col) {
-    case kColBusy:
-        return {QStringLiteral("Off"), QStringLiteral("Carrier"), QStringLiteral("QT/DQT")};
-    case kColPower:
-        return {QStringLiteral("High"), QStringLiteral("Low")};
-    case kColBandwidth:
-        return {QStringLiteral("Wide"), QStringLiteral("Narrow")};
-    default:
-        return {QStringLiteral("Add"), QStringLiteral("Del")};
-    }
+    QStringList items;
+    for (const std::string& item : CellOptionItems(col))
+        items << QString::fromStdString(item);
+    return items;
 }
 
 bool isFrequencyColumn(long col)
@@ -120,10 +114,16 @@ void CProgramView::OnKeyPressGrid(short* KeyAscii)
     m_editCell->setCursorPosition(1);
 }
 
-void CProgramView::OnMouseDownGrid(short Button, short /*Shift*/, long /*x*/, long /*y*/)
+void CProgramView::OnMouseDownGrid(short Button, short Shift, long /*x*/, long /*y*/)
 {
     if (Button != 1)
         return;
+    // Shift+click picks several channels; it opens no editor.
+    if (Shift & 1) {
+        CommitOpenEditor();
+        m_grid->SetHighLight(2);
+        return;
+    }
     // A press on the channel numbers picks the channel for Delete and Add.
     if (m_grid->GetMouseCol() == kColNumber) {
         if (m_grid->GetHighLight() != 2)
@@ -190,6 +190,7 @@ void CProgramView::OnKillFocusCellEdit()
     }
     closeEditor(m_editCell);
     m_bCommitting = false;
+    NoteChange({StepKind::Cell, row, 0, m_editCol}, {row, m_editCol});
     // Told, never asked: the editor shows no message box.
     const QString message = correctionMessage(typed, committed, g_bandLow, g_bandHigh);
     if (!message.isEmpty() && (m_editCol == kColRxFreq || inUse))
@@ -209,6 +210,7 @@ void CProgramView::OnKillFocusCellTone()
     // Any other text is dropped: the cell keeps the tone it showed.
     closeEditor(m_comboCellTone);
     m_bCommitting = false;
+    NoteChange({StepKind::Cell, m_editRow, 0, m_editCol}, {m_editRow, m_editCol});
 }
 
 void CProgramView::OnKillFocusCellOption()
@@ -220,6 +222,7 @@ void CProgramView::OnKillFocusCellOption()
     m_grid->SetTextMatrix(m_editRow, m_editCol, inUse ? m_comboCellOption->currentText() : QString());
     closeEditor(m_comboCellOption);
     m_bCommitting = false;
+    NoteChange({StepKind::Cell, m_editRow, 0, m_editCol}, {m_editRow, m_editCol});
 }
 
 void CProgramView::CommitOpenEditor()

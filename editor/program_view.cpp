@@ -13,6 +13,7 @@
 #include "document/program_doc.h"
 
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 
 #include <vector>
@@ -50,7 +51,13 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
             Qt::QueuedConnection);
 }
 
-CProgramView::~CProgramView() = default;
+// The controls go after the view: their last focus and selection changes
+// must not reach it.
+CProgramView::~CProgramView()
+{
+    m_editPttIdCode->disconnect(this);
+    m_grid->selectionModel()->disconnect(this);
+}
 
 void CProgramView::OnInitialUpdate()
 {
@@ -97,6 +104,7 @@ void CProgramView::LoadFromImage()
     // An editor left open would later store its value into the new form.
     CommitOpenEditor();
     LoadFormFromImage(GetDocument()->m_image, *m_controls, m_appliedModel);
+    startHistory();
 }
 
 void CProgramView::StoreToImage()
@@ -106,16 +114,23 @@ void CProgramView::StoreToImage()
     StoreFormToImage(*m_controls, GetDocument()->m_image);
 }
 
+// Several selected channels go together; otherwise the current one.
 void CProgramView::OnDeleteChannel()
 {
-    DeleteChannelAt(*m_controls, m_grid->GetRow());
+    CommitOpenEditor();
+    const ChannelSpan channels = SelectedChannels();
+    DeleteChannels(*m_controls, channels);
     m_grid->setFocus(Qt::OtherFocusReason);
+    NoteChange({StepKind::DeleteChannels, channels.first, channels.last});
 }
 
 void CProgramView::OnAddChannel()
 {
-    AddChannelAt(*m_controls, m_grid->GetRow());
+    CommitOpenEditor();
+    const long row = m_grid->GetRow();
+    AddChannelAt(*m_controls, row);
     m_grid->setFocus(Qt::OtherFocusReason);
+    NoteChange({StepKind::AddChannel, row});
 }
 
 void CProgramView::OnSelChangeModel()

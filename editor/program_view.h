@@ -3,6 +3,8 @@
 #include "editor/transfer_prompts.h"
 #include "editor/widget_form_controls.h"
 #include "editor/write_safety.h"
+#include "form/channel_rows.h"
+#include "form/form_history.h"
 #include "image/radio_image.h"
 #include "link/transfer_types.h"
 #include "port/port_selection.h"
@@ -116,7 +118,40 @@ public:
     void OnPrint(QPainter& painter, const QRect& drawRect, int dpiX, int dpiY);
     [[nodiscard]] bool PrintPage(QPagedPaintDevice& device);
 
+    // Undo and Redo (program_view_history.cpp). Every change of the form is
+    // one step of its history; loading the form starts a fresh one.
+    const FormHistory& History() const { return m_history; }
+    void OnEditUndo();
+    void OnEditRedo();
+    // The step's name as the Edit menu shows it, "Undo Model Change"; plain
+    // "Undo" and "Redo" when there is none.
+    QString UndoText() const;
+    QString RedoText() const;
+    // Whether the form differs from what was last loaded or saved; a cell
+    // editor still open counts once it is stored (CommitOpenEditor).
+    [[nodiscard]] bool IsModified() const;
+    // The form has just been saved as it shows now.
+    void MarkSaved();
+    // Records a change of the form as a step; before is the cell it was made
+    // in, the current cell when not given.
+    void NoteChange(const FormStep& step);
+    void NoteChange(const FormStep& step, GridCell before);
+
+    // Whole channels (program_view_rows.cpp): the selected rows, or the
+    // current row alone, copied as tab-separated text through the clipboard,
+    // moved, emptied.
+    ChannelSpan SelectedChannels() const;
+    void SelectChannels(ChannelSpan channels);
+    void OnEditCopy();
+    void OnEditCut();
+    void OnEditPaste();
+    void OnClearChannels();
+    void OnMoveUp();
+    void OnMoveDown();
+
 signals:
+    // The history or the form changed: Undo, Redo and "Modified" follow.
+    void HistoryChanged();
     // A transfer has started or ended: the frame keeps the document's
     // commands away from it meanwhile.
     void TransferRunningChanged(bool running);
@@ -175,6 +210,19 @@ private:
 
     CProgramDoc* m_pDocument;
     std::unique_ptr<WidgetFormControls> m_controls;
+
+    GridCell currentCell() const;
+    FormSnapshot snapshot() const;
+    void startHistory();
+    void restore(const FormSnapshot& shown);
+    // Stores an open editor and an edited PTT ID Code as the steps they are.
+    void commitPendingEdits();
+    QString stepTitle(const FormStep& step) const;
+    void moveChannels(int by);
+    void showPasteOutcome(const PasteOutcome& outcome);
+
+    FormHistory m_history;
+    bool m_bWideningSelection = false;
 
     // The cell the open editor stores into.
     long m_editRow = 0;

@@ -310,4 +310,33 @@ void CProgramView::connectControls()
     connect(m_comboVoxSwitch, &QComboBox::activated, this, &CProgramView::OnSelChangeVoxSwitch);
     connect(m_buttonDelete, &QPushButton::clicked, this, &CProgramView::OnDeleteChannel);
     connect(m_buttonAdd, &QPushButton::clicked, this, &CProgramView::OnAddChannel);
+
+    // Each choice is a step once its reaction above has run.
+    const std::pair<QComboBox*, FormCombo> settings[] = {
+        {m_comboModel, FormCombo::Model},     {m_comboBand, FormCombo::Band},
+        {m_comboSquelch, FormCombo::Squelch}, {m_comboTot, FormCombo::Tot},
+        {m_comboVoice, FormCombo::Voice},     {m_comboBeep, FormCombo::Beep},
+        {m_comboVoxSwitch, FormCombo::VoxSwitch}, {m_comboVoxGain, FormCombo::VoxGain},
+        {m_comboBatterySaver, FormCombo::BatterySaver}, {m_comboPttId, FormCombo::PttId},
+    };
+    for (const auto& [box, combo] : settings) {
+        const FormStep step = combo == FormCombo::Model ? FormStep{StepKind::ModelChange}
+                                                        : FormStep{StepKind::Setting, 0, 0, 0, combo};
+        connect(box, &QComboBox::activated, this, [this, step] { NoteChange(step); });
+    }
+    connect(m_editPttIdCode, &QLineEdit::editingFinished, this, [this] { NoteChange({StepKind::PttIdCode}); });
+    connect(m_editPttIdCode, &QLineEdit::textEdited, this, &CProgramView::HistoryChanged);
+
+    // Cells picked down several rows with Shift pick those channels whole,
+    // and are shown as picked.
+    connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const auto [first, last] = m_grid->GetSelectedRows();
+        if (last <= first || m_bWideningSelection)
+            return;
+        m_bWideningSelection = true;
+        m_grid->AddRowsToSelection(first, last);
+        m_bWideningSelection = false;
+        if (m_grid->GetHighLight() != 2)
+            m_grid->SetHighLight(2);
+    });
 }

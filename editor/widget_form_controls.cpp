@@ -33,6 +33,12 @@ int WidgetFormControls::GetCount(FormCombo combo) const
     return at(combo)->count();
 }
 
+std::string WidgetFormControls::GetLBText(FormCombo combo, int index) const
+{
+    // itemText is "" for an index outside the list.
+    return at(combo)->itemText(index).toStdString();
+}
+
 bool WidgetFormControls::SetCurSel(FormCombo combo, int index)
 {
     QComboBox* box = at(combo);

@@ -18,6 +18,7 @@ public:
     void ResetContent(FormCombo combo) override;
     void AddString(FormCombo combo, const std::string& text) override;
     int GetCount(FormCombo combo) const override;
+    std::string GetLBText(FormCombo combo, int index) const override;
     [[nodiscard]] bool SetCurSel(FormCombo combo, int index) override;
     int GetCurSel(FormCombo combo) const override;
     std::string GetComboText(FormCombo combo) const override;

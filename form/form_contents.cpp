@@ -62,6 +62,22 @@ std::vector<std::string> ComboItemsAtCreation(FormCombo combo)
     return {};
 }
 
+std::vector<std::string> CellOptionItems(long col)
+{
+    switch (col) {
+    case kColBusy:
+        return {"Off", "Carrier", "QT/DQT"};
+    case kColPower:
+        return {"High", "Low"};
+    case kColBandwidth:
+        return {"Wide", "Narrow"};
+    case kColScan:
+        return {"Add", "Del"};
+    default:
+        return {};
+    }
+}
+
 std::string BandOfModel(const std::string& modelText)
 {
     const RadioModel* model = ModelByText(modelText);

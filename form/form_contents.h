@@ -35,6 +35,10 @@ const std::vector<std::string>& GridHeadings();
 // filled by the first initial update; the Frequency list follows the model).
 std::vector<std::string> ComboItemsAtCreation(FormCombo combo);
 
+// The items of the option editor of grid columns 5 to 8 ("Busy" to "Scan"),
+// in list order; none for another column.
+std::vector<std::string> CellOptionItems(long col);
+
 // The band of a model, "" for a text that names no model.
 std::string BandOfModel(const std::string& modelText);
 

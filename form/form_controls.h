@@ -31,6 +31,8 @@ public:
     virtual void ResetContent(FormCombo combo) = 0;
     virtual void AddString(FormCombo combo, const std::string& text) = 0;
     virtual int GetCount(FormCombo combo) const = 0;
+    // The text of item index, "" when there is no such item.
+    virtual std::string GetLBText(FormCombo combo, int index) const = 0;
     // Selects item index; false (and no selection) when there is no such item.
     [[nodiscard]] virtual bool SetCurSel(FormCombo combo, int index) = 0;
     virtual int GetCurSel(FormCombo combo) const = 0;

@@ -18,6 +18,12 @@ int FormRecord::GetCount(FormCombo combo) const
     return static_cast<int>(this->combo(combo).items.size());
 }
 
+std::string FormRecord::GetLBText(FormCombo combo, int index) const
+{
+    const Combo& c = this->combo(combo);
+    return index >= 0 && index < GetCount(combo) ? c.items[static_cast<std::size_t>(index)] : std::string();
+}
+
 bool FormRecord::SetCurSel(FormCombo combo, int index)
 {
     const bool inList = index >= 0 && index < GetCount(combo);

@@ -184,6 +184,32 @@ void CMSFlexGrid::SetRow(long row)
     setCurrentCell(static_cast<int>(row - m_fixedRows), std::max(currentColumn(), 0));
 }
 
+std::pair<long, long> CMSFlexGrid::GetSelectedRows() const
+{
+    const int current = std::max(currentRow(), 0);
+    for (const QTableWidgetSelectionRange& range : selectedRanges()) {
+        if (range.topRow() <= current && current <= range.bottomRow())
+            return {range.topRow() + m_fixedRows, range.bottomRow() + m_fixedRows};
+    }
+    return {current + m_fixedRows, current + m_fixedRows};
+}
+
+void CMSFlexGrid::SelectRows(long first, long last, long col)
+{
+    const int top = static_cast<int>(first - m_fixedRows);
+    const int bottom = static_cast<int>(last - m_fixedRows);
+    setCurrentCell(top, static_cast<int>(col - m_fixedCols), QItemSelectionModel::NoUpdate);
+    clearSelection();
+    setRangeSelected(QTableWidgetSelectionRange(top, 0, bottom, columnCount() - 1), true);
+}
+
+void CMSFlexGrid::AddRowsToSelection(long first, long last)
+{
+    setRangeSelected(QTableWidgetSelectionRange(static_cast<int>(first - m_fixedRows), 0,
+                                                static_cast<int>(last - m_fixedRows), columnCount() - 1),
+                     true);
+}
+
 long CMSFlexGrid::GetCol() const
 {
     return std::max(currentColumn(), 0) + m_fixedCols;

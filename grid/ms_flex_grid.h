@@ -4,6 +4,8 @@
 #include <QTableWidget>
 #include <QVector>
 
+#include <utility>
+
 class QAbstractButton;
 
 // The channel table's grid: a text-only table whose first row holds the
@@ -39,6 +41,15 @@ public:
     void SetRow(long row);
     long GetCol() const;
     void SetCol(long col);
+
+    // The first and last row of the selection that holds the current cell,
+    // headings counted; the current row twice when nothing more is selected.
+    std::pair<long, long> GetSelectedRows() const;
+    // Selects whole rows first to last, the current cell moving to column
+    // col of row first.
+    void SelectRows(long first, long last, long col);
+    // Adds whole rows first to last to the selection; the current cell stays.
+    void AddRowsToSelection(long first, long last);
 
     // Text of the current cell.
     QString GetText() const;

@@ -121,6 +121,26 @@ TEST_F(ChannelExchange, APreviewWithProblemsChangesNothingUntilOk)
     EXPECT_EQ(m_doc.m_image.channel(2)[0], fresh.channel(2)[0]) << "the image changes only when the form is stored";
 }
 
+TEST_F(ChannelExchange, AnImportIsOneStepToUndoAndRedo)
+{
+    m_openAnswer = List("problems.csv", kProblemList);
+    Import([](CChannelImportDialog& preview) { Click(preview.m_buttons->button(QDialogButtonBox::Ok)); });
+    QAction* undo = m_frame->CommandAction(ID_EDIT_UNDO);
+    ASSERT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), "Undo Import Channels\tCtrl+Z");
+    EXPECT_EQ(m_frame->m_paneModified->text(), "Modified");
+
+    undo->trigger();
+    for (long row = 1; row <= 16; ++row)
+        EXPECT_EQ(Cell(row, 1), "") << "row " << row;
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(m_frame->m_paneModified->text(), "");
+
+    m_frame->CommandAction(ID_EDIT_REDO)->trigger();
+    EXPECT_EQ(Cell(2, 1), "146.52000");
+    EXPECT_EQ(Cell(7, 1), "146.52000");
+}
+
 TEST_F(ChannelExchange, CancelOrEscapeChangesNothing)
 {
     m_openAnswer = List("problems.csv", kProblemList);

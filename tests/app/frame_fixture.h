@@ -11,6 +11,8 @@
 #include "document/channel_file.h"
 #include "document/program_doc.h"
 
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -81,3 +83,20 @@ protected:
     ScriptedDocManager m_docManager{m_doc, m_recentFiles};
     std::unique_ptr<CMainFrame> m_frame;
 };
+
+// Answers the question "Save changes to NAME?" that comes next by a click on
+// one of its buttons (Save, Discard, Cancel); then runs next, if given, on the
+// dialog after it. The question's text is recorded in asked.
+inline void AnswerSaveQuestion(QMessageBox::StandardButton button, QString* asked = nullptr,
+                               std::function<void(QDialog&)> next = {})
+{
+    OnceModal([=](QDialog& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        ASSERT_NE(box, nullptr) << "not the save question";
+        if (asked)
+            *asked = box->text();
+        if (next)
+            OnceModal(next);
+        QTest::mouseClick(box->button(button), Qt::LeftButton);
+    });
+}

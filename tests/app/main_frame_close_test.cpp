@@ -38,7 +38,8 @@ TEST_P(ExitPrompt, DecidesWhetherTheWindowCloses)
     const ExitAnswer& row = GetParam();
     SCOPED_TRACE(CloseName(row.how));
     View().m_editPttIdCode->setText(QStringLiteral("42"));
-    OnceModal([&](QDialog& dialog) { Answer(dialog, row.how); });
+    // The changed form is offered for saving first; the exit question follows.
+    AnswerSaveQuestion(QMessageBox::Discard, nullptr, [&](QDialog& dialog) { Answer(dialog, row.how); });
     EXPECT_EQ(m_frame->close(), row.closes);
     EXPECT_EQ(m_frame->isVisible(), !row.closes);
     EXPECT_EQ(View().m_editPttIdCode->text(), "42");

@@ -31,6 +31,7 @@ struct ExpectedCommand {
     QKeyCombination accelerator;
     const char* statusTip;
     const char* toolTip;
+    bool inGridOnly = false;
 };
 
 struct ExpectedMenu {
@@ -61,6 +62,24 @@ const ExpectedMenu kExpectedMenus[] = {
       {ID_FILE_PRINT_SETUP, "P&rint Setup...", kNone, "Change the printer and printing options", "Print Setup"},
       kSeparator,
       {ID_APP_EXIT, "E&xit", kNone, "Quit the application; prompts to save documents", "Exit"}}},
+    {"&Edit",
+     {{ID_EDIT_UNDO, "Undo\tCtrl+Z", Qt::CTRL | Qt::Key_Z, "Take back the last change of the form", "Undo"},
+      {ID_EDIT_REDO, "Redo\tCtrl+Y", Qt::CTRL | Qt::Key_Y, "Make the change taken back again", "Redo"},
+      kSeparator,
+      {ID_EDIT_CUT, "Cu&t\tCtrl+X", Qt::CTRL | Qt::Key_X,
+       "Remove the selected channels, moving the ones below up, and put them on the clipboard", "Cut", true},
+      {ID_EDIT_COPY, "&Copy\tCtrl+C", Qt::CTRL | Qt::Key_C,
+       "Put the selected channels on the clipboard as rows of a table", "Copy", true},
+      {ID_EDIT_PASTE, "&Paste\tCtrl+V", Qt::CTRL | Qt::Key_V,
+       "Put the rows on the clipboard into the channels from the selected one on", "Paste", true},
+      kSeparator,
+      {ID_EDIT_CLEAR, "C&lear Channel\tDel", QKeyCombination(Qt::Key_Delete),
+       "Empty the selected channels, leaving the others where they are", "Clear Channel", true},
+      kSeparator,
+      {ID_EDIT_MOVE_UP, "Move &Up\tAlt+Up", Qt::ALT | Qt::Key_Up, "Move the selected channels up one place", "Move Up",
+       true},
+      {ID_EDIT_MOVE_DOWN, "Move &Down\tAlt+Down", Qt::ALT | Qt::Key_Down, "Move the selected channels down one place",
+       "Move Down", true}}},
     {"&Program",
      {{ID_PROGRAM_READ, "Read\tCtrl+R", Qt::CTRL | Qt::Key_R, "Read data from Machine", "Read"},
       {ID_PROGRAM_WRITE, "Write\tCtrl+W", Qt::CTRL | Qt::Key_W, "Write data to machine", "Write"},
@@ -162,17 +181,20 @@ TEST_F(CommandTable, MenusHoldEveryItemInOrderWithItsPromptAndAccelerator)
             if (*command.toolTip) {
                 EXPECT_EQ(action->toolTip(), command.toolTip);
             }
-            if (command.accelerator.key() != Qt::Key(0)) {
+            if (command.accelerator.key() != Qt::Key(0) && command.inGridOnly) {
+                EXPECT_EQ(m_frame->Accelerators().LookupInWidget(command.accelerator), action);
+                EXPECT_NE(m_frame->Accelerators().Lookup(command.accelerator), action);
+            } else if (command.accelerator.key() != Qt::Key(0)) {
                 EXPECT_EQ(m_frame->Accelerators().Lookup(command.accelerator), action);
             }
         }
     }
 }
 
-TEST_F(CommandTable, ToolbarHasNineSlotsWithImagesAndTooltips)
+TEST_F(CommandTable, ToolbarHasItsSlotsWithImagesAndTooltips)
 {
-    const int expected[] = {ID_FILE_NEW,      ID_FILE_OPEN, ID_FILE_SAVE,  0,           ID_PROGRAM_READ,
-                            ID_PROGRAM_WRITE, 0,            ID_FILE_PRINT, ID_APP_ABOUT};
+    const int expected[] = {ID_FILE_NEW,     ID_FILE_OPEN,     ID_FILE_SAVE, 0, ID_EDIT_UNDO,  ID_EDIT_REDO, 0,
+                            ID_PROGRAM_READ, ID_PROGRAM_WRITE, 0,            ID_FILE_PRINT, ID_APP_ABOUT};
     const QList<QAction*> buttons = m_frame->m_wndToolBar->actions();
     ASSERT_EQ(buttons.size(), static_cast<qsizetype>(std::size(expected)));
     for (std::size_t i = 0; i < std::size(expected); ++i) {

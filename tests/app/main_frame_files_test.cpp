@@ -16,7 +16,7 @@ namespace {
 
 using FileCommands = FrameTest;
 
-TEST_F(FileCommands, OpeningTheOpenFileAgainDiscardsTheFormsEdits)
+TEST_F(FileCommands, OpeningTheOpenFileAgainAfterDiscardShowsItAsStored)
 {
     const QString path = WriteFile(QStringLiteral("channels.sin"), "1234");
     m_docManager.m_answers = QStringList{path, path};
@@ -26,6 +26,7 @@ TEST_F(FileCommands, OpeningTheOpenFileAgainDiscardsTheFormsEdits)
 
     View().m_editPttIdCode->setText(QStringLiteral("999"));
     View().m_comboSquelch->setCurrentIndex((squelch + 3) % View().m_comboSquelch->count());
+    AnswerSaveQuestion(QMessageBox::Discard);
     m_frame->CommandAction(ID_FILE_OPEN)->trigger();
 
     EXPECT_EQ(View().m_editPttIdCode->text(), "1234");
@@ -35,7 +36,7 @@ TEST_F(FileCommands, OpeningTheOpenFileAgainDiscardsTheFormsEdits)
     EXPECT_TRUE(m_frame->windowFilePath().isEmpty());
 }
 
-TEST_F(FileCommands, FileNewReplacesTheFormsEdits)
+TEST_F(FileCommands, FileNewAfterDiscardReplacesTheFormsEdits)
 {
     const QString shownByNew = View().m_editPttIdCode->text();
     const int squelchByNew = View().m_comboSquelch->currentIndex();
@@ -44,6 +45,7 @@ TEST_F(FileCommands, FileNewReplacesTheFormsEdits)
     View().m_editPttIdCode->setText(QStringLiteral("777"));
     View().m_comboSquelch->setCurrentIndex((squelchByNew + 1) % View().m_comboSquelch->count());
 
+    AnswerSaveQuestion(QMessageBox::Discard);
     m_frame->CommandAction(ID_FILE_NEW)->trigger();
 
     EXPECT_EQ(View().m_editPttIdCode->text(), shownByNew);

@@ -25,10 +25,11 @@ const int kBarred[] = {ID_FILE_NEW,         ID_FILE_OPEN,         ID_FILE_OPEN_B
                        ID_FILE_SAVE,        ID_FILE_SAVE_AS,      ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW,
                        ID_FILE_PRINT_SETUP, ID_PROGRAM_KILL_CODE, ID_PROGRAM_TRACE,    ID_PROGRAM_BACKUP_BEFORE_WRITE,
                        ID_PROGRAM_PREVIEW_BEFORE_WRITE,           ID_PROGRAM_VERIFY_AFTER_WRITE, ID_APP_ABOUT,
-                       ID_FILE_IMPORT_CHANNELS,         ID_FILE_EXPORT_CHANNELS};
-// Read, Write and the Port menu stay usable.
-const int kUsable[] = {ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_PORT_COM1,       ID_PORT_COM2,
-                       ID_PORT_COM8,    ID_PORT_OTHER,    ID_PORT_FIND_CABLE, ID_PORT_SIMULATED};
+                       ID_FILE_IMPORT_CHANNELS,         ID_FILE_EXPORT_CHANNELS,       ID_EDIT_CUT,
+                       ID_EDIT_PASTE,       ID_EDIT_CLEAR,        ID_EDIT_MOVE_UP,     ID_EDIT_MOVE_DOWN};
+// Read, Write, the Port menu and Copy stay usable.
+const int kUsable[] = {ID_PROGRAM_READ, ID_PROGRAM_WRITE,  ID_PORT_COM1, ID_PORT_COM2,
+                       ID_PORT_COM8,    ID_PORT_OTHER,     ID_PORT_FIND_CABLE, ID_PORT_SIMULATED, ID_EDIT_COPY};
 
 class FrameTransfer : public FrameTest {
 protected:
@@ -87,6 +88,8 @@ TEST_F(FrameTransfer, CommandsThatWouldDisturbItAreGreyedAndClosingIsRefusedWhil
             EXPECT_FALSE(m_frame->CommandAction(id)->isEnabled()) << id;
         for (const int id : kUsable)
             EXPECT_TRUE(m_frame->CommandAction(id)->isEnabled()) << id;
+        EXPECT_FALSE(m_frame->CommandAction(ID_EDIT_UNDO)->isEnabled());
+        EXPECT_FALSE(m_frame->CommandAction(ID_EDIT_REDO)->isEnabled());
         // No exit prompt comes: the test environment fails any dialog nobody answers.
         EXPECT_FALSE(m_frame->close());
         EXPECT_TRUE(m_frame->isVisible());
