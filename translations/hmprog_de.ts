@@ -158,6 +158,47 @@
     </message>
 </context>
 <context>
+    <name>CFindCableDialog</name>
+    <message>
+        <source>Find Cable</source>
+        <translation>Kabel suchen</translation>
+    </message>
+    <message>
+        <source>Plug the programming cable in: it appears in this list as soon as the system reports it. Select it to see whether it can be used.</source>
+        <translation>Stecken Sie das Programmierkabel ein: Es erscheint in dieser Liste, sobald das System es meldet. Wählen Sie es aus, um zu sehen, ob es sich verwenden lässt.</translation>
+    </message>
+    <message>
+        <source>Serial devices</source>
+        <translation>Serielle Geräte</translation>
+    </message>
+    <message>
+        <source>What keeps the selected device from working</source>
+        <translation>Was das ausgewählte Gerät am Funktionieren hindert</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Port</source>
+        <translation>Diesen Anschluss &amp;verwenden</translation>
+    </message>
+    <message>
+        <source>Use the selected device as the port</source>
+        <translation>Das ausgewählte Gerät als Anschluss verwenden</translation>
+    </message>
+    <message>
+        <source>%1
+    %2</source>
+        <translation>%1
+    %2</translation>
+    </message>
+    <message>
+        <source>No serial device is present. Plug the cable in.</source>
+        <translation>Es ist kein serielles Gerät vorhanden. Stecken Sie das Kabel ein.</translation>
+    </message>
+    <message>
+        <source>This device can be opened.</source>
+        <translation>Dieses Gerät lässt sich öffnen.</translation>
+    </message>
+</context>
+<context>
     <name>CImageChangesDialog</name>
     <message>
         <source>(empty)</source>
@@ -638,6 +679,116 @@ Info</translation>
         <source>More toolbar buttons</source>
         <translation>Weitere Schaltflächen der Werkzeugleiste</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Undo	Ctrl+Z</source>
+        <translation>Rückgängig	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Take back the last change of the form
+Undo</source>
+        <translation>Die letzte Änderung am Formular zurücknehmen
+Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo	Ctrl+Y</source>
+        <translation>Wiederherstellen	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again
+Redo</source>
+        <translation>Die zurückgenommene Änderung erneut vornehmen
+Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>&amp;Ausschneiden	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>Remove the selected channels, moving the ones below up, and put them on the clipboard
+Cut</source>
+        <translation>Die ausgewählten Kanäle entfernen, die folgenden nachrücken lassen und sie in die Zwischenablage legen
+Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Kopieren	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Put the selected channels on the clipboard as rows of a table
+Copy</source>
+        <translation>Die ausgewählten Kanäle als Tabellenzeilen in die Zwischenablage legen
+Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>&amp;Einfügen	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Put the rows on the clipboard into the channels from the selected one on
+Paste</source>
+        <translation>Die Zeilen aus der Zwischenablage ab dem ausgewählten Kanal in die Kanäle übernehmen
+Einfügen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Channel	Del</source>
+        <translation>Kanal &amp;leeren	Del</translation>
+    </message>
+    <message>
+        <source>Empty the selected channels, leaving the others where they are
+Clear Channel</source>
+        <translation>Die ausgewählten Kanäle leeren; die übrigen bleiben an ihrem Platz
+Kanal leeren</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up	Alt+Up</source>
+        <translation>Nach &amp;oben	Alt+Up</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up one place
+Move Up</source>
+        <translation>Die ausgewählten Kanäle um einen Platz nach oben verschieben
+Nach oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down	Alt+Down</source>
+        <translation>Nach &amp;unten	Alt+Down</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down one place
+Move Down</source>
+        <translation>Die ausgewählten Kanäle um einen Platz nach unten verschieben
+Nach unten</translation>
+    </message>
+    <message>
+        <source>Find Cable…</source>
+        <translation>Kabel suchen…</translation>
+    </message>
+    <message>
+        <source>List the serial devices as they come and go, with what keeps each from working
+Find Cable</source>
+        <translation>Die seriellen Geräte laufend auflisten, mit dem, was jedes am Funktionieren hindert
+Kabel suchen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
 </context>
 <context>
     <name>CMyDocManager</name>
@@ -703,22 +854,24 @@ Info</translation>
 <context>
     <name>CProgramApp</name>
     <message>
-        <source>hmprog: %1
-usage: hmprog [FILE]
-       hmprog --print FILE  (or /p FILE)
-       hmprog --print-to-pdf OUT.pdf FILE</source>
-        <translation>hmprog: %1
-Aufruf: hmprog [DATEI]
-        hmprog --print DATEI  (oder /p DATEI)
-        hmprog --print-to-pdf AUS.pdf DATEI</translation>
-    </message>
-    <message>
         <source>hmprog: %1 was not printed</source>
         <translation>hmprog: %1 wurde nicht gedruckt</translation>
     </message>
     <message>
         <source>hmprog: %1; %2 was not printed</source>
         <translation>hmprog: %1; %2 wurde nicht gedruckt</translation>
+    </message>
+    <message>
+        <source>hmprog: %1
+usage: hmprog [FILE]
+       hmprog --print FILE  (or /p FILE)
+       hmprog --print-to-pdf OUT.pdf FILE
+       hmprog --version</source>
+        <translation>hmprog: %1
+Aufruf: hmprog [DATEI]
+        hmprog --print DATEI  (oder /p DATEI)
+        hmprog --print-to-pdf AUS.pdf DATEI
+        hmprog --version</translation>
     </message>
 </context>
 <context>
@@ -858,6 +1011,44 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>The radio holds again what it held before the write.</source>
         <translation>Das Funkgerät enthält wieder, was es vor dem Schreiben enthielt.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) pasted.</source>
+        <translation>
+            <numerusform>%n Kanal eingefügt.</numerusform>
+            <numerusform>%n Kanäle eingefügt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Frequency brought into the band or onto the raster: channel %1.</source>
+        <translation>Frequenz ins Band oder aufs Raster gebracht: Kanal %1.</translation>
+    </message>
+    <message>
+        <source>Not pasted, a value this radio cannot hold: channel %1.</source>
+        <translation>Nicht eingefügt, ein Wert, den dieses Funkgerät nicht speichern kann: Kanal %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) found no channel below the last.</source>
+        <translation>
+            <numerusform>%n Zeile fand unter dem letzten Kanal keinen Platz mehr.</numerusform>
+            <numerusform>%n Zeilen fanden unter dem letzten Kanal keinen Platz mehr.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1301,121 @@ Aufruf: hmprog [DATEI]
     </message>
 </context>
 <context>
+    <name>PortDiagnosis</name>
+    <message>
+        <source>This program runs as a snap, which may open serial devices only once it has been given the serial-port permission:</source>
+        <translation>Dieses Programm läuft als Snap und darf serielle Geräte erst öffnen, wenn ihm die Berechtigung serial-port erteilt wurde:</translation>
+    </message>
+    <message>
+        <source>Only the owner of the device may use it; its group &quot;%1&quot; may not. A udev rule that gives the person at the seat access (TAG+=&quot;uaccess&quot;) or the group &quot;dialout&quot; puts that right.</source>
+        <translation>Nur der Eigentümer des Geräts darf es benutzen, seine Gruppe „%1“ nicht. Eine udev-Regel, die der Person am Platz (TAG+=&quot;uaccess&quot;) oder der Gruppe „dialout“ Zugriff gibt, behebt das.</translation>
+    </message>
+    <message>
+        <source>You were added to the group &quot;%1&quot; that owns the device after this login began: log out and in again (a new login is needed) and the device can be used.</source>
+        <translation>Sie wurden erst nach Beginn dieser Anmeldung in die Gruppe „%1“ aufgenommen, der das Gerät gehört: Melden Sie sich ab und wieder an (eine neue Anmeldung ist nötig), dann lässt sich das Gerät benutzen.</translation>
+    </message>
+    <message>
+        <source>Only members of the group &quot;%1&quot; may use the device, and you are not one. Add yourself with the command below, then log out and in again: the group counts from the next login.</source>
+        <translation>Nur Mitglieder der Gruppe „%1“ dürfen das Gerät benutzen, und Sie sind keines. Nehmen Sie sich mit dem Befehl unten auf und melden Sie sich dann ab und wieder an: Die Gruppe zählt ab der nächsten Anmeldung.</translation>
+    </message>
+    <message>
+        <source>Only members of the group &quot;%1&quot; may use the device, and you are not one.</source>
+        <translation>Nur Mitglieder der Gruppe „%1“ dürfen das Gerät benutzen, und Sie sind keines.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1 (Prozess %2)</translation>
+    </message>
+    <message>
+        <source>Another program holds the device for itself; the system does not say which. Close the terminal programs and other radio programs and try again.</source>
+        <translation>Ein anderes Programm hält das Gerät für sich; welches, sagt das System nicht. Schließen Sie Terminalprogramme und andere Funkprogramme und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Another program holds the device for itself: %1. Close it and try again.</source>
+        <translation>Ein anderes Programm hält das Gerät für sich: %1. Schließen Sie es und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>There is no such device file: the adapter is not plugged in, or no driver has made a device of it.</source>
+        <translation>Diese Gerätedatei gibt es nicht: Der Adapter ist nicht eingesteckt, oder kein Treiber hat ein Gerät daraus gemacht.</translation>
+    </message>
+    <message>
+        <source>The system refuses to open the device although its rights allow it: a security policy (AppArmor, SELinux, a sandbox) stands in the way.</source>
+        <translation>Das System verweigert das Öffnen des Geräts, obwohl seine Rechte es erlauben: Eine Sicherheitsrichtlinie (AppArmor, SELinux, eine Sandbox) steht im Weg.</translation>
+    </message>
+    <message>
+        <source>No hardware answers behind the device file: a port the computer names but does not have, or an adapter that has just been unplugged.</source>
+        <translation>Hinter der Gerätedatei antwortet keine Hardware: ein Anschluss, den der Computer nennt, aber nicht hat, oder ein Adapter, der gerade abgezogen wurde.</translation>
+    </message>
+    <message>
+        <source>The device could not be opened.</source>
+        <translation>Das Gerät ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>ModemManager runs and probes USB serial adapters for a modem when they are plugged in: it sends commands to the radio and holds the port for some seconds. A udev rule that sets the property ID_MM_DEVICE_IGNORE on the cable, in the rule file %1, keeps it away:</source>
+        <translation>ModemManager läuft und untersucht eingesteckte USB-Seriell-Adapter, ob sie ein Modem sind: Er schickt dem Funkgerät Befehle und hält den Anschluss einige Sekunden lang. Eine udev-Regel in der Regeldatei %1, die am Kabel die Eigenschaft ID_MM_DEVICE_IGNORE setzt, hält ihn fern:</translation>
+    </message>
+    <message>
+        <source>A Bluetooth serial port of the computer, not a programming cable.</source>
+        <translation>Ein serieller Bluetooth-Anschluss des Computers, kein Programmierkabel.</translation>
+    </message>
+    <message>
+        <source>A program has claimed the adapter for itself through usbfs, so its serial driver %1 cannot make a device file of it.</source>
+        <translation>Ein Programm hat den Adapter über usbfs für sich beansprucht, daher kann sein serieller Treiber %1 keine Gerätedatei daraus machen.</translation>
+    </message>
+    <message>
+        <source>The driver %1 has taken the adapter but made no device file; the kernel&apos;s messages tell why:</source>
+        <translation>Der Treiber %1 hat den Adapter übernommen, aber keine Gerätedatei angelegt; warum, sagen die Meldungen des Kernels:</translation>
+    </message>
+    <message>
+        <source>The driver %1 has taken the adapter instead of its serial driver %2.</source>
+        <translation>Der Treiber %1 hat den Adapter übernommen statt seines seriellen Treibers %2.</translation>
+    </message>
+    <message>
+        <source>No driver has taken the adapter: the kernel module %1 is missing, or it refused the chip (newer drivers refuse counterfeit %2 chips; the kernel&apos;s messages say so). Load the module with:</source>
+        <translation>Kein Treiber hat den Adapter übernommen: Das Kernelmodul %1 fehlt, oder es hat den Chip abgelehnt (neuere Treiber lehnen gefälschte %2-Chips ab; die Meldungen des Kernels sagen es dann). Laden Sie das Modul mit:</translation>
+    </message>
+    <message>
+        <source>The braille-display service&apos;s udev rules (%1) take adapters with this chip away from their serial driver. Unless a braille display is used on this computer, remove the package that installed them.</source>
+        <translation>Die udev-Regeln des Braillezeilen-Dienstes (%1) entziehen Adapter mit diesem Chip ihrem seriellen Treiber. Wenn an diesem Computer keine Braillezeile benutzt wird, entfernen Sie das Paket, das sie installiert hat.</translation>
+    </message>
+    <message>
+        <source>The package %1, a braille-display service, installs udev rules (%2) that take adapters with this chip away from their serial driver. Unless a braille display is used on this computer, remove it:</source>
+        <translation>Das Paket %1, ein Braillezeilen-Dienst, installiert udev-Regeln (%2), die Adapter mit diesem Chip ihrem seriellen Treiber entziehen. Wenn an diesem Computer keine Braillezeile benutzt wird, entfernen Sie es:</translation>
+    </message>
+    <message>
+        <source>USB %1</source>
+        <translation>USB %1</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <source>USB adapter on port %1, without a device file</source>
+        <translation>USB-Adapter am USB-Anschluss %1, ohne Gerätedatei</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>not a cable</source>
+        <translation>kein Kabel</translation>
+    </message>
+    <message>
+        <source>cannot be used</source>
+        <translation>nicht verwendbar</translation>
+    </message>
+    <message>
+        <source>can be opened</source>
+        <translation>lässt sich öffnen</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>lässt sich nicht öffnen</translation>
+    </message>
+</context>
+<context>
     <name>PortSelection</name>
     <message>
         <source>%1 (none)</source>
@@ -1200,6 +1506,13 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>No such file or directory</source>
         <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesPrompt</name>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
     </message>
 </context>
 <context>
@@ -1495,6 +1808,82 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>PTT ID Code</source>
         <translation>PTT-ID-Code</translation>
+    </message>
+    <message>
+        <source>Channel %1 Rx Freq</source>
+        <translation>Kanal %1 Rx Freq</translation>
+    </message>
+    <message>
+        <source>Channel %1 Tx Freq</source>
+        <translation>Kanal %1 Tx Freq</translation>
+    </message>
+    <message>
+        <source>Channel %1 Rx Tone</source>
+        <translation>Kanal %1 Rx Tone</translation>
+    </message>
+    <message>
+        <source>Channel %1 Tx Tone</source>
+        <translation>Kanal %1 Tx Tone</translation>
+    </message>
+    <message>
+        <source>Channel %1 Busy</source>
+        <translation>Kanal %1 Busy</translation>
+    </message>
+    <message>
+        <source>Channel %1 Power</source>
+        <translation>Kanal %1 Power</translation>
+    </message>
+    <message>
+        <source>Channel %1 Bandwidth</source>
+        <translation>Kanal %1 Bandwidth</translation>
+    </message>
+    <message>
+        <source>Channel %1 Scan</source>
+        <translation>Kanal %1 Scan</translation>
+    </message>
+    <message>
+        <source>Model Change</source>
+        <translation>Modellwechsel</translation>
+    </message>
+    <message>
+        <source>Add Channel %1</source>
+        <translation>Kanal %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Channel %1</source>
+        <translation>Kanal %1 löschen</translation>
+    </message>
+    <message>
+        <source>Delete Channels %1-%2</source>
+        <translation>Kanäle %1-%2 löschen</translation>
+    </message>
+    <message>
+        <source>Cut Channel %1</source>
+        <translation>Kanal %1 ausschneiden</translation>
+    </message>
+    <message>
+        <source>Cut Channels %1-%2</source>
+        <translation>Kanäle %1-%2 ausschneiden</translation>
+    </message>
+    <message>
+        <source>Clear Channel %1</source>
+        <translation>Kanal %1 leeren</translation>
+    </message>
+    <message>
+        <source>Clear Channels %1-%2</source>
+        <translation>Kanäle %1-%2 leeren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Kanäle importieren</translation>
     </message>
 </context>
 </TS>

@@ -6,10 +6,16 @@
 #include "frame_fixture.h"
 #include "program_windows.h"
 
+#include "app/find_cable_dialog.h"
 #include "editor/desktop_transfer_host.h"
+#include "port/fake_port_system.h"
 #include "translations/translations.h"
 
+#include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+
+#include <functional>
 
 namespace {
 
@@ -33,8 +39,7 @@ TEST_F(GermanTest, MenusAreTranslated)
     QStringList titles;
     for (QAction* menu : m_frame->menuBar()->actions())
         titles << menu->text();
-    EXPECT_EQ(titles, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Programmieren"),
-                                   QStringLiteral("Ans&chluss"), QStringLiteral("&Ansicht"), QStringLiteral("&Hilfe")}));
+    EXPECT_EQ(titles.join(u'|').toStdString(), "&Datei|&Bearbeiten|&Programmieren|Ans&chluss|&Ansicht|&Hilfe");
 }
 
 struct Shown {
@@ -45,7 +50,11 @@ struct Shown {
 TEST_F(GermanTest, CommandsAndFormAreTranslated)
 {
     const Shown kCommands[] = {
-        {"Read", "Lesen"}, {"Write", "Schreiben"}, {"Exit", "&Beenden"}, {"Save", "&Speichern"}};
+        {"Read", "Lesen"},           {"Write", "Schreiben"},
+        {"Exit", "&Beenden"},        {"Save", "&Speichern"},
+        {"Undo", "Rückgängig"},      {"Paste", "&Einfügen"},
+        {"Clear", "Kanal &leeren"},  {"Find Cable", "Kabel suchen…"},
+    };
     QStringList texts;
     for (const QAction* action : m_frame->findChildren<QAction*>())
         texts << action->text().section(u'\t', 0, 0);
@@ -76,6 +85,64 @@ TEST_F(GermanTest, LongerLabelsStayWhole)
     const QStringList clipped = ClippedTexts(View());
     EXPECT_TRUE(clipped.isEmpty()) << clipped.join(QStringLiteral("\n")).toStdString();
 }
+
+// Find Cable's list and diagnosis, as a user with each kind of device meets them.
+struct CableCase {
+    const char* name;
+    std::function<void(const FakeTree& tree, FakePortSystem& system)> plugIn;
+    const char* row;        // the end of the selected device's row, after its path
+    const char* diagnosis;  // part of what is said of it
+};
+
+const CableCase kCables[] = {
+    {"nothing_plugged_in", [](const FakeTree&, FakePortSystem&) {}, nullptr,
+     "Es ist kein serielles Gerät vorhanden. Stecken Sie das Kabel ein."},
+    {"port_that_opens",
+     [](const FakeTree& tree, FakePortSystem& system) {
+         tree.write(QStringLiteral("dev/ttyS0"), {});
+         system.library = {{QStringLiteral("ttyS0"), tree.Dev(QStringLiteral("ttyS0")), {}, {}, false}};
+     },
+     "\n    lässt sich öffnen", "Dieses Gerät lässt sich öffnen."},
+    {"cable_of_another_group",
+     [](const FakeTree& tree, FakePortSystem& system) {
+         tree.AddUsb(QStringLiteral("1-2"), "1a86", "7523", "ch341", QStringLiteral("ttyUSB0"));
+         system.nodes[tree.Dev(QStringLiteral("ttyUSB0"))] = {true, false, QStringLiteral("dialout"), true};
+     },
+     ", Seriennummer A10K1234\n    lässt sich nicht öffnen",
+     "Nur Mitglieder der Gruppe „dialout“ dürfen das Gerät benutzen, und Sie sind keines."},
+    {"adapter_without_driver",
+     [](const FakeTree& tree, FakePortSystem&) { tree.AddUsb(QStringLiteral("3-1"), "067b", "2303", ""); },
+     "\n    nicht verwendbar", "Kein Treiber hat den Adapter übernommen: Das Kernelmodul pl2303 fehlt"},
+};
+
+void PrintTo(const CableCase& c, std::ostream* out) { *out << c.name; }
+
+class GermanCableTest : public GermanTest, public testing::WithParamInterface<CableCase> {};
+
+TEST_P(GermanCableTest, IsDiagnosedInGerman)
+{
+    FakeTree tree;
+    FakePortSystem system(tree);
+    GetParam().plugIn(tree, system);
+    CFindCableDialog dialog(system, m_frame.get());
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+
+    EXPECT_EQ(dialog.windowTitle(), "Kabel suchen");
+    const QListWidgetItem* selected = dialog.m_listDevices->currentItem();
+    if (GetParam().row) {
+        ASSERT_NE(selected, nullptr);
+        EXPECT_TRUE(selected->text().endsWith(QString::fromUtf8(GetParam().row))) << selected->text().toStdString();
+    } else {
+        EXPECT_EQ(selected, nullptr);
+    }
+    const QString diagnosis = dialog.m_editDiagnosis->toPlainText();
+    EXPECT_TRUE(diagnosis.contains(QString::fromUtf8(GetParam().diagnosis))) << diagnosis.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cables, GermanCableTest, testing::ValuesIn(kCables),
+                         [](const testing::TestParamInfo<CableCase>& info) { return info.param.name; });
 
 // The dialogs have fixed places for their texts: the German ones fit too.
 class GermanWindowTest : public GermanTest, public testing::WithParamInterface<WindowCase> {};

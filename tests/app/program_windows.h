@@ -8,6 +8,7 @@
 
 #include "app/about_dialog.h"
 #include "app/exit_prompt_dialog.h"
+#include "app/find_cable_dialog.h"
 #include "app/image_changes_dialog.h"
 #include "app/kill_code_dialog.h"
 #include "app/main_frame.h"
@@ -17,12 +18,15 @@
 #include "app/print_commands.h"
 #include "app/restore_offer.h"
 #include "app/retry_prompt.h"
+#include "app/save_changes_prompt.h"
 #include "app/version_prompt_dialog.h"
 
 #include "editor/channel_import_dialog.h"
 #include "editor/program_view.h"
 #include "editor/progress_dialog.h"
 #include "form/image_changes.h"
+
+#include "port/fake_port_system.h"
 
 #include <QPrinter>
 
@@ -152,6 +156,22 @@ inline const WindowCase kProgramWindows[] = {
      [](CMainFrame& frame, const Look& look) {
          LookAtNextModal(look);
          (void)OfferRestore(&frame, QStringLiteral("Communication error"), QStringLiteral("press Restore"));
+     }},
+    {"SaveQuestion",
+     [](CMainFrame& frame, const Look& look) {
+         LookAtNextModal(look);
+         (void)AskSaveChanges(&frame, QStringLiteral("Untitled"));
+     }},
+    // A cable that this user may not open, so that the diagnosis has its
+    // longest texts to show.
+    {"FindCable",
+     [](CMainFrame& frame, const Look& look) {
+         FakeTree tree;
+         tree.AddUsb(QStringLiteral("1-2"), "1a86", "7523", "ch341", QStringLiteral("ttyUSB0"));
+         FakePortSystem system(tree);
+         system.nodes[tree.Dev(QStringLiteral("ttyUSB0"))] = {true, false, QStringLiteral("dialout"), true};
+         CFindCableDialog dialog(system, &frame);
+         ShowAndLook(dialog, look);
      }},
 };
 
