@@ -6,12 +6,15 @@
 #include "clipped_texts.h"
 #include "frame_fixture.h"
 
+#include "app/find_cable_dialog.h"
 #include "grid/ms_flex_grid.h"
+#include "port/fake_port_system.h"
 #include "translations/translations.h"
 
 #include <QDir>
 #include <QFont>
 #include <QImage>
+#include <QListWidget>
 #include <QPalette>
 #include <QStyleFactory>
 
@@ -138,6 +141,28 @@ TEST_P(AppearanceTest, GridTakesThePalettesBackground)
 TEST_P(AppearanceTest, FormTextsAreWhole)
 {
     const QStringList clipped = ClippedTexts(*m_frame->GetActiveView());
+    EXPECT_TRUE(clipped.isEmpty()) << clipped.join(QStringLiteral("\n")).toStdString();
+}
+
+// Find Cable with a cable this user may not open: the list takes the
+// palette's background below its rows, and the texts stay whole.
+TEST_P(AppearanceTest, FindCableTakesThePaletteAndKeepsItsTextsWhole)
+{
+    FakeTree tree;
+    tree.AddUsb(QStringLiteral("1-2"), "1a86", "7523", "ch341", QStringLiteral("ttyUSB0"));
+    FakePortSystem system(tree);
+    system.nodes[tree.Dev(QStringLiteral("ttyUSB0"))] = {true, false, QStringLiteral("dialout"), true};
+    CFindCableDialog dialog(system, m_frame.get());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    ASSERT_EQ(dialog.m_listDevices->count(), 1);
+    KeepScreenshot(dialog.grab().toImage(), "find_cable");
+
+    const QImage list = dialog.m_listDevices->viewport()->grab().toImage();
+    const QImage belowRows = list.copy(4, list.height() - 12, 40, 8);
+    const int base = QApplication::palette().color(QPalette::Base).lightness();
+    EXPECT_NEAR(MeanLightness(belowRows), base, 24);
+    const QStringList clipped = ClippedTexts(dialog);
     EXPECT_TRUE(clipped.isEmpty()) << clipped.join(QStringLiteral("\n")).toStdString();
 }
 
