@@ -28,9 +28,14 @@ protected:
 
 QString GermanTest::s_language;
 
+// ctest starts this test with LC_ALL=de_DE.UTF-8 and LANGUAGE empty. Started
+// by hand it needs the same: a LANGUAGE that names English first rightly keeps
+// the program in English whatever LC_ALL says.
 TEST_F(GermanTest, TheLocalesTranslationIsLoaded)
 {
-    EXPECT_EQ(QLocale::system().language(), QLocale::German);
+    ASSERT_EQ(QLocale::system().language(), QLocale::German)
+        << "start the test with LC_ALL=de_DE.UTF-8 and LANGUAGE empty, as ctest does (LANGUAGE="
+        << qgetenv("LANGUAGE").toStdString() << ")";
     EXPECT_TRUE(s_language.startsWith(QStringLiteral("de"))) << s_language.toStdString();
 }
 
