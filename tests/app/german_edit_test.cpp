@@ -9,8 +9,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QMenu>
-#include <QPushButton>
-
 #include <QMessageBox>
 
 #include <functional>
