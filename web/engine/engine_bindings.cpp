@@ -96,7 +96,32 @@ val formState()
     state.set("grid", grid);
     state.set("pttIdCode", form.GetPttIdCode());
     state.set("modified", session().modified());
+    state.set("canUndo", session().CanUndo());
+    state.set("canRedo", session().CanRedo());
+    state.set("undoText", session().UndoText());
+    state.set("redoText", session().RedoText());
     return state;
+}
+
+// The cell to make current again; null when there was no step to take.
+val shownCell(const std::optional<GridCell>& cell)
+{
+    if (!cell)
+        return val::null();
+    val result = val::object();
+    result.set("row", cell->row);
+    result.set("col", cell->col);
+    return result;
+}
+
+val pasteRows(int row, const std::string& text)
+{
+    const RowsPaste pasted = session().PasteRows(row, text);
+    val result = val::object();
+    result.set("first", pasted.written.first);
+    result.set("last", pasted.written.last);
+    result.set("report", pasted.report);
+    return result;
 }
 
 val openChannelFile(const val& bytes, const std::string& name)
@@ -203,6 +228,14 @@ EMSCRIPTEN_BINDINGS(hmprog_engine)
     function("addChannel", +[](int row) { session().AddChannel(row); });
     function("deleteChannel", +[](int row) { session().DeleteChannel(row); });
     function("clearChannel", +[](int row) { session().ClearChannel(row); });
+    function("undo", +[] { return shownCell(session().Undo()); });
+    function("redo", +[] { return shownCell(session().Redo()); });
+    function("copyRows", +[](int first, int last) { return session().CopyRows({first, last}); });
+    function("cutRows", +[](int first, int last) { return session().CutRows({first, last}); });
+    function("pasteRows", &pasteRows);
+    function("moveRows", +[](int first, int last, int by) { return session().MoveRows({first, last}, by); });
+    function("clearRows", +[](int first, int last) { session().ClearRows({first, last}); });
+    function("deleteRows", +[](int first, int last) { session().DeleteRows({first, last}); });
     function("exportCsv", +[] { return session().ExportCsv(); });
     function("importCsv", &importCsv);
     function("previewWrite", &previewWrite);

@@ -37,14 +37,6 @@ bool isChannelRow(int row)
     return row >= 1 && row < kGridRows;
 }
 
-std::vector<std::string> rowTexts(const FormRecord& form, int row)
-{
-    std::vector<std::string> texts;
-    for (long col = kColRxFreq; col < kGridCols; ++col)
-        texts.push_back(form.GetTextMatrix(row, col));
-    return texts;
-}
-
 // The choices of the option cells, as the desktop's drop-down lists hold them.
 std::vector<std::string> optionItems(int col)
 {
@@ -150,7 +142,7 @@ FileOpen EngineSession::OpenChannelFile(std::span<const std::uint8_t> bytes, con
 std::vector<std::uint8_t> EngineSession::SaveChannelFile()
 {
     StoreFormToImage(m_form, m_image);
-    m_modified = false;
+    m_history.MarkSaved(snapshot());
     return ImageFileBytes(m_image);
 }
 
@@ -161,14 +153,14 @@ void EngineSession::loadForm()
     m_form = FreshFormRecord();
     m_appliedModel = kNoModelApplied;
     LoadFormFromImage(m_image, m_form, m_appliedModel);
-    m_modified = false;
+    m_current = {};
+    m_history.Clear(snapshot());
 }
 
 void EngineSession::SelectCombo(FormCombo combo, int index)
 {
     if (!m_form.IsComboEnabled(combo) || index < 0 || index >= m_form.GetCount(combo))
         return;
-    m_modified = m_modified || index != m_form.GetCurSel(combo);
     if (!m_form.SetCurSel(combo, index))
         return;
     switch (combo) {
@@ -184,6 +176,8 @@ void EngineSession::SelectCombo(FormCombo combo, int index)
     default:
         break;
     }
+    noteChange(combo == FormCombo::Model ? FormStep{StepKind::ModelChange} : FormStep{StepKind::Setting, 0, 0, 0, combo},
+               m_current);
 }
 
 CellCommit EngineSession::CommitCell(int row, int col, const std::string& typed)
@@ -191,7 +185,6 @@ CellCommit EngineSession::CommitCell(int row, int col, const std::string& typed)
     if (!isChannelRow(row) || col <= kColNumber || col >= kGridCols)
         return {};
     const bool inUse = !m_form.GetTextMatrix(row, kColRxFreq).empty();
-    const std::vector<std::string> before = rowTexts(m_form, row);
     CellCommit result{true, {}, {}};
     if (isFrequencyColumn(col)) {
         const CommittedFrequency committed = CommitFrequency(typed, g_bandLow, g_bandHigh);
@@ -224,7 +217,7 @@ CellCommit EngineSession::CommitCell(int row, int col, const std::string& typed)
             m_form.SetTextMatrix(row, col, typed);
     }
     result.text = m_form.GetTextMatrix(row, col);
-    m_modified = m_modified || rowTexts(m_form, row) != before;
+    noteChange({StepKind::Cell, row, 0, col}, {row, col});
     return result;
 }
 
@@ -233,8 +226,8 @@ CellCommit EngineSession::SetPttIdCode(const std::string& typed)
     const std::string shown = PttIdCodeShown(typed);
     if (!PttIdCodeStorable(shown) || DecodeUtf8(shown).size() > layout::kTextFieldSize)
         return {false, m_form.GetPttIdCode(), {}};
-    m_modified = m_modified || shown != m_form.GetPttIdCode();
     m_form.SetPttIdCode(shown);
+    noteChange(FormStep{StepKind::PttIdCode}, m_current);
     return {true, m_form.GetPttIdCode(), {}};
 }
 
@@ -243,23 +236,17 @@ void EngineSession::AddChannel(int row)
     if (!isChannelRow(row))
         return;
     AddChannelAt(m_form, row);
-    m_modified = true;
+    noteChange({StepKind::AddChannel, row}, {row, kColRxFreq});
 }
 
 void EngineSession::DeleteChannel(int row)
 {
-    if (!isChannelRow(row))
-        return;
-    DeleteChannelAt(m_form, row);
-    m_modified = true;
+    DeleteRows({row, row});
 }
 
 void EngineSession::ClearChannel(int row)
 {
-    if (!isChannelRow(row))
-        return;
-    ClearChannelRow(m_form, row);
-    m_modified = true;
+    ClearRows({row, row});
 }
 
 std::string EngineSession::ExportCsv()
@@ -275,7 +262,7 @@ ChannelImport EngineSession::ImportCsv(const std::string& text)
     if (result.status == ImportStatus::NothingLoaded)
         return {false, importReport(result)};
     PutImportedChannels(result, m_form);
-    m_modified = true;
+    noteChange({StepKind::ImportChannels}, m_current);
     return {true, importReport(result)};
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "form/channel_rows.h"
+#include "form/form_history.h"
 #include "form/form_record.h"
 #include "image/radio_image.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -26,9 +29,17 @@ struct ChannelImport {
     std::string report;
 };
 
+// What a paste of channel rows did: the channels written (count 0: none) and
+// what the status line tells about rows changed to fit or left out.
+struct RowsPaste {
+    ChannelSpan written{1, 0};
+    std::string report;
+};
+
 // The page's one document: the radio image and the form that shows it, run
 // by the same rules as the desktop form. Between a load and a store the form,
-// not the image, holds what the user edits.
+// not the image, holds what the user edits. Every change of the form is one
+// step of its history, named as the desktop names it, for Undo and Redo.
 class EngineSession {
 public:
     EngineSession();
@@ -42,7 +53,8 @@ public:
     [[nodiscard]] std::vector<std::uint8_t> SaveChannelFile();
 
     const FormRecord& form() const { return m_form; }
-    bool modified() const { return m_modified; }
+    // Whether the form differs from the one last loaded or saved.
+    [[nodiscard]] bool modified() const;
 
     // A setting combo box changed by the user, with the form's reactions to
     // the model, the band and the VOX switch. A disabled box or an index
@@ -54,6 +66,25 @@ public:
     void AddChannel(int row);
     void DeleteChannel(int row);
     void ClearChannel(int row);
+
+    // Whole channels, first to last, as the Edit menu handles them.
+    [[nodiscard]] std::string CopyRows(ChannelSpan channels) const;
+    [[nodiscard]] std::string CutRows(ChannelSpan channels);
+    [[nodiscard]] RowsPaste PasteRows(int row, const std::string& text);
+    // One place up (by -1) or down (+1); false, nothing moved, at the edge.
+    [[nodiscard]] bool MoveRows(ChannelSpan channels, int by);
+    void ClearRows(ChannelSpan channels);
+    void DeleteRows(ChannelSpan channels);
+
+    // The cell the form was at when the step taken back or again was made;
+    // nothing when there was no step to take.
+    [[nodiscard]] std::optional<GridCell> Undo();
+    [[nodiscard]] std::optional<GridCell> Redo();
+    [[nodiscard]] bool CanUndo() const { return m_history.CanUndo(); }
+    [[nodiscard]] bool CanRedo() const { return m_history.CanRedo(); }
+    // "Undo Model Change", "Redo Channel 5 Rx Freq"; "Undo" with no step.
+    [[nodiscard]] std::string UndoText() const;
+    [[nodiscard]] std::string RedoText() const;
 
     [[nodiscard]] std::string ExportCsv();
     // The rows of a channel list put into the channels, then the form reloaded.
@@ -68,11 +99,20 @@ public:
 
 private:
     void loadForm();
+    [[nodiscard]] FormSnapshot snapshot() const;
+    // A change just made: one step, unless the form is as it was. Undo puts
+    // the current cell back at before; after is where the change left it.
+    void noteChange(const FormStep& step, GridCell before, GridCell after);
+    void noteChange(const FormStep& step, GridCell at) { noteChange(step, at, at); }
+    [[nodiscard]] std::optional<GridCell> restore(const std::optional<FormSnapshot>& shown);
+    [[nodiscard]] bool isChannelSpan(ChannelSpan channels) const;
 
     RadioImage m_image;
     FormRecord m_form;
     int m_appliedModel = kNoModelApplied;
-    bool m_modified = false;
+    FormHistory m_history;
+    // Where the last change was made: a step's cell, kept with its snapshot.
+    GridCell m_current;
 };
 
 // What a cell of grid column col offers to choose from: the tone list for the

@@ -7,7 +7,12 @@ export interface RawState {
   grid: string[][];
   pttIdCode: string;
   modified: boolean;
+  canUndo: boolean;
+  canRedo: boolean;
+  undoText: string;
+  redoText: string;
 }
+export interface RawCell { row: number; col: number }
 export interface RawOutcome {
   ok?: boolean;
   cancelled?: boolean;
@@ -39,6 +44,14 @@ export interface RawEngine {
   addChannel(row: number): void;
   deleteChannel(row: number): void;
   clearChannel(row: number): void;
+  undo(): RawCell | null;
+  redo(): RawCell | null;
+  copyRows(first: number, last: number): string;
+  cutRows(first: number, last: number): string;
+  pasteRows(row: number, text: string): { first: number; last: number; report: string };
+  moveRows(first: number, last: number, by: number): boolean;
+  clearRows(first: number, last: number): void;
+  deleteRows(first: number, last: number): void;
   exportCsv(): string;
   importCsv(text: string): { ok: boolean; report: string };
   previewWrite(against: Uint8Array): string;

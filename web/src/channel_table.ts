@@ -2,7 +2,9 @@
 // number as each row's header. One cell is current (the only one in the tab
 // order); the arrow keys move it, Enter or typing opens the cell's editor,
 // Enter in the editor stores the text and moves on, Escape leaves the cell
-// as it was, and leaving the editor any other way stores it.
+// as it was, and leaving the editor any other way stores it. Several whole
+// channels are selected from the current one to an anchor: Shift with the
+// arrow keys or a click on a channel number; Alt+Up and Alt+Down move them.
 
 export const kFirstChannelRow = 1;
 export const kLastChannelRow = 16;
@@ -18,7 +20,12 @@ export interface ChannelTableHost {
   // What a cell of the column offers: the tone list, or an option column's
   // items in the form's order.
   choices(col: number): string[];
+  // Moves the selected channels one place up (-1) or down (+1).
+  move(by: number): void;
 }
+
+// Channels first to last, both included.
+export interface RowSpan { first: number; last: number }
 
 interface OpenEditor {
   row: number;
@@ -35,6 +42,9 @@ export class ChannelTable {
   private cells: HTMLTableCellElement[][] = [];
   private row = kFirstChannelRow;
   private col = kRxFreq;
+  // The other end of the selected channels; the current row is one end.
+  private anchor = kFirstChannelRow;
+  private extending = false;
   private editor: OpenEditor | null = null;
 
   constructor(
@@ -50,6 +60,27 @@ export class ChannelTable {
     return this.row;
   }
 
+  get selection(): RowSpan {
+    return { first: Math.min(this.anchor, this.row), last: Math.max(this.anchor, this.row) };
+  }
+
+  get editing(): boolean {
+    return this.editor !== null;
+  }
+
+  // Whether the table has the keyboard: the clipboard's keys are for it.
+  get focused(): boolean {
+    return this.table.contains(document.activeElement);
+  }
+
+  // Selects the channels, the current cell on the first of them in column
+  // col (the current column when not given).
+  selectChannels(span: RowSpan, col = this.col): void {
+    this.moveTo(span.first, col);
+    this.anchor = Math.min(Math.max(span.last, kFirstChannelRow), kLastChannelRow);
+    this.showSelection();
+  }
+
   // Shows the form's grid: 17 rows of 9 texts, the headings in row 0 and the
   // channel numbers in column 0.
   render(grid: string[][]): void {
@@ -61,6 +92,7 @@ export class ChannelTable {
         this.cells[r][c].textContent = grid[r][c];
       }
     }
+    this.showSelection();
   }
 
   focus(): void {
@@ -82,6 +114,7 @@ export class ChannelTable {
       const number = document.createElement('th');
       number.scope = 'row';
       number.textContent = this.grid[r][0];
+      number.dataset.channel = String(r);
       tr.append(number);
       const row: HTMLTableCellElement[] = [number];
       for (let c = kRxFreq; c <= kLastColumn; c++) {
@@ -96,10 +129,25 @@ export class ChannelTable {
     this.cells[this.row][this.col].tabIndex = 0;
   }
 
-  private moveTo(row: number, col: number): void {
+  private moveTo(row: number, col: number, extend = false): void {
     const r = Math.min(Math.max(row, kFirstChannelRow), kLastChannelRow);
     const c = Math.min(Math.max(col, kRxFreq), kLastColumn);
+    this.extending = extend;
     this.cells[r][c].focus(); // the focus handler makes it current
+    this.extending = false;
+  }
+
+  // Several channels show as selected rows; a single one is just the
+  // current cell.
+  private showSelection(): void {
+    const { first, last } = this.selection;
+    const several = last > first;
+    for (let r = kFirstChannelRow; r < this.cells.length; r++) {
+      const chosen = several && r >= first && r <= last;
+      const tr = this.cells[r][0].parentElement!;
+      tr.classList.toggle('selected', chosen);
+      tr.setAttribute('aria-selected', String(chosen));
+    }
   }
 
   // Right from the last column goes on to the next channel's first, Left
@@ -126,10 +174,17 @@ export class ChannelTable {
     this.cells[this.row][this.col].tabIndex = -1;
     this.row = Number(cell.dataset.row);
     this.col = Number(cell.dataset.col);
+    if (!this.extending) this.anchor = this.row;
     cell.tabIndex = 0;
+    this.showSelection();
   }
 
   private onClick(event: MouseEvent): void {
+    const number = (event.target as HTMLElement).closest('th[scope="row"]');
+    if (number instanceof HTMLTableCellElement && !this.editor) {
+      this.moveTo(Number(number.dataset.channel), this.col, event.shiftKey);
+      return;
+    }
     const cell = (event.target as HTMLElement).closest('td');
     if (!cell || this.editor || !cell.dataset.row) return;
     this.moveTo(Number(cell.dataset.row), Number(cell.dataset.col));
@@ -141,7 +196,20 @@ export class ChannelTable {
       this.onEditorKey(event);
       return;
     }
-    if (!(event.target instanceof HTMLTableCellElement) || event.altKey || event.ctrlKey || event.metaKey) return;
+    if (!(event.target instanceof HTMLTableCellElement) || event.ctrlKey || event.metaKey) return;
+    if (event.altKey) {
+      const by = { ArrowUp: -1, ArrowDown: 1 }[event.key];
+      if (by !== undefined) {
+        event.preventDefault();
+        this.host.move(by);
+      }
+      return;
+    }
+    if (event.shiftKey && (event.key === 'ArrowUp' || event.key === 'ArrowDown')) {
+      event.preventDefault();
+      this.moveTo(this.row + (event.key === 'ArrowUp' ? -1 : 1), this.col, true);
+      return;
+    }
     const moves: Record<string, () => void> = {
       ArrowRight: () => this.step(true),
       ArrowLeft: () => this.step(false),

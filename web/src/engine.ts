@@ -14,15 +14,23 @@ export interface FormState {
   // the channel number.
   grid: string[][];
   pttIdCode: string;
-  // The core keeps no edit history yet: canUndo and canRedo stay false and
-  // undo() and redo() change nothing until it does.
+  // Whether there is a step to take back or again, and its name as the
+  // Edit menu shows it: "Undo Model Change", "Redo Channel 5 Rx Freq";
+  // "Undo" and "Redo" when there is none.
   canUndo: boolean;
   canRedo: boolean;
   undoText: string;
   redoText: string;
-  // Edited since the last New, Open, Save or completed read.
+  // Differs from the form of the last New, Open, Save or completed read.
   modified: boolean;
 }
+
+// A grid cell: row 1..16 is a channel, col 1..8 a column (0: none chosen).
+export interface GridCell { row: number; col: number }
+
+// What a paste of channel rows did: the channels written (last < first:
+// none) and what it tells of rows changed to fit or left out.
+export interface RowsPaste { first: number; last: number; report: string }
 
 // accepted is false when the typed text was dropped (a tone the radio cannot
 // hold, an option not in the list, a PTT ID Code it cannot store); text is
@@ -107,8 +115,21 @@ export interface Engine {
   addChannel(row: number): void;
   deleteChannel(row: number): void;
   clearChannel(row: number): void;
-  undo(): void;
-  redo(): void;
+  // Channels first..last (1..16) as tab-separated text, a line each, as
+  // spreadsheets copy cells; cut also removes them.
+  copyRows(first: number, last: number): string;
+  cutRows(first: number, last: number): string;
+  // The lines of text into the channels from row on, through the rules of
+  // typing; a heading line, channel numbers and "\r\n" are taken.
+  pasteRows(row: number, text: string): RowsPaste;
+  // One place up (by -1) or down (+1); false, nothing moved, at the edge.
+  moveRows(first: number, last: number, by: number): boolean;
+  clearRows(first: number, last: number): void;
+  deleteRows(first: number, last: number): void;
+  // Every change above is one step. The cell the step was made at, to make
+  // current again; null when there was no step to take.
+  undo(): GridCell | null;
+  redo(): GridCell | null;
   exportCsv(): string;
   // The report lists every row skipped or changed with its line number and
   // ends with the count; ok is false when nothing could be loaded.
@@ -148,7 +169,7 @@ class WasmEngine implements Engine {
   }
   saveChannelFile(): Uint8Array { return this.raw.saveChannelFile(); }
   state(): FormState {
-    return { ...this.raw.state(), canUndo: false, canRedo: false, undoText: '', redoText: '' };
+    return this.raw.state();
   }
   selectCombo(combo: number, index: number): void { this.raw.selectCombo(combo, index); }
   commitCell(row: number, col: number, text: string): CommitResult { return this.raw.commitCell(row, col, text); }
@@ -157,8 +178,14 @@ class WasmEngine implements Engine {
   addChannel(row: number): void { this.raw.addChannel(row); }
   deleteChannel(row: number): void { this.raw.deleteChannel(row); }
   clearChannel(row: number): void { this.raw.clearChannel(row); }
-  undo(): void {}
-  redo(): void {}
+  copyRows(first: number, last: number): string { return this.raw.copyRows(first, last); }
+  cutRows(first: number, last: number): string { return this.raw.cutRows(first, last); }
+  pasteRows(row: number, text: string): RowsPaste { return this.raw.pasteRows(row, text); }
+  moveRows(first: number, last: number, by: number): boolean { return this.raw.moveRows(first, last, by); }
+  clearRows(first: number, last: number): void { this.raw.clearRows(first, last); }
+  deleteRows(first: number, last: number): void { this.raw.deleteRows(first, last); }
+  undo(): GridCell | null { return this.raw.undo(); }
+  redo(): GridCell | null { return this.raw.redo(); }
   exportCsv(): string { return this.raw.exportCsv(); }
   importCsv(text: string): { ok: boolean; report: string } { return this.raw.importCsv(text); }
   previewWrite(against: Uint8Array): string { return this.raw.previewWrite(against); }

@@ -1,6 +1,6 @@
 import { type Backup, keepBackup, listBackups } from './backups';
 import { showBackups } from './backup_list';
-import { ChannelTable } from './channel_table';
+import { ChannelTable, type RowSpan } from './channel_table';
 import { byId } from './dom';
 import { type Engine, type FormState, loadEngine, type SerialPortLike } from './engine';
 import { download, readChosenFile, saveChannelFile, type SaveTarget } from './file_io';
@@ -32,6 +32,7 @@ class App {
     this.table = new ChannelTable(byId<HTMLTableElement>('channels'), {
       commit: (row, col, text) => this.show(engine.commitCell(row, col, text).message),
       choices: (col) => engine.cellChoices(col),
+      move: (by) => this.moveChannels(by),
     });
     this.settings = new SettingsForm(byId('setting-fields'), {
       selectCombo: (combo, index) => {
@@ -66,9 +67,16 @@ class App {
     byId('import-csv').addEventListener('change', () => void this.importCsv());
     on('read', () => this.read());
     on('write', () => this.write());
-    on('delete-channel', () => this.channelOperation((row) => this.engine.deleteChannel(row)));
-    on('add-channel', () => this.channelOperation((row) => this.engine.addChannel(row)));
-    on('clear-channel', () => this.channelOperation((row) => this.engine.clearChannel(row)));
+    on('delete-channel', () => this.channelOperation(({ first, last }) => this.engine.deleteRows(first, last)));
+    on('add-channel', () => this.channelOperation(({ first }) => this.engine.addChannel(first)));
+    on('clear-channel', () => this.channelOperation(({ first, last }) => this.engine.clearRows(first, last)));
+    on('move-up', () => this.moveChannels(-1));
+    on('move-down', () => this.moveChannels(1));
+    // Where nothing editable has the focus the browser sends the clipboard's
+    // events to the page, not to the table's current cell.
+    document.addEventListener('copy', (event) => this.copyChannels(event, false));
+    document.addEventListener('cut', (event) => this.copyChannels(event, true));
+    document.addEventListener('paste', (event) => this.pasteChannels(event));
     byId('settings').addEventListener('submit', (event) => event.preventDefault());
     window.addEventListener('beforeprint', () => fillPrintList(byId('print-list'), this.state.grid));
     window.addEventListener('beforeunload', (event) => {
@@ -94,10 +102,12 @@ class App {
     document.title = `${this.saveTarget.name} - ${kTitle}`;
   }
 
+  // The step's cell becomes current again, so that the change is in view.
   private history(which: 'undo' | 'redo'): void {
     if (which === 'undo' ? !this.state.canUndo : !this.state.canRedo) return;
-    this.engine[which]();
+    const cell = this.engine[which]();
     this.show('');
+    if (cell && cell.row > 0) this.table.selectChannels({ first: cell.row, last: cell.row }, cell.col || undefined);
   }
 
   private shortcut(event: KeyboardEvent): void {
@@ -115,10 +125,38 @@ class App {
     }
   }
 
-  private channelOperation(operation: (row: number) => void): void {
-    operation(this.table.currentRow);
+  private channelOperation(operation: (channels: RowSpan) => void): void {
+    operation(this.table.selection);
     this.show('');
     this.table.focus();
+  }
+
+  // The moved channels stay selected, so that they can be moved on.
+  private moveChannels(by: number): void {
+    const { first, last } = this.table.selection;
+    if (!this.engine.moveRows(first, last, by)) return;
+    this.show('');
+    this.table.selectChannels({ first: first + by, last: last + by });
+  }
+
+  // The selected channels as the text a spreadsheet takes. In a cell's
+  // editor the browser copies the editor's text instead.
+  private copyChannels(event: ClipboardEvent, cut: boolean): void {
+    if (!this.table.focused || this.table.editing || !event.clipboardData) return;
+    event.preventDefault();
+    const { first, last } = this.table.selection;
+    event.clipboardData.setData('text/plain', cut ? this.engine.cutRows(first, last) : this.engine.copyRows(first, last));
+    if (!cut) return;
+    this.show('');
+    this.table.selectChannels({ first, last: first });
+  }
+
+  private pasteChannels(event: ClipboardEvent): void {
+    if (!this.table.focused || this.table.editing || !event.clipboardData) return;
+    event.preventDefault();
+    const pasted = this.engine.pasteRows(this.table.selection.first, event.clipboardData.getData('text/plain'));
+    this.show(pasted.report);
+    if (pasted.last >= pasted.first) this.table.selectChannels(pasted);
   }
 
   private async mayDiscard(): Promise<boolean> {

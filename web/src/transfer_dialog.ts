@@ -1,5 +1,6 @@
 import { byId } from './dom';
 import type { TransferHost } from './engine';
+import { PacedUpdates } from './paced_updates';
 import { ask } from './questions';
 
 // The progress of one Read or Write: a modal dialog with the bar, the
@@ -11,6 +12,8 @@ export class TransferDialog implements TransferHost {
   private readonly percent = byId<HTMLOutputElement>('transfer-percent');
   private readonly statusText = byId('transfer-status');
   private controller = new AbortController();
+  private readonly shown = new PacedUpdates<{ percent: number; status: string }>((now) => this.draw(now), 100);
+  private latest = { percent: 0, status: '' };
 
   constructor() {
     byId('transfer-cancel').addEventListener('click', () => this.cancel());
@@ -25,36 +28,47 @@ export class TransferDialog implements TransferHost {
     this.controller = new AbortController();
     byId('transfer-title').textContent = title;
     byId<HTMLButtonElement>('transfer-cancel').disabled = false;
-    this.progress(0);
-    this.status('');
+    this.latest = { percent: 0, status: '' };
+    this.draw(this.latest);
     this.dialog.showModal();
     return this.controller.signal;
   }
 
   close(): void {
+    this.shown.flush();
     this.dialog.close();
   }
 
   progress(percent: number): void {
-    this.bar.value = percent;
-    this.percent.value = `${percent}%`;
+    this.latest = { ...this.latest, percent };
+    this.shown.set(this.latest);
   }
 
-  status(text: string): void {
-    this.statusText.textContent = text;
+  status(status: string): void {
+    this.latest = { ...this.latest, status };
+    this.shown.set(this.latest);
   }
 
   askRetry(message: string): Promise<boolean> {
+    this.shown.flush();
     return ask({ title: 'Prompt', text: message, yes: 'Retry', no: 'Cancel' });
   }
 
   askVersion(message: string): Promise<boolean> {
+    this.shown.flush();
     return ask({ title: 'Prompt', text: message, yes: 'Continue', no: 'Cancel' });
   }
 
   private cancel(): void {
     byId<HTMLButtonElement>('transfer-cancel').disabled = true;
     this.status('Cancelling…');
+    this.shown.flush();
     this.controller.abort();
+  }
+
+  private draw({ percent, status }: { percent: number; status: string }): void {
+    this.bar.value = percent;
+    this.percent.value = `${percent}%`;
+    this.statusText.textContent = status;
   }
 }

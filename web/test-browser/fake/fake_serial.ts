@@ -17,6 +17,11 @@ interface Recorded {
   openedWith: SerialOptions[];
   requestPortCalls: number;
   bytesFromPage: number;
+  // Where a transfer's time goes beyond the line's: how late each answer
+  // was handed on after its last byte arrived (the fake's own timers), and
+  // how long the page took from an answer handed on to its next write.
+  handedLateMs: number[];
+  answeredAfterMs: number[];
 }
 
 declare global {
@@ -64,13 +69,17 @@ class FakePort extends EventTarget {
     }
     const line = this.line;
     let open = true;
+    let handedOn = -1;
     this.readable = new ReadableStream<Uint8Array>({
       pull: async (controller) => {
         // A serial driver hands on what its receiver holds once the line
         // has gone quiet: here, each burst of the radio's answer whole.
         while (open && line.burstEnd() === Infinity) await new Promise<void>((r) => (this.wakeReader = r));
         if (!open) return;
-        await sleepUntil(line.burstEnd());
+        const end = line.burstEnd();
+        await sleepUntil(end);
+        handedOn = performance.now();
+        this.recorded.handedLateMs.push(handedOn - end);
         controller.enqueue(line.take(Number.MAX_SAFE_INTEGER));
       },
       cancel: () => {
@@ -81,6 +90,8 @@ class FakePort extends EventTarget {
     this.writable = new WritableStream<Uint8Array>({
       write: (chunk) => {
         this.recorded.bytesFromPage += chunk.length;
+        if (handedOn >= 0) this.recorded.answeredAfterMs.push(performance.now() - handedOn);
+        handedOn = -1;
         line.send(chunk);
         this.wakeReader?.();
       },
@@ -118,7 +129,7 @@ class FakeSerial extends EventTarget {
 }
 
 export function installFakeSerial(options: FakeSerialOptions): void {
-  const recorded: Recorded = { openedWith: [], requestPortCalls: 0, bytesFromPage: 0 };
+  const recorded: Recorded = { openedWith: [], requestPortCalls: 0, bytesFromPage: 0, handedLateMs: [], answeredAfterMs: [] };
   const port = new FakePort(options, recorded);
   Object.defineProperty(navigator, 'serial', { value: new FakeSerial(port, options, recorded), configurable: true });
   window.fakeSerial = Object.assign(recorded, {
