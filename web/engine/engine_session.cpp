@@ -37,21 +37,6 @@ bool isChannelRow(int row)
     return row >= 1 && row < kGridRows;
 }
 
-// The choices of the option cells, as the desktop's drop-down lists hold them.
-std::vector<std::string> optionItems(int col)
-{
-    switch (col) {
-    case kColBusy:
-        return {"Off", "Carrier", "QT/DQT"};
-    case kColPower:
-        return {"High", "Low"};
-    case kColBandwidth:
-        return {"Wide", "Narrow"};
-    default:
-        return {"Add", "Del"};
-    }
-}
-
 // A typed text shown back in a message: long ones cut with an ellipsis, as
 // the desktop's status bar does, counting characters rather than bytes.
 std::string shownTyped(const std::string& typed)
@@ -209,7 +194,7 @@ CellCommit EngineSession::CommitCell(int row, int col, const std::string& typed)
         else if (tone)
             m_form.SetTextMatrix(row, col, *tone);
     } else {
-        const std::vector<std::string> items = optionItems(col);
+        const std::vector<std::string> items = CellOptionItems(col);
         result.accepted = std::find(items.begin(), items.end(), typed) != items.end();
         if (!inUse)
             m_form.SetTextMatrix(row, col, {});
@@ -289,7 +274,7 @@ std::vector<std::string> CellChoices(int col)
     if (isToneColumn(col))
         BuildToneList(choices);
     else if (col > kColTxTone && col < kGridCols)
-        choices = optionItems(col);
+        choices = CellOptionItems(col);
     return choices;
 }
 
