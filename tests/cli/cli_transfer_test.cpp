@@ -227,6 +227,9 @@ public:
     const QString& slave() const { return m_slave; }
     const QString& text() const { return m_text; }
 
+    // Keys typed on the terminal: the child reads them as its standard input.
+    bool type(const QByteArray& keys) { return ::write(m_master, keys.constData(), keys.size()) == keys.size(); }
+
     // Reads what the child shows until text appears, the child ends (EIO once
     // no one holds the terminal) or timeoutMs pass.
     bool waitFor(const QString& text, int timeoutMs)
@@ -295,6 +298,55 @@ INSTANTIATE_TEST_SUITE_P(Signals, CliInterruptedWrite, testing::Values(SIGINT, S
                                                     : info.param == SIGTERM ? "Terminate"
                                                                             : "HangUp");
                          });
+
+// A prompt on the user's terminal waits for the answer typed there: y goes on,
+// anything else (No, a bare Enter) cancels, which is the user's own stop.
+struct TerminalAnswer {
+    const char* name;
+    const char* fault;
+    const char* question;
+    const char* keys;
+    int exitCode;
+};
+
+void PrintTo(const TerminalAnswer& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+const TerminalAnswer kTerminalAnswers[] = {
+    {"VersionYes", "ack-wakeup", "Continue? [y/N] ", "y\n", 0},
+    {"VersionNo", "ack-wakeup", "Continue? [y/N] ", "n\n", 3},
+    {"VersionEnter", "ack-wakeup", "Continue? [y/N] ", "\n", 3},
+    {"RetryNo", "nak-id", "Retry? [y/N] ", "N\n", 3},
+};
+
+class CliTerminalAnswer : public CliTransfer, public testing::WithParamInterface<TerminalAnswer> {};
+
+TEST_P(CliTerminalAnswer, DecidesTheRead)
+{
+    const TerminalAnswer& c = GetParam();
+    Sim sim({QStringLiteral("--fault"), QString::fromLatin1(c.fault)});
+    PtyScreen screen;
+    ASSERT_FALSE(screen.slave().isEmpty());
+    QProcess read;
+    read.setProcessEnvironment(childEnvironment());
+    read.setStandardInputFile(screen.slave());
+    read.setStandardErrorFile(screen.slave());
+    read.start(QStringLiteral(HMPROG_CLI), {QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
+                                            QStringLiteral("--output"), path("read.sin")});
+    ASSERT_TRUE(read.waitForStarted());
+    ASSERT_TRUE(screen.waitFor(QString::fromLatin1(c.question), 30000)) << screen.text().toStdString();
+    ASSERT_TRUE(screen.type(c.keys));
+    ASSERT_TRUE(read.waitForFinished(30000));
+
+    EXPECT_EQ(read.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(read.exitCode(), c.exitCode) << screen.text().toStdString();
+    EXPECT_EQ(QFile::exists(path("read.sin")), c.exitCode == 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, CliTerminalAnswer, testing::ValuesIn(kTerminalAnswers),
+                         [](const testing::TestParamInfo<TerminalAnswer>& info) { return std::string(info.param.name); });
 
 TEST_F(CliTransfer, APortThatExistsAsGivenIsOpenedAsGiven)
 {
