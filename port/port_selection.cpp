@@ -192,20 +192,11 @@ PortTarget PortSelection::TargetForTransfer()
 
 QString PortSelection::deviceForTransfer()
 {
-    switch (m_checked) {
-    case Item::Simulated:
-        return {};
-    case Item::Other:
-        return m_otherPath;
-    case Item::Numbered:
-        break;
-    }
-    if (m_naming == Naming::ComPorts)
-        return comName(m_number);
-    if (!m_bound) {
+    // The first transfer binds the chosen numbered item to the device it shows.
+    if (m_checked == Item::Numbered && m_naming != Naming::ComPorts && !m_bound) {
         Refresh();
         m_bound = shownBy(m_number);
         layOutItems();
     }
-    return m_bound ? m_bound->path : QString();
+    return ChosenDevice();
 }
