@@ -3,22 +3,14 @@
 import assert from 'node:assert/strict';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { after, before, describe, test } from 'node:test';
-import { chooseFile, cli, demoImage, savedFiles, shownChannels, startBrowser, tempDir } from './harness.mjs';
+import { describe, test } from 'node:test';
+import { browserFixture, chooseFile, cli, savedFiles, shownChannels } from './harness.mjs';
 
-let session;
-let dir;
-let demo;
-before(async () => {
-  session = await startBrowser();
-  dir = tempDir();
-  demo = demoImage(dir);
-});
-after(() => session?.close());
+const browser = browserFixture();
 
 async function openDemo(options) {
-  const opened = await session.open(options);
-  await chooseFile(opened.page, 'Open Channel File', 'demo.sin', demo);
+  const opened = await browser.session.open(options);
+  await chooseFile(opened.page, 'Open Channel File', 'demo.sin', browser.demo);
   await opened.page.getByRole('gridcell').first().waitFor();
   return opened;
 }
@@ -40,20 +32,20 @@ describe('editing and saving', () => {
     const [saved] = await savedFiles(page);
     assert.equal(saved.bytes.length, 1024);
 
-    const savedPath = join(dir, 'edited.sin');
+    const savedPath = join(browser.dir, 'edited.sin');
     writeFileSync(savedPath, saved.bytes);
     // What opening and saving the file gives without edits, and then every
     // difference from it, the radio's data outside the form included.
-    cli(['resave', join(dir, 'demo.sin'), join(dir, 'demo-resaved.sin')]);
-    const diff = cli(['diff', join(dir, 'demo-resaved.sin'), savedPath], { allowStatus: [1] });
+    cli(['resave', join(browser.dir, 'demo.sin'), join(browser.dir, 'demo-resaved.sin')]);
+    const diff = cli(['diff', join(browser.dir, 'demo-resaved.sin'), savedPath], { allowStatus: [1] });
     assert.deepEqual(diff.trim().split('\n').sort(), [
       'Channel 1 Rx Freq: 145.52500 -> 146.01250',
       'Channel 1 Rx Tone: 67.0 -> 88.5',
       'Squelch Level: 5 -> 3',
     ]);
     // Opening and saving the file again changes nothing.
-    cli(['resave', savedPath, join(dir, 'resaved.sin')]);
-    assert.deepEqual(readFileSync(join(dir, 'resaved.sin')), Buffer.from(saved.bytes));
+    cli(['resave', savedPath, join(browser.dir, 'resaved.sin')]);
+    assert.deepEqual(readFileSync(join(browser.dir, 'resaved.sin')), Buffer.from(saved.bytes));
     assert.deepEqual(errors, []);
   });
 
@@ -116,7 +108,7 @@ describe('editing and saving', () => {
   test('a file that is not a channel file is refused and the form kept', async () => {
     const { page, context } = await openDemo();
     const before = await shownChannels(page);
-    await chooseFile(page, 'Open Channel File', 'short.sin', demo.subarray(0, 1000));
+    await chooseFile(page, 'Open Channel File', 'short.sin', browser.demo.subarray(0, 1000));
     const dialog = page.getByRole('alertdialog');
     await dialog.waitFor();
     assert.notEqual((await dialog.textContent()).trim(), '');
@@ -136,8 +128,8 @@ describe('without Web Serial', () => {
     const download = page.waitForEvent('download');
     await page.getByRole('button', { name: 'Save', exact: true }).click();
     const path = await (await download).path();
-    cli(['resave', join(dir, 'demo.sin'), join(dir, 'demo-resaved-2.sin')]);
-    assert.deepEqual(readFileSync(path), readFileSync(join(dir, 'demo-resaved-2.sin')));
+    cli(['resave', join(browser.dir, 'demo.sin'), join(browser.dir, 'demo-resaved-2.sin')]);
+    assert.deepEqual(readFileSync(path), readFileSync(join(browser.dir, 'demo-resaved-2.sin')));
     assert.deepEqual(errors, []);
     await context.close();
   });

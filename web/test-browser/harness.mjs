@@ -2,6 +2,7 @@
 // port, Debian's chromium driven headless through playwright-core, the fake
 // serial port put into the page, and the native hmprog-cli beside it.
 import { execFileSync } from 'node:child_process';
+import { after, before } from 'node:test';
 import { existsSync, mkdtempSync, readFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
@@ -130,6 +131,20 @@ export function demoImage(dir) {
   const file = join(dir, 'demo.sin');
   cli(['read', '--port', 'sim', '--output', file], { dataHome: dir });
   return readFileSync(file);
+}
+
+// What a test file of the page works with: one browser started before its
+// tests and closed after them, a folder, and the demonstration radio's memory
+// saved there as demo.sin.
+export function browserFixture() {
+  const fixture = {};
+  before(async () => {
+    fixture.session = await startBrowser();
+    fixture.dir = tempDir();
+    fixture.demo = demoImage(fixture.dir);
+  });
+  after(() => fixture.session?.close());
+  return fixture;
 }
 
 // The grid as the page shows it: 16 rows of the 8 channel columns.

@@ -3,20 +3,12 @@
 import assert from 'node:assert/strict';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import {
-  chooseFile, cli, demoImage, kReadLimitMs, kWriteLimitMs, savedFiles, shownChannels, startBrowser, tempDir,
+  browserFixture, chooseFile, cli, kReadLimitMs, kWriteLimitMs, savedFiles, shownChannels,
 } from './harness.mjs';
 
-let session;
-let dir;
-let demo;
-before(async () => {
-  session = await startBrowser();
-  dir = tempDir();
-  demo = demoImage(dir);
-});
-after(() => session?.close());
+const browser = browserFixture();
 
 // Blocks of 8 bytes a write sends: 0 to 95 and 100 to 125; the rest of the
 // memory is the radio's own.
@@ -26,7 +18,7 @@ const isWritten = (offset) => {
 };
 
 function formRows(image) {
-  const path = join(dir, `show-${Math.random()}.sin`);
+  const path = join(browser.dir, `show-${Math.random()}.sin`);
   writeFileSync(path, image);
   return JSON.parse(cli(['show', path, '--json'])).rows.map((row) => row.slice(1));
 }
@@ -58,7 +50,7 @@ const backupRows = (page) => page.$$eval('#backup-list tbody tr', (rows) => rows
 
 describe('reading and writing through Web Serial', () => {
   test('a read fills the form with what the radio holds and keeps it as a backup; a write sends the form', async (t) => {
-    const { page, context, errors } = await session.open({ serial: { granted: true, model: 'HM-615V' } });
+    const { page, context, errors } = await browser.session.open({ serial: { granted: true, model: 'HM-615V' } });
     const readMs = await transfer(page, 'Read');
     const readOverheads = await takeOverheads(page);
     const opened = await page.evaluate(() => window.fakeSerial.openedWith);
@@ -68,7 +60,7 @@ describe('reading and writing through Web Serial', () => {
     assert.equal((await backupRows(page)).length, 1);
 
     // A file whose stretches the write leaves alone differ from the radio's.
-    const file = Uint8Array.from(demo);
+    const file = Uint8Array.from(browser.demo);
     for (let offset = 0; offset < file.length; offset++) if (!isWritten(offset)) file[offset] ^= 0x5a;
     await chooseFile(page, 'Open Channel File', 'other.sin', file);
     await page.getByLabel('Squelch Level').selectOption('7');
@@ -98,7 +90,7 @@ describe('reading and writing through Web Serial', () => {
   });
 
   test('a port not yet granted is asked for once and then remembered', async () => {
-    const { page, context } = await session.open({ serial: { granted: false, model: 'HM-615V' } });
+    const { page, context } = await browser.session.open({ serial: { granted: false, model: 'HM-615V' } });
     assert.equal(await page.locator('#port-name').textContent(), 'No cable chosen');
     await transfer(page, 'Read');
     await transfer(page, 'Read');
@@ -108,8 +100,8 @@ describe('reading and writing through Web Serial', () => {
   });
 
   test('a cancelled read leaves the form as it was and keeps no backup', async () => {
-    const { page, context } = await session.open();
-    await chooseFile(page, 'Open Channel File', 'demo.sin', demo);
+    const { page, context } = await browser.session.open();
+    await chooseFile(page, 'Open Channel File', 'demo.sin', browser.demo);
     await page.locator('#channels td[data-row="5"][data-col="1"]').focus();
     await page.keyboard.type('150');
     await page.keyboard.press('Enter');
@@ -128,8 +120,8 @@ describe('reading and writing through Web Serial', () => {
   });
 
   test('a write that stops part way warns that the radio is partly written', async () => {
-    const { page, context } = await session.open({ serial: { granted: true, model: 'HM-615V', fault: 'silent-write', faultBlock: 40 } });
-    await chooseFile(page, 'Open Channel File', 'demo.sin', demo);
+    const { page, context } = await browser.session.open({ serial: { granted: true, model: 'HM-615V', fault: 'silent-write', faultBlock: 40 } });
+    await chooseFile(page, 'Open Channel File', 'demo.sin', browser.demo);
     await page.getByRole('button', { name: 'Write', exact: true }).click();
     // The radio stops answering after block 40.
     await page.getByRole('alertdialog').waitFor({ timeout: 60_000 });
@@ -141,7 +133,7 @@ describe('reading and writing through Web Serial', () => {
   });
 
   test('two reads are listed as two backups, newest first, each downloadable', async () => {
-    const { page, context } = await session.open();
+    const { page, context } = await browser.session.open();
     await transfer(page, 'Read');
     await transfer(page, 'Read');
     const rows = await backupRows(page);
@@ -175,7 +167,7 @@ describe('the radio\'s questions and the check after a write', () => {
   ];
   for (const c of cases) {
     test(`a radio with the fault ${c.fault} asks "${c.text}", and Cancel ends the read without a message`, async () => {
-      const { page, context } = await session.open({ serial: { granted: true, model: 'HM-615V', fault: c.fault } });
+      const { page, context } = await browser.session.open({ serial: { granted: true, model: 'HM-615V', fault: c.fault } });
       const before = await shownChannels(page);
       await page.getByRole('button', { name: 'Read', exact: true }).click();
       const question = page.getByRole('alertdialog');
@@ -197,8 +189,8 @@ describe('the radio\'s questions and the check after a write', () => {
   ];
   for (const c of verifyCases) {
     test(`Verify After Write against a radio ${c.fault ? `with the fault ${c.fault}` : 'that keeps what it is sent'}`, async () => {
-      const { page, context } = await session.open({ serial: { granted: true, model: 'HM-615V', fault: c.fault } });
-      await chooseFile(page, 'Open Channel File', 'demo.sin', demo);
+      const { page, context } = await browser.session.open({ serial: { granted: true, model: 'HM-615V', fault: c.fault } });
+      await chooseFile(page, 'Open Channel File', 'demo.sin', browser.demo);
       await page.getByLabel('Squelch Level').selectOption('2');
       const before = await shownChannels(page);
       await page.getByLabel('Verify After Write').check();
