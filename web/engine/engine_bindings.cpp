@@ -9,6 +9,8 @@
 #include "form/setting_labels.h"
 #include "form/write_verify.h"
 #include "image/image_bytes.h"
+#include "image/image_layout.h"
+#include "image/radio_models.h"
 
 #include <emscripten.h>
 #include <emscripten/bind.h>
@@ -167,6 +169,15 @@ std::string showText(const val& bytes)
     return image ? ShowText(*image) : std::string();
 }
 
+// The Model combo's text for the radio whose memory this is; "" for a byte
+// no model records, or bytes that are not one image long.
+std::string modelOf(const val& bytes)
+{
+    const std::optional<RadioImage> image = imageOf(bytes);
+    const RadioModel* model = image ? ModelByByte(image->bytes()[layout::kModel]) : nullptr;
+    return model ? std::string(model->modelText) : std::string();
+}
+
 std::string verifyText(const val& written, const val& readBack)
 {
     const std::optional<RadioImage> sent = imageOf(written);
@@ -205,10 +216,12 @@ val webRadioImage(const WebRadio& radio)
 
 extern "C" {
 
-// writing: 0 reads the radio, 1 writes it.
-EMSCRIPTEN_KEEPALIVE void hmprog_transfer(int writing)
+// mode: 0 reads the radio into the form, 1 writes it, 2 reads it and leaves
+// the form as it is.
+EMSCRIPTEN_KEEPALIVE void hmprog_transfer(int mode)
 {
-    lastTransfer() = RunTransfer(session(), writing != 0 ? TransferDirection::Write : TransferDirection::Read);
+    const TransferDirection direction = mode == 1 ? TransferDirection::Write : TransferDirection::Read;
+    lastTransfer() = RunTransfer(session(), direction, mode == 2 ? ReadInto::OutcomeOnly : ReadInto::Form);
 }
 
 } // extern "C"
@@ -240,6 +253,7 @@ EMSCRIPTEN_BINDINGS(hmprog_engine)
     function("importCsv", &importCsv);
     function("previewWrite", &previewWrite);
     function("verifyText", &verifyText);
+    function("modelOf", &modelOf);
     function("showText", &showText);
     function("cellChoices", +[](int col) { return stringArray(CellChoices(col)); });
     function("takeTransferOutcome", &takeTransferOutcome);

@@ -106,7 +106,7 @@ private:
 
 } // namespace
 
-TransferOutcome RunTransfer(EngineSession& session, TransferDirection direction)
+TransferOutcome RunTransfer(EngineSession& session, TransferDirection direction, ReadInto into)
 {
     const std::string name = portName();
     PageHost host(direction, name);
@@ -128,7 +128,8 @@ TransferOutcome RunTransfer(EngineSession& session, TransferDirection direction)
         outcome.image = sent;
     } else if (outcome.ok) {
         outcome.image = image;
-        session.LoadReadImage(image);
+        if (into == ReadInto::Form)
+            session.LoadReadImage(image);
     }
     return outcome;
 }

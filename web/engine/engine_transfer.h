@@ -22,8 +22,13 @@ struct TransferOutcome {
     std::optional<RadioImage> image;
 };
 
+// Where a completed read goes: into the form as a new document, or only into
+// the outcome (the read-back of Verify After Write and the read before a
+// preview), leaving the form, its saved mark and its history as they are.
+enum class ReadInto { Form, OutcomeOnly };
+
 // Runs one transfer through the port, host and abort signal the page put in
 // Module.hmprogTransfer, on the session's document: a completed read becomes
-// the document; a write sends the form stored into the image. The port's
+// the document when into is ReadInto::Form; a write sends the form stored into the image. The port's
 // name for the status line is Module.hmprogTransfer.portName.
-[[nodiscard]] TransferOutcome RunTransfer(EngineSession& session, TransferDirection direction);
+[[nodiscard]] TransferOutcome RunTransfer(EngineSession& session, TransferDirection direction, ReadInto into);

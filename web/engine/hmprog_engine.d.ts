@@ -56,6 +56,7 @@ export interface RawEngine {
   importCsv(text: string): { ok: boolean; report: string };
   previewWrite(against: Uint8Array): string;
   verifyText(written: Uint8Array, readBack: Uint8Array): string;
+  modelOf(bytes: Uint8Array): string;
   showText(bytes: Uint8Array): string;
   cellChoices(col: number): string[];
   takeTransferOutcome(): RawOutcome;

@@ -137,12 +137,19 @@ export interface Engine {
   // Only one transfer at a time: another one rejects at once.
   readRadio(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome>;
   writeRadio(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome>;
+  // A read whose image is only handed back: the form, its saved mark and its
+  // history stay as they are (the check after a write, the read before a
+  // preview).
+  readRadioAside(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome>;
   // What writing the form changes in a radio that holds against, one change a
   // line; "" when nothing would change or against is not 1024 bytes.
   previewWrite(against: Uint8Array): string;
   // "Verified.", or "Verify failed" and the blocks the radio gave back
   // different from what was written.
   verifyText(written: Uint8Array, readBack: Uint8Array): string;
+  // The Model combo's text for the radio whose memory this is ("HM-615V");
+  // "" when no model records its model byte.
+  modelOf(bytes: Uint8Array): string;
   createSimulatedRadio(model: string, options?: SimulatedRadioOptions): SimulatedRadioLike;
   // What `hmprog-cli show` prints for this channel file.
   showText(bytes: Uint8Array): string;
@@ -154,6 +161,9 @@ export interface LoadOptions {
   // Where the module's code is, when not beside the script.
   wasmUrl?: string;
 }
+
+// The engine's hmprog_transfer modes.
+const enum TransferMode { ReadIntoForm = 0, Write = 1, ReadAside = 2 }
 
 // The radio lives in the module's memory until its wrapper is collected.
 const radios = new FinalizationRegistry<RawSimulatedRadio>((radio) => radio.delete());
@@ -191,12 +201,16 @@ class WasmEngine implements Engine {
   previewWrite(against: Uint8Array): string { return this.raw.previewWrite(against); }
   verifyText(written: Uint8Array, readBack: Uint8Array): string { return this.raw.verifyText(written, readBack); }
   showText(bytes: Uint8Array): string { return this.raw.showText(bytes); }
+  modelOf(bytes: Uint8Array): string { return this.raw.modelOf(bytes); }
 
   readRadio(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome> {
-    return this.transfer(false, port, host, signal);
+    return this.transfer(TransferMode.ReadIntoForm, port, host, signal);
   }
   writeRadio(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome> {
-    return this.transfer(true, port, host, signal);
+    return this.transfer(TransferMode.Write, port, host, signal);
+  }
+  readRadioAside(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome> {
+    return this.transfer(TransferMode.ReadAside, port, host, signal);
   }
 
   createSimulatedRadio(model: string, options: SimulatedRadioOptions = {}): SimulatedRadioLike {
@@ -209,13 +223,13 @@ class WasmEngine implements Engine {
 
   // The engine's transfer runs in the module and awaits the port through
   // Module.hmprogTransfer; the wasm stack is put aside at each await.
-  private async transfer(writing: boolean, port: SerialPortLike, host: TransferHost,
+  private async transfer(mode: TransferMode, port: SerialPortLike, host: TransferHost,
     signal: AbortSignal): Promise<TransferOutcome> {
     if (this.transferring) throw new Error('A transfer is already running.');
     this.transferring = true;
     this.raw.hmprogTransfer = { port, host, signal, portName: portNameOf(port) };
     try {
-      await this.raw.ccall('hmprog_transfer', null, ['number'], [writing ? 1 : 0], { async: true });
+      await this.raw.ccall('hmprog_transfer', null, ['number'], [mode], { async: true });
       const outcome = this.raw.takeTransferOutcome();
       return {
         ok: outcome.ok ?? false,
