@@ -8,40 +8,54 @@ export interface Question {
   no?: string; // absent: a message with one button
 }
 
-// One modal question at a time, in the page's own accessible dialog: Enter
-// takes the first button, Escape the second (or the only one).
-export function ask(question: Question): Promise<boolean> {
+export interface Choices {
+  title: string;
+  text: string;
+  detail?: string;
+  buttons: string[]; // in the order shown
+  safe: number; // the button that does nothing the user did not look at
+}
+
+// One modal question at a time, in the page's own accessible dialog. The
+// safe button has the focus at first, so that a reflexive Enter takes it,
+// and Escape answers with it too. Resolves with the index of the button.
+export function choose(choices: Choices): Promise<number> {
   const dialog = byId<HTMLDialogElement>('question-dialog');
-  const yes = byId<HTMLButtonElement>('question-yes');
-  const no = byId<HTMLButtonElement>('question-no');
   const detail = byId('question-detail');
-  byId('question-title').textContent = question.title;
-  byId('question-text').textContent = question.text;
-  detail.textContent = question.detail ?? '';
-  detail.hidden = !question.detail;
-  yes.textContent = question.yes;
-  no.textContent = question.no ?? '';
-  no.hidden = question.no === undefined;
+  byId('question-title').textContent = choices.title;
+  byId('question-text').textContent = choices.text;
+  detail.textContent = choices.detail ?? '';
+  detail.hidden = !choices.detail;
   return new Promise((resolve) => {
-    const finish = (answer: boolean): void => {
-      yes.removeEventListener('click', onYes);
-      no.removeEventListener('click', onNo);
+    const finish = (index: number): void => {
       dialog.removeEventListener('cancel', onCancel);
       dialog.close();
-      resolve(answer);
+      resolve(index);
     };
-    const onYes = (): void => finish(true);
-    const onNo = (): void => finish(false);
     const onCancel = (event: Event): void => {
       event.preventDefault();
-      finish(question.no === undefined);
+      finish(choices.safe);
     };
-    yes.addEventListener('click', onYes);
-    no.addEventListener('click', onNo);
+    const buttons = choices.buttons.map((label, index) => {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.textContent = label;
+      button.addEventListener('click', () => finish(index));
+      return button;
+    });
+    byId('question-buttons').replaceChildren(...buttons);
     dialog.addEventListener('cancel', onCancel);
     dialog.showModal();
-    yes.focus();
+    buttons[choices.safe].focus();
   });
+}
+
+// Every question with two answers in the page is "do it" or "Cancel":
+// Cancel is the safe one.
+export async function ask(question: Question): Promise<boolean> {
+  const buttons = question.no === undefined ? [question.yes] : [question.yes, question.no];
+  const { title, text, detail } = question;
+  return (await choose({ title, text, detail, buttons, safe: buttons.length - 1 })) === 0;
 }
 
 export async function tell(title: string, text: string, detail?: string): Promise<void> {
