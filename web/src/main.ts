@@ -7,6 +7,7 @@ import { download, readChosenFile, saveChannelFile, type SaveTarget } from './fi
 import { PortChoice } from './port_choice';
 import { fillPrintList } from './print_list';
 import { ask, tell } from './questions';
+import { askReadFirst, kPreviewTitle } from './read_first';
 import { SettingsForm } from './settings_form';
 import { TransferDialog } from './transfer_dialog';
 
@@ -238,32 +239,48 @@ class App {
     if (text !== '') await tell(kTitle, text);
   }
 
-  // Reads the radio back and compares what the write sent. The read-back
-  // loads the radio into the form, so the form is put back as it was.
+  // Reads the radio back aside and compares what the write sent: the form,
+  // its saved mark and its history stay as they were.
   private async verify(written: Uint8Array): Promise<void> {
-    const form = this.engine.saveChannelFile();
-    const outcome = await this.transferWith('Verify', (link, signal) => this.engine.readRadio(link, this.transfer, signal));
+    const outcome = await this.transferWith('Verify', (link, signal) => this.engine.readRadioAside(link, this.transfer, signal));
     if (!outcome) return;
-    this.engine.openChannelFile(form, this.saveTarget.name);
-    this.show('');
     if (outcome.ok && outcome.image) await tell('Verify After Write', this.engine.verifyText(written, outcome.image));
     else if (!outcome.cancelled) await tell(kTitle, outcome.message);
   }
 
   // What the write changes in the radio, shown before it starts: against
-  // the last read of this visit, or the newest backup of the same model.
+  // the last read of this visit, or the newest backup of the same model;
+  // with neither, the user may have the radio read first.
   private async previewAccepted(): Promise<boolean> {
     if (!byId<HTMLInputElement>('preview-before-write').checked) return true;
-    const against = this.lastRead ?? (await listBackups()).find((b) => b.model === this.model())?.bytes;
-    if (!against) return true;
+    let against = this.lastRead ?? (await listBackups()).find((b) => b.model === this.model())?.bytes ?? null;
+    if (!against) {
+      const answer = await askReadFirst(this.model());
+      if (answer !== 'read') return answer === 'write';
+      against = await this.readAside();
+      if (!against) return false;
+    }
     const changes = this.engine.previewWrite(against);
     return ask({
-      title: 'Write Preview',
+      title: kPreviewTitle,
       text: changes === '' ? 'The radio already holds what the form shows: the write changes nothing.' : 'What the write changes in the radio:',
       detail: changes || undefined,
       yes: 'Write',
       no: 'Cancel',
     });
+  }
+
+  // The radio's memory for the preview, kept as a backup like every read;
+  // the form stays as it is. null when the read did not complete.
+  private async readAside(): Promise<Uint8Array | null> {
+    const outcome = await this.transferWith('Read Data', (link, signal) => this.engine.readRadioAside(link, this.transfer, signal));
+    if (outcome?.ok && outcome.image) {
+      this.lastRead = outcome.image;
+      await this.keep(outcome.image);
+      return outcome.image;
+    }
+    if (outcome && !outcome.cancelled) await tell(kTitle, outcome.message);
+    return null;
   }
 
   private async transferWith<T>(
@@ -295,9 +312,11 @@ class App {
     }
   }
 
+  // Filed under the radio's own model, which a read for the preview need
+  // not share with the form.
   private async keep(image: Uint8Array): Promise<void> {
     try {
-      await keepBackup(this.model(), image);
+      await keepBackup(this.engine.modelOf(image), image);
       await this.refreshBackups();
     } catch (error) {
       await tell(kTitle, `The read could not be kept as a backup: ${String(error)}`);
