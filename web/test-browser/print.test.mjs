@@ -8,16 +8,16 @@ import { browserFixture, chooseFile } from './harness.mjs';
 
 const browser = browserFixture();
 
-// The words of the PDF's only page with their left edges, line by line from the top.
+// The words of the PDF's only page with their left and right edges, line by line from the top.
 function printedLines(pdf) {
   const info = execFileSync('pdfinfo', [pdf], { encoding: 'utf8' });
   assert.match(info, /^Pages:\s+1$/m);
   const html = execFileSync('pdftotext', ['-bbox', pdf, '-'], { encoding: 'utf8' });
   const lines = new Map();
-  for (const [, x, y, word] of html.matchAll(/<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)<\/word>/g)) {
+  for (const [, x, y, end, word] of html.matchAll(/<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>([^<]*)<\/word>/g)) {
     const top = Math.round(Number(y));
     if (!lines.has(top)) lines.set(top, []);
-    lines.get(top).push({ x: Number(x), word });
+    lines.get(top).push({ x: Number(x), end: Number(end), word });
   }
   return [...lines.entries()].sort(([a], [b]) => a - b).map(([, words]) => words.sort((a, b) => a.x - b.x));
 }
@@ -26,6 +26,7 @@ const papers = [
   { name: 'US Letter', options: { format: 'Letter' } },
   { name: 'A4 portrait', options: { format: 'A4' } },
   { name: 'A4 landscape', options: { format: 'A4', landscape: true } },
+  { name: 'A5 portrait', options: { format: 'A5' } }, // the narrowest: the type gets smaller
 ];
 for (const paper of papers) {
   test(`printed on ${paper.name}, the channel list is one page with each heading over its column`, async () => {
@@ -44,6 +45,8 @@ for (const paper of papers) {
     assert.equal(channel1.length, headings.length, channel1.map((w) => w.word).join(' '));
     const offsets = headings.map((h, column) => `${h.word} ${Math.abs(h.x - channel1[column].x) < 0.5 ? 'over' : 'beside'} ${channel1[column].word}`);
     assert.deepEqual(offsets, headings.map((h, column) => `${h.word} over ${channel1[column].word}`));
+    const crowded = lines[headingAt].filter((w, i, words) => i + 1 < words.length && w.end >= words[i + 1].x);
+    assert.deepEqual(crowded.map((w) => w.word), []);
     assert.equal(lines.length - headingAt - 1, 16);
     await context.close();
   });

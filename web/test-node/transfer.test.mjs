@@ -85,6 +85,34 @@ test('a read cancelled part way leaves the form as it was', async () => {
   assert.equal(requests.length, 39);
 });
 
+test('a read aside hands the radio memory back and leaves the form, its saved mark and its history', async () => {
+  assert.equal(engine.openChannelFile(demoFile(), 'demo.sin').ok, true);
+  engine.commitCell(5, 1, '150');
+  const before = engine.state();
+  const memory = vhfMemory(16);
+  memory[kModelOffset] = 0x38;
+  const { outcome } = await transfer('readRadioAside', engine.createSimulatedRadio('HM-615U', { memory }));
+  assert.equal(outcome.ok, true, outcome.message);
+  assert.deepEqual(outcome.image, memory);
+  assert.deepEqual(engine.state(), before);
+  assert.equal(engine.modelOf(outcome.image), 'HM-615U');
+});
+
+// The model a memory is kept under: by its model byte, none for any other.
+const models = [
+  { name: 'model byte 0x37', byte: 0x37, length: 1024, model: 'HM-615V' },
+  { name: 'model byte 0x38', byte: 0x38, length: 1024, model: 'HM-615U' },
+  { name: 'model byte 0xFF', byte: 0xff, length: 1024, model: '' },
+  { name: '1023 bytes', byte: 0x37, length: 1023, model: '' },
+];
+for (const c of models) {
+  test(`the memory with ${c.name} is of the model "${c.model}"`, () => {
+    const bytes = new Uint8Array(c.length);
+    bytes[kModelOffset] = c.byte;
+    assert.equal(engine.modelOf(bytes), c.model);
+  });
+}
+
 const failedWrites = [
   { fault: 'nak-write', faultBlock: 40, partlyWritten: true, blocksIn: 40 },
   { fault: 'silent-write', faultBlock: 110, partlyWritten: true, blocksIn: 106 },
