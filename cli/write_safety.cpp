@@ -65,7 +65,9 @@ int VerifyWrite(SystemPorts& ports, const TransferOptions& options, const RadioI
     check.checksWrite = true;
     const int status = RunTransferOn(ports, check, TransferDirection::Read, readBack, BandLimits{}).status;
     if (status != kExitCompleted) {
-        PrintError(QStringLiteral("The radio could not be read back; the write was not verified."));
+        // An interrupted check has said already that the write completed.
+        if (status != kExitCancelled)
+            PrintError(QStringLiteral("The radio could not be read back; the write was not verified."));
         return status;
     }
     const std::vector<BlockMismatch> mismatches = VerifyWrittenBlocks(written, readBack);
