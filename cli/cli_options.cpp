@@ -84,7 +84,7 @@ void CliArguments::checkComplete(const CliSyntax& syntax)
     for (const CliOption& option : syntax.options) {
         if (option.required && !has(QLatin1String(option.name))) {
             fail(QStringLiteral("%1 %2 is required")
-                             .arg(QLatin1String(option.name), QLatin1String(option.valueName)));
+                     .arg(QLatin1String(option.name), QLatin1String(option.valueName)));
             return;
         }
     }
@@ -92,8 +92,8 @@ void CliArguments::checkComplete(const CliSyntax& syntax)
     const bool leftOut = syntax.positionalsOptional && given == 0;
     if (given < syntax.positionals.size() && !leftOut) {
         fail(syntax.missingPositionals
-                         ? QString::fromUtf8(syntax.missingPositionals)
-                         : QStringLiteral("%1 is required").arg(QLatin1String(syntax.positionals[given])));
+                 ? QString::fromUtf8(syntax.missingPositionals)
+                 : QStringLiteral("%1 is required").arg(QLatin1String(syntax.positionals[given])));
     }
 }
 

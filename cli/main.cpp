@@ -34,7 +34,7 @@ void printHelp(std::FILE* out)
     std::fputs("\nA FILE.sin or FILE.csv of \"-\" is standard input where a file is read, and\n"
                "standard output where one is written: hmprog-cli resave - - < a.sin > b.sin\n"
                "No output may be an input or another output, by any name or link; only\n"
-               "import --base X --output X updates X in place.\n"
+               "import --base X --output X and sim --image X --save X update X in place.\n"
                "\n"
                "Exit status (import: as above): 0 completed; 1 failed, the reason on standard\n"
                "error, also when a prompt came up with no terminal to ask it on and no\n"
