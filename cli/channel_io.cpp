@@ -16,6 +16,16 @@ bool isStandardStream(const QString& argument)
     return argument == QLatin1String("-");
 }
 
+// A file that could not be written to standard output is the command's own
+// failure, reported with its status: the check of standard output at the
+// end is not to report it a second time.
+FileStatus reported(FileStatus status)
+{
+    if (!status.ok())
+        std::clearerr(stdout);
+    return status;
+}
+
 } // namespace
 
 QString ChannelName(const QString& argument, bool reading)
@@ -45,7 +55,7 @@ FileStatus WriteChannel(const QString& argument, const RadioImage& image)
     if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileStatus::Failed(QCoreApplication::translate("ChannelIo", "Failed to save document."),
                                   out.errorString());
-    return WriteChannelStream(out, ChannelName(argument, false), image);
+    return reported(WriteChannelStream(out, ChannelName(argument, false), image));
 }
 
 FileStatus ReadChannelList(const QString& argument, QByteArray& bytes)
@@ -67,7 +77,7 @@ FileStatus WriteChannelList(const QString& argument, const QByteArray& bytes)
     if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileStatus::Failed(QCoreApplication::translate("ChannelIo", "Failed to save the channel list."),
                                   out.errorString());
-    return WriteChannelListStream(out, ChannelName(argument, false), bytes);
+    return reported(WriteChannelListStream(out, ChannelName(argument, false), bytes));
 }
 
 void PrintFileError(const FileStatus& status)

@@ -20,6 +20,9 @@ struct CliCommand {
     // The form's sub-commands say which of them found a usage error
     // ("hmprog-cli new: ..."); read, write and sim do not.
     bool namedInUsageErrors = false;
+    // The exit status when what it printed could not be written to standard
+    // output (a full disk, a closed pipe).
+    int outputFailed = kExitUsage;
 };
 
 // Each defined in the file of its own; main lists them.

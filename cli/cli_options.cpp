@@ -32,40 +32,48 @@ CliArguments::CliArguments(const QStringList& args, const CliSyntax& syntax)
 void CliArguments::take(const CliSyntax& syntax, const QStringList& args, qsizetype& i)
 {
     const QString& arg = args[i];
-    if (!isOption(arg)) {
-        if (!arg.isEmpty() && m_positionals.size() < static_cast<qsizetype>(syntax.positionals.size()))
+    if (arg.isEmpty()) {
+        fail(QStringLiteral("empty argument ''"));
+    } else if (!isOption(arg)) {
+        if (m_positionals.size() < static_cast<qsizetype>(syntax.positionals.size()))
             m_positionals << arg;
         else
-            stray(syntax, arg, QStringLiteral("unknown option '%1'").arg(DisplayPath(arg)));
-        return;
+            fail(QStringLiteral("unexpected argument '%1'").arg(DisplayPath(arg)));
+    } else {
+        takeOption(syntax, args, i);
     }
+}
+
+void CliArguments::takeOption(const CliSyntax& syntax, const QStringList& args, qsizetype& i)
+{
+    const QString& arg = args[i];
     const qsizetype equals = arg.indexOf(QLatin1Char('='));
     const bool inlineValue = equals > 0;
     const QString name = inlineValue ? arg.left(equals) : arg;
     const CliOption* option = findOption(syntax, name);
     if (m_values.contains(name)) {
-        stray(syntax, arg, QStringLiteral("%1 given twice").arg(DisplayPath(name)));
+        fail(QStringLiteral("%1 given twice").arg(DisplayPath(name)));
     } else if (option && option->isFlag() && !inlineValue) {
         m_values.insert(name, QString());
     } else if (option && !option->isFlag()) {
         if (inlineValue)
             m_values.insert(name, arg.mid(equals + 1));
         else
-            takeValue(syntax, args, i, name);
+            takeValue(args, i, name);
         if (ok() && m_values.value(name).isEmpty())
-            fail(syntax, QStringLiteral("%1 needs a value, not an empty one").arg(name));
+            fail(QStringLiteral("%1 needs a value, not an empty one").arg(name));
     } else {
-        stray(syntax, arg, QStringLiteral("unknown option '%1'").arg(DisplayPath(arg)));
+        fail(QStringLiteral("unknown option '%1'").arg(DisplayPath(arg)));
     }
 }
 
 // The argument after the option, unless there is none or it is another
 // option: then the value was forgotten, and the option after must not be
 // taken for it.
-void CliArguments::takeValue(const CliSyntax& syntax, const QStringList& args, qsizetype& i, const QString& name)
+void CliArguments::takeValue(const QStringList& args, qsizetype& i, const QString& name)
 {
     if (i + 1 >= args.size() || isOption(args[i + 1]))
-        fail(syntax, QStringLiteral("%1 needs a value").arg(name));
+        fail(QStringLiteral("%1 needs a value").arg(name));
     else
         m_values.insert(name, args[++i]);
 }
@@ -75,32 +83,23 @@ void CliArguments::checkComplete(const CliSyntax& syntax)
 {
     for (const CliOption& option : syntax.options) {
         if (option.required && !has(QLatin1String(option.name))) {
-            fail(syntax, QStringLiteral("%1 %2 is required")
-                             .arg(QLatin1String(option.name), QLatin1String(option.valueName)));
+            fail(QStringLiteral("%1 %2 is required")
+                     .arg(QLatin1String(option.name), QLatin1String(option.valueName)));
             return;
         }
     }
     const auto given = static_cast<std::size_t>(m_positionals.size());
     const bool leftOut = syntax.positionalsOptional && given == 0;
     if (given < syntax.positionals.size() && !leftOut) {
-        fail(syntax, syntax.missingPositionals
-                         ? QString::fromUtf8(syntax.missingPositionals)
-                         : QStringLiteral("%1 is required").arg(QLatin1String(syntax.positionals[given])));
+        fail(syntax.missingPositionals
+                 ? QString::fromUtf8(syntax.missingPositionals)
+                 : QStringLiteral("%1 is required").arg(QLatin1String(syntax.positionals[given])));
     }
 }
 
-void CliArguments::fail(const CliSyntax& syntax, const QString& text)
+void CliArguments::fail(const QString& text)
 {
-    const bool usage = syntax.stray == CliStrayWording::Usage && syntax.missingPositionals;
-    m_error = usage ? QString::fromUtf8(syntax.missingPositionals) : text;
-}
-
-void CliArguments::stray(const CliSyntax& syntax, const QString& arg, const QString& text)
-{
-    if (syntax.stray == CliStrayWording::UnexpectedArgument)
-        fail(syntax, QStringLiteral("unexpected argument '%1'").arg(DisplayPath(arg)));
-    else
-        fail(syntax, text);
+    m_error = text;
 }
 
 QString CliArguments::count(const QString& name, int& out) const

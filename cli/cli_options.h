@@ -6,39 +6,47 @@
 
 #include <span>
 
+// What a sub-command does with the file an argument names, so that no
+// output replaces an input or another output, and standard input ("-") is
+// read only once.
+enum class CliFile {
+    None,
+    Read,
+    Written,
+};
+
 // One option a sub-command takes: "--port PORT" (a value), or a bare flag
 // ("--yes") when it has no value name.
 struct CliOption {
     const char* name;
     const char* valueName = nullptr;
     bool required = false;
+    CliFile file = CliFile::None;
 
     bool isFlag() const { return valueName == nullptr; }
-};
-
-// How a sub-command names an argument it has no place for.
-enum class CliStrayWording {
-    UnknownOption,      // "unknown option 'extra'", "--yes given twice"
-    UnexpectedArgument, // "unexpected argument 'extra'", whatever it is
-    Usage,              // the sub-command's missingPositionals text, whatever went wrong
 };
 
 // Everything a sub-command accepts after its name: its positionals (all of
 // them required, in this order, unless they may all be left out), then its
 // options, in the order --help lists them and the required ones are asked for.
+// missingPositionals words the one mistake of too few positionals.
 struct CliSyntax {
     std::span<const char* const> positionals = {};
     bool positionalsOptional = false;
     std::span<const CliOption> options = {};
     const char* missingPositionals = nullptr;
-    CliStrayWording stray = CliStrayWording::UnknownOption;
+    // What each positional's file is to the sub-command, in their order.
+    std::span<const CliFile> positionalFiles = {};
+    // The option read whose file the output may be: the file updated in place.
+    const char* updatedInPlace = nullptr;
 };
 
 // The arguments of one sub-command read against its syntax. Options are
 // "--name value", "--name=value" or a bare "--flag"; a positional is any
 // other argument that is not empty. A repeated option, a missing or empty
 // value, a value that is itself an option ("--output --yes"), an unknown
-// option, one positional too many or too few is an error.
+// option, an empty argument, one positional too many or too few is an error,
+// each worded the same way in every sub-command.
 class CliArguments {
 public:
     CliArguments(const QStringList& args, const CliSyntax& syntax);
@@ -56,10 +64,10 @@ public:
 
 private:
     void take(const CliSyntax& syntax, const QStringList& args, qsizetype& i);
-    void takeValue(const CliSyntax& syntax, const QStringList& args, qsizetype& i, const QString& name);
+    void takeOption(const CliSyntax& syntax, const QStringList& args, qsizetype& i);
+    void takeValue(const QStringList& args, qsizetype& i, const QString& name);
     void checkComplete(const CliSyntax& syntax);
-    void fail(const CliSyntax& syntax, const QString& text);
-    void stray(const CliSyntax& syntax, const QString& arg, const QString& text);
+    void fail(const QString& text);
 
     QHash<QString, QString> m_values;
     QStringList m_positionals;

@@ -4,10 +4,9 @@
 
 #include "cli/channel_io.h"
 #include "cli/cli_command.h"
+#include "cli/standard_output.h"
 
 #include "form/image_changes.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -16,6 +15,7 @@ constexpr int kDiffDifferent = 1;
 constexpr int kDiffTrouble = 2;
 
 const char* const kPositionals[] = {"A.sin", "B.sin"};
+const CliFile kPositionalFiles[] = {CliFile::Read, CliFile::Read};
 const CliOption kOptions[] = {{"--json"}};
 
 int runDiff(const CliArguments& args)
@@ -30,7 +30,7 @@ int runDiff(const CliArguments& args)
     }
     const std::vector<ImageChange> changes = CompareImages(images[0], images[1]);
     const std::string out = args.has(QStringLiteral("--json")) ? ChangesJson(changes) : ChangesText(changes);
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    static_cast<void>(PrintToStandardOutput(out));
     return changes.empty() ? kDiffEqual : kDiffDifferent;
 }
 
@@ -41,7 +41,7 @@ const CliCommand kDiffCommand = {
     .syntax = {.positionals = kPositionals,
                .options = kOptions,
                .missingPositionals = "two channel files needed: A.sin B.sin",
-               .stray = CliStrayWording::UnexpectedArgument},
+               .positionalFiles = kPositionalFiles},
     .description = "      Prints what differs from A.sin to B.sin as the form shows it, one line\n"
                    "      each: settings by name, channels by number and column with both texts,\n"
                    "      then the radio data outside the form by block address and bytes; JSON\n"

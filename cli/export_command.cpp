@@ -12,6 +12,7 @@
 namespace {
 
 const char* const kPositionals[] = {"IN.sin", "OUT.csv"};
+const CliFile kPositionalFiles[] = {CliFile::Read, CliFile::Written};
 const CliOption kOptions[] = {{"--standard-columns"}};
 
 int runExport(const CliArguments& args)
@@ -39,7 +40,8 @@ const CliCommand kExportCommand = {
     .name = "export",
     .syntax = {.positionals = kPositionals,
                .options = kOptions,
-               .missingPositionals = "give IN.sin and OUT.csv"},
+               .missingPositionals = "give IN.sin and OUT.csv",
+               .positionalFiles = kPositionalFiles},
     .description = "      Writes the channels in use of IN.sin as a CSV channel list, in the\n"
                    "      columns other programming tools read and then Busy; --standard-columns\n"
                    "      leaves Busy out for tools that refuse unknown columns.",

@@ -24,8 +24,13 @@ namespace {
 
 const char* const kName = "import";
 const char* const kPositionals[] = {"IN.csv"};
+const CliFile kPositionalFiles[] = {CliFile::Read};
 const CliOption kOptions[] = {
-    {"--output", "OUT.sin"}, {"--base", "BASE.sin"}, {"--renumber"}, {"--stock", "NAME"}, {"--list-stock"},
+    {"--output", "OUT.sin", false, CliFile::Written},
+    {"--base", "BASE.sin", false, CliFile::Read},
+    {"--renumber"},
+    {"--stock", "NAME"},
+    {"--list-stock"},
 };
 
 // Exit statuses of an import, apart from usage errors.
@@ -84,10 +89,15 @@ FileStatus openBase(const CliArguments& args, const ImportSource& source, RadioI
     return FileStatus::Ok();
 }
 
-void printReport(const ImportResult& result, std::FILE* out)
+void printReportLines(const ImportResult& result, std::FILE* out)
 {
     for (const ReportLine& line : result.report)
         std::fprintf(out, "%s\n", qPrintable(ReportLineForUser(line)));
+}
+
+// Said only once the rows are in a saved file, or when none could be loaded.
+void printSummary(const ImportResult& result, std::FILE* out)
+{
     int loaded = 0;
     for (const ImportRow& row : result.rows)
         loaded += row.channel != 0 ? 1 : 0;
@@ -167,12 +177,14 @@ int runImport(const CliArguments& args)
         return kExitNothingLoaded;
     }
     // The image goes to standard output: the report goes beside it.
-    printReport(result, toStandardOutput ? stderr : stdout);
-    if (result.status == ImportStatus::NothingLoaded)
-        return kExitNothingLoaded;
-    PutImportedChannels(result, form);
-    if (const FileStatus saved = SaveForm(output, form, image); !saved.ok())
-        return fileFailed(saved);
+    std::FILE* reportOut = toStandardOutput ? stderr : stdout;
+    printReportLines(result, reportOut);
+    if (result.status != ImportStatus::NothingLoaded) {
+        PutImportedChannels(result, form);
+        if (const FileStatus saved = SaveForm(output, form, image); !saved.ok())
+            return fileFailed(saved);
+    }
+    printSummary(result, reportOut);
     return exitOf(result.status);
 }
 
@@ -180,7 +192,11 @@ int runImport(const CliArguments& args)
 
 const CliCommand kImportCommand = {
     .name = kName,
-    .syntax = {.positionals = kPositionals, .positionalsOptional = true, .options = kOptions},
+    .syntax = {.positionals = kPositionals,
+               .positionalsOptional = true,
+               .options = kOptions,
+               .positionalFiles = kPositionalFiles,
+               .updatedInPlace = "--base"},
     .description =
         "      import IN.csv --output OUT.sin [--base BASE.sin] [--renumber]\n"
         "      import --stock NAME --output OUT.sin [--base BASE.sin] [--renumber]\n"

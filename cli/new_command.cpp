@@ -9,7 +9,7 @@
 
 namespace {
 
-const CliOption kOptions[] = {{"--output", "FILE.sin", true}};
+const CliOption kOptions[] = {{"--output", "FILE.sin", true, CliFile::Written}};
 
 int runNew(const CliArguments& args)
 {

@@ -2,6 +2,7 @@
 #include "interrupt.h"
 #include "ports_json.h"
 #include "print_error.h"
+#include "standard_output.h"
 
 #include "port/port_report_text.h"
 #include "port/port_watcher.h"
@@ -22,9 +23,8 @@ namespace {
 
 void printLine(const QString& text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
+    static_cast<void>(PrintToStandardOutput((text + u'\n').toLocal8Bit().toStdString()));
+    static_cast<void>(FlushStandardOutput());
 }
 
 void printJson(const QJsonObject& object)
@@ -49,7 +49,8 @@ int listPorts(const PortSystem& system, bool json)
         QJsonArray devices;
         for (const PortReport& report : reports)
             devices.append(PortReportJson(report));
-        std::fputs(QJsonDocument(QJsonObject{{QStringLiteral("devices"), devices}}).toJson().constData(), stdout);
+        static_cast<void>(PrintToStandardOutput(
+            QJsonDocument(QJsonObject{{QStringLiteral("devices"), devices}}).toJson().toStdString()));
         return kExitCompleted;
     }
     if (reports.empty())
@@ -64,7 +65,7 @@ int showDevice(const PortSystem& system, const QString& path, bool json)
 {
     const PortReport report = DiagnosePath(system, path);
     if (json)
-        std::fputs(QJsonDocument(PortReportJson(report)).toJson().constData(), stdout);
+        static_cast<void>(PrintToStandardOutput(QJsonDocument(PortReportJson(report)).toJson().toStdString()));
     else
         printLine(reportText(report));
     return report.canOpen ? kExitCompleted : kExitFailed;

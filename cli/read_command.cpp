@@ -10,7 +10,11 @@
 namespace {
 
 const CliOption kOptions[] = {
-    {"--port", "PORT", true}, {"--output", "FILE.sin", true}, {"--retries", "N"}, {"--yes"}, {"--trace", "FILE"},
+    {"--port", "PORT", true},
+    {"--output", "FILE.sin", true, CliFile::Written},
+    {"--retries", "N"},
+    {"--yes"},
+    {"--trace", "FILE", false, CliFile::Written},
 };
 
 int runRead(const CliArguments& args)
@@ -54,4 +58,5 @@ const CliCommand kReadCommand = {
                    "      created or touched. Every completed read is also kept as a backup in\n"
                    "      $XDG_DATA_HOME/hmprog/backups (~/.local/share/hmprog/backups).",
     .run = runRead,
+    .outputFailed = kExitFailed,
 };

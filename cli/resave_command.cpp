@@ -7,6 +7,7 @@
 namespace {
 
 const char* const kPositionals[] = {"IN.sin", "OUT.sin"};
+const CliFile kPositionalFiles[] = {CliFile::Read, CliFile::Written};
 
 int runResave(const CliArguments& args)
 {
@@ -28,7 +29,7 @@ const CliCommand kResaveCommand = {
     .name = "resave",
     .syntax = {.positionals = kPositionals,
                .missingPositionals = "give IN.sin and OUT.sin",
-               .stray = CliStrayWording::Usage},
+               .positionalFiles = kPositionalFiles},
     .description = "      Writes what the desktop program saves as OUT.sin when it is started\n"
                    "      with IN.sin. \"-\" reads standard input or writes standard output.",
     .run = runResave,

@@ -4,12 +4,12 @@
 #include "cli/cli_command.h"
 #include "cli/form_file.h"
 #include "cli/form_report.h"
-
-#include <cstdio>
+#include "cli/standard_output.h"
 
 namespace {
 
 const char* const kPositionals[] = {"FILE.sin"};
+const CliFile kPositionalFiles[] = {CliFile::Read};
 const CliOption kOptions[] = {{"--json"}};
 
 int runShow(const CliArguments& args)
@@ -24,7 +24,7 @@ int runShow(const CliArguments& args)
         return kExitFailed;
     }
     const QByteArray out = json ? FormJson(form) : FormTable(form).toUtf8();
-    std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), stdout);
+    static_cast<void>(PrintToStandardOutput(std::string_view(out.constData(), static_cast<std::size_t>(out.size()))));
     return kExitCompleted;
 }
 
@@ -35,7 +35,7 @@ const CliCommand kShowCommand = {
     .syntax = {.positionals = kPositionals,
                .options = kOptions,
                .missingPositionals = "no channel file given",
-               .stray = CliStrayWording::UnexpectedArgument},
+               .positionalFiles = kPositionalFiles},
     .description = "      Prints the settings and the 16 channel rows as the form shows them\n"
                    "      after opening FILE.sin (\"-\": standard input): a text table, or JSON\n"
                    "      with --json.",

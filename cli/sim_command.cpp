@@ -65,12 +65,12 @@ QString faultList()
 }
 
 const CliOption kOptions[] = {
-    {"--image", "FILE.sin"},
+    {"--image", "FILE.sin", false, CliFile::Read},
     {"--range", "136-174|136-480|400-520"},
     {"--fault", "NAME"},
     {"--fault-block", "K"},
     {"--line-rate"},
-    {"--save", "FILE.sin"},
+    {"--save", "FILE.sin", false, CliFile::Written},
 };
 
 int runSim(const CliArguments& parsed)
@@ -112,7 +112,7 @@ int runSim(const CliArguments& parsed)
 
 const CliCommand kSimCommand = {
     .name = "sim",
-    .syntax = {.options = kOptions},
+    .syntax = {.options = kOptions, .updatedInPlace = "--image"},
     .description = "      Starts a simulated radio on a pseudo-terminal, prints the device path to\n"
                    "      open on the first line of standard output and answers until interrupted.\n"
                    "      Its memory is FILE.sin, or a few demonstration channels; it reports the\n"

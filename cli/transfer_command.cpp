@@ -40,20 +40,30 @@ int exitStatus(TransferResult result, bool promptUnanswered)
     return kExitCancelled;
 }
 
+QString interruptedText(const TransferOptions& options, TransferDirection direction, std::size_t blocksRead,
+                        std::size_t blocksWritten)
+{
+    if (direction == TransferDirection::Write)
+        return QStringLiteral("Interrupted after %1 of %2 blocks had been written.")
+            .arg(blocksWritten)
+            .arg(protocol::kWrittenBlockCount);
+    if (options.checksWrite)
+        return QStringLiteral("The write completed; its check was interrupted after %1 of %2 blocks had been read "
+                              "back.")
+            .arg(blocksRead)
+            .arg(RadioImage::kBlockCount);
+    return QStringLiteral("Interrupted after %1 of %2 blocks had been read; no file was written.")
+        .arg(blocksRead)
+        .arg(RadioImage::kBlockCount);
+}
+
 // Where an interrupted transfer had got to, and for a write that had put any
 // block into the radio, what that leaves in it.
-void reportEnd(TransferDirection direction, TransferResult result, std::size_t blocksRead, std::size_t blocksWritten,
-               bool partlyWritten)
+void reportEnd(const TransferOptions& options, TransferDirection direction, TransferResult result,
+               std::size_t blocksRead, std::size_t blocksWritten, bool partlyWritten)
 {
-    const bool read = direction == TransferDirection::Read;
-    if (result == TransferResult::Cancelled) {
-        PrintError(read ? QStringLiteral("Interrupted after %1 of %2 blocks had been read; no file was written.")
-                              .arg(blocksRead)
-                              .arg(RadioImage::kBlockCount)
-                        : QStringLiteral("Interrupted after %1 of %2 blocks had been written.")
-                              .arg(blocksWritten)
-                              .arg(protocol::kWrittenBlockCount));
-    }
+    if (result == TransferResult::Cancelled)
+        PrintError(interruptedText(options, direction, blocksRead, blocksWritten));
     if (partlyWritten)
         PrintError(QString::fromUtf8(PartlyWrittenWarning()));
 }
@@ -149,7 +159,8 @@ TransferOutcome RunTransferOn(SystemPorts& ports, const TransferOptions& options
         PrintError(QString::fromStdString(session.OpenFailureText(port.toStdString())));
         printCableDiagnosis(device);
     } else {
-        reportEnd(direction, result, host.ProgressPosition(), session.BlocksWritten(), session.LeftPartlyWritten());
+        reportEnd(options, direction, result, host.ProgressPosition(), session.BlocksWritten(),
+                  session.LeftPartlyWritten());
     }
     if (trace && !trace->Save())
         PrintError(QStringLiteral("cannot write the trace %1: %2")

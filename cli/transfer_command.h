@@ -14,6 +14,8 @@ struct TransferOptions {
     QString tracePath;
     int retries = 0;
     bool yes = false;
+    // A read that checks a completed write, not one that fills a file.
+    bool checksWrite = false;
 };
 
 // The options of read (fileOption "--output") or write ("--input"), whose

@@ -12,8 +12,15 @@
 namespace {
 
 const CliOption kOptions[] = {
-    {"--port", "PORT", true}, {"--input", "FILE.sin", true}, {"--retries", "N"}, {"--yes"}, {"--trace", "FILE"},
-    {"--backup"}, {"--against", "BACKUP.sin"}, {"--dry-run"}, {"--verify"},
+    {"--port", "PORT", true},
+    {"--input", "FILE.sin", true, CliFile::Read},
+    {"--retries", "N"},
+    {"--yes"},
+    {"--trace", "FILE", false, CliFile::Written},
+    {"--backup"},
+    {"--against", "BACKUP.sin", false, CliFile::Read},
+    {"--dry-run"},
+    {"--verify"},
 };
 
 // The transfers of one write: the optional read before it, the write, and
@@ -109,4 +116,5 @@ const CliCommand kWriteCommand = {
                    "      transfer had got; a write that stops after its first block leaves the\n"
                    "      radio partly written, and says so.",
     .run = runWrite,
+    .outputFailed = kExitFailed,
 };

@@ -4,6 +4,7 @@
 #include "cli/cli_command.h"
 #include "cli/print_error.h"
 #include "cli/read_backup.h"
+#include "cli/standard_output.h"
 
 #include "document/display_path.h"
 #include "form/image_changes.h"
@@ -21,10 +22,9 @@ TransferOptions untraced(TransferOptions options)
     return options;
 }
 
-void printOut(const std::string& text)
+bool printOut(const std::string& text)
 {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fflush(stdout);
+    return PrintToStandardOutput(text) && FlushStandardOutput();
 }
 
 } // namespace
@@ -38,8 +38,8 @@ bool PrintWriteChanges(const QString& againstPath, const RadioImage& image)
         return false;
     }
     const std::vector<ImageChange> changes = CompareImages(radio, image);
-    printOut(changes.empty() ? std::string("No changes.\n") : ChangesText(changes));
-    return true;
+    // Changes that could not be shown are not written unseen.
+    return printOut(changes.empty() ? std::string("No changes.\n") : ChangesText(changes));
 }
 
 QString BackUpBeforeWrite(SystemPorts& ports, const TransferOptions& options, int& status)
@@ -61,14 +61,18 @@ QString BackUpBeforeWrite(SystemPorts& ports, const TransferOptions& options, in
 int VerifyWrite(SystemPorts& ports, const TransferOptions& options, const RadioImage& written)
 {
     RadioImage readBack;
-    const int status = RunTransferOn(ports, untraced(options), TransferDirection::Read, readBack, BandLimits{}).status;
+    TransferOptions check = untraced(options);
+    check.checksWrite = true;
+    const int status = RunTransferOn(ports, check, TransferDirection::Read, readBack, BandLimits{}).status;
     if (status != kExitCompleted) {
-        PrintError(QStringLiteral("The radio could not be read back; the write was not verified."));
+        // An interrupted check has said already that the write completed.
+        if (status != kExitCancelled)
+            PrintError(QStringLiteral("The radio could not be read back; the write was not verified."));
         return status;
     }
     const std::vector<BlockMismatch> mismatches = VerifyWrittenBlocks(written, readBack);
     if (mismatches.empty()) {
-        printOut(VerifyText(mismatches));
+        static_cast<void>(printOut(VerifyText(mismatches)));
         return kExitCompleted;
     }
     std::fputs(VerifyText(mismatches).c_str(), stderr);

@@ -11,7 +11,7 @@ class SystemPorts;
 
 // Prints on standard output what writing image changes in a radio that holds
 // the channel file at againstPath, or "No changes." false when the file
-// cannot be read (the error is printed).
+// cannot be read (the error is printed) or the changes cannot be printed.
 [[nodiscard]] bool PrintWriteChanges(const QString& againstPath, const RadioImage& image);
 
 // Reads the radio before the write and keeps what it held as a backup: the

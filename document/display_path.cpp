@@ -1,4 +1,5 @@
 #include "document/display_path.h"
+#include "document/path_bytes.h"
 
 #include <QDir>
 
@@ -34,11 +35,14 @@ QString DisplayPath(const QString& path)
     const QString native = QDir::toNativeSeparators(path);
     QString shown;
     shown.reserve(native.size());
-    for (const QChar c : native) {
-        if (needsEscape(c.unicode()))
-            shown += escaped(c.unicode());
+    for (qsizetype i = 0; i < native.size(); ++i) {
+        const char16_t c = native[i].unicode();
+        if (const int byte = UndecodedByte(native, i); byte >= 0)
+            shown += escaped(static_cast<char16_t>(byte));
+        else if (needsEscape(c))
+            shown += escaped(c);
         else
-            shown += c;
+            shown += native[i];
     }
     return shown;
 }

@@ -1,6 +1,7 @@
 #include "document/file_kind.h"
 
 #include "document/display_path.h"
+#include "document/path_bytes.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -44,7 +45,7 @@ FileKind KindOfFile(const QString& path)
         return FileKind::Missing;
 #if defined(Q_OS_UNIX)
     struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+    if (::stat(PathBytes(path).constData(), &info) != 0)
         return FileKind::Missing;
     return kindOfMode(info.st_mode);
 #else

@@ -1,6 +1,7 @@
 #include "document/regular_file.h"
 
 #include "document/display_path.h"
+#include "document/path_bytes.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>
@@ -24,7 +25,7 @@ QString OpenRegularFile(const QString& path, QFile& file, NotRegularWording refu
     if (kind != FileKind::Regular && kind != FileKind::Missing)
         return refused(path, kind);
 #if defined(Q_OS_UNIX)
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(PathBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return FileReason(path, QString::fromLocal8Bit(std::strerror(errno)));
     const FileKind opened = KindOfDescriptor(fd);
@@ -64,6 +65,12 @@ std::optional<QByteArray> ReadAtMost(QIODevice& stream, qint64 limit)
 
 QString ReplaceFileContents(const QString& path, const QByteArray& bytes)
 {
+#if defined(Q_OS_UNIX)
+    if (HoldsUndecodedBytes(path)) {
+        const QString reason = ReplaceUndecodedFile(path, bytes);
+        return reason.isEmpty() ? reason : FileReason(path, reason);
+    }
+#endif
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return FileReason(path, file.errorString());

@@ -1,6 +1,7 @@
 #include "port/trace_file.h"
 
 #include "document/file_kind.h"
+#include "document/path_bytes.h"
 
 #include <QSaveFile>
 
@@ -25,6 +26,14 @@ bool TraceFile::write(bool keep)
     m_error = CheckOutputFile(m_path);
     if (!m_error.isEmpty())
         return false;
+#if defined(Q_OS_UNIX)
+    // A name that is not UTF-8 is beyond QSaveFile, which would write another.
+    if (HoldsUndecodedBytes(m_path)) {
+        if (keep)
+            m_error = ReplaceUndecodedFile(m_path, QByteArray::fromStdString(m_text));
+        return m_error.isEmpty();
+    }
+#endif
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         m_error = file.errorString();

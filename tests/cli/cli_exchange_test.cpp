@@ -174,6 +174,16 @@ TEST_F(CliExchange, StandardInputAndOutputCarryTheListAndTheImage)
     EXPECT_TRUE(result.errors.contains(QString::fromUtf8(kProblemReport[0]))) << result.errors.toStdString();
 }
 
+// Rows are loaded only once they are in a saved file.
+TEST_F(CliExchange, NoRowsAreSaidLoadedWhenTheOutputCannotBeSaved)
+{
+    ASSERT_FALSE(files.write("one.csv", "Location,Frequency\n3,150.000000\n").isEmpty());
+    const CliRun result = run({"import", "one.csv", "--output", "no-such-folder/out.sin"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_FALSE(result.out.contains("rows loaded")) << result.out.toStdString();
+    EXPECT_TRUE(result.errors.contains("no-such-folder/out.sin")) << result.errors.toStdString();
+}
+
 struct RefusalCase {
     const char* name;
     QStringList args;

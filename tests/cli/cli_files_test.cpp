@@ -172,7 +172,16 @@ const UsageCase kUsageCases[] = {
     {"CountFarTooLarge", {"read", "--port", "sim", "--output", "x.sin", "--retries", "99999999999999999999999"},
      "hmprog-cli: --retries 99999999999999999999999 is too large: at most 2147483647"},
     {"NewOptionTakenForValue", {"new", "--output", "--yes"}, "hmprog-cli new: --output needs a value"},
-    {"ResaveEmptyOutput", {"resave", "demo.sin", ""}, "hmprog-cli resave: give IN.sin and OUT.sin"},
+    {"ResaveEmptyOutput", {"resave", "demo.sin", ""}, "hmprog-cli resave: empty argument ''"},
+    // One wording for each kind of mistake, whichever sub-command it is made in.
+    {"EmptyPortsArgument", {"ports", ""}, "hmprog-cli: empty argument ''"},
+    {"EmptyImportArgument", {"import", "", "--output", "x.sin"}, "hmprog-cli import: empty argument ''"},
+    {"ExtraPortsArgument", {"ports", "a", "b"}, "hmprog-cli: unexpected argument 'b'"},
+    {"ExtraDiffArgument", {"diff", "demo.sin", "demo.sin", "c"}, "hmprog-cli diff: unexpected argument 'c'"},
+    {"RepeatedShowJson", {"show", "demo.sin", "--json", "--json"}, "hmprog-cli show: --json given twice"},
+    {"RepeatedPortsJson", {"ports", "--json", "--json"}, "hmprog-cli: --json given twice"},
+    {"UnknownDiffOption", {"diff", "demo.sin", "--bogus"}, "hmprog-cli diff: unknown option '--bogus'"},
+    {"UnknownResaveOption", {"resave", "demo.sin", "--bogus"}, "hmprog-cli resave: unknown option '--bogus'"},
     {"UnknownOptionEscaped", {"read", "--port", "sim", "--output", "x.sin", "--\x1b[1m"},
      "hmprog-cli: unknown option '--\\x1B[1m'"},
 };

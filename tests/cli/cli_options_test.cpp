@@ -17,12 +17,10 @@ const char* const kOneFile[] = {"FILE.sin"};
 const CliOption kJson[] = {{"--json"}};
 const CliSyntax kShow = {.positionals = kOneFile,
                          .options = kJson,
-                         .missingPositionals = "no channel file given",
-                         .stray = CliStrayWording::UnexpectedArgument};
+                         .missingPositionals = "no channel file given"};
 
 const char* const kTwoFiles[] = {"IN.sin", "OUT.sin"};
-const CliSyntax kResave = {
-    .positionals = kTwoFiles, .missingPositionals = "give IN.sin and OUT.sin", .stray = CliStrayWording::Usage};
+const CliSyntax kResave = {.positionals = kTwoFiles, .missingPositionals = "give IN.sin and OUT.sin"};
 
 const CliSyntax kFileWithoutWording = {.positionals = kOneFile};
 
@@ -53,22 +51,22 @@ const ParseCase kParseCases[] = {
     {"FlagWithAValue", &kTransfer, {"--port", "sim", "--yes=1"}, "unknown option '--yes=1'"},
     {"RepeatedFlag", &kTransfer, {"--yes", "--port", "sim", "--yes"}, "--yes given twice"},
     {"RepeatedInlineValue", &kTransfer, {"--port", "a", "--port=b"}, "--port given twice"},
-    {"StrayArgument", &kTransfer, {"--port", "sim", "--output", "x.sin", "extra"}, "unknown option 'extra'"},
-    {"DashWithNoPlaceForIt", &kTransfer, {"--port", "sim", "--output", "x.sin", "-"}, "unknown option '-'"},
+    {"StrayArgument", &kTransfer, {"--port", "sim", "--output", "x.sin", "extra"}, "unexpected argument 'extra'"},
+    {"DashWithNoPlaceForIt", &kTransfer, {"--port", "sim", "--output", "x.sin", "-"}, "unexpected argument '-'"},
     {"DashAsAValue", &kTransfer, {"--port", "sim", "--output", "-"}, "", "--output", "-"},
     {"FirstRequiredMissing", &kTransfer, {"--output", "x.sin", "--retries", "-1"}, "--port PORT is required"},
     {"SecondRequiredMissing", &kTransfer, {"--port", "sim"}, "--output FILE.sin is required"},
     {"ErrorBeforeMissing", &kTransfer, {"--bogus"}, "unknown option '--bogus'"},
     {"FileMissing", &kShow, {"--json"}, "no channel file given"},
     {"SecondFile", &kShow, {"a.sin", "b.sin"}, "unexpected argument 'b.sin'"},
-    {"RepeatedFlagUnexpected", &kShow, {"a.sin", "--json", "--json"}, "unexpected argument '--json'"},
-    {"UnknownOptionUnexpected", &kShow, {"a.sin", "--bogus"}, "unexpected argument '--bogus'"},
-    {"EmptyFile", &kShow, {""}, "unexpected argument ''"},
+    {"RepeatedFlagUnexpected", &kShow, {"a.sin", "--json", "--json"}, "--json given twice"},
+    {"UnknownOptionUnexpected", &kShow, {"a.sin", "--bogus"}, "unknown option '--bogus'"},
+    {"EmptyFile", &kShow, {""}, "empty argument ''"},
     {"TwoDashes", &kResave, {"-", "-"}, ""},
     {"OneFile", &kResave, {"a.sin"}, "give IN.sin and OUT.sin"},
-    {"EmptyOutputFile", &kResave, {"a.sin", ""}, "give IN.sin and OUT.sin"},
-    {"OptionForAFile", &kResave, {"a.sin", "--x"}, "give IN.sin and OUT.sin"},
-    {"ThirdFile", &kResave, {"a.sin", "b.sin", "c.sin"}, "give IN.sin and OUT.sin"},
+    {"EmptyOutputFile", &kResave, {"a.sin", ""}, "empty argument ''"},
+    {"OptionForAFile", &kResave, {"a.sin", "--x"}, "unknown option '--x'"},
+    {"ThirdFile", &kResave, {"a.sin", "b.sin", "c.sin"}, "unexpected argument 'c.sin'"},
     {"FileMissingWithoutWording", &kFileWithoutWording, {}, "FILE.sin is required"},
 };
 

@@ -211,6 +211,11 @@ TEST_F(CliSafety, DryRunPrintsWhatTheWriteChangesAndWritesNothing)
     EXPECT_EQ(dry.exitCode, 0) << dry.errors.toStdString();
     EXPECT_EQ(dry.output, QStringLiteral("Squelch Level: 5 -> 9\n(radio data outside the form) 0x3E0: FF FF FF FF FF "
                                          "FF FF FF -> 00 FF FF FF FF FF FF FF (0x3E0)\n"));
+    // The radio as the dry run left it, before any later run could write it.
+    const Outcome readBack = runCli({QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
+                                     QStringLiteral("--output"), path("after-dry-run.sin")});
+    ASSERT_EQ(readBack.exitCode, 0) << readBack.errors.toStdString();
+    EXPECT_EQ(load(path("after-dry-run.sin")), radio);
     const Outcome same = runCli({QStringLiteral("write"), QStringLiteral("--port"), sim.device(),
                                  QStringLiteral("--input"), path("radio.sin"), QStringLiteral("--against"),
                                  path("radio.sin"), QStringLiteral("--dry-run")});
@@ -274,6 +279,33 @@ TEST_P(CliVerify, ReadsBackAndComparesTheWrittenBlocks)
 
 INSTANTIATE_TEST_SUITE_P(Cases, CliVerify, testing::ValuesIn(kVerifies),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Stopped while it reads the radio back: the write itself had completed, so
+// the message says that only the check was cut short.
+TEST_F(CliSafety, AnInterruptedVerifySaysTheWriteCompleted)
+{
+    save("new.sin", edited({{layout::kSquelchLevel, 9}}));
+    Sim sim(args({"--line-rate"}));
+    PtyScreen screen;
+    ASSERT_FALSE(screen.slave().isEmpty());
+    QProcess write;
+    write.setProcessEnvironment(childEnvironment());
+    write.setStandardErrorFile(screen.slave());
+    write.start(QStringLiteral(HMPROG_CLI), {QStringLiteral("write"), QStringLiteral("--port"), sim.device(),
+                                             QStringLiteral("--input"), path("new.sin"), QStringLiteral("--verify")});
+    ASSERT_TRUE(write.waitForStarted());
+    ASSERT_TRUE(screen.waitFor(QStringLiteral("Reading 10%"), 60000)) << screen.text().toStdString();
+    ::kill(static_cast<pid_t>(write.processId()), SIGINT);
+    ASSERT_TRUE(write.waitForFinished(5000));
+    screen.waitFor(QStringLiteral("read back."), 2000);
+    EXPECT_EQ(write.exitCode(), 3);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("hmprog-cli: The write completed; its check was interrupted after "
+                                                  "\\d+ of 128 blocks had been read back\\."))
+                    .match(screen.text())
+                    .hasMatch())
+        << screen.text().toStdString();
+    EXPECT_FALSE(screen.text().contains(QLatin1String("no file was written"))) << screen.text().toStdString();
+}
 
 TEST_F(CliSafety, AWriteThatFailsAtBlock40SaysHowToRestoreTheBackupAndTheRestoreWorks)
 {

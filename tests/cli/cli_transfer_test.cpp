@@ -208,53 +208,6 @@ TEST_F(CliTransfer, InterruptCancelsClosesThePortAndWritesNoFile)
     EXPECT_TRUE(port.Open(sim.device().toStdString()).ok());
 }
 
-// A pseudo-terminal for a child's standard error: the child shows its
-// progress there, as on a user's screen, and the test reads it line by line.
-class PtyScreen {
-public:
-    PtyScreen()
-    {
-        m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (m_master >= 0 && ::grantpt(m_master) == 0 && ::unlockpt(m_master) == 0)
-            m_slave = QString::fromLocal8Bit(::ptsname(m_master));
-    }
-    ~PtyScreen()
-    {
-        if (m_master >= 0)
-            ::close(m_master);
-    }
-
-    const QString& slave() const { return m_slave; }
-    const QString& text() const { return m_text; }
-
-    // Keys typed on the terminal: the child reads them as its standard input.
-    bool type(const QByteArray& keys) { return ::write(m_master, keys.constData(), keys.size()) == keys.size(); }
-
-    // Reads what the child shows until text appears, the child ends (EIO once
-    // no one holds the terminal) or timeoutMs pass.
-    bool waitFor(const QString& text, int timeoutMs)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (!m_text.contains(text) && timer.elapsed() < timeoutMs) {
-            pollfd fd{m_master, POLLIN, 0};
-            if (::poll(&fd, 1, 100) <= 0)
-                continue;
-            char buffer[256];
-            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            m_text += QString::fromLocal8Bit(buffer, n);
-        }
-        return m_text.contains(text);
-    }
-
-private:
-    int m_master = -1;
-    QString m_slave;
-    QString m_text;
-};
-
 // A write stopped by a signal once block 40 has gone into the radio: the
 // port is closed, the end names the block reached and the radio is said to be
 // partly written; the user's own stop is exit status 3.
