@@ -18,7 +18,7 @@ struct CheckCase {
 
 const CheckCase kChecks[] = {
     {"BuiltInRadioAgrees", {}, "sim", 0, "The two reads agree: the cable carried the radio's 1024 bytes the same way twice."},
-    {"RadioOnAPseudoTerminalAgrees", {"--line-rate"}, nullptr, 0, "Retries: 0 (wake-up attempts the radio did not answer)."},
+    {"RadioOnAPseudoTerminalAgrees", {"--range", "400-520"}, nullptr, 0, "Retries: 0 (wake-up attempts the radio did not answer)."},
     {"OneBlockReadDifferently", {"--fault", "flaky-read", "--fault-block", "12"}, nullptr, 1, "  Block 12 (0x060-0x067)"},
     {"PortThatWillNotOpen", {}, "/nonexistent/ttyUSB9", 1, nullptr},
 };
@@ -40,12 +40,13 @@ TEST_P(CliCheck, ReportsTheTwoReadsAndExitsWithTheirAgreement)
         EXPECT_TRUE(outcome.output.isEmpty());
         EXPECT_TRUE(outcome.errors.contains(QLatin1String("Could not open the port"))) << outcome.errors.toStdString();
     }
-    if (c.exitCode == 0) {
-        // At 9600 baud a read of 1024 bytes takes about 2.4 s: about 420 bytes a second, at most 427.
+    if (QLatin1String(c.port) == QLatin1String("sim")) {
+        // The built-in radio answers at 9600 baud: a read of 1024 bytes takes
+        // 2.4 s or more, at most 427 bytes a second, fewer on a busy machine.
         const qsizetype at = outcome.output.indexOf(QLatin1String("Speed: "));
         ASSERT_GE(at, 0);
         const int speed = outcome.output.mid(at + 7).section(u' ', 0, 0).toInt();
-        EXPECT_GE(speed, 300);
+        EXPECT_GE(speed, 100);
         EXPECT_LE(speed, 427);
     }
 }
