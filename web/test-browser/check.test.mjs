@@ -23,6 +23,7 @@ for (const c of cases) {
     await report.waitFor({ timeout: 60_000 });
     assert.match(await page.locator('#question-text').textContent(), c.text);
     assert.match(await page.locator('#question-detail').textContent(), c.detail);
+    assert.equal(await report.getByRole('button').count(), 1); // a message has its OK alone, no empty second button
     await report.getByRole('button', { name: 'OK' }).click();
     assert.deepEqual(await shownChannels(page), before); // the check reads, it does not load
     assert.deepEqual(errors, []);
