@@ -118,9 +118,12 @@ const kRules: Rule[] = [
   { troubles: ['no-serial-api'], os: ['windows', 'macos', 'linux', 'chromeos', 'android', 'other'], browser: ['chromium', 'firefox', 'other'], text: 'This browser has neither Web Serial nor WebUSB, so it cannot reach the cable. Read and write the radio in Chrome, Edge or Opera, in Firefox from version 151, or in Chrome on Android. Channel files still open, edit and save in this browser.' },
 ];
 
-// What to do, a paragraph each, in the order of the table.
+const isGeneral = (r: Rule): boolean => !r.os && !r.chip && !r.browser;
+
+// What to do, a paragraph each: what holds everywhere first, then what
+// holds on this system or for this chip, each in the order of the table.
 export function advice(trouble: Trouble, system: SystemInfo, chip: Chip | null): string[] {
-  return kRules
+  return [...kRules.filter(isGeneral), ...kRules.filter((r) => !isGeneral(r))]
     .filter((r) => r.troubles.includes(trouble))
     .filter((r) => !r.os || r.os.includes(system.os))
     .filter((r) => !r.browser || r.browser.includes(system.browser))

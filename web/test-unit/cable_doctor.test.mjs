@@ -79,6 +79,11 @@ const advice = [
   { trouble: 'no-serial-api', system: system('macos', 'safari'), chip: null, says: ['Safari has neither Web Serial nor WebUSB', 'still open, edit and save'], not: ['iPhone'] },
   { trouble: 'no-serial-api', system: system('linux', 'firefox'), chip: null, says: ['This browser has neither', 'Firefox from version 151', 'still open, edit and save'], not: ['Safari'] },
 ];
+test('what holds everywhere comes before what holds on the system', () => {
+  const [first] = doctor.advice('no-answer', system('linux'), 'FTDI');
+  assert.match(first, /^The radio did not answer/);
+});
+
 for (const a of advice) {
   test(`${a.trouble} on ${a.system.os} (${a.system.browser}) with ${a.chip ?? 'no known chip'}`, () => {
     const text = doctor.advice(a.trouble, a.system, a.chip).join('\n');
