@@ -18,7 +18,7 @@ namespace {
 
 // Every sub-command, in the order --help lists them.
 const CliCommand* const kCommands[] = {
-    &kReadCommand, &kWriteCommand, &kSimCommand, &kShowCommand, &kNewCommand, &kResaveCommand, &kDiffCommand,
+    &kReadCommand, &kWriteCommand, &kCheckCommand, &kSimCommand, &kShowCommand, &kNewCommand, &kResaveCommand, &kDiffCommand,
     &kExportCommand, &kImportCommand, &kPortsCommand,
 };
 
@@ -41,8 +41,9 @@ void printHelp(std::FILE* out)
                "--retries or --yes left to answer it; 2 usage error, or standard output that\n"
                "could not be written (read and write: 1); 3 cancelled by the user: Ctrl+C,\n"
                "SIGTERM, SIGHUP, or No at a prompt. write --verify exits 1 when the\n"
-               "radio does not hold what was written; diff exits 0 when the files are equal,\n"
-               "1 when they differ, 2 on error.\n"
+               "radio does not hold what was written; check exits 1 when the two reads\n"
+               "differ or one failed; diff exits 0 when the files are equal, 1 when they\n"
+               "differ, 2 on error.\n"
                "\n"
                "Every completed read is kept in $XDG_DATA_HOME/hmprog/backups\n"
                "(~/.local/share/hmprog/backups), named by date, time and model.\n",

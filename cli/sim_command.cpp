@@ -119,7 +119,8 @@ const CliCommand kSimCommand = {
                    "      given range (136-174 by default). --fault makes it misbehave: silent,\n"
                    "      ack-wakeup, noise-then-syn, short-id, nak-id, or at block K (40 by\n"
                    "      default) short-block, no-block-ack, syn-block-ack, nak-write,\n"
-                   "      silent-write, store-wrong (acknowledges the block, stores it wrong);\n"
+                   "      silent-write, store-wrong (acknowledges the block, stores it wrong),\n"
+                   "      flaky-read (every second read of the block has one bit wrong);\n"
                    "      syn-write acknowledges every block with SYN.\n"
                    "      --line-rate sends and receives each byte no faster than 9600 baud.\n"
                    "      --save writes the radio's memory to FILE.sin when it stops.",

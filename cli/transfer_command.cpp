@@ -99,6 +99,25 @@ void printCableDiagnosis(const QString& device)
 
 } // namespace
 
+PortTarget TransferTarget(const QString& port)
+{
+    PortTarget target;
+    target.simulated = port == QLatin1String(kSimulatedPortName);
+    target.name = port.toStdString();
+    target.device = (target.simulated ? port : portDevice(port)).toStdString();
+    return target;
+}
+
+void PrintOpenFailure(const QString& portOption, const PortTarget& target,
+                      const std::function<std::string(const std::string&)>& failureText)
+{
+    const QString device = QString::fromStdString(target.device);
+    const QString port = device == portOption ? wherePortWasLooked(portOption) : DisplayPath(device);
+    PrintError(QString::fromUtf8(OpenFailedMessage()));
+    PrintError(QString::fromStdString(failureText(port.toStdString())));
+    printCableDiagnosis(device);
+}
+
 bool ParseTransferOptions(const CliArguments& args, const QString& fileOption, TransferOptions& options,
                           QString& error)
 {
@@ -134,11 +153,7 @@ TransferOutcome RunTransferOn(SystemPorts& ports, const TransferOptions& options
         }
     }
 
-    PortTarget target;
-    target.simulated = options.port == QLatin1String(kSimulatedPortName);
-    target.name = options.port.toStdString();
-    target.device = (target.simulated ? options.port : portDevice(options.port)).toStdString();
-
+    const PortTarget target = TransferTarget(options.port);
     InstallInterruptHandler();
     PromptPolicy policy;
     policy.automaticRetries = options.retries;
@@ -153,11 +168,7 @@ TransferOutcome RunTransferOn(SystemPorts& ports, const TransferOptions& options
     host.Finish();
 
     if (result.reason == FailureReason::OpenFailed) {
-        const QString device = QString::fromStdString(target.device);
-        const QString port = device == options.port ? wherePortWasLooked(options.port) : DisplayPath(device);
-        PrintError(QString::fromUtf8(OpenFailedMessage()));
-        PrintError(QString::fromStdString(session.OpenFailureText(port.toStdString())));
-        printCableDiagnosis(device);
+        PrintOpenFailure(options.port, target, [&](const std::string& port) { return session.OpenFailureText(port); });
     } else {
         reportEnd(options, direction, result, host.ProgressPosition(), session.BlocksWritten(),
                   session.LeftPartlyWritten());

@@ -3,9 +3,13 @@
 #include "cli/cli_options.h"
 #include "image/radio_image.h"
 #include "link/identification.h"
+#include "link/port_target.h"
 #include "link/transfer_types.h"
 
 #include <QString>
+
+#include <functional>
+#include <string>
 
 // What read and write share: the port, the prompts' answers and the trace.
 struct TransferOptions {
@@ -22,6 +26,15 @@ struct TransferOptions {
 // syntax has been checked. false, with the reason in error, on a usage error.
 [[nodiscard]] bool ParseTransferOptions(const CliArguments& args, const QString& fileOption,
                                         TransferOptions& options, QString& error);
+
+// What a transfer opens for --port: a device as given or under /dev, or the
+// simulated radio for "sim".
+[[nodiscard]] PortTarget TransferTarget(const QString& port);
+
+// "Could not open the port", the reason (failureText of the port as the user
+// should read it) and what keeps the device from working.
+void PrintOpenFailure(const QString& portOption, const PortTarget& target,
+                      const std::function<std::string(const std::string&)>& failureText);
 
 class SystemPorts;
 

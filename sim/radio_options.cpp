@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, RadioFault>, 13> kFaults = {{
+constexpr std::array<std::pair<std::string_view, RadioFault>, 14> kFaults = {{
     {"none", RadioFault::None},
     {"silent", RadioFault::Silent},
     {"ack-wakeup", RadioFault::AckWakeUp},
@@ -19,6 +19,7 @@ constexpr std::array<std::pair<std::string_view, RadioFault>, 13> kFaults = {{
     {"silent-write", RadioFault::SilentWrite},
     {"syn-write", RadioFault::SynWrite},
     {"store-wrong", RadioFault::StoreWrong},
+    {"flaky-read", RadioFault::FlakyRead},
 }};
 
 constexpr std::array<std::pair<std::string_view, RadioRange>, 3> kRanges = {{

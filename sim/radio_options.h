@@ -22,6 +22,7 @@ enum class RadioFault {
     SilentWrite,     // no answer to the write of the fault block, which is not stored
     SynWrite,        // acknowledges every written block with SYN (the program accepts it)
     StoreWrong,      // acknowledges the write of the fault block but stores its first byte inverted
+    FlakyRead,       // every second read of the fault block hands its first byte back with the lowest bit flipped
 };
 
 struct RadioOptions {

@@ -185,8 +185,10 @@ void SimulatedRadio::answerRead(std::size_t address, SimTime at)
     reply(static_cast<std::uint8_t>(protocol::kBlockSize), at);
     const std::size_t count = faultAt(RadioFault::ShortBlock, address) ? protocol::kBlockSize - 1
                                                                        : protocol::kBlockSize;
+    // A cable that loses a bit now and then: the memory is right, the line is not.
+    const bool flaky = faultAt(RadioFault::FlakyRead, address) && m_faultBlockReads++ % 2 == 1;
     for (std::size_t i = 0; i < count; ++i)
-        reply(m_memory.byte(address + i), at);
+        reply(static_cast<std::uint8_t>(m_memory.byte(address + i) ^ (flaky && i == 0 ? 0x01 : 0x00)), at);
     m_lastReadAddress = address;
     m_state = State::AwaitBlockAck;
 }

@@ -54,5 +54,6 @@ private:
     std::size_t m_recentCount = 0;
     std::vector<std::uint8_t> m_frame;
     std::size_t m_lastReadAddress = 0;
+    std::size_t m_faultBlockReads = 0;
     std::vector<RadioReply> m_replies;
 };

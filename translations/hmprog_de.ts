@@ -1518,6 +1518,46 @@ Aufruf: hmprog [DATEI]
 <context>
     <name>hmprog</name>
     <message>
+        <source>The two reads agree: the cable carried the radio&apos;s 1024 bytes the same way twice.</source>
+        <translation>Beide Lesevorgänge stimmen überein: Das Kabel hat die 1024 Bytes des Funkgeräts zweimal gleich übertragen.</translation>
+    </message>
+    <message>
+        <source>The first read did not complete.</source>
+        <translation>Der erste Lesevorgang wurde nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The second read did not complete.</source>
+        <translation>Der zweite Lesevorgang wurde nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Nothing could be compared.</source>
+        <translation>Es konnte nichts verglichen werden.</translation>
+    </message>
+    <message>
+        <source>The two reads differ in %1 of 128 blocks: the cable or a connector changes bytes on the way.</source>
+        <translation>Die beiden Lesevorgänge unterscheiden sich in %1 von 128 Blöcken: Das Kabel oder ein Stecker verändert Bytes unterwegs.</translation>
+    </message>
+    <message>
+        <source>  Block %1 (%2-%3)</source>
+        <translation>  Block %1 (%2-%3)</translation>
+    </message>
+    <message>
+        <source>Speed: %1 bytes of memory per second (the line carries at most %2).</source>
+        <translation>Geschwindigkeit: %1 Byte Speicher pro Sekunde (die Leitung schafft höchstens %2).</translation>
+    </message>
+    <message>
+        <source>Echoes: %1 (bytes the cable handed back as they were sent).</source>
+        <translation>Echos: %1 (Bytes, die das Kabel so zurückgab, wie sie gesendet wurden).</translation>
+    </message>
+    <message>
+        <source>Garbage: %1 (bytes that were neither the radio&apos;s answer nor an echo).</source>
+        <translation>Störbytes: %1 (Bytes, die weder Antwort des Funkgeräts noch Echo waren).</translation>
+    </message>
+    <message>
+        <source>Retries: %1 (wake-up attempts the radio did not answer).</source>
+        <translation>Wiederholungen: %1 (Weckversuche, die das Funkgerät nicht beantwortete).</translation>
+    </message>
+    <message>
         <source>(radio data outside the form)</source>
         <translation>(Gerätedaten außerhalb des Formulars)</translation>
     </message>

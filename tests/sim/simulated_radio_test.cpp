@@ -165,6 +165,14 @@ const FaultCase kFaults[] = {
     {"NakWrite", RadioFault::NakWrite, kReady, kWriteBlock5, [] { return LinkBytes{kNak}; }, false},
     {"SilentWrite", RadioFault::SilentWrite, kReady, kWriteBlock5, [] { return LinkBytes{}; }, false},
     {"SynWrite", RadioFault::SynWrite, kReady, kWriteBlock5, [] { return LinkBytes{protocol::kSyn}; }, true},
+    // The first read of the block is right, the second has its first byte's lowest bit flipped.
+    {"FlakyRead", RadioFault::FlakyRead, kReady + kReadBlock5 + kAckByte, kReadBlock5,
+     [] {
+         LinkBytes r = blockReply(DemoRadioImage(), 0x28);
+         r[protocol::kFrameHeaderSize] ^= 0x01;
+         return r;
+     },
+     false},
 };
 
 class Fault : public testing::TestWithParam<FaultCase> {};

@@ -202,6 +202,34 @@ val takeTransferOutcome()
     return result;
 }
 
+std::optional<CheckOutcome>& lastCheck()
+{
+    static std::optional<CheckOutcome> outcome;
+    return outcome;
+}
+
+val takeCheckOutcome()
+{
+    val result = val::object();
+    if (!lastCheck())
+        return result;
+    const CheckOutcome& outcome = *lastCheck();
+    result.set("agrees", outcome.agrees);
+    result.set("cancelled", outcome.cancelled);
+    result.set("message", outcome.message);
+    result.set("report", outcome.report);
+    val blocks = val::array();
+    for (int block : outcome.differingBlocks)
+        blocks.call<void>("push", block);
+    result.set("differingBlocks", blocks);
+    result.set("bytesPerSecond", outcome.bytesPerSecond);
+    result.set("echoes", static_cast<double>(outcome.counts.echoes));
+    result.set("garbage", static_cast<double>(outcome.counts.garbage));
+    result.set("retries", static_cast<double>(outcome.counts.retries));
+    lastCheck().reset();
+    return result;
+}
+
 val webRadioReceive(WebRadio& radio, const val& bytes)
 {
     return byteArray(radio.Receive(bytesOf(bytes)));
@@ -222,6 +250,12 @@ EMSCRIPTEN_KEEPALIVE void hmprog_transfer(int mode)
 {
     const TransferDirection direction = mode == 1 ? TransferDirection::Write : TransferDirection::Read;
     lastTransfer() = RunTransfer(session(), direction, mode == 2 ? ReadInto::OutcomeOnly : ReadInto::Form);
+}
+
+// Check Cable: the radio read twice and compared.
+EMSCRIPTEN_KEEPALIVE void hmprog_check_cable()
+{
+    lastCheck() = RunCableCheck();
 }
 
 } // extern "C"
@@ -257,6 +291,7 @@ EMSCRIPTEN_BINDINGS(hmprog_engine)
     function("showText", &showText);
     function("cellChoices", +[](int col) { return stringArray(CellChoices(col)); });
     function("takeTransferOutcome", &takeTransferOutcome);
+    function("takeCheckOutcome", &takeCheckOutcome);
 
     class_<WebRadio>("SimulatedRadio")
         .constructor(+[](const std::string& model, const std::string& fault, int faultBlock, const val& image) {

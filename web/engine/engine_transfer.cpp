@@ -4,6 +4,7 @@
 
 #include "codec/frequency.h"
 #include "image/ui_text.h"
+#include "link/cable_check.h"
 #include "link/partial_write.h"
 #include "link/progress_text.h"
 #include "link/transfer_session.h"
@@ -71,6 +72,9 @@ public:
     }
     void ShowStatus(const TransferStatus& status) override
     {
+        // Check Cable reads twice: the bar starts again with each read.
+        if (status.stage == TransferStatus::Stage::WaitingForRadio)
+            m_position = 0;
         js_host_status(TransferStatusText(status, m_portName).c_str());
     }
     void ShowMessage(const std::string& text) override
@@ -131,5 +135,23 @@ TransferOutcome RunTransfer(EngineSession& session, TransferDirection direction,
         if (into == ReadInto::Form)
             session.LoadReadImage(image);
     }
+    return outcome;
+}
+
+CheckOutcome RunCableCheck()
+{
+    const std::string name = portName();
+    PageHost host(TransferDirection::Read, name);
+    PagePorts ports;
+    CableCheck check(ports, host);
+    const CableCheckReport report = check.Run(PortTarget{false, name, name});
+    CheckOutcome outcome;
+    outcome.agrees = report.agrees();
+    outcome.cancelled = report.cancelled();
+    outcome.message = host.messages();
+    outcome.report = CableCheckText(report);
+    outcome.differingBlocks.assign(report.differingBlocks.begin(), report.differingBlocks.end());
+    outcome.bytesPerSecond = report.bytesPerSecond;
+    outcome.counts = report.counts;
     return outcome;
 }

@@ -3,10 +3,12 @@
 #include "web/engine/engine_session.h"
 
 #include "image/radio_image.h"
+#include "link/cable_check_link.h"
 #include "link/transfer_types.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // How a read or write of the radio through the page's port ended.
 struct TransferOutcome {
@@ -32,3 +34,20 @@ enum class ReadInto { Form, OutcomeOnly };
 // the document when into is ReadInto::Form; a write sends the form stored into the image. The port's
 // name for the status line is Module.hmprogTransfer.portName.
 [[nodiscard]] TransferOutcome RunTransfer(EngineSession& session, TransferDirection direction, ReadInto into);
+
+// How Check Cable through the page's port ended: the two reads compared.
+struct CheckOutcome {
+    bool agrees = false;
+    bool cancelled = false;
+    // What the reads showed on the way ("Not receive enough byte"), one a line.
+    std::string message;
+    // The report for the user, as the command line prints it.
+    std::string report;
+    std::vector<int> differingBlocks;
+    double bytesPerSecond = 0;
+    LineCounts counts;
+};
+
+// Reads the radio twice through the port, host and abort signal in
+// Module.hmprogTransfer and compares the reads; the form is left alone.
+[[nodiscard]] CheckOutcome RunCableCheck();

@@ -21,6 +21,17 @@ export interface RawOutcome {
   warning?: string;
   image?: Uint8Array;
 }
+export interface RawCheckOutcome {
+  agrees?: boolean;
+  cancelled?: boolean;
+  message?: string;
+  report?: string;
+  differingBlocks?: number[];
+  bytesPerSecond?: number;
+  echoes?: number;
+  garbage?: number;
+  retries?: number;
+}
 export interface RawSimulatedRadio {
   receive(bytes: Uint8Array): Uint8Array;
   image(): Uint8Array;
@@ -60,7 +71,9 @@ export interface RawEngine {
   showText(bytes: Uint8Array): string;
   cellChoices(col: number): string[];
   takeTransferOutcome(): RawOutcome;
+  takeCheckOutcome(): RawCheckOutcome;
   ccall(name: 'hmprog_transfer', returnType: null, argTypes: ['number'], args: [number], options: { async: true }): Promise<void>;
+  ccall(name: 'hmprog_check_cable', returnType: null, argTypes: [], args: [], options: { async: true }): Promise<void>;
   SimulatedRadio: new (model: string, fault: string, faultBlock: number, image: Uint8Array) => RawSimulatedRadio;
   hmprogTransfer?: RawTransfer;
 }

@@ -46,12 +46,16 @@ export class ChannelTable {
   private anchor = kFirstChannelRow;
   private extending = false;
   private editor: OpenEditor | null = null;
+  // How the last cell was pointed at: a finger gets a list for the tones,
+  // where a keyboard types them.
+  private pointerType = '';
 
   constructor(
     private readonly table: HTMLTableElement,
     private readonly host: ChannelTableHost,
   ) {
     table.addEventListener('keydown', (event) => this.onKeyDown(event));
+    table.addEventListener('pointerdown', (event) => (this.pointerType = event.pointerType));
     table.addEventListener('click', (event) => this.onClick(event));
     table.addEventListener('focusin', (event) => this.onFocus(event));
   }
@@ -242,6 +246,8 @@ export class ChannelTable {
     if (isFrequencyColumn(this.col)) {
       if (typed !== null && !/^[0-9.,]$/.test(typed)) return;
       control = this.input(typed ?? text, 'decimal');
+    } else if (isToneColumn(this.col) && typed === null && this.pointerType === 'touch') {
+      control = this.select(this.host.choices(this.col), text);
     } else if (isToneColumn(this.col)) {
       if (typed !== null && typed.trim() === '') return;
       control = this.input(typed ?? text, 'text');
@@ -256,6 +262,10 @@ export class ChannelTable {
     cell.append(control);
     this.editor = { row: this.row, col: this.col, control, cancelled: false };
     control.addEventListener('blur', () => this.endEdit(), { once: true });
+    // A list picked from by touch has nothing more to come: it is stored at once.
+    if (control instanceof HTMLSelectElement && this.pointerType === 'touch') {
+      control.addEventListener('change', () => this.cells[this.row][this.col].focus(), { once: true });
+    }
     control.focus();
     if (control instanceof HTMLInputElement) {
       if (typed === null) control.select();
@@ -273,12 +283,14 @@ export class ChannelTable {
     return input;
   }
 
-  // The items, with the first one the text begins (any case) selected.
+  // The items, with the one the text names, else the first one the text
+  // begins (any case), selected.
   private select(items: string[], text: string): HTMLSelectElement {
     const select = document.createElement('select');
     for (const item of items) select.add(new Option(item));
     const lower = text.toLowerCase();
-    select.selectedIndex = lower === '' ? 0 : Math.max(0, items.findIndex((item) => item.toLowerCase().startsWith(lower)));
+    const exact = items.findIndex((item) => item.toLowerCase() === lower);
+    select.selectedIndex = lower === '' ? 0 : Math.max(0, exact >= 0 ? exact : items.findIndex((item) => item.toLowerCase().startsWith(lower)));
     return select;
   }
 

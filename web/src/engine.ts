@@ -77,6 +77,26 @@ export interface TransferOutcome {
   image?: Uint8Array;
 }
 
+// What Check Cable found: the radio read twice and the reads compared.
+export interface CheckOutcome {
+  // Both reads completed and brought the same memory.
+  agrees: boolean;
+  // Cancel, or Cancel at the retry or version prompt: nothing to report.
+  cancelled: boolean;
+  // What the reads said on the way ("Not receive enough byte"); "" when nothing.
+  message: string;
+  // The report as the command line prints it, one finding a line.
+  report: string;
+  // The 8-byte blocks (0 to 127) the two reads brought differently.
+  differingBlocks: number[];
+  // Memory bytes read per second; 0 when no read completed.
+  bytesPerSecond: number;
+  // Bytes handed back as sent, bytes that were no answer, wake-up retries.
+  echoes: number;
+  garbage: number;
+  retries: number;
+}
+
 export interface SimulatedRadioLike {
   // The radio hears bytes and answers at once; the line's timing is the
   // port's business.
@@ -141,6 +161,8 @@ export interface Engine {
   // history stay as they are (the check after a write, the read before a
   // preview).
   readRadioAside(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome>;
+  // Reads the radio twice and compares; the form is left as it is.
+  checkCable(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<CheckOutcome>;
   // What writing the form changes in a radio that holds against, one change a
   // line; "" when nothing would change or against is not 1024 bytes.
   previewWrite(against: Uint8Array): string;
@@ -221,14 +243,35 @@ class WasmEngine implements Engine {
     return wrapper;
   }
 
-  // The engine's transfer runs in the module and awaits the port through
+  checkCable(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<CheckOutcome> {
+    return this.withPort(port, host, signal, async () => {
+      await this.raw.ccall('hmprog_check_cable', null, [], [], { async: true });
+      const o = this.raw.takeCheckOutcome();
+      return {
+        agrees: o.agrees ?? false, cancelled: o.cancelled ?? false, message: o.message ?? '', report: o.report ?? '',
+        differingBlocks: o.differingBlocks ?? [], bytesPerSecond: o.bytesPerSecond ?? 0,
+        echoes: o.echoes ?? 0, garbage: o.garbage ?? 0, retries: o.retries ?? 0,
+      };
+    });
+  }
+
+  // The engine's transfers run in the module and await the port through
   // Module.hmprogTransfer; the wasm stack is put aside at each await.
-  private async transfer(mode: TransferMode, port: SerialPortLike, host: TransferHost,
-    signal: AbortSignal): Promise<TransferOutcome> {
+  private async withPort<T>(port: SerialPortLike, host: TransferHost, signal: AbortSignal, run: () => Promise<T>): Promise<T> {
     if (this.transferring) throw new Error('A transfer is already running.');
     this.transferring = true;
     this.raw.hmprogTransfer = { port, host, signal, portName: portNameOf(port) };
     try {
+      return await run();
+    } finally {
+      this.raw.hmprogTransfer = undefined;
+      this.transferring = false;
+    }
+  }
+
+  private transfer(mode: TransferMode, port: SerialPortLike, host: TransferHost,
+    signal: AbortSignal): Promise<TransferOutcome> {
+    return this.withPort(port, host, signal, async () => {
       await this.raw.ccall('hmprog_transfer', null, ['number'], [mode], { async: true });
       const outcome = this.raw.takeTransferOutcome();
       return {
@@ -239,10 +282,7 @@ class WasmEngine implements Engine {
         warning: outcome.warning ?? '',
         ...(outcome.image ? { image: outcome.image } : {}),
       };
-    } finally {
-      this.raw.hmprogTransfer = undefined;
-      this.transferring = false;
-    }
+    });
   }
 }
 

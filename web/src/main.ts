@@ -1,5 +1,6 @@
 import { type Backup, keepBackup, listBackups } from './backups';
 import { showBackups } from './backup_list';
+import { CableHelp, showCheckReport } from './cable_help';
 import { ChannelTable, type RowSpan } from './channel_table';
 import { byId } from './dom';
 import { type Engine, type FormState, loadEngine, type SerialPortLike } from './engine';
@@ -23,7 +24,8 @@ class App {
   private readonly table: ChannelTable;
   private readonly settings: SettingsForm;
   private readonly ports: PortChoice;
-  private readonly transfer = new TransferDialog();
+  private readonly transfer: TransferDialog;
+  private readonly help: CableHelp;
   private saveTarget: SaveTarget = { name: 'channels.sin' };
   private lastRead: Uint8Array | null = null;
   private busy = false;
@@ -43,6 +45,8 @@ class App {
       setPttIdCode: (text) => this.show(engine.setPttIdCode(text).message),
     });
     this.ports = new PortChoice(engine);
+    this.help = new CableHelp(() => this.ports.cableIds);
+    this.transfer = new TransferDialog(() => this.help.text('no-answer'));
   }
 
   async start(): Promise<void> {
@@ -52,6 +56,7 @@ class App {
     this.show();
     this.wire();
     await this.ports.init();
+    this.help.showNoSerialApi(byId('no-serial'));
     await this.refreshBackups();
   }
 
@@ -68,6 +73,7 @@ class App {
     byId('import-csv').addEventListener('change', () => void this.importCsv());
     on('read', () => this.read());
     on('write', () => this.write());
+    on('check-cable', () => this.checkCable());
     on('delete-channel', () => this.channelOperation(({ first, last }) => this.engine.deleteRows(first, last)));
     on('add-channel', () => this.channelOperation(({ first }) => this.engine.addChannel(first)));
     on('clear-channel', () => this.channelOperation(({ first, last }) => this.engine.clearRows(first, last)));
@@ -239,6 +245,13 @@ class App {
     if (text !== '') await tell(kTitle, text);
   }
 
+  // Reads the radio twice and shows what the cable did; the form stays as it is.
+  private async checkCable(): Promise<void> {
+    if (this.busy) return;
+    const outcome = await this.transferWith('Check Cable', (link, signal) => this.engine.checkCable(link, this.transfer, signal));
+    if (outcome && !outcome.cancelled) await showCheckReport(outcome, this.help);
+  }
+
   // Reads the radio back aside and compares what the write sent: the form,
   // its saved mark and its history stay as they were.
   private async verify(written: Uint8Array): Promise<void> {
@@ -293,7 +306,7 @@ class App {
       try {
         open = await this.ports.open();
       } catch (error) {
-        await tell(kTitle, 'Could not open the port', String(error));
+        await this.help.portRefused(kTitle, error);
         return null;
       }
       if (!open) return null;

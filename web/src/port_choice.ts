@@ -1,3 +1,4 @@
+import { cableName } from './cable_doctor';
 import { byId } from './dom';
 import type { Engine, SerialPortLike } from './engine';
 import { LineRateRadio, SimulatedLink } from './line_rate_radio';
@@ -83,11 +84,18 @@ export class PortChoice {
     byId('port-name').textContent = sim ? '' : this.cableText();
   }
 
+  // The chosen cable's USB ids, for the cable doctor; none for the simulated radio.
+  get cableIds(): { vendorId?: number; productId?: number } {
+    if (this.choice.value === 'sim' || !this.port) return {};
+    const { usbVendorId, usbProductId } = this.port.getInfo();
+    return { vendorId: usbVendorId, productId: usbProductId };
+  }
+
+  // The chip the cable is built on, by its USB ids: "Cable chosen: FTDI (USB 0403:6001)".
   private cableText(): string {
     if (!this.port) return 'No cable chosen';
     const { usbVendorId, usbProductId } = this.port.getInfo();
-    if (usbVendorId === undefined || usbProductId === undefined) return 'Cable chosen';
-    const hex = (id: number): string => id.toString(16).padStart(4, '0');
-    return `Cable chosen (USB ${hex(usbVendorId)}:${hex(usbProductId)})`;
+    const name = cableName(usbVendorId, usbProductId);
+    return name === '' ? 'Cable chosen' : `Cable chosen: ${name}`;
   }
 }

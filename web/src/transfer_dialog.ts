@@ -15,7 +15,8 @@ export class TransferDialog implements TransferHost {
   private readonly shown = new PacedUpdates<{ percent: number; status: string }>((now) => this.draw(now), 100);
   private latest = { percent: 0, status: '' };
 
-  constructor() {
+  // retryAdvice: what to do about a radio that does not answer, under the retry prompt.
+  constructor(private readonly retryAdvice: () => string = () => '') {
     byId('transfer-cancel').addEventListener('click', () => this.cancel());
     this.dialog.addEventListener('cancel', (event) => {
       event.preventDefault(); // Escape cancels the transfer, which closes the dialog when it has stopped
@@ -51,7 +52,7 @@ export class TransferDialog implements TransferHost {
 
   askRetry(message: string): Promise<boolean> {
     this.shown.flush();
-    return ask({ title: 'Prompt', text: message, yes: 'Retry', no: 'Cancel' });
+    return ask({ title: 'Prompt', text: message, detail: this.retryAdvice() || undefined, yes: 'Retry', no: 'Cancel' });
   }
 
   askVersion(message: string): Promise<boolean> {

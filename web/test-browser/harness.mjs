@@ -62,9 +62,9 @@ export async function startBrowser() {
     // serial: the fake port's options, or null for a browser without Web
     // Serial. savePicker: a stand-in for the save file chooser that keeps
     // what is written in window.savedFiles; false leaves the page to
-    // download.
-    async open({ serial = { granted: true, model: 'HM-615V' }, savePicker = true, colorScheme = 'light', viewport } = {}) {
-      const context = await browser.newContext({ colorScheme, viewport: viewport ?? { width: 1280, height: 900 }, acceptDownloads: true });
+    // download. hasTouch: a touch screen, as on a phone.
+    async open({ serial = { granted: true, model: 'HM-615V' }, savePicker = true, colorScheme = 'light', viewport, hasTouch = false } = {}) {
+      const context = await browser.newContext({ colorScheme, viewport: viewport ?? { width: 1280, height: 900 }, acceptDownloads: true, hasTouch });
       if (serial) {
         await context.addInitScript((options) => {
           window.fakeSerialOptions = options;

@@ -9,7 +9,7 @@ import * as esbuild from 'esbuild';
 const web = join(dirname(fileURLToPath(import.meta.url)), '..');
 const dist = join(web, 'dist');
 const engineOutput = join(web, 'build', 'engine');
-const staticFiles = ['index.html', 'style.css', 'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png'];
+const staticFiles = ['index.html', 'style.css', 'phone.css', 'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png'];
 
 rmSync(dist, { recursive: true, force: true });
 mkdirSync(dist, { recursive: true });

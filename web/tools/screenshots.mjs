@@ -11,7 +11,7 @@ mkdirSync(out, { recursive: true });
 const demo = demoImage(tempDir());
 const session = await startBrowser();
 try {
-  const sizes = { desktop: { width: 1280, height: 900 }, phone: { width: 390, height: 844 } };
+  const sizes = { desktop: { width: 1280, height: 800 }, phone: { width: 360, height: 740 } };
   for (const [size, viewport] of Object.entries(sizes)) {
     for (const colorScheme of ['light', 'dark']) {
       const { page, context } = await session.open({ viewport, colorScheme });

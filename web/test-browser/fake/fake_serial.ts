@@ -11,6 +11,7 @@ export interface FakeSerialOptions {
   model: string;
   fault?: string; // as `hmprog-cli sim --fault` names them
   faultBlock?: number;
+  openError?: string; // the DOMException's name with which open() refuses, as the browser does
 }
 
 interface Recorded {
@@ -61,6 +62,7 @@ class FakePort extends EventTarget {
   // write followed by a read finds what was written.
   async open(serialOptions: SerialOptions): Promise<void> {
     if (this.readable) throw new DOMException('The port is already open.', 'InvalidStateError');
+    if (this.options.openError) throw new DOMException('Failed to open serial port.', this.options.openError);
     this.recorded.openedWith.push(serialOptions);
     if (!this.line) {
       const e = await engine();
