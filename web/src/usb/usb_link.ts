@@ -1,0 +1,84 @@
+import { ByteQueue } from '../byte_queue';
+import { sleepUntil } from '../delay';
+import type { SerialPortLike } from '../engine';
+import type { ChipDriver, Line, UsbCable } from './usb_cable';
+
+// A USB serial chip as the engine's transfer sees a port: the same reads
+// with a deadline and purge as the Web Serial port, over the chip's bulk
+// pipes. A pump moves what the chip sends into a queue, so that a read
+// never cancels a pending transfer.
+export class UsbSerialLink implements SerialPortLike {
+  private readonly queue = new ByteQueue();
+  private open = true;
+  private failure: unknown = null;
+  private pumping: Promise<void> = Promise.resolve();
+  // The chip's purge still under way: a write waits for it, so the radio's
+  // answer to that write cannot be purged with what came before.
+  private purging: Promise<void> = Promise.resolve();
+
+  private constructor(
+    private readonly cable: UsbCable,
+    readonly driver: ChipDriver,
+    readonly name: string,
+  ) {}
+
+  // Sets the chip up for the line and starts receiving; closes the cable
+  // again when the chip refuses.
+  static async open(cable: UsbCable, driver: ChipDriver, line: Line, name: string): Promise<UsbSerialLink> {
+    try {
+      await driver.configure(line);
+      await driver.purge();
+    } catch (error) {
+      await cable.close();
+      throw error;
+    }
+    const link = new UsbSerialLink(cable, driver, name);
+    link.pumping = link.pump();
+    return link;
+  }
+
+  async write(bytes: Uint8Array): Promise<void> {
+    if (!this.open) throw new Error('The port is closed.');
+    await this.purging;
+    await this.cable.send(bytes);
+  }
+
+  async read(max: number, deadlineMs: number, gapMs?: number): Promise<Uint8Array> {
+    if (this.failure && this.queue.size === 0) throw this.failure;
+    return this.queue.takeBy(max, performance.now() + deadlineMs, gapMs);
+  }
+
+  purge(): void {
+    this.queue.clear();
+    this.purging = this.driver.purge().then(
+      () => this.queue.clear(),
+      (error: unknown) => {
+        this.failure = error;
+      },
+    );
+  }
+
+  sleep(ms: number): Promise<void> {
+    return sleepUntil(performance.now() + ms);
+  }
+
+  async close(): Promise<void> {
+    this.open = false;
+    await this.purging;
+    await this.cable.close();
+    await this.pumping;
+  }
+
+  private async pump(): Promise<void> {
+    try {
+      while (this.open) {
+        const data = await this.cable.receive();
+        this.queue.push(this.driver.received(data, this.cable.input.packetSize));
+      }
+    } catch (error) {
+      // Closing the cable ends the pending transfer; anything else (the
+      // cable pulled out) fails the reads once the queue is empty.
+      if (this.open) this.failure = error;
+    }
+  }
+}
