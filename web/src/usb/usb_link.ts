@@ -12,9 +12,6 @@ export class UsbSerialLink implements SerialPortLike {
   private open = true;
   private failure: unknown = null;
   private pumping: Promise<void> = Promise.resolve();
-  // The chip's purge still under way: a write waits for it, so the radio's
-  // answer to that write cannot be purged with what came before.
-  private purging: Promise<void> = Promise.resolve();
 
   private constructor(
     private readonly cable: UsbCable,
@@ -22,8 +19,9 @@ export class UsbSerialLink implements SerialPortLike {
     readonly name: string,
   ) {}
 
-  // Sets the chip up for the line and starts receiving; closes the cable
-  // again when the chip refuses.
+  // Sets the chip up for the line, empties its buffers of what an earlier
+  // program left, and starts receiving; closes the cable again when the chip
+  // refuses.
   static async open(cable: UsbCable, driver: ChipDriver, line: Line, name: string): Promise<UsbSerialLink> {
     try {
       await driver.configure(line);
@@ -39,7 +37,6 @@ export class UsbSerialLink implements SerialPortLike {
 
   async write(bytes: Uint8Array): Promise<void> {
     if (!this.open) throw new Error('The port is closed.');
-    await this.purging;
     await this.cable.send(bytes);
   }
 
@@ -48,14 +45,11 @@ export class UsbSerialLink implements SerialPortLike {
     return this.queue.takeBy(max, performance.now() + deadlineMs, gapMs);
   }
 
+  // Only what has come to the page: the engine purges several times a block
+  // and at once, and a request to the chip would take a turn of the bus and
+  // could land after the radio's answer had begun, throwing it away.
   purge(): void {
     this.queue.clear();
-    this.purging = this.driver.purge().then(
-      () => this.queue.clear(),
-      (error: unknown) => {
-        this.failure = error;
-      },
-    );
   }
 
   sleep(ms: number): Promise<void> {
@@ -64,7 +58,6 @@ export class UsbSerialLink implements SerialPortLike {
 
   async close(): Promise<void> {
     this.open = false;
-    await this.purging;
     await this.cable.close();
     await this.pumping;
   }

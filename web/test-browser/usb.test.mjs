@@ -1,0 +1,146 @@
+// Read and Write through the page's own USB cable drivers, against a fake
+// navigator.usb whose chip answers the control requests as its data sheet
+// describes, refuses any other, and carries the simulated radio at 9600 baud
+// only when the driver has set the chip up for that line.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { after, before, describe, test } from 'node:test';
+import { kReadLimitMs, kWriteLimitMs, savedFiles, startBrowser } from './harness.mjs';
+
+let session;
+before(async () => {
+  session = await startBrowser();
+});
+after(() => session?.close());
+
+const kChips = ['ftdi', 'pl2303hx', 'pl2303hxn', 'ch340', 'cp210x'];
+
+// Blocks of 8 bytes a write sends: 0 to 95 and 100 to 125.
+const isWritten = (offset) => {
+  const block = offset >> 3;
+  return block < 126 && (block < 96 || block >= 100);
+};
+
+// Clicks the button and waits for the transfer; resolves with the
+// milliseconds it took as the page measured them, and the part of them the
+// fake chip's own timers were late in handing on the radio's answers (on a
+// busy machine, not the driver's doing).
+async function transfer(page, button, { before: during } = {}) {
+  const dialog = page.locator('#transfer-dialog');
+  await page.getByRole('button', { name: button, exact: true }).click();
+  await during?.();
+  await dialog.waitFor({ state: 'visible' });
+  await dialog.waitFor({ state: 'hidden', timeout: 60_000 });
+  return page.evaluate(() => ({
+    ms: Math.round(performance.getEntriesByType('measure').at(-1).duration),
+    fakeLateMs: Math.round(window.fakeUsb.handedLateMs.splice(0).reduce((sum, ms) => sum + ms, 0)),
+  }));
+}
+
+// A write pauses 1 ms after each of its 122 blocks, as the radio's protocol
+// asks: time no port can take back.
+const kWritePausesMs = 122;
+
+// The transfer's time to the line's own, and the same less the fake's
+// lateness and the protocol's pauses.
+function ratios({ ms, fakeLateMs }, limitMs, pausesMs = 0) {
+  return { raw: ms / limitMs, net: (ms - fakeLateMs - pausesMs) / limitMs };
+}
+
+const radioImage = async (page) => Uint8Array.from(await page.evaluate(() => window.fakeUsb.radioImage()));
+
+// What the read gave, byte for byte: its backup, downloaded.
+async function backupOfRead(page) {
+  const download = page.waitForEvent('download');
+  await page.getByRole('button', { name: /^Download the backup/ }).click();
+  return Uint8Array.from(readFileSync(await (await download).path()));
+}
+
+async function save(page, count) {
+  await page.getByRole('button', { name: 'Save', exact: true }).click();
+  await page.waitForFunction((n) => window.savedFiles.length === n, count);
+  return (await savedFiles(page)).at(-1).bytes;
+}
+
+describe('reading and writing through a USB cable', () => {
+  // Without Web Serial the page takes the USB cable by itself (Chrome on
+  // Android); with it, the person picks "USB cable (direct)".
+  for (const chip of kChips) {
+    const withSerial = chip === 'cp210x';
+    test(`${chip}: a read and a write byte for byte, within 1.05 of the line's time${withSerial ? ', picked beside Web Serial' : ''}`, async (t) => {
+      const usb = { chip, model: 'HM-615V' };
+      const { page, context, errors } = await session.open({ serial: withSerial ? { granted: true, model: 'HM-615V' } : null, usb });
+      const port = page.getByLabel('Port', { exact: true });
+      if (withSerial) await port.selectOption('usb');
+      assert.equal(await port.inputValue(), 'usb');
+
+      const read = ratios(await transfer(page, 'Read'), kReadLimitMs);
+      assert.match(await page.locator('#port-name').textContent(), /Cable chosen \(USB [0-9a-f]{4}:[0-9a-f]{4}\)/);
+      const before = await backupOfRead(page);
+      assert.deepEqual(before, await radioImage(page));
+
+      await page.getByLabel('Squelch Level').selectOption('7');
+      const write = ratios(await transfer(page, 'Write', {
+        before: () => page.getByRole('alertdialog').getByRole('button', { name: 'Write' }).click(),
+      }), kWriteLimitMs, kWritePausesMs);
+      const form = await save(page, 1);
+      const after = await radioImage(page);
+      const wrong = [];
+      for (let offset = 0; offset < 1024; offset++) {
+        if (after[offset] !== (isWritten(offset) ? form[offset] : before[offset])) wrong.push(offset.toString(16));
+      }
+      assert.deepEqual(wrong, []);
+      assert.notDeepEqual(Array.from(after), before, 'the write changed the radio');
+
+      const fake = await page.evaluate(() => ({ requests: window.fakeUsb.requests, calls: window.fakeUsb.requestDeviceCalls }));
+      assert.deepEqual(fake.requests.filter((r) => r.endsWith('stalled')), []);
+      assert.equal(fake.calls, 1, 'the chosen cable is remembered for the write');
+      assert.deepEqual(errors, []);
+      const shown = (r) => `${r.raw.toFixed(3)} (${r.net.toFixed(3)} less the fake's lateness${r === write ? ' and the pauses' : ''})`;
+      t.diagnostic(`${chip}: read ${shown(read)} of the line's ${kReadLimitMs} ms; write ${shown(write)} of its ${kWriteLimitMs} ms`);
+      assert.ok(read.net <= 1.05 && write.net <= 1.05, 'within 1.05 of the line\'s time');
+      await context.close();
+    });
+  }
+});
+
+describe('a chip not set up for the radio\'s line', () => {
+  // What reaches the radio of 8 bytes sent: setUp 'driver' opens the chip
+  // through its driver on the line given, 'nothing' only claims the cable.
+  // Each case has a chip of its own, as the last program left it.
+  const cases = [
+    { name: 'the driver on 9600 8N1 reaches the radio', setUp: 'driver', line: {}, heard: 8 },
+    { name: 'a cable sent nothing to is not on the line', setUp: 'nothing', heard: 0 },
+    { name: 'a divisor 8 % off is not on the line', setUp: 'driver', line: { baudRate: 10400 }, heard: 0 },
+    { name: '7 data bits with even parity are not on the line', setUp: 'driver', line: { dataBits: 7, parity: 'even' }, heard: 0 },
+    { name: 'a request the chip does not know is refused', setUp: 'unknown request', heard: 0 },
+  ];
+  for (const chip of kChips) {
+    test(chip, async () => {
+      for (const c of cases) {
+        const { page, context } = await session.open({ serial: null, usb: { chip, model: 'HM-615V' } });
+        const got = await page.evaluate(async ({ setUp, line }) => {
+          const { openUsbLink, UsbCable, kRadioLine } = window.usbDrivers;
+          const f = window.fakeUsb;
+          const device = await navigator.usb.requestDevice({ filters: [{ vendorId: f.device.vendorId, productId: f.device.productId }] });
+          const [heardBefore, bytes] = [f.heardBytes, Uint8Array.of(1, 2, 3, 4, 5, 6, 7, 8)];
+          let refused = '';
+          if (setUp === 'driver') {
+            const link = await openUsbLink(device, { ...kRadioLine, ...line });
+            await link.write(bytes);
+            await link.close();
+          } else {
+            const cable = await UsbCable.open(device);
+            if (setUp === 'nothing') await cable.send(bytes);
+            else refused = await cable.controlOut('vendor', 'device', 0x77, 0, 0).then(() => '', (e) => e.message);
+            await cable.close();
+          }
+          return { heard: f.heardBytes - heardBefore, refused };
+        }, c);
+        assert.equal(got.heard, c.heard, c.name);
+        if (c.setUp === 'unknown request') assert.match(got.refused, /refused vendor request 0x77.*stall/, c.name);
+        await context.close();
+      }
+    });
+  }
+});
