@@ -42,8 +42,10 @@ async function transfer(page, button, { before: during } = {}) {
 const kWritePausesMs = 122;
 
 // The transfer's time to the line's own, and the same less the fake's
-// lateness and the protocol's pauses.
-function ratios({ ms, fakeLateMs }, limitMs, pausesMs = 0) {
+// lateness and the protocol's pauses; of three runs the fastest, since a busy
+// machine only ever adds time.
+function ratios(runs, limitMs, pausesMs = 0) {
+  const { ms, fakeLateMs } = runs.reduce((a, b) => (a.ms - a.fakeLateMs <= b.ms - b.fakeLateMs ? a : b));
   return { raw: ms / limitMs, net: (ms - fakeLateMs - pausesMs) / limitMs };
 }
 
@@ -52,7 +54,7 @@ const radioImage = async (page) => Uint8Array.from(await page.evaluate(() => win
 // What the read gave, byte for byte: its backup, downloaded.
 async function backupOfRead(page) {
   const download = page.waitForEvent('download');
-  await page.getByRole('button', { name: /^Download the backup/ }).click();
+  await page.getByRole('button', { name: /^Download the backup/ }).first().click();
   return Uint8Array.from(readFileSync(await (await download).path()));
 }
 
@@ -74,15 +76,17 @@ describe('reading and writing through a USB cable', () => {
       if (withSerial) await port.selectOption('usb');
       assert.equal(await port.inputValue(), 'usb');
 
-      const read = ratios(await transfer(page, 'Read'), kReadLimitMs);
+      const readOnce = () => transfer(page, 'Read');
+      const read = ratios([await readOnce(), await readOnce(), await readOnce()], kReadLimitMs);
       assert.match(await page.locator('#port-name').textContent(), /Cable chosen \(USB [0-9a-f]{4}:[0-9a-f]{4}\)/);
       const before = await backupOfRead(page);
       assert.deepEqual(before, await radioImage(page));
 
       await page.getByLabel('Squelch Level').selectOption('7');
-      const write = ratios(await transfer(page, 'Write', {
+      const writeOnce = () => transfer(page, 'Write', {
         before: () => page.getByRole('alertdialog').getByRole('button', { name: 'Write' }).click(),
-      }), kWriteLimitMs, kWritePausesMs);
+      });
+      const write = ratios([await writeOnce(), await writeOnce(), await writeOnce()], kWriteLimitMs, kWritePausesMs);
       const form = await save(page, 1);
       const after = await radioImage(page);
       const wrong = [];
@@ -90,11 +94,11 @@ describe('reading and writing through a USB cable', () => {
         if (after[offset] !== (isWritten(offset) ? form[offset] : before[offset])) wrong.push(offset.toString(16));
       }
       assert.deepEqual(wrong, []);
-      assert.notDeepEqual(Array.from(after), before, 'the write changed the radio');
+      assert.notDeepEqual(after, before, 'the write changed the radio');
 
       const fake = await page.evaluate(() => ({ requests: window.fakeUsb.requests, calls: window.fakeUsb.requestDeviceCalls }));
       assert.deepEqual(fake.requests.filter((r) => r.endsWith('stalled')), []);
-      assert.equal(fake.calls, 1, 'the chosen cable is remembered for the write');
+      assert.equal(fake.calls, 1, 'the chosen cable is remembered for the later transfers');
       assert.deepEqual(errors, []);
       const shown = (r) => `${r.raw.toFixed(3)} (${r.net.toFixed(3)} less the fake's lateness${r === write ? ' and the pauses' : ''})`;
       t.diagnostic(`${chip}: read ${shown(read)} of the line's ${kReadLimitMs} ms; write ${shown(write)} of its ${kWriteLimitMs} ms`);
