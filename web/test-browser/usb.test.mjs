@@ -119,7 +119,7 @@ describe('a chip not set up for the radio\'s line', () => {
     { name: '7 data bits with even parity are not on the line', setUp: 'driver', line: { dataBits: 7, parity: 'even' }, heard: 0 },
     { name: 'a request the chip does not know is refused', setUp: 'unknown request', heard: 0 },
   ];
-  for (const chip of kChips) {
+  for (const chip of [...kChips, 'pl2303hxn2303']) {
     test(chip, async () => {
       for (const c of cases) {
         const { page, context } = await session.open({ serial: null, usb: { chip, model: 'HM-615V' } });

@@ -26,7 +26,6 @@ export const kFtdiDtrRtsOn = 0x0303;
 // 5/8, 3/4, 7/8 for codes 0 to 7).
 const kBaseClock = 3_000_000;
 const kFractionCode = [0, 3, 2, 4, 1, 5, 6, 7]; // by eighths
-export const kFtdiEighthsOfCode = [0, 4, 2, 1, 3, 5, 6, 7];
 
 export function ftdiBaudDivisor(baud: number): { value: number; index: number } {
   const eighths = Math.round((kBaseClock * 8) / baud);

@@ -5,7 +5,9 @@
 // page's drivers, so that a driver's mistake is not repeated here.
 import type { UsbSetup } from '../../src/usb/webusb';
 
-export type ChipName = 'ftdi' | 'pl2303hx' | 'pl2303hxn' | 'ch340' | 'cp210x';
+// pl2303hxn2303: a G-family chip on the HX's product id, told apart only by
+// the register reads it answers.
+export type ChipName = 'ftdi' | 'pl2303hx' | 'pl2303hxn' | 'pl2303hxn2303' | 'ch340' | 'cp210x';
 
 // The UART as the host has set it up. A chip keeps its settings while it is
 // powered, so a driver that sets nothing finds them as the last program left

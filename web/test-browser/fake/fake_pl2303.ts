@@ -16,9 +16,9 @@ export class FakePl2303 extends FakeChip {
   readonly endpoints = { interruptIn: 1, bulkOut: 2, bulkIn: 3, packetSize: 64 };
   private readonly registers = new Map<number, number>();
 
-  constructor(readonly type: 'HX' | 'HXN') {
+  constructor(readonly type: 'HX' | 'HXN', productId?: number) {
     super();
-    this.productId = type === 'HX' ? 0x2303 : 0x23a3; // HXN: the PL2303GC
+    this.productId = productId ?? (type === 'HX' ? 0x2303 : 0x23a3); // HXN: the PL2303GC
     this.bcdDevice = type === 'HX' ? 0x0300 : 0x0100;
     this.registers.set(0, 0x41); // flow control as the last program left it: RTS/CTS
     this.uart.flowControl = true;

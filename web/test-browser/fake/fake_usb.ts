@@ -31,6 +31,7 @@ const chips: Record<ChipName, () => FakeChip> = {
   ftdi: () => new FakeFtdi(),
   pl2303hx: () => new FakePl2303('HX'),
   pl2303hxn: () => new FakePl2303('HXN'),
+  pl2303hxn2303: () => new FakePl2303('HXN', 0x2303),
   ch340: () => new FakeCh340(),
   cp210x: () => new FakeCp210x(),
 };
