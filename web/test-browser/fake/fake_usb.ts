@@ -24,7 +24,11 @@ export interface UsbRecorded {
   requestDeviceCalls: number;
   heardBytes: number; // bytes that reached the radio
   garbledBytes: number; // bytes sent on a line not set up for the radio
+  // Per answer handed on: how long the chip held it by its own rules (the
+  // FTDI latency timer), and how much later than that the fake's timers were.
+  chipHeldMs: number[];
   handedLateMs: number[];
+  requestsWhileCarrying: number; // control requests between the first data sent and the close
 }
 
 const chips: Record<ChipName, () => FakeChip> = {
@@ -49,6 +53,7 @@ export class FakeUsbDevice {
   configuration: { configurationValue: number; interfaces: unknown[] } | null = null;
   readonly configurations: { configurationValue: number; interfaces: unknown[] }[];
   private claimed = false;
+  private carrying = false;
   private line: LineRateRadio | null = null;
   private wake: (() => void) | null = null;
 
@@ -79,6 +84,7 @@ export class FakeUsbDevice {
   // The radio is made at the first open and stays for the page's life.
   async open(): Promise<void> {
     if (this.opened) throw new DOMException('The device is already open.', 'InvalidStateError');
+    this.carrying = false;
     this.line ??= new LineRateRadio((await engine()).createSimulatedRadio(this.model));
     this.opened = true;
   }
@@ -123,6 +129,7 @@ export class FakeUsbDevice {
     this.mustBeClaimed();
     if (endpoint !== this.chip.endpoints.bulkOut) throw transferError('No such endpoint.');
     const bytes = ArrayBuffer.isView(data) ? new Uint8Array(data.buffer, data.byteOffset, data.byteLength) : new Uint8Array(data);
+    this.carrying = true;
     if (this.chip.uart.carriesRadioLine()) {
       this.recorded.heardBytes += bytes.length;
       this.line!.send(bytes.slice());
@@ -147,18 +154,26 @@ export class FakeUsbDevice {
       await this.waitUntil(at);
       if (!this.opened) throw new DOMException('The transfer was cancelled.', 'AbortError');
       if (performance.now() < at) continue; // woken by a write: the answer may come sooner
-      if (quiet !== Infinity) this.recorded.handedLateMs.push(performance.now() - quiet);
+      if (quiet !== Infinity) {
+        this.recorded.chipHeldMs.push(at - quiet);
+        this.recorded.handedLateMs.push(performance.now() - at);
+      }
       const received = line.take(Number.MAX_SAFE_INTEGER);
       const frame = received.length > 0 ? this.chip.frame(received) : idle;
       if (frame) return { data: new DataView(frame.buffer), status: 'ok' };
     }
   }
 
+  // Until the time or a write, whichever comes first.
   private waitUntil(time: number): Promise<void> {
     return new Promise<void>((resolve) => {
-      this.wake = resolve;
-      if (time !== Infinity) void sleepUntil(time).then(resolve);
-    }).finally(() => (this.wake = null));
+      const done = (): void => {
+        if (this.wake === done) this.wake = null;
+        resolve();
+      };
+      this.wake = done;
+      if (time !== Infinity) void sleepUntil(time).then(done);
+    });
   }
 
   private mustBeClaimed(): void {
@@ -167,6 +182,7 @@ export class FakeUsbDevice {
 
   private record(s: UsbSetup, ok: boolean): void {
     const hex = (n: number): string => `0x${n.toString(16)}`;
+    if (this.carrying) this.recorded.requestsWhileCarrying++;
     this.recorded.requests.push(`${s.requestType} ${hex(s.request)} ${hex(s.value)} ${hex(s.index)}${ok ? '' : ' stalled'}`);
   }
 }
@@ -195,7 +211,7 @@ class FakeUsb extends EventTarget {
 }
 
 export function installFakeUsb(options: FakeUsbOptions): void {
-  const recorded: UsbRecorded = { requests: [], requestDeviceCalls: 0, heardBytes: 0, garbledBytes: 0, handedLateMs: [] };
+  const recorded: UsbRecorded = { requests: [], requestDeviceCalls: 0, heardBytes: 0, garbledBytes: 0, chipHeldMs: [], handedLateMs: [], requestsWhileCarrying: 0 };
   const device = new FakeUsbDevice(chips[options.chip](), options.model, recorded);
   Object.defineProperty(navigator, 'usb', { value: new FakeUsb(device, options.granted ?? false, recorded), configurable: true });
   (window as unknown as { fakeUsb: unknown }).fakeUsb = Object.assign(recorded, {
