@@ -120,6 +120,18 @@ describe('reading and writing through a USB cable', () => {
   }
 });
 
+test('a USB chooser closed without a cable starts no transfer and shows no error', async () => {
+  const { page, context, errors } = await session.open({ serial: null, usb: { chip: 'ch340', model: 'HM-615V', chooserClosed: true } });
+  await page.getByRole('button', { name: 'Read', exact: true }).click();
+  await page.waitForFunction(() => window.fakeUsb.requestDeviceCalls === 1);
+  await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 200)));
+  assert.equal(await page.locator('#transfer-dialog').isVisible(), false);
+  assert.equal(await page.getByRole('alertdialog').count(), 0);
+  assert.equal(await page.locator('#port-name').textContent(), 'No cable chosen');
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
 describe('a chip not set up for the radio\'s line', () => {
   // What reaches the radio of 8 bytes sent: setUp 'driver' opens the chip
   // through its driver on the line given, 'nothing' only claims the cable.

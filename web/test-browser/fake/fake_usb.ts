@@ -17,6 +17,7 @@ export interface FakeUsbOptions {
   chip: ChipName;
   model: string;
   granted?: boolean;
+  chooserClosed?: boolean; // the person closes the chooser without a device
 }
 
 export interface UsbRecorded {
@@ -191,6 +192,7 @@ class FakeUsb extends EventTarget {
   constructor(
     private readonly device: FakeUsbDevice,
     private granted: boolean,
+    private readonly chooserClosed: boolean,
     private readonly recorded: UsbRecorded,
   ) {
     super();
@@ -200,7 +202,8 @@ class FakeUsb extends EventTarget {
   async requestDevice({ filters }: { filters: UsbDeviceFilter[] }): Promise<FakeUsbDevice> {
     this.recorded.requestDeviceCalls++;
     const d = this.device;
-    if (!filters.some((f) => f.vendorId === d.vendorId && f.productId === d.productId)) throw new DOMException('No device selected.', 'NotFoundError');
+    const listed = filters.some((f) => f.vendorId === d.vendorId && f.productId === d.productId);
+    if (!listed || this.chooserClosed) throw new DOMException('No device selected.', 'NotFoundError');
     this.granted = true;
     return d;
   }
@@ -213,7 +216,7 @@ class FakeUsb extends EventTarget {
 export function installFakeUsb(options: FakeUsbOptions): void {
   const recorded: UsbRecorded = { requests: [], requestDeviceCalls: 0, heardBytes: 0, garbledBytes: 0, chipHeldMs: [], handedLateMs: [], requestsWhileCarrying: 0 };
   const device = new FakeUsbDevice(chips[options.chip](), options.model, recorded);
-  Object.defineProperty(navigator, 'usb', { value: new FakeUsb(device, options.granted ?? false, recorded), configurable: true });
+  Object.defineProperty(navigator, 'usb', { value: new FakeUsb(device, options.granted ?? false, options.chooserClosed ?? false, recorded), configurable: true });
   (window as unknown as { fakeUsb: unknown }).fakeUsb = Object.assign(recorded, {
     device,
     radioImage: () => {
