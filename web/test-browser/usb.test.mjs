@@ -132,6 +132,22 @@ test('a USB chooser closed without a cable starts no transfer and shows no error
   await context.close();
 });
 
+test('a USB cable pulled out during a read ends it at once with a message, and is no longer the chosen cable', async () => {
+  const { page, context, errors } = await session.open({ serial: null, usb: { chip: 'ftdi', model: 'HM-615V' } });
+  await page.getByRole('button', { name: 'Read', exact: true }).click();
+  await page.waitForFunction(() => document.querySelector('#transfer-progress').value >= 20);
+  const pulledAt = Date.now();
+  await page.evaluate(() => window.fakeUsb.unplug());
+  await page.getByRole('alertdialog').waitFor();
+  // Not at the end of the read's deadline, which is seconds away.
+  assert.ok(Date.now() - pulledAt < 2000, `the message came ${Date.now() - pulledAt} ms after`);
+  assert.equal(await page.locator('#transfer-dialog').isVisible(), false);
+  assert.equal(await page.locator('#backup-list tbody tr').count(), 0);
+  assert.equal(await page.locator('#port-name').textContent(), 'No cable chosen');
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
 describe('a chip not set up for the radio\'s line', () => {
   // What reaches the radio of 8 bytes sent: setUp 'driver' opens the chip
   // through its driver on the line given, 'nothing' only claims the cable.

@@ -11,6 +11,9 @@ export class UsbSerialLink implements SerialPortLike {
   private readonly queue = new ByteQueue();
   private open = true;
   private failure: unknown = null;
+  // Aborted when the cable fails, so that a read waiting for the radio ends
+  // at once rather than at its deadline.
+  private readonly lost = new AbortController();
   private pumping: Promise<void> = Promise.resolve();
 
   private constructor(
@@ -42,7 +45,9 @@ export class UsbSerialLink implements SerialPortLike {
 
   async read(max: number, deadlineMs: number, gapMs?: number): Promise<Uint8Array> {
     if (this.failure && this.queue.size === 0) throw this.failure;
-    return this.queue.takeBy(max, performance.now() + deadlineMs, gapMs);
+    const bytes = await this.queue.takeBy(max, performance.now() + deadlineMs, gapMs, this.lost.signal);
+    if (bytes.length === 0 && this.failure) throw this.failure;
+    return bytes;
   }
 
   // Only what has come to the page: the engine purges several times a block
@@ -71,7 +76,9 @@ export class UsbSerialLink implements SerialPortLike {
     } catch (error) {
       // Closing the cable ends the pending transfer; anything else (the
       // cable pulled out) fails the reads once the queue is empty.
-      if (this.open) this.failure = error;
+      if (!this.open) return;
+      this.failure = error;
+      this.lost.abort();
     }
   }
 }

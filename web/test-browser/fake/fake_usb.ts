@@ -216,9 +216,15 @@ class FakeUsb extends EventTarget {
 export function installFakeUsb(options: FakeUsbOptions): void {
   const recorded: UsbRecorded = { requests: [], requestDeviceCalls: 0, heardBytes: 0, garbledBytes: 0, chipHeldMs: [], handedLateMs: [], requestsWhileCarrying: 0 };
   const device = new FakeUsbDevice(chips[options.chip](), options.model, recorded);
-  Object.defineProperty(navigator, 'usb', { value: new FakeUsb(device, options.granted ?? false, options.chooserClosed ?? false, recorded), configurable: true });
+  const usb = new FakeUsb(device, options.granted ?? false, options.chooserClosed ?? false, recorded);
+  Object.defineProperty(navigator, 'usb', { value: usb, configurable: true });
   (window as unknown as { fakeUsb: unknown }).fakeUsb = Object.assign(recorded, {
     device,
+    // The cable pulled out: what is under way fails, and the browser says so.
+    unplug: () => {
+      void device.close();
+      usb.dispatchEvent(Object.assign(new Event('disconnect'), { device }));
+    },
     radioImage: () => {
       const image = device.radioImage();
       return image ? Array.from(image) : null;
