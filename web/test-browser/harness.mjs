@@ -34,19 +34,19 @@ export const kWriteLimitMs = 1818;
 
 export const kByteCount = 1024;
 
-let fakeSerialScript = null;
-async function fakeSerial() {
-  if (fakeSerialScript === null) {
+const fakeScripts = new Map();
+async function fakeScript(name) {
+  if (!fakeScripts.has(name)) {
     const built = await esbuild.build({
-      entryPoints: [join(web, 'test-browser', 'fake', 'init.ts')],
+      entryPoints: [join(web, 'test-browser', 'fake', name)],
       bundle: true,
       write: false,
       format: 'iife',
       target: 'es2022',
     });
-    fakeSerialScript = built.outputFiles[0].text;
+    fakeScripts.set(name, built.outputFiles[0].text);
   }
-  return fakeSerialScript;
+  return fakeScripts.get(name);
 }
 
 // A served page and a browser for one test file; close() ends both.
@@ -60,19 +60,30 @@ export async function startBrowser() {
     browser,
     // A page in a fresh profile (its own IndexedDB and service workers).
     // serial: the fake port's options, or null for a browser without Web
-    // Serial. savePicker: a stand-in for the save file chooser that keeps
+    // Serial. usb: the fake USB cable's options (fake_usb.ts), or null for a
+    // browser without WebUSB. savePicker: a stand-in for the save file chooser that keeps
     // what is written in window.savedFiles; false leaves the page to
     // download. hasTouch: a touch screen, as on a phone.
-    async open({ serial = { granted: true, model: 'HM-615V' }, savePicker = true, colorScheme = 'light', viewport, hasTouch = false } = {}) {
+    async open({ serial = { granted: true, model: 'HM-615V' }, usb = null, savePicker = true, colorScheme = 'light', viewport, hasTouch = false } = {}) {
       const context = await browser.newContext({ colorScheme, viewport: viewport ?? { width: 1280, height: 900 }, acceptDownloads: true, hasTouch });
       if (serial) {
         await context.addInitScript((options) => {
           window.fakeSerialOptions = options;
         }, serial);
-        await context.addInitScript(await fakeSerial());
+        await context.addInitScript(await fakeScript('init.ts'));
       } else {
         await context.addInitScript(() => {
           delete Navigator.prototype.serial;
+        });
+      }
+      if (usb) {
+        await context.addInitScript((options) => {
+          window.fakeUsbOptions = options;
+        }, usb);
+        await context.addInitScript(await fakeScript('usb_init.ts'));
+      } else {
+        await context.addInitScript(() => {
+          delete Navigator.prototype.usb;
         });
       }
       await context.addInitScript((picker) => {

@@ -1,0 +1,190 @@
+// Read and Write through the page's own USB cable drivers, against a fake
+// navigator.usb whose chip answers the control requests as its data sheet
+// describes, refuses any other, and carries the simulated radio at 9600 baud
+// only when the driver has set the chip up for that line.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { after, before, describe, test } from 'node:test';
+import { kReadLimitMs, kWriteLimitMs, savedFiles, startBrowser } from './harness.mjs';
+
+let session;
+before(async () => {
+  session = await startBrowser();
+});
+after(() => session?.close());
+
+const kChips = ['ftdi', 'pl2303hx', 'pl2303hxn', 'ch340', 'cp210x'];
+
+// How far past the line's own time the cable may take a transfer. An FTDI
+// chip hands on a part-filled packet at the next tick of its latency timer,
+// 1 ms at the least it can be set to: up to 1 ms on each of the radio's
+// answers, which come every 19 ms.
+const cableBound = (chip) => (chip === 'ftdi' ? 1.06 : 1.05);
+
+// Blocks of 8 bytes a write sends: 0 to 95 and 100 to 125.
+const isWritten = (offset) => {
+  const block = offset >> 3;
+  return block < 126 && (block < 96 || block >= 100);
+};
+
+// Clicks the button and waits for the transfer; resolves with the
+// milliseconds it took as the page measured them, how long the chip held the
+// radio's answers back by its own rules (as the driver set it up), and how
+// much later than that the fake's timers handed them on (a busy machine's
+// doing, not the driver's).
+async function transfer(page, button, { before: during } = {}) {
+  const dialog = page.locator('#transfer-dialog');
+  await page.getByRole('button', { name: button, exact: true }).click();
+  await during?.();
+  await dialog.waitFor({ state: 'visible' });
+  await dialog.waitFor({ state: 'hidden', timeout: 60_000 });
+  return page.evaluate(() => ({
+    ms: Math.round(performance.getEntriesByType('measure').at(-1).duration),
+    fakeLateMs: Math.round(window.fakeUsb.handedLateMs.splice(0).reduce((sum, ms) => sum + ms, 0)),
+    chipHeldMs: Math.round(window.fakeUsb.chipHeldMs.splice(0).reduce((sum, ms) => sum + ms, 0)),
+  }));
+}
+
+// A write pauses 1 ms after each of its 122 blocks, as the radio's protocol
+// asks: time no port can take back.
+const kWritePausesMs = 122;
+
+// To the line's own time: the cable's (the line's and what the chip held
+// back), the transfer's as measured, and the same less the fake's lateness
+// and the protocol's pauses. Of two runs the faster, since a busy machine
+// only ever adds time.
+function ratios(runs, limitMs, pausesMs = 0) {
+  const { ms, fakeLateMs, chipHeldMs } = runs.reduce((a, b) => (a.ms - a.fakeLateMs <= b.ms - b.fakeLateMs ? a : b));
+  return { cable: (limitMs + chipHeldMs) / limitMs, raw: ms / limitMs, net: (ms - fakeLateMs - pausesMs) / limitMs };
+}
+
+const radioImage = async (page) => Uint8Array.from(await page.evaluate(() => window.fakeUsb.radioImage()));
+
+// What the read gave, byte for byte: its backup, downloaded.
+async function backupOfRead(page) {
+  const download = page.waitForEvent('download');
+  await page.getByRole('button', { name: /^Download the backup/ }).first().click();
+  return Uint8Array.from(readFileSync(await (await download).path()));
+}
+
+async function save(page, count) {
+  await page.getByRole('button', { name: 'Save', exact: true }).click();
+  await page.waitForFunction((n) => window.savedFiles.length === n, count);
+  return (await savedFiles(page)).at(-1).bytes;
+}
+
+describe('reading and writing through a USB cable', () => {
+  // Without Web Serial the page takes the USB cable by itself (Chrome on
+  // Android); with it, the person picks "USB cable (direct)".
+  for (const chip of kChips) {
+    const withSerial = chip === 'cp210x';
+    test(`${chip}: a read and a write byte for byte, the cable within 1.05 of the line's time (1.06 for FTDI)${withSerial ? ', picked beside Web Serial' : ''}`, async (t) => {
+      const usb = { chip, model: 'HM-615V' };
+      const { page, context, errors } = await session.open({ serial: withSerial ? { granted: true, model: 'HM-615V' } : null, usb });
+      const port = page.getByLabel('Port', { exact: true });
+      if (withSerial) await port.selectOption('usb');
+      assert.equal(await port.inputValue(), 'usb');
+
+      const readOnce = () => transfer(page, 'Read');
+      const read = ratios([await readOnce(), await readOnce()], kReadLimitMs);
+      assert.match(await page.locator('#port-name').textContent(), /Cable chosen: [^(]+\(USB [0-9a-f]{4}:[0-9a-f]{4}\)/);
+      const before = await backupOfRead(page);
+      assert.deepEqual(before, await radioImage(page));
+
+      await page.getByLabel('Squelch Level').selectOption('7');
+      const writeOnce = () => transfer(page, 'Write', {
+        before: () => page.getByRole('alertdialog').getByRole('button', { name: 'Write' }).click(),
+      });
+      const write = ratios([await writeOnce(), await writeOnce()], kWriteLimitMs, kWritePausesMs);
+      const form = await save(page, 1);
+      const after = await radioImage(page);
+      const wrong = [];
+      for (let offset = 0; offset < 1024; offset++) {
+        if (after[offset] !== (isWritten(offset) ? form[offset] : before[offset])) wrong.push(offset.toString(16));
+      }
+      assert.deepEqual(wrong, []);
+      assert.notDeepEqual(after, before, 'the write changed the radio');
+
+      const fake = await page.evaluate(({ requests, requestsWhileCarrying, requestDeviceCalls } = window.fakeUsb) => ({ requests, requestsWhileCarrying, requestDeviceCalls }));
+      assert.deepEqual(fake.requests.filter((r) => r.endsWith('stalled')), []);
+      assert.equal(fake.requestsWhileCarrying, 0, 'no control request holds up a transfer');
+      assert.equal(fake.requestDeviceCalls, 1, 'the chosen cable is remembered for the later transfers');
+      assert.deepEqual(errors, []);
+      const shown = (r) => `cable ${r.cable.toFixed(3)}, measured ${r.raw.toFixed(3)} (${r.net.toFixed(3)} less the fake's lateness${r === write ? ' and the pauses' : ''})`;
+      t.diagnostic(`${chip}: read ${shown(read)} of the line's ${kReadLimitMs} ms; write ${shown(write)} of its ${kWriteLimitMs} ms`);
+      assert.ok(read.cable <= cableBound(chip) && write.cable <= cableBound(chip), 'the cable within its bound of the line\'s time');
+      // The page's own turnarounds, with room for a busy machine.
+      assert.ok(read.net <= 1.25 && write.net <= 1.25, 'the transfer within 1.25 of the line\'s time');
+      await context.close();
+    });
+  }
+});
+
+test('a USB chooser closed without a cable starts no transfer and shows no error', async () => {
+  const { page, context, errors } = await session.open({ serial: null, usb: { chip: 'ch340', model: 'HM-615V', chooserClosed: true } });
+  await page.getByRole('button', { name: 'Read', exact: true }).click();
+  await page.waitForFunction(() => window.fakeUsb.requestDeviceCalls === 1);
+  await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 200)));
+  assert.equal(await page.locator('#transfer-dialog').isVisible(), false);
+  assert.equal(await page.getByRole('alertdialog').count(), 0);
+  assert.equal(await page.locator('#port-name').textContent(), 'No cable chosen');
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+test('a USB cable pulled out during a read ends it at once with a message, and is no longer the chosen cable', async () => {
+  const { page, context, errors } = await session.open({ serial: null, usb: { chip: 'ftdi', model: 'HM-615V' } });
+  await page.getByRole('button', { name: 'Read', exact: true }).click();
+  await page.waitForFunction(() => document.querySelector('#transfer-progress').value >= 20);
+  const pulledAt = Date.now();
+  await page.evaluate(() => window.fakeUsb.unplug());
+  await page.getByRole('alertdialog').waitFor();
+  // Not at the end of the read's deadline, which is seconds away.
+  assert.ok(Date.now() - pulledAt < 2000, `the message came ${Date.now() - pulledAt} ms after`);
+  assert.equal(await page.locator('#transfer-dialog').isVisible(), false);
+  assert.equal(await page.locator('#backup-list tbody tr').count(), 0);
+  assert.equal(await page.locator('#port-name').textContent(), 'No cable chosen');
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+describe('a chip not set up for the radio\'s line', () => {
+  // What reaches the radio of 8 bytes sent: setUp 'driver' opens the chip
+  // through its driver on the line given, 'nothing' only claims the cable.
+  // Each case has a chip of its own, as the last program left it.
+  const cases = [
+    { name: 'the driver on 9600 8N1 reaches the radio', setUp: 'driver', line: {}, heard: 8 },
+    { name: 'a cable sent nothing to is not on the line', setUp: 'nothing', heard: 0 },
+    { name: 'a divisor 8 % off is not on the line', setUp: 'driver', line: { baudRate: 10400 }, heard: 0 },
+    { name: '7 data bits with even parity are not on the line', setUp: 'driver', line: { dataBits: 7, parity: 'even' }, heard: 0 },
+    { name: 'a request the chip does not know is refused', setUp: 'unknown request', heard: 0 },
+  ];
+  for (const chip of [...kChips, 'pl2303hxn2303']) {
+    test(chip, async () => {
+      for (const c of cases) {
+        const { page, context } = await session.open({ serial: null, usb: { chip, model: 'HM-615V' } });
+        const got = await page.evaluate(async ({ setUp, line }) => {
+          const { openUsbLink, UsbCable, kRadioLine } = window.usbDrivers;
+          const f = window.fakeUsb;
+          const device = await navigator.usb.requestDevice({ filters: [{ vendorId: f.device.vendorId, productId: f.device.productId }] });
+          const [heardBefore, bytes] = [f.heardBytes, Uint8Array.of(1, 2, 3, 4, 5, 6, 7, 8)];
+          let refused = '';
+          if (setUp === 'driver') {
+            const link = await openUsbLink(device, { ...kRadioLine, ...line });
+            await link.write(bytes);
+            await link.close();
+          } else {
+            const cable = await UsbCable.open(device);
+            if (setUp === 'nothing') await cable.send(bytes);
+            else refused = await cable.controlOut('vendor', 'device', 0x77, 0, 0).then(() => '', (e) => e.message);
+            await cable.close();
+          }
+          return { heard: f.heardBytes - heardBefore, refused };
+        }, c);
+        assert.equal(got.heard, c.heard, c.name);
+        if (c.setUp === 'unknown request') assert.match(got.refused, /refused vendor request 0x77.*stall/, c.name);
+        await context.close();
+      }
+    });
+  }
+});
