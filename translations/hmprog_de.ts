@@ -1570,6 +1570,10 @@ Aufruf: hmprog [DATEI]
         <translation>Location %1 ist schon durch Zeile %2 belegt.</translation>
     </message>
     <message>
+        <source>Columns the file lacks, kept as each channel had them: %1.</source>
+        <translation>Spalten, die der Datei fehlen, blieben, wie jeder Kanal sie hatte: %1.</translation>
+    </message>
+    <message>
         <source>The file holds no channel rows.</source>
         <translation>Die Datei enthält keine Kanalzeilen.</translation>
     </message>

@@ -295,6 +295,58 @@ TEST(ImportPlacementTest, TheBandIsTheModelsOrTheOneAsked)
               ImportStatus::AllLoaded);
 }
 
+// Channel 1 of the base is in use with every setting away from a new
+// channel's; channel 2 is not in use.
+struct KeptCase {
+    const char* name;
+    std::string file;
+    int channel;
+    ChannelSettings expected;
+    std::vector<std::string> report;
+};
+
+ChannelSettings baseChannel()
+{
+    ChannelSettings s = flags(false, true, false, BusyLockout::Carrier);
+    s.rxCount = s.txCount = 14600000;
+    s.rxTone = Tone("D023N");
+    s.txTone = Tone("67.0");
+    return s;
+}
+
+ChannelSettings moved(ChannelSettings s, void (*change)(ChannelSettings&))
+{
+    s.rxCount = s.txCount = 14655000;
+    change(s);
+    return s;
+}
+
+class KeptSettingsTest : public testing::TestWithParam<KeptCase> {};
+
+TEST_P(KeptSettingsTest, AColumnTheFileLacksKeepsTheBasesValue)
+{
+    RadioImage base = NewImage();
+    StoreChannelSettings(baseChannel(), base.channel(1));
+    const ImportResult result = ImportChannelsCsv(GetParam().file, base, {});
+    EXPECT_EQ(result.status, ImportStatus::AllLoaded);
+    expectChannel(result.image, GetParam().channel, GetParam().expected);
+    EXPECT_EQ(ReportTexts(result), GetParam().report);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Columns, KeptSettingsTest,
+    testing::Values(
+        KeptCase{"OnlyFrequency", "Location,Frequency\n1,146.55\n", 1, moved(baseChannel(), [](ChannelSettings&) {}),
+                 {"0: Columns the file lacks, kept as each channel had them: Tone, Mode, Skip, Power, Busy."}},
+        KeptCase{"StandardColumns", std::string(kHeader) + "\n1,,146.550000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W,,,,,\n", 1,
+                 moved(baseChannel(), [](ChannelSettings& s) { s.rxTone = s.txTone = Tone("Off"); s.narrow = false; s.scanAdd = true; s.highPower = true; }),
+                 {"0: Columns the file lacks, kept as each channel had them: Busy."}},
+        KeptCase{"AnEmptyFieldIsNotAMissingColumn", "Location,Frequency,Busy,Mode\n1,146.55,,\n", 1,
+                 moved(baseChannel(), [](ChannelSettings& s) { s.busy = BusyLockout::Off; s.narrow = false; }),
+                 {"0: Columns the file lacks, kept as each channel had them: Tone, Skip, Power."}},
+        KeptCase{"AnUnusedChannelTakesANewChannelsValues", "Location,Frequency\n2,146.52\n", 2, Simplex(14652000), {}}),
+    [](const testing::TestParamInfo<KeptCase>& info) { return std::string(info.param.name); });
+
 TEST(ImportPlacementTest, StoresOnlyTheFormsBitsOfTheFlagsByte)
 {
     RadioImage base = NewImage();
