@@ -7,11 +7,28 @@
 #include "image/ui_text.h"
 
 #include <charconv>
+#include <limits>
 
 namespace {
 
 constexpr std::uint32_t kRaster5k = 500;
 constexpr std::uint32_t kRaster6k25 = 625;
+
+// The reports on one of a channel's two frequencies, each whole so that a
+// translation can put the direction's name where its language wants it.
+struct Direction {
+    const char* outsideBand;
+    const char* offRaster;
+};
+
+constexpr Direction kReceive = {
+    HMPROG_TEXT("Receive frequency %1 MHz is outside this radio's band, %2."),
+    HMPROG_TEXT("Receive frequency %1 MHz is off the 5 kHz and 6.25 kHz rasters and was lowered to %2 MHz."),
+};
+constexpr Direction kTransmit = {
+    HMPROG_TEXT("Transmit frequency %1 MHz is outside this radio's band, %2."),
+    HMPROG_TEXT("Transmit frequency %1 MHz is off the 5 kHz and 6.25 kHz rasters and was lowered to %2 MHz."),
+};
 
 // At this wattage and above a row is the radio's High level.
 constexpr double kHighPowerWatts = 3.0;
@@ -82,9 +99,9 @@ private:
         const std::optional<std::uint64_t> tx = transmitCount(*rx);
         if (!tx)
             return;
-        m_out.settings.rxCount = inBandOnRaster(*rx, HMPROG_TEXT("Receive frequency"));
+        m_out.settings.rxCount = inBandOnRaster(*rx, kReceive, field(CsvColumn::Frequency));
         if (*tx != 0 && !m_out.problem)
-            m_out.settings.txCount = inBandOnRaster(*tx, HMPROG_TEXT("Transmit frequency"));
+            m_out.settings.txCount = inBandOnRaster(*tx, kTransmit, m_txWritten);
     }
 
     // The transmit count that Duplex and Offset give, 0 for none; wider than
@@ -111,7 +128,13 @@ private:
         if (duplex == "SPLIT") {
             if (*offset == 0)
                 skip(HMPROG_TEXT("Duplex split needs the transmit frequency in Offset."), {});
+            m_txWritten = field(CsvColumn::Offset);
             return *offset;
+        }
+        if (duplex == "+" && beyondCounts(*offset)) {
+            skip(HMPROG_TEXT("Offset %1 MHz puts the transmit frequency outside this radio's band, %2."),
+                 {std::string(field(CsvColumn::Offset)), std::string(m_context.bandText)});
+            return std::nullopt;
         }
         if (duplex == "+")
             return std::uint64_t{rx} + *offset;
@@ -122,22 +145,27 @@ private:
         return rx - *offset;
     }
 
+    // A number too large for a count reads as the largest count; shown as its
+    // count it would be another number than the one written.
+    static bool beyondCounts(std::uint64_t count) { return count == std::numeric_limits<std::uint32_t>::max(); }
+
     // Outside the band the row is skipped, not clamped: a clamped frequency
     // would be another channel. Off both rasters it is lowered onto one, as
-    // the grid does with a typed frequency.
-    std::uint32_t inBandOnRaster(std::uint64_t count, const char* which)
+    // the grid does with a typed frequency. written: the field the count was
+    // read from as it is, if any, shown when the count cannot stand for it.
+    std::uint32_t inBandOnRaster(std::uint64_t count, const Direction& which, std::string_view written)
     {
         if (count < m_context.bandLow || count > m_context.bandHigh) {
-            skip(HMPROG_TEXT("%1 %2 MHz is outside this radio's band, %3."),
-                 {which, MegahertzText(count), std::string(m_context.bandText)});
+            skip(which.outsideBand,
+                 {beyondCounts(count) && !written.empty() ? std::string(written) : MegahertzText(count),
+                  std::string(m_context.bandText)});
             return 0;
         }
         const auto exact = static_cast<std::uint32_t>(count);
         if (exact % kRaster5k == 0 || exact % kRaster6k25 == 0)
             return exact;
         const std::uint32_t lowered = SnapToStep(exact);
-        changed(HMPROG_TEXT("%1 %2 MHz is off the 5 kHz and 6.25 kHz rasters and was lowered to %3 MHz."),
-                {which, MegahertzText(exact), MegahertzText(lowered)});
+        changed(which.offRaster, {MegahertzText(exact), MegahertzText(lowered)});
         return lowered;
     }
 
@@ -261,6 +289,7 @@ private:
 
     const CsvRecord& m_record;
     const RowContext& m_context;
+    std::string_view m_txWritten;   // the field the transmit frequency is written in whole, if one is
     RowReading m_out;
 };
 

@@ -1594,14 +1594,6 @@ Aufruf: hmprog [DATEI]
         <translation>Frequency %1 ist null.</translation>
     </message>
     <message>
-        <source>Receive frequency</source>
-        <translation>Empfangsfrequenz</translation>
-    </message>
-    <message>
-        <source>Transmit frequency</source>
-        <translation>Sendefrequenz</translation>
-    </message>
-    <message>
         <source>Duplex %1 is not one of +, -, split and off.</source>
         <translation>Duplex %1 ist keiner der Werte +, -, split und off.</translation>
     </message>
@@ -1614,12 +1606,24 @@ Aufruf: hmprog [DATEI]
         <translation>Frequency minus Offset lässt keine Sendefrequenz übrig.</translation>
     </message>
     <message>
-        <source>%1 %2 MHz is outside this radio&apos;s band, %3.</source>
-        <translation>%1 %2 MHz liegt außerhalb des Bands dieses Funkgeräts, %3.</translation>
+        <source>Receive frequency %1 MHz is outside this radio&apos;s band, %2.</source>
+        <translation>Die Empfangsfrequenz %1 MHz liegt außerhalb des Bands dieses Funkgeräts, %2.</translation>
     </message>
     <message>
-        <source>%1 %2 MHz is off the 5 kHz and 6.25 kHz rasters and was lowered to %3 MHz.</source>
-        <translation>%1 %2 MHz liegt außerhalb des 5-kHz- und des 6,25-kHz-Rasters und wurde auf %3 MHz gesenkt.</translation>
+        <source>Transmit frequency %1 MHz is outside this radio&apos;s band, %2.</source>
+        <translation>Die Sendefrequenz %1 MHz liegt außerhalb des Bands dieses Funkgeräts, %2.</translation>
+    </message>
+    <message>
+        <source>Receive frequency %1 MHz is off the 5 kHz and 6.25 kHz rasters and was lowered to %2 MHz.</source>
+        <translation>Die Empfangsfrequenz %1 MHz liegt außerhalb des 5-kHz- und des 6,25-kHz-Rasters und wurde auf %2 MHz gesenkt.</translation>
+    </message>
+    <message>
+        <source>Transmit frequency %1 MHz is off the 5 kHz and 6.25 kHz rasters and was lowered to %2 MHz.</source>
+        <translation>Die Sendefrequenz %1 MHz liegt außerhalb des 5-kHz- und des 6,25-kHz-Rasters und wurde auf %2 MHz gesenkt.</translation>
+    </message>
+    <message>
+        <source>Offset %1 MHz puts the transmit frequency outside this radio&apos;s band, %2.</source>
+        <translation>Offset %1 MHz legt die Sendefrequenz außerhalb des Bands dieses Funkgeräts, %2.</translation>
     </message>
     <message>
         <source>The row has no Location.</source>
