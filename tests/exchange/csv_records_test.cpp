@@ -76,6 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SeparatorCase{"Location;Frequency;Mode\n1;146,52;FM\n", ';'},
                     SeparatorCase{"# a, comment, with, commas\n\n;;;\nLocation;Frequency\n", ';'},
                     SeparatorCase{",,,\nLocation,Frequency;x\n", ','},
+                    SeparatorCase{"Location,\"Name;Alias;Call;Sign\",Frequency\n", ','},
+                    SeparatorCase{"Location;\"Name,Alias,Call\";Frequency\n", ';'},
                     SeparatorCase{"", ','}));
 
 struct DecodeCase {
