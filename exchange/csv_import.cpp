@@ -7,6 +7,7 @@
 #include "exchange/kept_settings.h"
 #include "exchange/text_encoding.h"
 #include "image/image_layout.h"
+#include "image/shown_text.h"
 #include "image/ui_text.h"
 
 #include <algorithm>
@@ -129,7 +130,7 @@ private:
             chosen.insert(m_options.chosenLines->begin(), m_options.chosenLines->end());
 
         for (const CsvRecord* row : rows) {
-            m_result.rows.push_back({row->line, std::string(Trimmed(m_columns.field(*row, CsvColumn::Frequency)))});
+            m_result.rows.push_back({row->line, ShownText(Trimmed(m_columns.field(*row, CsvColumn::Frequency)))});
             if (m_options.chosenLines && !chosen.contains(row->line))
                 continue;
             lookForUnusedColumns(*row);

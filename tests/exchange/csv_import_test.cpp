@@ -171,6 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
         SkipCase{"UnknownTone", "1,,146.52,,,Whistle\n", "4: Tone \"Whistle\" is not one of TSQL, Tone, DTCS and Cross."},
         SkipCase{"CrossMode", "1,,146.52,,,Cross,,,,,,Tone->DV\n", "4: CrossMode \"Tone->DV\" is not one this radio can use."},
         SkipCase{"Mode", "1,,146.52,,,,,,,,,,AM\n", "4: Mode \"AM\" is not FM or NFM, the only modes of this radio."},
+        SkipCase{"ControlCharactersEscaped", std::string("1,,146.52,,,,,,,,,,\x1B]0;x\a\0\n", 27),
+                 "4: Mode \"\\x1B]0;x\\x07\\x00\" is not FM or NFM, the only modes of this radio."},
         SkipCase{"Power", "1,,146.52,,,,,,,,,,,,,lots\n", "4: Power \"lots\" is neither a wattage nor High or Low."},
         SkipCase{"Skip", "1,,146.52,,,,,,,,,,,,X\n", "4: Skip \"X\" is not S, P or empty."},
         SkipCase{"Busy", "1,,146.52,,,,,,,,,,,,,,,,,,,On\n", "4: Busy \"On\" is not Off, Carrier or QT/DQT."}),
