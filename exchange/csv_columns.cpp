@@ -28,3 +28,14 @@ std::optional<CsvColumn> ColumnNamed(std::string_view headerField)
     }
     return std::nullopt;
 }
+
+std::string KnownHeadingsText()
+{
+    std::string text;
+    for (const std::string_view name : kCsvColumnNames) {
+        if (!text.empty())
+            text += ", ";
+        text += name;
+    }
+    return text;
+}

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "image/ui_text.h"
+
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The columns of the exchange format, in the order it is written.
@@ -38,6 +41,13 @@ inline constexpr std::array<std::string_view, kCsvColumnCount> kCsvColumnNames =
     "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep", "Skip",   "Power",
     "Comment",  "URCALL",   "RPT1CALL",  "RPT2CALL", "DVCODE", "Busy",
 };
+
+// Why a text is no channel list: no heading names the receive frequency.
+inline constexpr const char* kNoFrequencyColumn =
+    HMPROG_TEXT("The file has no Frequency column, so it holds no channels this program can read.");
+
+// The headings an import understands, for telling the user: "Location, Name, ...".
+[[nodiscard]] std::string KnownHeadingsText();
 
 // The column a header field names, matched without regard to case or the
 // spaces around it.

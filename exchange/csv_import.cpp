@@ -57,7 +57,7 @@ public:
 
         auto row = std::find_if(records.records.begin(), records.records.end(), isDataRecord);
         if (row == records.records.end() || !readHeader(*row))
-            return failed(HMPROG_TEXT("The file has no Frequency column, so it holds no channels this program can read."));
+            return failed(kNoFrequencyColumn);
         std::vector<const CsvRecord*> rows;
         for (++row; row != records.records.end(); ++row) {
             if (isDataRecord(*row))

@@ -137,10 +137,6 @@
         <source>Nothing can be imported from this file.</source>
         <translation>Aus dieser Datei lässt sich nichts importieren.</translation>
     </message>
-    <message>
-        <source>%1 rows loaded, %2 skipped; %3 channels change.</source>
-        <translation>%1 Zeilen geladen, %2 übersprungen; %3 Kanäle ändern sich.</translation>
-    </message>
 </context>
 <context>
     <name>CExitPromptDialog</name>
@@ -1203,18 +1199,6 @@ Aufruf: hmprog [DATEI]
         <source>%1 is more than %2 MiB long, too large to be a channel list.</source>
         <translation>%1 ist länger als %2 MiB, zu groß für eine Kanalliste.</translation>
     </message>
-    <message>
-        <source>Line %1, skipped: %2</source>
-        <translation>Zeile %1, übersprungen: %2</translation>
-    </message>
-    <message>
-        <source>Line %1, changed: %2</source>
-        <translation>Zeile %1, geändert: %2</translation>
-    </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1276,13 +1260,6 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>%1 is %2, not a regular file: nothing was written to it</source>
         <translation>%1 ist %2, keine reguläre Datei: Es wurde nichts hineingeschrieben</translation>
-    </message>
-</context>
-<context>
-    <name>ImportCommand</name>
-    <message>
-        <source>%1 rows loaded, %2 skipped.</source>
-        <translation>%1 Zeilen geladen, %2 übersprungen.</translation>
     </message>
 </context>
 <context>
@@ -1680,6 +1657,46 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>%1 %2 is not a DCS code of this radio.</source>
         <translation>%1 %2 ist kein DCS-Code dieses Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>Line %1, skipped: %2</source>
+        <translation>Zeile %1, übersprungen: %2</translation>
+    </message>
+    <message>
+        <source>Line %1, changed: %2</source>
+        <translation>Zeile %1, geändert: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>The headings it reads: %1.</source>
+        <translation>Gelesen werden diese Spaltenüberschriften: %1.</translation>
+    </message>
+    <message>
+        <source>%1 rows loaded, %2 skipped.</source>
+        <translation>%1 Zeilen geladen, %2 übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1 row loaded, %2 skipped.</source>
+        <translation>%1 Zeile geladen, %2 übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1 rows loaded, %2 skipped; %3 channels change.</source>
+        <translation>%1 Zeilen geladen, %2 übersprungen; %3 Kanäle ändern sich.</translation>
+    </message>
+    <message>
+        <source>%1 rows loaded, %2 skipped; %3 channel changes.</source>
+        <translation>%1 Zeilen geladen, %2 übersprungen; %3 Kanal ändert sich.</translation>
+    </message>
+    <message>
+        <source>%1 row loaded, %2 skipped; %3 channels change.</source>
+        <translation>%1 Zeile geladen, %2 übersprungen; %3 Kanäle ändern sich.</translation>
+    </message>
+    <message>
+        <source>%1 row loaded, %2 skipped; %3 channel changes.</source>
+        <translation>%1 Zeile geladen, %2 übersprungen; %3 Kanal ändert sich.</translation>
     </message>
     <message>
         <source>Line %1: </source>
