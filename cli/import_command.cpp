@@ -154,7 +154,7 @@ int runImport(const CliArguments& args)
         ImportIntoFormPreview(std::string_view(source.csv.constData(), static_cast<std::size_t>(source.csv.size())),
                               form, image, options);
     if (result.status == ImportStatus::Failed) {
-        PrintError(ImportReportForUser(result).join(u' '), kName);
+        PrintError(ImportReportForUser(result).join(u'\n'), kName);
         return kExitNothingLoaded;
     }
     // The image goes to standard output: the report goes beside it.

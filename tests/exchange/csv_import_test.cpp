@@ -37,6 +37,22 @@ ChannelSettings flags(bool high, bool narrow, bool scanAdd, BusyLockout busy = B
     return s;
 }
 
+// An ASCII text in UTF-16 or UTF-32 (unit 2 or 4 bytes), little-endian
+// unless big, with a byte-order mark when bom.
+std::string wide(std::string_view ascii, std::size_t unit, bool big, bool bom)
+{
+    const auto character = [&](char low, char high) {
+        std::string bytes(unit, '\0');
+        bytes[big ? unit - 1 : 0] = low;
+        bytes[big ? unit - 2 : 1] = high;
+        return bytes;
+    };
+    std::string out = bom ? character('\xFF', '\xFE') : std::string();
+    for (const char c : ascii)
+        out += character(c, '\0');
+    return out;
+}
+
 std::string row(const std::string& toneColumns, const std::string& rest = "FM,5.00,,5.0W,,,,,")
 {
     return std::string(kHeader) + "\n1,,146.520000,,0.000000," + toneColumns + "," + rest + "\n";
@@ -92,6 +108,10 @@ INSTANTIATE_TEST_SUITE_P(
                       [] { ChannelSettings s = tones(14652000, "123.0", "123.0"); s.narrow = true; return s; }(), 4},
         OtherToolCase{"BankAndUnknownColumns", "Location,Bank,Frequency,Bank Index,Extra\n1,A,146.520000,0,x\n", Simplex(14652000)},
         OtherToolCase{"ByteOrderMark", "\xEF\xBB\xBF" + row("," + std::string("88.5,88.5,023,NN,023,Tone->Tone")), Simplex(14652000)},
+        OtherToolCase{"Utf16WithMark", wide("Location,Frequency\r\n1,146.52\r\n", 2, false, true), Simplex(14652000)},
+        OtherToolCase{"Utf16BigEndian", wide("Location,Frequency\n1,146.52\n", 2, true, false), Simplex(14652000)},
+        OtherToolCase{"Utf32WithMark", wide("Location,Frequency\n1,146.52\n", 4, false, true), Simplex(14652000)},
+        OtherToolCase{"Utf32BigEndian", wide("Location,Frequency\n1,146.52\n", 4, true, false), Simplex(14652000)},
         OtherToolCase{"Windows1252Name", "Location,Name,Frequency\n1,Caf\xE9,146.52\n", Simplex(14652000)},
         OtherToolCase{"SemicolonsDecimalCommas", "Location;Frequency;Duplex;Offset;Tone;rToneFreq;Power\n1;146,52;-;0,6;Tone;67,0;0,5W\n",
                       [] { ChannelSettings s = tones(14652000, "Off", "67.0"); s.txCount = 14592000; s.highPower = false; return s; }()},
