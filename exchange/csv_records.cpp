@@ -120,6 +120,7 @@ private:
 struct SeparatorCount {
     int commas = 0;
     int semicolons = 0;
+    int tabs = 0;
 };
 
 // A quoted heading may hold either separator as text: "Name;Alias".
@@ -134,6 +135,8 @@ SeparatorCount separatorsOutsideQuotes(std::string_view line)
             ++count.commas;
         else if (!inQuotes && c == ';')
             ++count.semicolons;
+        else if (!inQuotes && c == '\t')
+            ++count.tabs;
     }
     return count;
 }
@@ -189,6 +192,8 @@ char DetectSeparator(std::string_view text)
         if (onlySemicolons(record) || IsCommentRecord(record))
             continue;
         const SeparatorCount count = separatorsOutsideQuotes(lineText);
+        if (count.tabs > count.commas && count.tabs > count.semicolons)
+            return '\t';
         return count.semicolons > count.commas ? ';' : ',';
     }
     return ',';

@@ -4,6 +4,7 @@
 #include "codec/frequency.h"
 #include "exchange/csv_tones.h"
 #include "exchange/csv_values.h"
+#include "exchange/program_cells.h"
 #include "image/ui_text.h"
 
 #include <charconv>
@@ -71,7 +72,7 @@ private:
     {
         const std::string_view text = field(column);
         const std::optional<std::string> number = DecimalText(text, m_context.decimalComma);
-        const std::string name(kCsvColumnNames[static_cast<std::size_t>(column)]);
+        const std::string name(ColumnName(column));
         if (!number) {
             skip(HMPROG_TEXT("%1 %2 is not a number."), {name, QuotedValue(text)});
             return std::nullopt;
@@ -96,12 +97,21 @@ private:
             skip(HMPROG_TEXT("Frequency %1 is zero."), {QuotedValue(field(CsvColumn::Frequency))});
             return;
         }
-        const std::optional<std::uint64_t> tx = transmitCount(*rx);
+        const std::optional<std::uint64_t> tx =
+            m_context.columns.has(CsvColumn::TxFreq) ? transmitFromTxFreq() : transmitCount(*rx);
         if (!tx)
             return;
         m_out.settings.rxCount = inBandOnRaster(*rx, kReceive, field(CsvColumn::Frequency));
         if (*tx != 0 && !m_out.problem)
             m_out.settings.txCount = inBandOnRaster(*tx, kTransmit, m_txWritten);
+    }
+
+    // The program's own column names the transmit frequency itself; empty
+    // is none, as in the grid.
+    std::optional<std::uint64_t> transmitFromTxFreq()
+    {
+        m_txWritten = field(CsvColumn::TxFreq);
+        return m_txWritten.empty() ? std::optional<std::uint32_t>(0) : megahertz(CsvColumn::TxFreq);
     }
 
     // The transmit count that Duplex and Offset give, 0 for none; wider than
@@ -195,6 +205,30 @@ private:
 
     void readTones()
     {
+        readFormatTones();
+        if (!m_out.problem)
+            readToneCell(CsvColumn::Ctcss, {&m_out.settings.rxTone, &m_out.settings.txTone});
+        if (!m_out.problem)
+            readToneCell(CsvColumn::RxTone, {&m_out.settings.rxTone});
+        if (!m_out.problem)
+            readToneCell(CsvColumn::TxTone, {&m_out.settings.txTone});
+    }
+
+    void readToneCell(CsvColumn column, std::initializer_list<ToneCode*> into)
+    {
+        if (!m_context.columns.has(column))
+            return;
+        const std::optional<ToneCode> tone = ToneCell(field(column), m_context.decimalComma);
+        if (!tone) {
+            skip(HMPROG_TEXT("%1 %2 is not a tone of this radio."), {std::string(ColumnName(column)), QuotedValue(field(column))});
+            return;
+        }
+        for (ToneCode* target : into)
+            *target = *tone;
+    }
+
+    void readFormatTones()
+    {
         // Without a Tone column nothing says which value columns are meant.
         if (!m_context.columns.has(CsvColumn::Tone))
             return;
@@ -222,6 +256,26 @@ private:
         readPower();
         readSkip();
         readBusy();
+        readProgramFlags();
+    }
+
+    // The program's own words for bandwidth and scan, over Mode and Skip.
+    void readProgramFlags()
+    {
+        if (m_context.columns.has(CsvColumn::Bandwidth)) {
+            const std::optional<bool> narrow = NarrowCell(field(CsvColumn::Bandwidth));
+            if (narrow)
+                m_out.settings.narrow = *narrow;
+            else
+                skip(HMPROG_TEXT("Bandwidth %1 is not Wide or Narrow."), {QuotedValue(field(CsvColumn::Bandwidth))});
+        }
+        if (m_context.columns.has(CsvColumn::Scan)) {
+            const std::optional<bool> scanAdd = ScanAddCell(field(CsvColumn::Scan));
+            if (scanAdd)
+                m_out.settings.scanAdd = *scanAdd;
+            else
+                skip(HMPROG_TEXT("Scan %1 is not Add or Del."), {QuotedValue(field(CsvColumn::Scan))});
+        }
     }
 
     void readMode()

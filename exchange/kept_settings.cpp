@@ -25,12 +25,12 @@ void addName(std::string& names, bool missing, std::string_view name)
 GivenSettings SettingsGivenBy(const ColumnPositions& columns)
 {
     GivenSettings given;
-    given.rxTone = hasAny(columns, {CsvColumn::Tone});
-    given.txTone = given.rxTone;
+    given.rxTone = hasAny(columns, {CsvColumn::Tone, CsvColumn::Ctcss, CsvColumn::RxTone});
+    given.txTone = hasAny(columns, {CsvColumn::Tone, CsvColumn::Ctcss, CsvColumn::TxTone});
     given.busy = hasAny(columns, {CsvColumn::Busy});
     given.highPower = hasAny(columns, {CsvColumn::Power});
-    given.narrow = hasAny(columns, {CsvColumn::Mode});
-    given.scanAdd = hasAny(columns, {CsvColumn::Skip});
+    given.narrow = hasAny(columns, {CsvColumn::Mode, CsvColumn::Bandwidth});
+    given.scanAdd = hasAny(columns, {CsvColumn::Skip, CsvColumn::Scan});
     return given;
 }
 

@@ -1699,6 +1699,18 @@ Aufruf: hmprog [DATEI]
         <translation>%1 Zeile geladen, %2 übersprungen; %3 Kanal ändert sich.</translation>
     </message>
     <message>
+        <source>%1 %2 is not a tone of this radio.</source>
+        <translation>%1 %2 ist kein Ton dieses Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>Bandwidth %1 is not Wide or Narrow.</source>
+        <translation>Bandwidth %1 ist weder Wide noch Narrow.</translation>
+    </message>
+    <message>
+        <source>Scan %1 is not Add or Del.</source>
+        <translation>Scan %1 ist weder Add noch Del.</translation>
+    </message>
+    <message>
         <source>Line %1: </source>
         <translation>Zeile %1: </translation>
     </message>

@@ -139,7 +139,15 @@ INSTANTIATE_TEST_SUITE_P(
         OtherToolCase{"Wattage", row("," + std::string("88.5,88.5,023,NN,023,Tone->Tone"), "FM,5.00,,2.5W,,,,,"), flags(false, false, true)},
         OtherToolCase{"WattageThreshold", row("," + std::string("88.5,88.5,023,NN,023,Tone->Tone"), "FM,5.00,,3 W,,,,,"), flags(true, false, true)},
         OtherToolCase{"LevelWord", row("," + std::string("88.5,88.5,023,NN,023,Tone->Tone"), "NFM,5.00,s,low,,,,,"), flags(false, true, false)},
-        OtherToolCase{"Busy", "Location,Frequency,Busy\n1,146.52,qt/dqt\n", flags(true, false, true, BusyLockout::QtDqt)}),
+        OtherToolCase{"Busy", "Location,Frequency,Busy\n1,146.52,qt/dqt\n", flags(true, false, true, BusyLockout::QtDqt)},
+        OtherToolCase{"GridHeadings", "CH,Rx Freq,Tx Freq,Rx Tone,Tx Tone,Busy,Power,Bandwidth,Scan\n"
+                                      "3,146.52,147.12,67.0,d023n,Carrier,Low,Narrow,Del\n",
+                      [] { ChannelSettings s = tones(14652000, "67.0", "D023N"); s.txCount = 14712000; s.busy = BusyLockout::Carrier;
+                           s.highPower = false; s.narrow = true; s.scanAdd = false; return s; }(), 3},
+        OtherToolCase{"GridRowsWithoutTransmit", "Rx Freq\tTx Freq\n146.52\t\n", offset(14652000, 0)},
+        OtherToolCase{"SimpleToolHeadings", "Channel,RX Freq,TX Freq,CTCSS,Power\n2,146.52,146.52,88.5,High\n", tones(14652000, "88.5", "88.5"), 2},
+        OtherToolCase{"ToneColumnsGiveWayToTheProgramsOwn", "Location;Frequency;Tone;cToneFreq;CTCSS;Tx Tone;Scan\n1;146,52;TSQL;71,9;67,0;off;add\n",
+                      tones(14652000, "67.0", "Off")}),
     [](const testing::TestParamInfo<OtherToolCase>& info) { return std::string(info.param.name); });
 
 // Rows that cannot be used: each skipped with the line it is on.
@@ -196,6 +204,28 @@ INSTANTIATE_TEST_SUITE_P(
         SkipCase{"Power", "1,,146.52,,,,,,,,,,,,,lots\n", "4: Power \"lots\" is neither a wattage nor High or Low."},
         SkipCase{"Skip", "1,,146.52,,,,,,,,,,,,X\n", "4: Skip \"X\" is not S, P or empty."},
         SkipCase{"Busy", "1,,146.52,,,,,,,,,,,,,,,,,,,On\n", "4: Busy \"On\" is not Off, Carrier or QT/DQT."}),
+    [](const testing::TestParamInfo<SkipCase>& info) { return std::string(info.param.name); });
+
+class ProgramColumnSkipTest : public testing::TestWithParam<SkipCase> {};
+
+TEST_P(ProgramColumnSkipTest, ReportsTheLineAndReason)
+{
+    const std::string file = "CH,Rx Freq,Tx Freq,Rx Tone,Tx Tone,Bandwidth,Scan,CTCSS\n" + GetParam().rows;
+    const ImportResult result = ImportChannelsCsv(file, NewImage(), {});
+    EXPECT_EQ(result.status, ImportStatus::NothingLoaded);
+    EXPECT_EQ(ReportTexts(result), std::vector<std::string>{GetParam().report});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ProgramColumnSkipTest,
+    testing::Values(SkipCase{"TxFreq", "1,146.52,x\n", "2: Tx Freq \"x\" is not a number."},
+                    SkipCase{"TxFreqOutside", "1,146.52,446\n", "2: Transmit frequency 446.000000 MHz is outside this radio's band, 136-174MHz."},
+                    SkipCase{"TxFreqBeyondEveryCount", "1,146.52,146520000\n", "2: Transmit frequency 146520000 MHz is outside this radio's band, 136-174MHz."},
+                    SkipCase{"RxTone", "1,146.52,,67.25\n", "2: Rx Tone \"67.25\" is not a tone of this radio."},
+                    SkipCase{"TxTone", "1,146.52,,,D088N\n", "2: Tx Tone \"D088N\" is not a tone of this radio."},
+                    SkipCase{"Ctcss", "1,146.52,,,,,,Tone\n", "2: CTCSS \"Tone\" is not a tone of this radio."},
+                    SkipCase{"Bandwidth", "1,146.52,,,,NFM\n", "2: Bandwidth \"NFM\" is not Wide or Narrow."},
+                    SkipCase{"Scan", "1,146.52,,,,,S\n", "2: Scan \"S\" is not Add or Del."}),
     [](const testing::TestParamInfo<SkipCase>& info) { return std::string(info.param.name); });
 
 TEST(ImportReportTest, RasterChangesPriorityScanAndNotesCarryTheirLines)

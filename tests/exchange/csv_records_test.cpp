@@ -78,6 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SeparatorCase{",,,\nLocation,Frequency;x\n", ','},
                     SeparatorCase{"Location,\"Name;Alias;Call;Sign\",Frequency\n", ','},
                     SeparatorCase{"Location;\"Name,Alias,Call\";Frequency\n", ';'},
+                    SeparatorCase{"Rx Freq\tTx Freq\tRx Tone\n146,52\t\t\n", '\t'},
+                    SeparatorCase{"Location,Name,Frequency\n1,a\tb\tc\td,146.52\n", ','},
                     SeparatorCase{"", ','}));
 
 struct DecodeCase {
