@@ -220,7 +220,8 @@ private:
             return;
         const std::optional<ToneCode> tone = ToneCell(field(column), m_context.decimalComma);
         if (!tone) {
-            skip(HMPROG_TEXT("%1 %2 is not a tone of this radio."), {std::string(ColumnName(column)), QuotedValue(field(column))});
+            skip(HMPROG_TEXT("%1 %2 is not a tone of this radio."),
+                 {std::string(ColumnName(column)), QuotedValue(field(column))});
             return;
         }
         for (ToneCode* target : into)

@@ -1173,6 +1173,10 @@ Aufruf: hmprog [DATEI]
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
+        <source>1 channel imported into the form: Save or Write keeps it.</source>
+        <translation>1 Kanal ins Formular importiert: Speichern oder Schreiben behält ihn.</translation>
+    </message>
+    <message>
         <source>%1 channels imported into the form: Save or Write keeps them.</source>
         <translation>%1 Kanäle ins Formular importiert: Speichern oder Schreiben behält sie.</translation>
     </message>
