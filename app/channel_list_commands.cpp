@@ -88,6 +88,8 @@ QString RunImportChannels(QWidget* parent, CProgramView& view, const ChannelList
     PutImportedChannels(preview.Result(), view.Controls());
     view.NoteChange({StepKind::ImportChannels});
     const auto changed = std::count(preview.Result().changed.begin(), preview.Result().changed.end(), true);
+    if (changed == 1)
+        return ChannelListCommands::tr("1 channel imported into the form: Save or Write keeps it.");
     return ChannelListCommands::tr("%1 channels imported into the form: Save or Write keeps them.").arg(changed);
 }
 

@@ -17,7 +17,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -98,15 +97,7 @@ void printReportLines(const ImportResult& result, std::FILE* out)
 // Said only once the rows are in a saved file, or when none could be loaded.
 void printSummary(const ImportResult& result, std::FILE* out)
 {
-    int loaded = 0;
-    for (const ImportRow& row : result.rows)
-        loaded += row.channel != 0 ? 1 : 0;
-    const auto skipped = std::count_if(result.report.begin(), result.report.end(),
-                                       [](const ReportLine& line) { return line.kind == ReportKind::Skipped; });
-    std::fprintf(out, "%s\n",
-                 qPrintable(QCoreApplication::translate("ImportCommand", "%1 rows loaded, %2 skipped.")
-                                .arg(loaded)
-                                .arg(skipped)));
+    std::fprintf(out, "%s\n", qPrintable(ImportSummaryForUser(result)));
 }
 
 int exitOf(ImportStatus status)
@@ -173,7 +164,7 @@ int runImport(const CliArguments& args)
         ImportIntoFormPreview(std::string_view(source.csv.constData(), static_cast<std::size_t>(source.csv.size())),
                               form, image, options);
     if (result.status == ImportStatus::Failed) {
-        PrintError(ReportReason(result.report.front()), kName);
+        PrintError(ImportReportForUser(result).join(u'\n'), kName);
         return kExitNothingLoaded;
     }
     // The image goes to standard output: the report goes beside it.

@@ -3,6 +3,8 @@
 #include "document/display_path.h"
 #include "document/file_kind.h"
 #include "document/regular_file.h"
+#include "exchange/import_report.h"
+#include "image/ui_text.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -72,39 +74,35 @@ FileStatus WriteChannelListStream(QIODevice& stream, const QString& name, const 
     return failed.isEmpty() ? FileStatus::Ok() : saveFailed(failed);
 }
 
+namespace {
+
+// The core's templates in the user's language.
+std::string translated(const char* english)
+{
+    return QCoreApplication::translate(kUiTextContext, english).toStdString();
+}
+
+} // namespace
+
 QString ReportReason(const ReportLine& report)
 {
-    // The core's templates are translated in the "hmprog" context. The args
-    // are filled in one pass: a value from the file may itself hold "%1".
-    const QString text = QCoreApplication::translate("hmprog", report.text);
-    QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool isArg = text[i] == u'%' && i + 1 < text.size() && text[i + 1] >= u'1' && text[i + 1] <= u'9';
-        const auto arg = isArg ? static_cast<std::size_t>(text[i + 1].unicode() - u'1') : 0;
-        if (isArg && arg < report.args.size()) {
-            out += QString::fromStdString(report.args[arg]);
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
+    return QString::fromStdString(ReportReasonText(report, translated));
 }
 
 QString ReportLineForUser(const ReportLine& report)
 {
-    const QString reason = ReportReason(report);
-    if (report.line == 0)
-        return reason;
-    const QString line = QString::number(report.line);
-    switch (report.kind) {
-    case ReportKind::Skipped:
-        return ChannelListFile::tr("Line %1, skipped: %2").arg(line, reason);
-    case ReportKind::Changed:
-        return ChannelListFile::tr("Line %1, changed: %2").arg(line, reason);
-    case ReportKind::Note:
-    case ReportKind::Failure:
-        break;
-    }
-    return ChannelListFile::tr("Line %1: %2").arg(line, reason);
+    return QString::fromStdString(ReportLineForUserText(report, translated));
+}
+
+QStringList ImportReportForUser(const ImportResult& result)
+{
+    QStringList lines;
+    for (const std::string& line : ImportReportTexts(result, translated))
+        lines.append(QString::fromStdString(line));
+    return lines;
+}
+
+QString ImportSummaryForUser(const ImportResult& result, bool withChannels)
+{
+    return QString::fromStdString(ImportSummaryText(result, translated, withChannels));
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "document/file_status.h"
+#include "exchange/channel_csv.h"
 #include "exchange/exchange_report.h"
 
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
+#include <QStringList>
 
 // A channel list in the CSV exchange format, read and written whole. Only a
 // regular file is read, and only up to kLargestChannelList bytes: anything
@@ -22,9 +24,14 @@ inline constexpr qint64 kLargestChannelList = 16 * 1024 * 1024;
 [[nodiscard]] FileStatus SaveChannelListFile(const QString& path, const QByteArray& bytes);
 [[nodiscard]] FileStatus WriteChannelListStream(QIODevice& stream, const QString& name, const QByteArray& bytes);
 
-// One line of an import's report in the user's language: "Line 7, skipped:
-// The row has no Frequency.", "Line 9, changed: ...", "Line 2: ...", or the
-// text alone for the file as a whole.
+// An import's report in the user's language, as the core words it (see
+// exchange/import_report.h). One line: "Line 7, skipped: The row has no
+// Frequency.", "Line 9, changed: ...", "Line 2: ...", or the text alone for
+// the file as a whole.
 [[nodiscard]] QString ReportLineForUser(const ReportLine& report);
 // The reason alone, translated and filled in.
 [[nodiscard]] QString ReportReason(const ReportLine& report);
+// Every line of the report, with the headings read when the file has none of them.
+[[nodiscard]] QStringList ImportReportForUser(const ImportResult& result);
+// "4 rows loaded, 1 skipped." (withChannels: "...; 3 channels change.")
+[[nodiscard]] QString ImportSummaryForUser(const ImportResult& result, bool withChannels = false);

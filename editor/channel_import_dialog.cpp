@@ -296,20 +296,13 @@ void CChannelImportDialog::showReport()
         m_labelSummary->setText(tr("Open a channel list file, or choose a stock plan."));
         return;
     }
-    for (const ReportLine& line : m_result.report)
-        m_listReport->addItem(ReportLineForUser(line));
+    m_listReport->addItems(ImportReportForUser(m_result));
     if (m_result.report.empty())
         m_listReport->addItem(tr("Every row was loaded as it is."));
-    int loaded = 0;
-    for (const ImportRow& row : m_result.rows)
-        loaded += row.channel != 0 ? 1 : 0;
-    const auto skipped = std::count_if(m_result.report.begin(), m_result.report.end(),
-                                       [](const ReportLine& line) { return line.kind == ReportKind::Skipped; });
-    const auto changed = std::count(m_result.changed.begin(), m_result.changed.end(), true);
     if (m_result.status == ImportStatus::Failed)
         m_labelSummary->setText(tr("Nothing can be imported from this file."));
     else
-        m_labelSummary->setText(tr("%1 rows loaded, %2 skipped; %3 channels change.").arg(loaded).arg(skipped).arg(changed));
+        m_labelSummary->setText(ImportSummaryForUser(m_result, true));
 }
 
 void CChannelImportDialog::showFailure(const QString& text, const QString& detail)

@@ -44,7 +44,7 @@ enum class ImportStatus {
 // One data row of the file, for a preview to list and pick from.
 struct ImportRow {
     int line = 0;             // where the row starts in the file
-    std::string frequency;    // the Frequency field as written
+    std::string frequency;    // the Frequency field as written, control characters escaped
     bool usable = false;      // passed every check of its own values
     int channel = 0;          // the channel it went to; 0 when not loaded
 };

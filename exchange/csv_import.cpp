@@ -4,8 +4,10 @@
 #include "exchange/csv_records.h"
 #include "exchange/csv_row.h"
 #include "exchange/csv_values.h"
+#include "exchange/kept_settings.h"
 #include "exchange/text_encoding.h"
 #include "image/image_layout.h"
+#include "image/shown_text.h"
 #include "image/ui_text.h"
 
 #include <algorithm>
@@ -55,7 +57,7 @@ public:
 
         auto row = std::find_if(records.records.begin(), records.records.end(), isDataRecord);
         if (row == records.records.end() || !readHeader(*row))
-            return failed(HMPROG_TEXT("The file has no Frequency column, so it holds no channels this program can read."));
+            return failed(kNoFrequencyColumn);
         std::vector<const CsvRecord*> rows;
         for (++row; row != records.records.end(); ++row) {
             if (isDataRecord(*row))
@@ -98,6 +100,7 @@ private:
             return false;
         if (!unknown.empty())
             note(header.line, HMPROG_TEXT("These columns are not read: %1."), {unknown});
+        m_given = SettingsGivenBy(m_columns);
         return true;
     }
 
@@ -127,7 +130,7 @@ private:
             chosen.insert(m_options.chosenLines->begin(), m_options.chosenLines->end());
 
         for (const CsvRecord* row : rows) {
-            m_result.rows.push_back({row->line, std::string(Trimmed(m_columns.field(*row, CsvColumn::Frequency)))});
+            m_result.rows.push_back({row->line, ShownText(Trimmed(m_columns.field(*row, CsvColumn::Frequency)))});
             if (m_options.chosenLines && !chosen.contains(row->line))
                 continue;
             lookForUnusedColumns(*row);
@@ -164,8 +167,18 @@ private:
         listed.channel = channel;
         m_lineOfChannel[static_cast<std::size_t>(channel - 1)] = row.line;
         m_result.report.insert(m_result.report.end(), reading.changes.begin(), reading.changes.end());
-        StoreChannelSettings(reading.settings, m_result.image.channel(channel));
+        StoreChannelSettings(keptWhereUngiven(reading.settings, channel), m_result.image.channel(channel));
         ++m_loaded;
+    }
+
+    // A channel the base uses keeps the settings the file has no column for.
+    ChannelSettings keptWhereUngiven(const ChannelSettings& read, int channel)
+    {
+        const auto before = m_base.channel(channel);
+        if (!IsChannelInUse(before))
+            return read;
+        m_keptAny = true;
+        return WithUngivenKept(read, ReadChannelSettings(before), m_given);
     }
 
     // The channel a usable row goes to, or 0 (reported) when there is none.
@@ -202,6 +215,8 @@ private:
         }
         if (m_result.rows.empty())
             note(0, HMPROG_TEXT("The file holds no channel rows."));
+        if (const std::string kept = UngivenColumnNames(m_given); m_keptAny && !kept.empty())
+            note(0, HMPROG_TEXT("Columns the file lacks, kept as each channel had them: %1."), {kept});
         if (m_loaded == 0)
             m_result.status = ImportStatus::NothingLoaded;
         else
@@ -216,6 +231,8 @@ private:
     const RadioModel& m_model;
     ImportResult m_result;
     ColumnPositions m_columns;
+    GivenSettings m_given;
+    bool m_keptAny = false;   // a row went into a channel the base uses
     bool m_renumber = false;
     int m_nextChannel = 1;
     std::array<int, RadioImage::kChannelCount> m_lineOfChannel{};

@@ -120,7 +120,26 @@ private:
 struct SeparatorCount {
     int commas = 0;
     int semicolons = 0;
+    int tabs = 0;
 };
+
+// A quoted heading may hold either separator as text: "Name;Alias".
+SeparatorCount separatorsOutsideQuotes(std::string_view line)
+{
+    SeparatorCount count;
+    bool inQuotes = false;
+    for (const char c : line) {
+        if (c == '"')
+            inQuotes = !inQuotes;
+        else if (!inQuotes && c == ',')
+            ++count.commas;
+        else if (!inQuotes && c == ';')
+            ++count.semicolons;
+        else if (!inQuotes && c == '\t')
+            ++count.tabs;
+    }
+    return count;
+}
 
 // A line of semicolons only is the blank line of a ';' file.
 bool onlySemicolons(const CsvRecord& record)
@@ -164,17 +183,17 @@ char DetectSeparator(std::string_view text)
     // of the file is not looked at.
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
-        const CsvRecords line = ReadCsvRecords(text.substr(start, end - start), ',');
+        const std::string_view lineText = text.substr(start, end - start);
+        const CsvRecords line = ReadCsvRecords(lineText, ',');
         start = end + 1;
         if (line.records.empty())
             continue;
         const CsvRecord& record = line.records.front();
         if (onlySemicolons(record) || IsCommentRecord(record))
             continue;
-        SeparatorCount count;
-        count.commas = static_cast<int>(record.fields.size()) - 1;
-        for (const std::string& field : record.fields)
-            count.semicolons += static_cast<int>(std::count(field.begin(), field.end(), ';'));
+        const SeparatorCount count = separatorsOutsideQuotes(lineText);
+        if (count.tabs > count.commas && count.tabs > count.semicolons)
+            return '\t';
         return count.semicolons > count.commas ? ';' : ',';
     }
     return ',';

@@ -20,7 +20,8 @@ struct CsvRecords {
 
 // ';' when the first record that is not blank and not a comment has more
 // semicolons than commas outside quotes (spreadsheets that write a decimal
-// comma separate with ';'), otherwise ','.
+// comma separate with ';'), a tab when it has more tabs than either (rows
+// copied from the grid or a spreadsheet), otherwise ','.
 [[nodiscard]] char DetectSeparator(std::string_view text);
 
 // Splits a text into records: fields in double quotes may hold the separator,

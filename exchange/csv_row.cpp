@@ -4,14 +4,32 @@
 #include "codec/frequency.h"
 #include "exchange/csv_tones.h"
 #include "exchange/csv_values.h"
+#include "exchange/program_cells.h"
 #include "image/ui_text.h"
 
 #include <charconv>
+#include <limits>
 
 namespace {
 
 constexpr std::uint32_t kRaster5k = 500;
 constexpr std::uint32_t kRaster6k25 = 625;
+
+// The reports on one of a channel's two frequencies, each whole so that a
+// translation can put the direction's name where its language wants it.
+struct Direction {
+    const char* outsideBand;
+    const char* offRaster;
+};
+
+constexpr Direction kReceive = {
+    HMPROG_TEXT("Receive frequency %1 MHz is outside this radio's band, %2."),
+    HMPROG_TEXT("Receive frequency %1 MHz is off the 5 kHz and 6.25 kHz rasters and was lowered to %2 MHz."),
+};
+constexpr Direction kTransmit = {
+    HMPROG_TEXT("Transmit frequency %1 MHz is outside this radio's band, %2."),
+    HMPROG_TEXT("Transmit frequency %1 MHz is off the 5 kHz and 6.25 kHz rasters and was lowered to %2 MHz."),
+};
 
 // At this wattage and above a row is the radio's High level.
 constexpr double kHighPowerWatts = 3.0;
@@ -54,7 +72,7 @@ private:
     {
         const std::string_view text = field(column);
         const std::optional<std::string> number = DecimalText(text, m_context.decimalComma);
-        const std::string name(kCsvColumnNames[static_cast<std::size_t>(column)]);
+        const std::string name(ColumnName(column));
         if (!number) {
             skip(HMPROG_TEXT("%1 %2 is not a number."), {name, QuotedValue(text)});
             return std::nullopt;
@@ -79,12 +97,21 @@ private:
             skip(HMPROG_TEXT("Frequency %1 is zero."), {QuotedValue(field(CsvColumn::Frequency))});
             return;
         }
-        const std::optional<std::uint64_t> tx = transmitCount(*rx);
+        const std::optional<std::uint64_t> tx =
+            m_context.columns.has(CsvColumn::TxFreq) ? transmitFromTxFreq() : transmitCount(*rx);
         if (!tx)
             return;
-        m_out.settings.rxCount = inBandOnRaster(*rx, HMPROG_TEXT("Receive frequency"));
+        m_out.settings.rxCount = inBandOnRaster(*rx, kReceive, field(CsvColumn::Frequency));
         if (*tx != 0 && !m_out.problem)
-            m_out.settings.txCount = inBandOnRaster(*tx, HMPROG_TEXT("Transmit frequency"));
+            m_out.settings.txCount = inBandOnRaster(*tx, kTransmit, m_txWritten);
+    }
+
+    // The program's own column names the transmit frequency itself; empty
+    // is none, as in the grid.
+    std::optional<std::uint64_t> transmitFromTxFreq()
+    {
+        m_txWritten = field(CsvColumn::TxFreq);
+        return m_txWritten.empty() ? std::optional<std::uint32_t>(0) : megahertz(CsvColumn::TxFreq);
     }
 
     // The transmit count that Duplex and Offset give, 0 for none; wider than
@@ -111,7 +138,13 @@ private:
         if (duplex == "SPLIT") {
             if (*offset == 0)
                 skip(HMPROG_TEXT("Duplex split needs the transmit frequency in Offset."), {});
+            m_txWritten = field(CsvColumn::Offset);
             return *offset;
+        }
+        if (duplex == "+" && beyondCounts(*offset)) {
+            skip(HMPROG_TEXT("Offset %1 MHz puts the transmit frequency outside this radio's band, %2."),
+                 {std::string(field(CsvColumn::Offset)), std::string(m_context.bandText)});
+            return std::nullopt;
         }
         if (duplex == "+")
             return std::uint64_t{rx} + *offset;
@@ -122,22 +155,27 @@ private:
         return rx - *offset;
     }
 
+    // A number too large for a count reads as the largest count; shown as its
+    // count it would be another number than the one written.
+    static bool beyondCounts(std::uint64_t count) { return count == std::numeric_limits<std::uint32_t>::max(); }
+
     // Outside the band the row is skipped, not clamped: a clamped frequency
     // would be another channel. Off both rasters it is lowered onto one, as
-    // the grid does with a typed frequency.
-    std::uint32_t inBandOnRaster(std::uint64_t count, const char* which)
+    // the grid does with a typed frequency. written: the field the count was
+    // read from as it is, if any, shown when the count cannot stand for it.
+    std::uint32_t inBandOnRaster(std::uint64_t count, const Direction& which, std::string_view written)
     {
         if (count < m_context.bandLow || count > m_context.bandHigh) {
-            skip(HMPROG_TEXT("%1 %2 MHz is outside this radio's band, %3."),
-                 {which, MegahertzText(count), std::string(m_context.bandText)});
+            skip(which.outsideBand,
+                 {beyondCounts(count) && !written.empty() ? std::string(written) : MegahertzText(count),
+                  std::string(m_context.bandText)});
             return 0;
         }
         const auto exact = static_cast<std::uint32_t>(count);
         if (exact % kRaster5k == 0 || exact % kRaster6k25 == 0)
             return exact;
         const std::uint32_t lowered = SnapToStep(exact);
-        changed(HMPROG_TEXT("%1 %2 MHz is off the 5 kHz and 6.25 kHz rasters and was lowered to %3 MHz."),
-                {which, MegahertzText(exact), MegahertzText(lowered)});
+        changed(which.offRaster, {MegahertzText(exact), MegahertzText(lowered)});
         return lowered;
     }
 
@@ -167,6 +205,31 @@ private:
 
     void readTones()
     {
+        readFormatTones();
+        if (!m_out.problem)
+            readToneCell(CsvColumn::Ctcss, {&m_out.settings.rxTone, &m_out.settings.txTone});
+        if (!m_out.problem)
+            readToneCell(CsvColumn::RxTone, {&m_out.settings.rxTone});
+        if (!m_out.problem)
+            readToneCell(CsvColumn::TxTone, {&m_out.settings.txTone});
+    }
+
+    void readToneCell(CsvColumn column, std::initializer_list<ToneCode*> into)
+    {
+        if (!m_context.columns.has(column))
+            return;
+        const std::optional<ToneCode> tone = ToneCell(field(column), m_context.decimalComma);
+        if (!tone) {
+            skip(HMPROG_TEXT("%1 %2 is not a tone of this radio."),
+                 {std::string(ColumnName(column)), QuotedValue(field(column))});
+            return;
+        }
+        for (ToneCode* target : into)
+            *target = *tone;
+    }
+
+    void readFormatTones()
+    {
         // Without a Tone column nothing says which value columns are meant.
         if (!m_context.columns.has(CsvColumn::Tone))
             return;
@@ -194,6 +257,26 @@ private:
         readPower();
         readSkip();
         readBusy();
+        readProgramFlags();
+    }
+
+    // The program's own words for bandwidth and scan, over Mode and Skip.
+    void readProgramFlags()
+    {
+        if (m_context.columns.has(CsvColumn::Bandwidth)) {
+            const std::optional<bool> narrow = NarrowCell(field(CsvColumn::Bandwidth));
+            if (narrow)
+                m_out.settings.narrow = *narrow;
+            else
+                skip(HMPROG_TEXT("Bandwidth %1 is not Wide or Narrow."), {QuotedValue(field(CsvColumn::Bandwidth))});
+        }
+        if (m_context.columns.has(CsvColumn::Scan)) {
+            const std::optional<bool> scanAdd = ScanAddCell(field(CsvColumn::Scan));
+            if (scanAdd)
+                m_out.settings.scanAdd = *scanAdd;
+            else
+                skip(HMPROG_TEXT("Scan %1 is not Add or Del."), {QuotedValue(field(CsvColumn::Scan))});
+        }
     }
 
     void readMode()
@@ -261,6 +344,7 @@ private:
 
     const CsvRecord& m_record;
     const RowContext& m_context;
+    std::string_view m_txWritten;   // the field the transmit frequency is written in whole, if one is
     RowReading m_out;
 };
 

@@ -24,7 +24,7 @@ public:
     [[nodiscard]] std::string_view field(const CsvRecord& record, CsvColumn column) const;
 
 private:
-    std::array<int, kCsvColumnCount> m_index;
+    std::array<int, kReadColumnCount> m_index;
 };
 
 // What every row of one file is read against.

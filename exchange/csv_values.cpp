@@ -2,6 +2,7 @@
 
 #include "exchange/csv_records.h"
 #include "exchange/text_encoding.h"
+#include "image/shown_text.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ std::string QuotedValue(std::string_view field)
     const std::string_view shown = CutAtCharacter(value, kLongestQuotedValue);
     // Built piece by piece: GCC 12 warns falsely (-Wrestrict) on "..." + std::string.
     std::string quoted = "\"";
-    quoted += shown;
+    quoted += ShownText(shown);
     quoted += shown.size() < value.size() ? "...\"" : "\"";
     return quoted;
 }

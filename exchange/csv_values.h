@@ -9,7 +9,8 @@
 
 [[nodiscard]] std::string UpperCase(std::string_view text);
 
-// The field in double quotes for a report, cut short when long.
+// The field in double quotes for a report, cut short when long, its control
+// characters escaped.
 [[nodiscard]] std::string QuotedValue(std::string_view field);
 
 // A plain decimal number: an optional sign, digits, an optional decimal mark

@@ -2,21 +2,25 @@
 
 #include "image/ui_text.h"
 
-std::string FilledText(const ReportLine& report)
+std::string FillArgs(std::string_view pattern, const std::vector<std::string>& args)
 {
-    const std::string_view text = report.text;
     std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool isArg = text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9';
-        const std::size_t arg = isArg ? static_cast<std::size_t>(text[i + 1] - '1') : 0;
-        if (isArg && arg < report.args.size()) {
-            out += report.args[arg];
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const bool isArg = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9';
+        const std::size_t arg = isArg ? static_cast<std::size_t>(pattern[i + 1] - '1') : 0;
+        if (isArg && arg < args.size()) {
+            out += args[arg];
             ++i;
         } else {
-            out += text[i];
+            out += pattern[i];
         }
     }
     return out;
+}
+
+std::string FilledText(const ReportLine& report)
+{
+    return FillArgs(report.text, report.args);
 }
 
 std::string ReportLineText(const ReportLine& report)

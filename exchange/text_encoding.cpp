@@ -1,5 +1,7 @@
 #include "exchange/text_encoding.h"
 
+#include "exchange/wide_text.h"
+
 #include <array>
 #include <cstdint>
 
@@ -100,6 +102,8 @@ bool IsValidUtf8(std::string_view bytes)
 
 DecodedText DecodeChannelListText(std::string_view bytes)
 {
+    if (std::optional<std::string> wide = DecodeWideText(bytes))
+        return {std::move(*wide), false};
     if (bytes.starts_with(kByteOrderMark))
         bytes.remove_prefix(kByteOrderMark.size());
     if (IsValidUtf8(bytes))

@@ -10,8 +10,9 @@ struct DecodedText {
     bool fromWindows1252 = false;
 };
 
-// Skips a UTF-8 byte-order mark, then keeps valid UTF-8 as it is and converts
-// anything else from Windows-1252.
+// Converts UTF-16 and UTF-32 (see DecodeWideText), skips a UTF-8 byte-order
+// mark, then keeps valid UTF-8 as it is and converts anything else from
+// Windows-1252.
 [[nodiscard]] DecodedText DecodeChannelListText(std::string_view bytes);
 
 [[nodiscard]] bool IsValidUtf8(std::string_view bytes);

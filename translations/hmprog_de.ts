@@ -137,10 +137,6 @@
         <source>Nothing can be imported from this file.</source>
         <translation>Aus dieser Datei lässt sich nichts importieren.</translation>
     </message>
-    <message>
-        <source>%1 rows loaded, %2 skipped; %3 channels change.</source>
-        <translation>%1 Zeilen geladen, %2 übersprungen; %3 Kanäle ändern sich.</translation>
-    </message>
 </context>
 <context>
     <name>CExitPromptDialog</name>
@@ -1177,6 +1173,10 @@ Aufruf: hmprog [DATEI]
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
+        <source>1 channel imported into the form: Save or Write keeps it.</source>
+        <translation>1 Kanal ins Formular importiert: Speichern oder Schreiben behält ihn.</translation>
+    </message>
+    <message>
         <source>%1 channels imported into the form: Save or Write keeps them.</source>
         <translation>%1 Kanäle ins Formular importiert: Speichern oder Schreiben behält sie.</translation>
     </message>
@@ -1202,18 +1202,6 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>%1 is more than %2 MiB long, too large to be a channel list.</source>
         <translation>%1 ist länger als %2 MiB, zu groß für eine Kanalliste.</translation>
-    </message>
-    <message>
-        <source>Line %1, skipped: %2</source>
-        <translation>Zeile %1, übersprungen: %2</translation>
-    </message>
-    <message>
-        <source>Line %1, changed: %2</source>
-        <translation>Zeile %1, geändert: %2</translation>
-    </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1276,13 +1264,6 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>%1 is %2, not a regular file: nothing was written to it</source>
         <translation>%1 ist %2, keine reguläre Datei: Es wurde nichts hineingeschrieben</translation>
-    </message>
-</context>
-<context>
-    <name>ImportCommand</name>
-    <message>
-        <source>%1 rows loaded, %2 skipped.</source>
-        <translation>%1 Zeilen geladen, %2 übersprungen.</translation>
     </message>
 </context>
 <context>
@@ -1610,6 +1591,10 @@ Aufruf: hmprog [DATEI]
         <translation>Location %1 ist schon durch Zeile %2 belegt.</translation>
     </message>
     <message>
+        <source>Columns the file lacks, kept as each channel had them: %1.</source>
+        <translation>Spalten, die der Datei fehlen, blieben, wie jeder Kanal sie hatte: %1.</translation>
+    </message>
+    <message>
         <source>The file holds no channel rows.</source>
         <translation>Die Datei enthält keine Kanalzeilen.</translation>
     </message>
@@ -1630,14 +1615,6 @@ Aufruf: hmprog [DATEI]
         <translation>Frequency %1 ist null.</translation>
     </message>
     <message>
-        <source>Receive frequency</source>
-        <translation>Empfangsfrequenz</translation>
-    </message>
-    <message>
-        <source>Transmit frequency</source>
-        <translation>Sendefrequenz</translation>
-    </message>
-    <message>
         <source>Duplex %1 is not one of +, -, split and off.</source>
         <translation>Duplex %1 ist keiner der Werte +, -, split und off.</translation>
     </message>
@@ -1650,12 +1627,24 @@ Aufruf: hmprog [DATEI]
         <translation>Frequency minus Offset lässt keine Sendefrequenz übrig.</translation>
     </message>
     <message>
-        <source>%1 %2 MHz is outside this radio&apos;s band, %3.</source>
-        <translation>%1 %2 MHz liegt außerhalb des Bands dieses Funkgeräts, %3.</translation>
+        <source>Receive frequency %1 MHz is outside this radio&apos;s band, %2.</source>
+        <translation>Die Empfangsfrequenz %1 MHz liegt außerhalb des Bands dieses Funkgeräts, %2.</translation>
     </message>
     <message>
-        <source>%1 %2 MHz is off the 5 kHz and 6.25 kHz rasters and was lowered to %3 MHz.</source>
-        <translation>%1 %2 MHz liegt außerhalb des 5-kHz- und des 6,25-kHz-Rasters und wurde auf %3 MHz gesenkt.</translation>
+        <source>Transmit frequency %1 MHz is outside this radio&apos;s band, %2.</source>
+        <translation>Die Sendefrequenz %1 MHz liegt außerhalb des Bands dieses Funkgeräts, %2.</translation>
+    </message>
+    <message>
+        <source>Receive frequency %1 MHz is off the 5 kHz and 6.25 kHz rasters and was lowered to %2 MHz.</source>
+        <translation>Die Empfangsfrequenz %1 MHz liegt außerhalb des 5-kHz- und des 6,25-kHz-Rasters und wurde auf %2 MHz gesenkt.</translation>
+    </message>
+    <message>
+        <source>Transmit frequency %1 MHz is off the 5 kHz and 6.25 kHz rasters and was lowered to %2 MHz.</source>
+        <translation>Die Sendefrequenz %1 MHz liegt außerhalb des 5-kHz- und des 6,25-kHz-Rasters und wurde auf %2 MHz gesenkt.</translation>
+    </message>
+    <message>
+        <source>Offset %1 MHz puts the transmit frequency outside this radio&apos;s band, %2.</source>
+        <translation>Offset %1 MHz legt die Sendefrequenz außerhalb des Bands dieses Funkgeräts, %2.</translation>
     </message>
     <message>
         <source>The row has no Location.</source>
@@ -1712,6 +1701,58 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>%1 %2 is not a DCS code of this radio.</source>
         <translation>%1 %2 ist kein DCS-Code dieses Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>Line %1, skipped: %2</source>
+        <translation>Zeile %1, übersprungen: %2</translation>
+    </message>
+    <message>
+        <source>Line %1, changed: %2</source>
+        <translation>Zeile %1, geändert: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>The headings it reads: %1.</source>
+        <translation>Gelesen werden diese Spaltenüberschriften: %1.</translation>
+    </message>
+    <message>
+        <source>%1 rows loaded, %2 skipped.</source>
+        <translation>%1 Zeilen geladen, %2 übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1 row loaded, %2 skipped.</source>
+        <translation>%1 Zeile geladen, %2 übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1 rows loaded, %2 skipped; %3 channels change.</source>
+        <translation>%1 Zeilen geladen, %2 übersprungen; %3 Kanäle ändern sich.</translation>
+    </message>
+    <message>
+        <source>%1 rows loaded, %2 skipped; %3 channel changes.</source>
+        <translation>%1 Zeilen geladen, %2 übersprungen; %3 Kanal ändert sich.</translation>
+    </message>
+    <message>
+        <source>%1 row loaded, %2 skipped; %3 channels change.</source>
+        <translation>%1 Zeile geladen, %2 übersprungen; %3 Kanäle ändern sich.</translation>
+    </message>
+    <message>
+        <source>%1 row loaded, %2 skipped; %3 channel changes.</source>
+        <translation>%1 Zeile geladen, %2 übersprungen; %3 Kanal ändert sich.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a tone of this radio.</source>
+        <translation>%1 %2 ist kein Ton dieses Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>Bandwidth %1 is not Wide or Narrow.</source>
+        <translation>Bandwidth %1 ist weder Wide noch Narrow.</translation>
+    </message>
+    <message>
+        <source>Scan %1 is not Add or Del.</source>
+        <translation>Scan %1 ist weder Add noch Del.</translation>
     </message>
     <message>
         <source>Line %1: </source>

@@ -121,6 +121,41 @@ TEST_F(ChannelExchange, APreviewWithProblemsChangesNothingUntilOk)
     EXPECT_EQ(m_doc.m_image.channel(2)[0], fresh.channel(2)[0]) << "the image changes only when the form is stored";
 }
 
+// HMPROG_SCREENSHOTS=folder keeps a picture of the preview, to look at.
+void KeepPicture(QWidget& preview, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("HMPROG_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        EXPECT_TRUE(preview.grab().save(folder + u'/' + name + ".png"));
+    }
+}
+
+TEST_F(ChannelExchange, OneRowAndOneChannelAreSingularAndAFilesControlCharactersShowEscaped)
+{
+    m_openAnswer = List("one.csv", "Location,Frequency,Mode\n1,146.52,FM\n2,146.55,\x1B[2J\n");
+    Import([this](CChannelImportDialog& preview) {
+        EXPECT_EQ(Texts(*preview.m_listReport),
+                  QStringList{"Line 3, skipped: Mode \"\\x1B[2J\" is not FM or NFM, the only modes of this radio."});
+        EXPECT_EQ(preview.m_labelSummary->text(), "1 row loaded, 1 skipped; 1 channel changes.");
+        KeepPicture(preview, "import-one-row");
+        Click(preview.m_buttons->button(QDialogButtonBox::Ok));
+    });
+    EXPECT_EQ(m_frame->m_wndStatusBar->currentMessage(), "1 channel imported into the form: Save or Write keeps it.");
+}
+
+TEST_F(ChannelExchange, AListWithoutAFrequencyHeadingIsToldTheHeadingsRead)
+{
+    m_openAnswer = List("freq.csv", "Chan,Freq\n1,146.52\n");
+    Import([this](CChannelImportDialog& preview) {
+        const QStringList report = Texts(*preview.m_listReport);
+        ASSERT_EQ(report.size(), 2);
+        EXPECT_TRUE(report[1].startsWith("The headings it reads: Location, Name, Frequency,")) << report[1].toStdString();
+        EXPECT_TRUE(report[1].endsWith("Rx Freq, Tx Freq, Rx Tone, Tx Tone, Bandwidth, Scan, CTCSS."));
+        KeepPicture(preview, "import-no-frequency");
+        Click(preview.m_buttons->button(QDialogButtonBox::Cancel));
+    });
+}
+
 TEST_F(ChannelExchange, AnImportIsOneStepToUndoAndRedo)
 {
     m_openAnswer = List("problems.csv", kProblemList);

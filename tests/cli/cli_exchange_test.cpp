@@ -105,6 +105,35 @@ TEST_F(CliExchange, StandardColumnsLeaveBusyOut)
     EXPECT_EQ(full.out.count("\r\n"), standard.out.count("\r\n"));
 }
 
+TEST_F(CliExchange, AStandardColumnsRoundTripKeepsTheBusyLockout)
+{
+    ASSERT_FALSE(files.write("busy.csv", "Location,Frequency,Busy\n1,146.52,Carrier\n2,146.55,QT/DQT\n").isEmpty());
+    ASSERT_EQ(run({"import", "busy.csv", "--output", "base.sin"}).exitCode, 0);
+    ASSERT_EQ(run({"export", "base.sin", "standard.csv", "--standard-columns"}).exitCode, 0);
+    const CliRun back = run({"import", "standard.csv", "--base", "base.sin", "--output", "back.sin"});
+    EXPECT_EQ(back.exitCode, 0) << back.errors.toStdString();
+    EXPECT_EQ(back.out, "Columns the file lacks, kept as each channel had them: Busy.\n2 rows loaded, 0 skipped.\n");
+    EXPECT_EQ(image("back.sin"), image("base.sin"));
+}
+
+TEST_F(CliExchange, TheReportIsWhollyGermanInGerman)
+{
+    QProcess process;
+    QProcessEnvironment env = childEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(files.path(QString()));
+    process.start(QStringLiteral(HMPROG_CLI), {"import", "problems.csv", "--output", "out.sin"});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    const QStringList report = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(report.size(), 8) << report.join('\n').toStdString();
+    EXPECT_EQ(report[2], "Zeile 7, geändert: Die Empfangsfrequenz 146.523400 MHz liegt außerhalb des 5-kHz- und des "
+                         "6,25-kHz-Rasters und wurde auf 146.520000 MHz gesenkt.");
+    EXPECT_EQ(report[6], "Zeile 10, übersprungen: Die Empfangsfrequenz 450.000000 MHz liegt außerhalb des Bands "
+                         "dieses Funkgeräts, 136-174MHz.");
+    EXPECT_EQ(report[7], "2 Zeilen geladen, 5 übersprungen.");
+}
+
 TEST_F(CliExchange, AFileWithProblemsIsReportedLineByLineAndTheRestLoads)
 {
     const CliRun result = run({"import", "problems.csv", "--output", "out.sin"});

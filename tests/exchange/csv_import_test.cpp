@@ -37,6 +37,22 @@ ChannelSettings flags(bool high, bool narrow, bool scanAdd, BusyLockout busy = B
     return s;
 }
 
+// An ASCII text in UTF-16 or UTF-32 (unit 2 or 4 bytes), little-endian
+// unless big, with a byte-order mark when bom.
+std::string wide(std::string_view ascii, std::size_t unit, bool big, bool bom)
+{
+    const auto character = [&](char low, char high) {
+        std::string bytes(unit, '\0');
+        bytes[big ? unit - 1 : 0] = low;
+        bytes[big ? unit - 2 : 1] = high;
+        return bytes;
+    };
+    std::string out = bom ? character('\xFF', '\xFE') : std::string();
+    for (const char c : ascii)
+        out += character(c, '\0');
+    return out;
+}
+
 std::string row(const std::string& toneColumns, const std::string& rest = "FM,5.00,,5.0W,,,,,")
 {
     return std::string(kHeader) + "\n1,,146.520000,,0.000000," + toneColumns + "," + rest + "\n";
@@ -92,6 +108,10 @@ INSTANTIATE_TEST_SUITE_P(
                       [] { ChannelSettings s = tones(14652000, "123.0", "123.0"); s.narrow = true; return s; }(), 4},
         OtherToolCase{"BankAndUnknownColumns", "Location,Bank,Frequency,Bank Index,Extra\n1,A,146.520000,0,x\n", Simplex(14652000)},
         OtherToolCase{"ByteOrderMark", "\xEF\xBB\xBF" + row("," + std::string("88.5,88.5,023,NN,023,Tone->Tone")), Simplex(14652000)},
+        OtherToolCase{"Utf16WithMark", wide("Location,Frequency\r\n1,146.52\r\n", 2, false, true), Simplex(14652000)},
+        OtherToolCase{"Utf16BigEndian", wide("Location,Frequency\n1,146.52\n", 2, true, false), Simplex(14652000)},
+        OtherToolCase{"Utf32WithMark", wide("Location,Frequency\n1,146.52\n", 4, false, true), Simplex(14652000)},
+        OtherToolCase{"Utf32BigEndian", wide("Location,Frequency\n1,146.52\n", 4, true, false), Simplex(14652000)},
         OtherToolCase{"Windows1252Name", "Location,Name,Frequency\n1,Caf\xE9,146.52\n", Simplex(14652000)},
         OtherToolCase{"SemicolonsDecimalCommas", "Location;Frequency;Duplex;Offset;Tone;rToneFreq;Power\n1;146,52;-;0,6;Tone;67,0;0,5W\n",
                       [] { ChannelSettings s = tones(14652000, "Off", "67.0"); s.txCount = 14592000; s.highPower = false; return s; }()},
@@ -119,7 +139,15 @@ INSTANTIATE_TEST_SUITE_P(
         OtherToolCase{"Wattage", row("," + std::string("88.5,88.5,023,NN,023,Tone->Tone"), "FM,5.00,,2.5W,,,,,"), flags(false, false, true)},
         OtherToolCase{"WattageThreshold", row("," + std::string("88.5,88.5,023,NN,023,Tone->Tone"), "FM,5.00,,3 W,,,,,"), flags(true, false, true)},
         OtherToolCase{"LevelWord", row("," + std::string("88.5,88.5,023,NN,023,Tone->Tone"), "NFM,5.00,s,low,,,,,"), flags(false, true, false)},
-        OtherToolCase{"Busy", "Location,Frequency,Busy\n1,146.52,qt/dqt\n", flags(true, false, true, BusyLockout::QtDqt)}),
+        OtherToolCase{"Busy", "Location,Frequency,Busy\n1,146.52,qt/dqt\n", flags(true, false, true, BusyLockout::QtDqt)},
+        OtherToolCase{"GridHeadings", "CH,Rx Freq,Tx Freq,Rx Tone,Tx Tone,Busy,Power,Bandwidth,Scan\n"
+                                      "3,146.52,147.12,67.0,d023n,Carrier,Low,Narrow,Del\n",
+                      [] { ChannelSettings s = tones(14652000, "67.0", "D023N"); s.txCount = 14712000; s.busy = BusyLockout::Carrier;
+                           s.highPower = false; s.narrow = true; s.scanAdd = false; return s; }(), 3},
+        OtherToolCase{"GridRowsWithoutTransmit", "Rx Freq\tTx Freq\n146.52\t\n", offset(14652000, 0)},
+        OtherToolCase{"SimpleToolHeadings", "Channel,RX Freq,TX Freq,CTCSS,Power\n2,146.52,146.52,88.5,High\n", tones(14652000, "88.5", "88.5"), 2},
+        OtherToolCase{"ToneColumnsGiveWayToTheProgramsOwn", "Location;Frequency;Tone;cToneFreq;CTCSS;Tx Tone;Scan\n1;146,52;TSQL;71,9;67,0;off;add\n",
+                      tones(14652000, "67.0", "Off")}),
     [](const testing::TestParamInfo<OtherToolCase>& info) { return std::string(info.param.name); });
 
 // Rows that cannot be used: each skipped with the line it is on.
@@ -155,6 +183,10 @@ INSTANTIATE_TEST_SUITE_P(
         SkipCase{"LocationTaken", "\n\n3,,146.55\n", "6: Location 3 is already taken by line 3."},
         SkipCase{"BelowBand", "1,,135.995\n", "4: Receive frequency 135.995000 MHz is outside this radio's band, 136-174MHz."},
         SkipCase{"TransmitAboveBand", "1,,173.5,+,0.6\n", "4: Transmit frequency 174.100000 MHz is outside this radio's band, 136-174MHz."},
+        SkipCase{"BeyondEveryCount", "1,,146520000\n", "4: Receive frequency 146520000 MHz is outside this radio's band, 136-174MHz."},
+        SkipCase{"SplitBeyondEveryCount", "1,,146.52,split,99999999999.5\n", "4: Transmit frequency 99999999999.5 MHz is outside this radio's band, 136-174MHz."},
+        SkipCase{"OffsetBeyondEveryCount", "1,,146.52,+,146520000\n", "4: Offset 146520000 MHz puts the transmit frequency outside this radio's band, 136-174MHz."},
+        SkipCase{"SumBeyondEveryCount", "1,,146.52,+,42948\n", "4: Transmit frequency 43094.520000 MHz is outside this radio's band, 136-174MHz."},
         SkipCase{"TransmitBelowZero", "1,,146.52,-,150\n", "4: Frequency minus Offset leaves no transmit frequency."},
         SkipCase{"SplitWithoutFrequency", "1,,146.52,split,\n", "4: Duplex split needs the transmit frequency in Offset."},
         SkipCase{"UnknownDuplex", "1,,146.52,x\n", "4: Duplex \"x\" is not one of +, -, split and off."},
@@ -167,9 +199,33 @@ INSTANTIATE_TEST_SUITE_P(
         SkipCase{"UnknownTone", "1,,146.52,,,Whistle\n", "4: Tone \"Whistle\" is not one of TSQL, Tone, DTCS and Cross."},
         SkipCase{"CrossMode", "1,,146.52,,,Cross,,,,,,Tone->DV\n", "4: CrossMode \"Tone->DV\" is not one this radio can use."},
         SkipCase{"Mode", "1,,146.52,,,,,,,,,,AM\n", "4: Mode \"AM\" is not FM or NFM, the only modes of this radio."},
+        SkipCase{"ControlCharactersEscaped", std::string("1,,146.52,,,,,,,,,,\x1B]0;x\a\0\n", 27),
+                 "4: Mode \"\\x1B]0;x\\x07\\x00\" is not FM or NFM, the only modes of this radio."},
         SkipCase{"Power", "1,,146.52,,,,,,,,,,,,,lots\n", "4: Power \"lots\" is neither a wattage nor High or Low."},
         SkipCase{"Skip", "1,,146.52,,,,,,,,,,,,X\n", "4: Skip \"X\" is not S, P or empty."},
         SkipCase{"Busy", "1,,146.52,,,,,,,,,,,,,,,,,,,On\n", "4: Busy \"On\" is not Off, Carrier or QT/DQT."}),
+    [](const testing::TestParamInfo<SkipCase>& info) { return std::string(info.param.name); });
+
+class ProgramColumnSkipTest : public testing::TestWithParam<SkipCase> {};
+
+TEST_P(ProgramColumnSkipTest, ReportsTheLineAndReason)
+{
+    const std::string file = "CH,Rx Freq,Tx Freq,Rx Tone,Tx Tone,Bandwidth,Scan,CTCSS\n" + GetParam().rows;
+    const ImportResult result = ImportChannelsCsv(file, NewImage(), {});
+    EXPECT_EQ(result.status, ImportStatus::NothingLoaded);
+    EXPECT_EQ(ReportTexts(result), std::vector<std::string>{GetParam().report});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ProgramColumnSkipTest,
+    testing::Values(SkipCase{"TxFreq", "1,146.52,x\n", "2: Tx Freq \"x\" is not a number."},
+                    SkipCase{"TxFreqOutside", "1,146.52,446\n", "2: Transmit frequency 446.000000 MHz is outside this radio's band, 136-174MHz."},
+                    SkipCase{"TxFreqBeyondEveryCount", "1,146.52,146520000\n", "2: Transmit frequency 146520000 MHz is outside this radio's band, 136-174MHz."},
+                    SkipCase{"RxTone", "1,146.52,,67.25\n", "2: Rx Tone \"67.25\" is not a tone of this radio."},
+                    SkipCase{"TxTone", "1,146.52,,,D088N\n", "2: Tx Tone \"D088N\" is not a tone of this radio."},
+                    SkipCase{"Ctcss", "1,146.52,,,,,,Tone\n", "2: CTCSS \"Tone\" is not a tone of this radio."},
+                    SkipCase{"Bandwidth", "1,146.52,,,,NFM\n", "2: Bandwidth \"NFM\" is not Wide or Narrow."},
+                    SkipCase{"Scan", "1,146.52,,,,,S\n", "2: Scan \"S\" is not Add or Del."}),
     [](const testing::TestParamInfo<SkipCase>& info) { return std::string(info.param.name); });
 
 TEST(ImportReportTest, RasterChangesPriorityScanAndNotesCarryTheirLines)
@@ -294,6 +350,58 @@ TEST(ImportPlacementTest, TheBandIsTheModelsOrTheOneAsked)
     EXPECT_EQ(ImportChannelsCsv(file, NewImage("HM-615V"), forModel("HM-615U")).status,
               ImportStatus::AllLoaded);
 }
+
+// Channel 1 of the base is in use with every setting away from a new
+// channel's; channel 2 is not in use.
+struct KeptCase {
+    const char* name;
+    std::string file;
+    int channel;
+    ChannelSettings expected;
+    std::vector<std::string> report;
+};
+
+ChannelSettings baseChannel()
+{
+    ChannelSettings s = flags(false, true, false, BusyLockout::Carrier);
+    s.rxCount = s.txCount = 14600000;
+    s.rxTone = Tone("D023N");
+    s.txTone = Tone("67.0");
+    return s;
+}
+
+ChannelSettings moved(ChannelSettings s, void (*change)(ChannelSettings&))
+{
+    s.rxCount = s.txCount = 14655000;
+    change(s);
+    return s;
+}
+
+class KeptSettingsTest : public testing::TestWithParam<KeptCase> {};
+
+TEST_P(KeptSettingsTest, AColumnTheFileLacksKeepsTheBasesValue)
+{
+    RadioImage base = NewImage();
+    StoreChannelSettings(baseChannel(), base.channel(1));
+    const ImportResult result = ImportChannelsCsv(GetParam().file, base, {});
+    EXPECT_EQ(result.status, ImportStatus::AllLoaded);
+    expectChannel(result.image, GetParam().channel, GetParam().expected);
+    EXPECT_EQ(ReportTexts(result), GetParam().report);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Columns, KeptSettingsTest,
+    testing::Values(
+        KeptCase{"OnlyFrequency", "Location,Frequency\n1,146.55\n", 1, moved(baseChannel(), [](ChannelSettings&) {}),
+                 {"0: Columns the file lacks, kept as each channel had them: Tone, Mode, Skip, Power, Busy."}},
+        KeptCase{"StandardColumns", std::string(kHeader) + "\n1,,146.550000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W,,,,,\n", 1,
+                 moved(baseChannel(), [](ChannelSettings& s) { s.rxTone = s.txTone = Tone("Off"); s.narrow = false; s.scanAdd = true; s.highPower = true; }),
+                 {"0: Columns the file lacks, kept as each channel had them: Busy."}},
+        KeptCase{"AnEmptyFieldIsNotAMissingColumn", "Location,Frequency,Busy,Mode\n1,146.55,,\n", 1,
+                 moved(baseChannel(), [](ChannelSettings& s) { s.busy = BusyLockout::Off; s.narrow = false; }),
+                 {"0: Columns the file lacks, kept as each channel had them: Tone, Skip, Power."}},
+        KeptCase{"AnUnusedChannelTakesANewChannelsValues", "Location,Frequency\n2,146.52\n", 2, Simplex(14652000), {}}),
+    [](const testing::TestParamInfo<KeptCase>& info) { return std::string(info.param.name); });
 
 TEST(ImportPlacementTest, StoresOnlyTheFormsBitsOfTheFlagsByte)
 {

@@ -76,6 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
                     SeparatorCase{"Location;Frequency;Mode\n1;146,52;FM\n", ';'},
                     SeparatorCase{"# a, comment, with, commas\n\n;;;\nLocation;Frequency\n", ';'},
                     SeparatorCase{",,,\nLocation,Frequency;x\n", ','},
+                    SeparatorCase{"Location,\"Name;Alias;Call;Sign\",Frequency\n", ','},
+                    SeparatorCase{"Location;\"Name,Alias,Call\";Frequency\n", ';'},
+                    SeparatorCase{"Rx Freq\tTx Freq\tRx Tone\n146,52\t\t\n", '\t'},
+                    SeparatorCase{"Location,Name,Frequency\n1,a\tb\tc\td,146.52\n", ','},
                     SeparatorCase{"", ','}));
 
 struct DecodeCase {
@@ -103,7 +107,18 @@ INSTANTIATE_TEST_SUITE_P(
                     DecodeCase{"\xC0\xAF", "\xC3\x80\xC2\xAF", true},
                     DecodeCase{"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC", true},
                     DecodeCase{"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC", true},
-                    DecodeCase{"ab\xE2\x82", "ab\xC3\xA2\xE2\x80\x9A", true}));
+                    DecodeCase{"ab\xE2\x82", "ab\xC3\xA2\xE2\x80\x9A", true},
+                    // UTF-16 and UTF-32, by byte-order mark or by the zero bytes of an ASCII first character.
+                    DecodeCase{{"\xFF\xFEL\0\xE9\0\x3D\xD8\xFB\xDC", 10}, "L\xC3\xA9\xF0\x9F\x93\xBB", false},
+                    DecodeCase{{"\xFE\xFF\0L\0o", 6}, "Lo", false},
+                    DecodeCase{{"L\0o\0", 4}, "Lo", false},
+                    DecodeCase{{"\0L\0o", 4}, "Lo", false},
+                    DecodeCase{{"\xFF\xFE\0\0L\0\0\0", 8}, "L", false},
+                    DecodeCase{{"\0\0\xFE\xFF\0\0\0L", 8}, "L", false},
+                    DecodeCase{{"L\0\0\0o\0\0\0", 8}, "Lo", false},
+                    DecodeCase{{"\0\0\0L\0\0\0o", 8}, "Lo", false},
+                    // A lone surrogate and a unit cut short are no characters.
+                    DecodeCase{{"L\0\0\xD8o", 5}, "L\xEF\xBF\xBD\xEF\xBF\xBD", false}));
 
 TEST(CutAtCharacterTest, NeverSplitsACharacter)
 {

@@ -80,6 +80,23 @@ TEST(CsvRoundTripTest, StandardColumnsLoseOnlyTheBusyLockout)
     EXPECT_EQ(result.image, image);
 }
 
+TEST(CsvRoundTripTest, StandardColumnsBackOntoTheImageKeepItsBusyLockoutAndSaySo)
+{
+    std::mt19937 random(446);
+    RadioImage image = randomImage(random, "HM-615V");
+    for (int n = 1; n <= RadioImage::kChannelCount; ++n) {
+        ChannelSettings s = ReadChannelSettings(image.channel(n));
+        s.busy = n % 2 ? BusyLockout::Carrier : BusyLockout::QtDqt;
+        if (IsChannelInUse(image.channel(n)))
+            StoreChannelSettings(s, image.channel(n));
+    }
+    const ImportResult result = ImportChannelsCsv(ExportChannelsCsv(image, {.standardColumns = true}), image, {});
+    EXPECT_EQ(result.status, ImportStatus::AllLoaded);
+    EXPECT_EQ(result.image, image);
+    EXPECT_EQ(ReportTexts(result),
+              std::vector<std::string>{"0: Columns the file lacks, kept as each channel had them: Busy."});
+}
+
 class StockPlanTest : public testing::TestWithParam<StockPlan> {};
 
 TEST_P(StockPlanTest, LoadsEveryRowIntoItsRadio)

@@ -3,6 +3,7 @@
 #include "web/engine/form_table.h"
 
 #include "exchange/form_import.h"
+#include "exchange/import_report.h"
 #include "form/cell_commit.h"
 #include "form/form_actions.h"
 #include "form/form_load.h"
@@ -69,35 +70,23 @@ std::string correctionMessage(const std::string& typed, const CommittedFrequency
     return {};
 }
 
-std::string reportLineForUser(const ReportLine& line)
+// The page shows the core's English texts as they are.
+std::string untranslated(const char* english)
 {
-    const std::string reason = FilledText(line);
-    if (line.line == 0)
-        return reason;
-    const std::string number = std::to_string(line.line);
-    switch (line.kind) {
-    case ReportKind::Skipped:
-        return FillText(HMPROG_TEXT("Line %1, skipped: %2"), {number, reason});
-    case ReportKind::Changed:
-        return FillText(HMPROG_TEXT("Line %1, changed: %2"), {number, reason});
-    case ReportKind::Note:
-    case ReportKind::Failure:
-        break;
-    }
-    return FillText(HMPROG_TEXT("Line %1: %2"), {number, reason});
+    return english;
+}
+
+std::string reportLines(const ImportResult& result)
+{
+    std::string report;
+    for (const std::string& line : ImportReportTexts(result, untranslated))
+        report += line + '\n';
+    return report;
 }
 
 std::string importReport(const ImportResult& result)
 {
-    std::string report;
-    for (const ReportLine& line : result.report)
-        report += reportLineForUser(line) + '\n';
-    const auto loaded = std::count_if(result.rows.begin(), result.rows.end(),
-                                      [](const ImportRow& row) { return row.channel != 0; });
-    const auto skipped = std::count_if(result.report.begin(), result.report.end(),
-                                       [](const ReportLine& line) { return line.kind == ReportKind::Skipped; });
-    report += FillText(HMPROG_TEXT("%1 rows loaded, %2 skipped."), {std::to_string(loaded), std::to_string(skipped)});
-    return report + '\n';
+    return reportLines(result) + ImportSummaryText(result, untranslated) + '\n';
 }
 
 } // namespace
@@ -243,7 +232,7 @@ ChannelImport EngineSession::ImportCsv(const std::string& text)
 {
     const ImportResult result = ImportIntoFormPreview(text, m_form, m_image, ImportOptions{});
     if (result.status == ImportStatus::Failed)
-        return {false, FilledText(result.report.front()) + '\n'};
+        return {false, reportLines(result)};
     if (result.status == ImportStatus::NothingLoaded)
         return {false, importReport(result)};
     PutImportedChannels(result, m_form);
