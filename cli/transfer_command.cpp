@@ -58,19 +58,10 @@ void reportEnd(TransferDirection direction, TransferResult result, std::size_t b
         PrintError(QString::fromUtf8(PartlyWrittenWarning()));
 }
 
-// A port that exists as given, relative or absolute, is opened as given; a
-// bare name is looked up under /dev, as the serial port library does.
-QString portDevice(const QString& port)
-{
-    const QFileInfo given(port);
-    return given.exists() ? given.absoluteFilePath() : port;
-}
-
 QString wherePortWasLooked(const QString& port)
 {
     const QString here = QFileInfo(port).absoluteFilePath();
-    if (port.startsWith(QLatin1Char('/')) || port.startsWith(QLatin1String("./")) ||
-        port.startsWith(QLatin1String("../")))
+    if (port.contains(u'/'))
         return DisplayPath(port);
     return QStringLiteral("%1 (looked for %2 and %3)")
         .arg(DisplayPath(port), DisplayPath(here), DisplayPath(DevicePath(port)));
@@ -127,7 +118,7 @@ TransferOutcome RunTransferOn(SystemPorts& ports, const TransferOptions& options
     PortTarget target;
     target.simulated = options.port == QLatin1String(kSimulatedPortName);
     target.name = options.port.toStdString();
-    target.device = (target.simulated ? options.port : portDevice(options.port)).toStdString();
+    target.device = (target.simulated ? options.port : DevicePath(options.port)).toStdString();
 
     InstallInterruptHandler();
     PromptPolicy policy;
@@ -144,7 +135,7 @@ TransferOutcome RunTransferOn(SystemPorts& ports, const TransferOptions& options
 
     if (result.reason == FailureReason::OpenFailed) {
         const QString device = QString::fromStdString(target.device);
-        const QString port = device == options.port ? wherePortWasLooked(options.port) : DisplayPath(device);
+        const QString port = QFileInfo::exists(device) ? DisplayPath(device) : wherePortWasLooked(options.port);
         PrintError(QString::fromUtf8(OpenFailedMessage()));
         PrintError(QString::fromStdString(session.OpenFailureText(port.toStdString())));
         printCableDiagnosis(device);

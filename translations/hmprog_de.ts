@@ -1414,6 +1414,22 @@ Aufruf: hmprog [DATEI]
         <source>cannot be opened</source>
         <translation>lässt sich nicht öffnen</translation>
     </message>
+    <message>
+        <source>This is %1, not a serial port.</source>
+        <translation>Dies ist %1, keine serielle Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>This device is not a terminal, so it is not a serial port.</source>
+        <translation>Dieses Gerät ist kein Terminal und damit keine serielle Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>No radio can be reached through it: a programming cable shows as a terminal device such as /dev/ttyUSB0.</source>
+        <translation>Darüber ist kein Funkgerät zu erreichen: Ein Programmierkabel erscheint als Terminalgerät wie /dev/ttyUSB0.</translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation>keine serielle Schnittstelle</translation>
+    </message>
 </context>
 <context>
     <name>PortSelection</name>
