@@ -197,6 +197,22 @@
         <source>This device can be opened.</source>
         <translation>Dieses Gerät lässt sich öffnen.</translation>
     </message>
+    <message>
+        <source>No USB cable was found.</source>
+        <translation>Es wurde kein USB-Kabel gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 is the computer&apos;s own serial port, not a programming cable.</source>
+        <translation>%1 ist die eigene serielle Schnittstelle des Computers, kein Programmierkabel.</translation>
+    </message>
+    <message>
+        <source>%1 are the computer&apos;s own serial ports, not a programming cable.</source>
+        <translation>%1 sind die eigenen seriellen Schnittstellen des Computers, kein Programmierkabel.</translation>
+    </message>
+    <message>
+        <source>Plug the cable in: it appears at the top of this list.</source>
+        <translation>Stecken Sie das Kabel ein: Es erscheint oben in dieser Liste.</translation>
+    </message>
 </context>
 <context>
     <name>CImageChangesDialog</name>
