@@ -170,6 +170,11 @@ struct NotAPortCase {
     const char* what;      // the finding's first sentence
 };
 
+void PrintTo(const NotAPortCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class CliPortsNotATerminal : public testing::TestWithParam<NotAPortCase> {};
 
 TEST_P(CliPortsNotATerminal, IsNotAPort)
