@@ -34,7 +34,7 @@ NewFileOutcome failed(const QString& path, const QString& reason)
 NewFileOutcome writeInPlace(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return nameTaken(path) ? NewFileOutcome{NewFileResult::NameTaken, {}} : failed(path, file.errorString());
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();

@@ -16,6 +16,7 @@ struct [[nodiscard]] NewFileOutcome {
     QString reason;  // "path: reason" when Failed
 };
 
-// Writes bytes as the new file path. Where the file system allows, the bytes
-// go to a temporary file beside it first and appear under path whole.
+// Writes bytes as the new file path, readable and writable by its owner
+// only, as a temporary file is. Where the file system allows, the bytes go
+// to a temporary file beside it first and appear under path whole.
 NewFileOutcome WriteNewFile(const QString& path, const QByteArray& bytes);
