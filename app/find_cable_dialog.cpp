@@ -16,6 +16,11 @@ namespace {
 
 constexpr int kReportIndex = Qt::UserRole;
 
+bool isUsb(const PortReport& report)
+{
+    return report.kind == PortKind::UsbAdapter || report.kind == PortKind::UsbWithoutDeviceFile;
+}
+
 } // namespace
 
 CFindCableDialog::CFindCableDialog(const PortSystem& system, QWidget* parent) : QDialog(parent), m_system(system)
@@ -43,7 +48,7 @@ CFindCableDialog::CFindCableDialog(const PortSystem& system, QWidget* parent) : 
     m_buttonClose->setAccessibleName(m_buttonClose->text());
     connect(m_buttonUse, &QPushButton::clicked, this, &CFindCableDialog::useSelected);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_listDevices, &QListWidget::currentRowChanged, this, &CFindCableDialog::showSelected);
+    connect(m_listDevices, &QListWidget::itemSelectionChanged, this, &CFindCableDialog::showSelected);
     connect(m_listDevices, &QListWidget::itemActivated, this, &CFindCableDialog::useSelected);
 
     const int em = fontMetrics().horizontalAdvance(QLatin1Char('x'));
@@ -88,7 +93,9 @@ void CFindCableDialog::fillList()
     m_reports = DiagnosePorts(m_system);
     const QSignalBlocker quiet(m_listDevices);
     m_listDevices->clear();
-    int current = m_reports.empty() ? -1 : 0;
+    // USB adapters come first; the computer's own ports are never a guess
+    // for the cable.
+    int current = !m_reports.empty() && isUsb(m_reports.front()) ? 0 : -1;
     for (std::size_t i = 0; i < m_reports.size(); ++i) {
         const PortReport& report = m_reports[i];
         auto* item = new QListWidgetItem(tr("%1\n    %2").arg(PortHeadline(report), PortVerdict(report)), m_listDevices);
@@ -97,14 +104,19 @@ void CFindCableDialog::fillList()
             current = static_cast<int>(i);
     }
     m_listDevices->setCurrentRow(current);
+    if (current < 0)
+        m_listDevices->clearSelection();
     showSelected();
 }
 
 const PortReport* CFindCableDialog::selectedReport() const
 {
-    const QListWidgetItem* item = m_listDevices->currentItem();
-    if (!item)
+    // Focus alone makes the first row current without selecting it: only
+    // what is selected counts.
+    const QList<QListWidgetItem*> selected = m_listDevices->selectedItems();
+    if (selected.isEmpty())
         return nullptr;
+    const QListWidgetItem* item = selected.front();
     const auto index = static_cast<std::size_t>(item->data(kReportIndex).toInt());
     return index < m_reports.size() ? &m_reports[index] : nullptr;
 }
@@ -114,12 +126,31 @@ void CFindCableDialog::showSelected()
     const PortReport* report = selectedReport();
     m_buttonUse->setEnabled(report && !report->device.path.isEmpty());
     if (!report) {
-        m_editDiagnosis->setPlainText(tr("No serial device is present. Plug the cable in."));
+        m_editDiagnosis->setPlainText(m_reports.empty() ? tr("No serial device is present. Plug the cable in.")
+                                                        : noCableText());
         return;
     }
     const QString findings = PortFindingsText(*report);
     const QString verdict = report->canOpen ? tr("This device can be opened.") : QString();
     m_editDiagnosis->setPlainText(findings.isEmpty() ? verdict : findings);
+}
+
+// Nothing selected, yet devices listed: none of them is a USB cable.
+QString CFindCableDialog::noCableText() const
+{
+    QStringList own;
+    for (const PortReport& report : m_reports) {
+        if (report.kind == PortKind::BuiltIn)
+            own << report.device.path;
+    }
+    QStringList text{tr("No USB cable was found.")};
+    if (own.size() == 1)
+        text << tr("%1 is the computer's own serial port, not a programming cable.").arg(own.front());
+    else if (own.size() > 1)
+        text << tr("%1 are the computer's own serial ports, not a programming cable.")
+                    .arg(own.join(QStringLiteral(", ")));
+    text << tr("Plug the cable in: it appears at the top of this list.");
+    return text.join(u' ');
 }
 
 void CFindCableDialog::useSelected()

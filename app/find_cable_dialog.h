@@ -13,7 +13,8 @@ class QPlainTextEdit;
 class QPushButton;
 
 // Lists the serial devices live while it is shown, so that the user can plug
-// the cable in and see which device it is, with what keeps the selected one
+// the cable in and see which device it is (a USB adapter is selected by
+// itself, the computer's own ports never), with what keeps the selected one
 // from working and a button that makes it the port. It is not modal, so
 // that a transfer running meanwhile is not held up.
 class CFindCableDialog : public QDialog {
@@ -41,6 +42,7 @@ private:
     void fillList();
     void showSelected();
     void useSelected();
+    QString noCableText() const;
     const PortReport* selectedReport() const;
 
     const PortSystem& m_system;

@@ -66,6 +66,8 @@ const char* PortProblemName(PortProblem problem)
         return "braille-service";
     case PortProblem::NoDeviceFile:
         return "no-device-file";
+    case PortProblem::NotATerminal:
+        return "not-a-terminal";
     case PortProblem::NotACable:
         break;
     }
@@ -85,7 +87,7 @@ QJsonObject PortReportJson(const PortReport& report)
         {QStringLiteral("serial_number"), textOrNull(device.serialNumber)},
         {QStringLiteral("chip"), textOrNull(report.chip)},
         {QStringLiteral("usb_port"), textOrNull(report.usbPort)},
-        {QStringLiteral("cable"), report.kind != PortKind::Bluetooth},
+        {QStringLiteral("cable"), report.kind != PortKind::Bluetooth && !report.Has(PortProblem::NotATerminal)},
         {QStringLiteral("can_open"), report.canOpen},
         {QStringLiteral("problems"), problems(report)},
     };

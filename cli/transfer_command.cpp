@@ -68,19 +68,10 @@ void reportEnd(const TransferOptions& options, TransferDirection direction, Tran
         PrintError(QString::fromUtf8(PartlyWrittenWarning()));
 }
 
-// A port that exists as given, relative or absolute, is opened as given; a
-// bare name is looked up under /dev, as the serial port library does.
-QString portDevice(const QString& port)
-{
-    const QFileInfo given(port);
-    return given.exists() ? given.absoluteFilePath() : port;
-}
-
 QString wherePortWasLooked(const QString& port)
 {
     const QString here = QFileInfo(port).absoluteFilePath();
-    if (port.startsWith(QLatin1Char('/')) || port.startsWith(QLatin1String("./")) ||
-        port.startsWith(QLatin1String("../")))
+    if (port.contains(u'/'))
         return DisplayPath(port);
     return QStringLiteral("%1 (looked for %2 and %3)")
         .arg(DisplayPath(port), DisplayPath(here), DisplayPath(DevicePath(port)));
@@ -104,7 +95,7 @@ PortTarget TransferTarget(const QString& port)
     PortTarget target;
     target.simulated = port == QLatin1String(kSimulatedPortName);
     target.name = port.toStdString();
-    target.device = (target.simulated ? port : portDevice(port)).toStdString();
+    target.device = (target.simulated ? port : DevicePath(port)).toStdString();
     return target;
 }
 
@@ -112,7 +103,7 @@ void PrintOpenFailure(const QString& portOption, const PortTarget& target,
                       const std::function<std::string(const std::string&)>& failureText)
 {
     const QString device = QString::fromStdString(target.device);
-    const QString port = device == portOption ? wherePortWasLooked(portOption) : DisplayPath(device);
+    const QString port = QFileInfo::exists(device) ? DisplayPath(device) : wherePortWasLooked(portOption);
     PrintError(QString::fromUtf8(OpenFailedMessage()));
     PrintError(QString::fromStdString(failureText(port.toStdString())));
     printCableDiagnosis(device);

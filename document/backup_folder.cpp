@@ -1,7 +1,8 @@
 #include "document/backup_folder.h"
 
-#include "document/channel_file.h"
 #include "document/display_path.h"
+#include "document/new_file.h"
+#include "image/image_bytes.h"
 #include "image/image_layout.h"
 #include "image/radio_models.h"
 
@@ -34,14 +35,16 @@ QString modelName(const RadioImage& image)
                  : QStringLiteral("unknown");
 }
 
-// The first name in the folder that no file has yet.
-QString freePath(const QDir& folder, const QString& fileName)
+// "2026-12-07_14-03-22_HM-615V.sin", then "...-2.sin", "...-3.sin".
+QString nthName(const QString& fileName, int n)
 {
-    const QString stem = QFileInfo(fileName).completeBaseName();
-    QString candidate = fileName;
-    for (int n = 2; folder.exists(candidate); ++n)
-        candidate = QStringLiteral("%1-%2.sin").arg(stem).arg(n);
-    return folder.filePath(candidate);
+    return n == 1 ? fileName : QStringLiteral("%1-%2.sin").arg(QFileInfo(fileName).completeBaseName()).arg(n);
+}
+
+QByteArray storedBytes(const RadioImage& image)
+{
+    const std::vector<std::uint8_t> bytes = ImageFileBytes(image);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
 }
 
 } // namespace
@@ -62,11 +65,18 @@ KeptBackup KeepBackup(const RadioImage& image, const QDateTime& when)
     const QString folderPath = BackupFolder();
     if (!QDir().mkpath(folderPath))
         return {{}, BackupFolderTexts::tr("Could not keep a backup: cannot create the folder %1.").arg(DisplayPath(folderPath))};
-    const QString path = freePath(QDir(folderPath), BackupFileName(image, when));
-    const FileStatus saved = SaveChannelFile(path, image);
-    if (!saved.ok())
-        return {{}, BackupFolderTexts::tr("Could not keep a backup: %1").arg(saved.detail().isEmpty() ? saved.text() : saved.detail())};
-    return {path, {}};
+    // Another read may keep its backup in the same second, in this program
+    // or another: each name is taken exclusively, and a taken one passed by.
+    const QDir folder(folderPath);
+    const QByteArray bytes = storedBytes(image);
+    for (int n = 1;; ++n) {
+        const QString path = folder.filePath(nthName(BackupFileName(image, when), n));
+        const NewFileOutcome written = WriteNewFile(path, bytes);
+        if (written.result == NewFileResult::Written)
+            return {path, {}};
+        if (written.result == NewFileResult::Failed)
+            return {{}, BackupFolderTexts::tr("Could not keep a backup: %1").arg(written.reason)};
+    }
 }
 
 QStringList ListBackups()

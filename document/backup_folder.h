@@ -27,8 +27,9 @@ struct [[nodiscard]] KeptBackup {
 };
 
 // Writes the image as a new file in the folder, creating the folder when
-// needed. An existing file is never replaced: a second backup in the same
-// second gets "-2", "-3" ... before ".sin".
+// needed. Nothing that stands in the folder is ever replaced or written
+// through, a symbolic link included: a second backup in the same second, by
+// this program or another, gets "-2", "-3" ... before ".sin".
 KeptBackup KeepBackup(const RadioImage& image, const QDateTime& when = QDateTime::currentDateTime());
 
 // The backups in the folder, full paths, newest first.

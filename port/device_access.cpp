@@ -1,15 +1,24 @@
 #include "device_access.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #if defined(Q_OS_UNIX)
 #include <grp.h>
 #include <sys/stat.h>
 #endif
 
-QString DevicePath(const QString& name)
+QString DevicePath(const QString& name, const QString& devFolder)
 {
-    return name.startsWith(u'/') ? name : QStringLiteral("/dev/") + name;
+#if defined(Q_OS_UNIX)
+    const QFileInfo given(name);
+    if (given.exists())
+        return given.absoluteFilePath();
+    return name.contains(u'/') ? name : devFolder + u'/' + name;
+#else
+    Q_UNUSED(devFolder);
+    return name;
+#endif
 }
 
 std::string DeviceAccessGroup(const QString& device)

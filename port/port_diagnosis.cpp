@@ -1,6 +1,7 @@
 #include "port_diagnosis.h"
 
 #include "port/cable_chips.h"
+#include "port/device_access.h"
 #include "port/process_table.h"
 #include "port/udev_rules.h"
 
@@ -115,8 +116,47 @@ PortFinding busyFinding(const PortSystem& system, const QString& path)
             {}};
 }
 
+// what: "This is a file, not a serial port."
+PortFinding notATerminal(const QString& what)
+{
+    return {PortProblem::NotATerminal,
+            what + u' ' +
+                tr("No radio can be reached through it: a programming cable shows as a terminal device such as "
+                   "/dev/ttyUSB0."),
+            {}};
+}
+
+// What the trial opening showed, when it kept the device from working.
+std::optional<PortFinding> trialFinding(const PortSystem& system, const QString& path, OpenTrial trial)
+{
+    switch (trial) {
+    case OpenTrial::Opened:
+        return std::nullopt;
+    case OpenTrial::Busy:
+        return busyFinding(system, path);
+    case OpenTrial::Refused:
+        if (runsAsSnap(system))
+            return snapFinding(system);
+        return PortFinding{PortProblem::CannotOpen,
+                           tr("The system refuses to open the device although its rights allow it: a security "
+                              "policy (AppArmor, SELinux, a sandbox) stands in the way."),
+                           {}};
+    case OpenTrial::Missing:
+        return PortFinding{PortProblem::CannotOpen,
+                           tr("No hardware answers behind the device file: a port the computer names but does not "
+                              "have, or an adapter that has just been unplugged."),
+                           {}};
+    case OpenTrial::NotATerminal:
+        return notATerminal(tr("This device is not a terminal, so it is not a serial port."));
+    case OpenTrial::Failed:
+        break;
+    }
+    return PortFinding{PortProblem::CannotOpen, tr("The device could not be opened."), {}};
+}
+
 // Opening is tried only where the file's rights let the user in: that is
-// when a lock or an exclusive hold of another program shows.
+// when a lock or an exclusive hold of another program shows. What is no
+// device at all is not opened.
 void checkOpening(const PortSystem& system, PortReport& report)
 {
     const QString& path = report.device.path;
@@ -128,39 +168,20 @@ void checkOpening(const PortSystem& system, PortReport& report)
                                    {}});
         return;
     }
+    if (node.kind != FileKind::CharacterDevice) {
+        report.findings.push_back(notATerminal(tr("This is %1, not a serial port.").arg(FileKindText(node.kind))));
+        return;
+    }
     if (!node.mayUse) {
         report.findings.push_back(groupFinding(system, node));
         if (runsAsSnap(system))
             report.findings.push_back(snapFinding(system));
         return;
     }
-    switch (system.TryOpen(path)) {
-    case OpenTrial::Opened:
-        report.canOpen = true;
-        return;
-    case OpenTrial::Busy:
-        report.findings.push_back(busyFinding(system, path));
-        return;
-    case OpenTrial::Refused:
-        if (runsAsSnap(system)) {
-            report.findings.push_back(snapFinding(system));
-            return;
-        }
-        report.findings.push_back({PortProblem::CannotOpen,
-                                   tr("The system refuses to open the device although its rights allow it: a "
-                                      "security policy (AppArmor, SELinux, a sandbox) stands in the way."),
-                                   {}});
-        return;
-    case OpenTrial::Missing:
-        report.findings.push_back({PortProblem::CannotOpen,
-                                   tr("No hardware answers behind the device file: a port the computer names but "
-                                      "does not have, or an adapter that has just been unplugged."),
-                                   {}});
-        return;
-    case OpenTrial::Failed:
-        break;
-    }
-    report.findings.push_back({PortProblem::CannotOpen, tr("The device could not be opened."), {}});
+    std::optional<PortFinding> finding = trialFinding(system, path, system.TryOpen(path));
+    report.canOpen = !finding;
+    if (finding)
+        report.findings.push_back(std::move(*finding));
 }
 
 QString cableRuleCommand(UsbIds ids)
@@ -316,8 +337,9 @@ std::vector<PortReport> DiagnosePorts(const PortSystem& system)
     return reports;
 }
 
-PortReport DiagnosePath(const PortSystem& system, const QString& path)
+PortReport DiagnosePath(const PortSystem& system, const QString& name)
 {
+    const QString path = DevicePath(name, system.Roots().dev);
     for (const SerialDevice& device : system.ReportedDevices()) {
         if (device.path == path)
             return diagnose(system, device);

@@ -20,6 +20,7 @@ enum class PortProblem {
     BrailleService,   // the braille-display service takes adapters of this chip
     NoDeviceFile,     // a cable's adapter is plugged in but no driver made a tty
     NotACable,        // a Bluetooth port
+    NotATerminal,     // a file, a FIFO or a device that is no terminal: not a serial port at all
 };
 
 struct PortFinding {
@@ -48,7 +49,8 @@ struct PortReport {
 // Bluetooth ports last.
 [[nodiscard]] std::vector<PortReport> DiagnosePorts(const PortSystem& system);
 
-// One device: listed by the system, or any path such as a pseudo-terminal.
+// One device: listed by the system, or any path such as a pseudo-terminal;
+// a bare name is looked for as a transfer's port is (DevicePath).
 [[nodiscard]] PortReport DiagnosePath(const PortSystem& system, const QString& path);
 
 // The cables' adapters plugged in without a device file.

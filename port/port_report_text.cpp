@@ -47,6 +47,8 @@ QString PortVerdict(const PortReport& report)
         return tr("not a cable");
     if (report.kind == PortKind::UsbWithoutDeviceFile)
         return tr("cannot be used");
+    if (report.Has(PortProblem::NotATerminal))
+        return tr("not a serial port");
     return report.canOpen ? tr("can be opened") : tr("cannot be opened");
 }
 

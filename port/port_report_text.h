@@ -7,7 +7,7 @@
 // "/dev/ttyUSB0: FT232R USB UART, FTDI, USB 0403:6001, serial A10K1234".
 QString PortHeadline(const PortReport& report);
 
-// "can be opened", "cannot be opened", "not a cable".
+// "can be opened", "cannot be opened", "not a cable", "not a serial port".
 QString PortVerdict(const PortReport& report);
 
 // Each finding as a paragraph, its command on a line of its own below it,

@@ -1,5 +1,7 @@
 #include "port_selection.h"
 
+#include "port/device_access.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -171,7 +173,7 @@ QString PortSelection::ChosenDevice() const
     case Item::Simulated:
         return {};
     case Item::Other:
-        return m_otherPath;
+        return DevicePath(m_otherPath);
     case Item::Numbered:
         break;
     }

@@ -51,7 +51,8 @@ public:
     Item Checked() const { return m_checked; }
     const QString& OtherPath() const { return m_otherPath; }
     // The device file the chosen item stands for now, without binding a
-    // numbered item that is not bound yet; empty for the simulated radio.
+    // numbered item that is not bound yet; empty for the simulated radio. A
+    // path typed in is looked for as hmprog-cli's --port is (DevicePath).
     QString ChosenDevice() const;
 
     // "COM3", the path typed in, or "Simulated radio".

@@ -92,6 +92,7 @@ DeviceNode PortSystem::Node(const QString& path) const
     if (::stat(file.constData(), &info) != 0)
         return node;
     node.exists = true;
+    node.kind = KindOfFile(path);
     node.mayUse = ::access(file.constData(), R_OK | W_OK) == 0;
     node.groupMayUse = (info.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
     const struct group* owner = ::getgrgid(info.st_gid);
@@ -123,6 +124,10 @@ OpenTrial PortSystem::TryOpen(const QString& path) const
         default:
             return OpenTrial::Failed;
         }
+    }
+    if (!::isatty(fd)) {
+        ::close(fd);
+        return OpenTrial::NotATerminal;
     }
     // The serial port library locks the device it opens; a lock held means
     // another program is using the port even where its rights let us in.

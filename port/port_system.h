@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/file_kind.h"
 #include "port/serial_device.h"
 
 #include <QString>
@@ -28,6 +29,8 @@ struct DeviceNode {
     bool mayUse = false;          // this user may read and write it
     QString group;                // the group that owns it
     bool groupMayUse = false;     // members of that group may read and write it
+    // What the path is; a serial port is a character device.
+    FileKind kind = FileKind::CharacterDevice;
 };
 
 // What opening the device for a moment shows.
@@ -36,6 +39,7 @@ enum class OpenTrial {
     Busy,     // held exclusively (TIOCEXCL) or locked (flock) by another program
     Refused,  // the system said no although the file's rights allow it
     Missing,  // no device answers behind the file
+    NotATerminal,  // a device, but not a terminal (/dev/null): no serial line behind it
     Failed,
 };
 

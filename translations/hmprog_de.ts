@@ -193,6 +193,22 @@
         <source>This device can be opened.</source>
         <translation>Dieses Gerät lässt sich öffnen.</translation>
     </message>
+    <message>
+        <source>No USB cable was found.</source>
+        <translation>Es wurde kein USB-Kabel gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 is the computer&apos;s own serial port, not a programming cable.</source>
+        <translation>%1 ist die eigene serielle Schnittstelle des Computers, kein Programmierkabel.</translation>
+    </message>
+    <message>
+        <source>%1 are the computer&apos;s own serial ports, not a programming cable.</source>
+        <translation>%1 sind die eigenen seriellen Schnittstellen des Computers, kein Programmierkabel.</translation>
+    </message>
+    <message>
+        <source>Plug the cable in: it appears at the top of this list.</source>
+        <translation>Stecken Sie das Kabel ein: Es erscheint oben in dieser Liste.</translation>
+    </message>
 </context>
 <context>
     <name>CImageChangesDialog</name>
@@ -1394,6 +1410,22 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>cannot be opened</source>
         <translation>lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>This is %1, not a serial port.</source>
+        <translation>Dies ist %1, keine serielle Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>This device is not a terminal, so it is not a serial port.</source>
+        <translation>Dieses Gerät ist kein Terminal und damit keine serielle Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>No radio can be reached through it: a programming cable shows as a terminal device such as /dev/ttyUSB0.</source>
+        <translation>Darüber ist kein Funkgerät zu erreichen: Ein Programmierkabel erscheint als Terminalgerät wie /dev/ttyUSB0.</translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation>keine serielle Schnittstelle</translation>
     </message>
 </context>
 <context>

@@ -42,6 +42,27 @@ protected:
     FakePortSystem system{tree};
 };
 
+// Without a cable only the computer's own port is listed: nothing is
+// selected, nothing can be chosen, and the dialog says why.
+TEST_F(FindCable, WithoutAUsbCableTheComputersOwnPortIsNotOffered)
+{
+    CFindCableDialog dialog(system, nullptr);
+    QSignalSpy chosen(&dialog, &CFindCableDialog::PortChosen);
+    Show(dialog);
+    ASSERT_EQ(dialog.m_listDevices->count(), 1);
+    EXPECT_TRUE(dialog.m_listDevices->selectedItems().isEmpty());
+    EXPECT_FALSE(dialog.m_buttonUse->isEnabled());
+    EXPECT_EQ(dialog.m_editDiagnosis->toPlainText(),
+              "No USB cable was found. " + tree.Dev("ttyS0") +
+                  " is the computer's own serial port, not a programming cable. Plug the cable in: it appears at "
+                  "the top of this list.");
+    if (const QString dir = qEnvironmentVariable("HMPROG_SCREENSHOT_DIR"); !dir.isEmpty()) {
+        EXPECT_TRUE(dialog.grab().save(dir + "/find_cable_no_usb.png"));
+    }
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_TRUE(chosen.isEmpty());
+}
+
 // Plugging the cable in while the list is shown: it appears, USB adapters
 // first, and is selected with what keeps it from working; the keys move
 // between devices and Use This Port chooses the selected one.
@@ -52,7 +73,6 @@ TEST_F(FindCable, ACablePluggedInAppearsSelectedAndIsChosen)
     Show(dialog);
     EXPECT_FALSE(dialog.isModal());
     ASSERT_EQ(rows(*dialog.m_listDevices), QStringList{tree.Dev("ttyS0") + "\n    can be opened"});
-    EXPECT_EQ(dialog.m_editDiagnosis->toPlainText(), "This device can be opened.");
 
     const QString cable = tree.Dev("ttyUSB0");
     system.nodes[cable] = {true, false, QStringLiteral("dialout"), true};
@@ -109,7 +129,7 @@ protected:
     void SetUp() override
     {
         FrameTest::SetUp();
-        tree.write("dev/ttyUSB3", {});
+        tree.AddUsb(QStringLiteral("1-3"), "1a86", "7523", "ch341", QStringLiteral("ttyUSB3"));
         auto owned = std::make_unique<FakePortSystem>(tree);
         system = owned.get();
         m_frame->SetPortSystem(std::move(owned));

@@ -102,12 +102,19 @@ struct CableCase {
 const CableCase kCables[] = {
     {"nothing_plugged_in", [](const FakeTree&, FakePortSystem&) {}, nullptr,
      "Es ist kein serielles Gerät vorhanden. Stecken Sie das Kabel ein."},
-    {"port_that_opens",
+    {"cable_that_opens",
+     [](const FakeTree& tree, FakePortSystem&) {
+         tree.AddUsb(QStringLiteral("1-2"), "1a86", "7523", "ch341", QStringLiteral("ttyUSB0"));
+     },
+     "\n    lässt sich öffnen", "Dieses Gerät lässt sich öffnen."},
+    {"only_the_computers_own_port",
      [](const FakeTree& tree, FakePortSystem& system) {
          tree.write(QStringLiteral("dev/ttyS0"), {});
          system.library = {{QStringLiteral("ttyS0"), tree.Dev(QStringLiteral("ttyS0")), {}, {}, false}};
      },
-     "\n    lässt sich öffnen", "Dieses Gerät lässt sich öffnen."},
+     nullptr,
+     "/dev/ttyS0 ist die eigene serielle Schnittstelle des Computers, kein Programmierkabel. Stecken Sie das Kabel "
+     "ein: Es erscheint oben in dieser Liste."},
     {"cable_of_another_group",
      [](const FakeTree& tree, FakePortSystem& system) {
          tree.AddUsb(QStringLiteral("1-2"), "1a86", "7523", "ch341", QStringLiteral("ttyUSB0"));
@@ -135,7 +142,8 @@ TEST_P(GermanCableTest, IsDiagnosedInGerman)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
 
     EXPECT_EQ(dialog.windowTitle(), "Kabel suchen");
-    const QListWidgetItem* selected = dialog.m_listDevices->currentItem();
+    const QList<QListWidgetItem*> items = dialog.m_listDevices->selectedItems();
+    const QListWidgetItem* selected = items.isEmpty() ? nullptr : items.front();
     if (GetParam().row) {
         ASSERT_NE(selected, nullptr);
         EXPECT_TRUE(selected->text().endsWith(QString::fromUtf8(GetParam().row))) << selected->text().toStdString();

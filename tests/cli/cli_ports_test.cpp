@@ -89,11 +89,10 @@ TEST(CliPorts, ADeviceOfAnotherGroupNamesTheGroupAndTheCommand)
     QTemporaryDir dir;
     ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
     const QByteArray node = QFile::encodeName(dir.filePath(QStringLiteral("ttyUSB0")));
-    // Where the container forbids device nodes, a plain file of the same
-    // rights takes the same way through the diagnosis.
-    if (::mknod(node.constData(), S_IFCHR | 0660, makedev(1, 3)) != 0) {
-        ASSERT_TRUE(QFile(QString::fromLocal8Bit(node)).open(QIODevice::WriteOnly));
-    }
+    // A plain file is no port, whatever its rights: without a device node
+    // there is nothing to ask about.
+    if (::mknod(node.constData(), S_IFCHR | 0660, makedev(1, 3)) != 0)
+        GTEST_SKIP() << "the system forbids device nodes here";
     ASSERT_EQ(::chown(node.constData(), 0, dialout->gr_gid), 0);
     ASSERT_EQ(::chmod(node.constData(), 0660), 0);
 
@@ -160,6 +159,69 @@ TEST(CliPorts, WatchRunsUntilCtrlC)
         EXPECT_TRUE(event["device"].isObject());
     }
 }
+
+// What is not a terminal is not a port, however it is named: ports says so
+// and exits 1, and a read through it fails with the same words, the name
+// found the same way ("null" is /dev/null).
+struct NotAPortCase {
+    const char* name;
+    const char* given;     // under the test's folder unless absolute or bare
+    const char* resolved;  // nullptr: the same as given
+    const char* what;      // the finding's first sentence
+};
+
+void PrintTo(const NotAPortCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class CliPortsNotATerminal : public testing::TestWithParam<NotAPortCase> {};
+
+TEST_P(CliPortsNotATerminal, IsNotAPort)
+{
+    const NotAPortCase& c = GetParam();
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile(dir.filePath(QStringLiteral("reg"))).open(QIODevice::WriteOnly));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
+    const QString given = QString::fromUtf8(c.given).replace(QStringLiteral("DIR"), dir.path());
+    const QString resolved = c.resolved ? QString::fromUtf8(c.resolved) : given;
+    const QString finding = QString::fromUtf8(c.what) +
+                            " No radio can be reached through it: a programming cable shows as a terminal device "
+                            "such as /dev/ttyUSB0.";
+
+    const Outcome text = runCli({QStringLiteral("ports"), given});
+    EXPECT_EQ(text.exitCode, 1);
+    EXPECT_EQ(text.output, resolved + "\n  not a serial port\n  " + finding + "\n");
+
+    const Outcome json = runCli({QStringLiteral("ports"), QStringLiteral("--json"), given});
+    EXPECT_EQ(json.exitCode, 1);
+    const QJsonObject device = jsonObject(json.output);
+    EXPECT_EQ(device["path"].toString(), resolved);
+    EXPECT_FALSE(device["can_open"].toBool(true));
+    EXPECT_FALSE(device["cable"].toBool(true));
+    const QJsonArray problems = device["problems"].toArray();
+    ASSERT_EQ(problems.size(), 1) << json.output.toStdString();
+    EXPECT_EQ(problems[0].toObject()["kind"].toString(), "not-a-terminal");
+    EXPECT_EQ(problems[0].toObject()["text"].toString(), finding);
+
+    const QString output = dir.filePath(QStringLiteral("read.sin"));
+    const Outcome read = runCli({QStringLiteral("read"), QStringLiteral("--port"), given, QStringLiteral("--output"),
+                                 output});
+    EXPECT_EQ(read.exitCode, 1);
+    EXPECT_TRUE(read.errors.contains(resolved + ": ")) << read.errors.toStdString();
+    EXPECT_TRUE(read.errors.contains(finding)) << read.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(output));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliPortsNotATerminal,
+    testing::Values(NotAPortCase{"RegularFile", "DIR/reg", nullptr, "This is a file, not a serial port."},
+                    NotAPortCase{"Fifo", "DIR/fifo", nullptr, "This is a FIFO (named pipe), not a serial port."},
+                    NotAPortCase{"DevNull", "/dev/null", nullptr,
+                                 "This device is not a terminal, so it is not a serial port."},
+                    NotAPortCase{"BareNameUnderDev", "null", "/dev/null",
+                                 "This device is not a terminal, so it is not a serial port."}),
+    [](const testing::TestParamInfo<NotAPortCase>& info) { return info.param.name; });
 
 struct UsageCase {
     const char* name;

@@ -6,9 +6,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <latch>
+#include <thread>
 
 namespace {
 
@@ -90,6 +95,85 @@ TEST_F(BackupFolderTest, KeepsTheImageAndNeverReplacesAnotherBackup)
     }
     EXPECT_EQ(ListBackups(), (QStringList{keptThird.path, keptSecond.path, keptFirst.path, earlier.path}));
 }
+
+// Forty reads ending in the same second, as forty programs at once: each
+// keeps a backup of its own, whole.
+TEST_F(BackupFolderTest, ReadsInTheSameSecondKeepOneBackupEach)
+{
+    constexpr int kReads = 40;
+    std::vector<RadioImage> images(kReads, imageOfModel(0x37));
+    std::vector<KeptBackup> kept(kReads);
+    std::latch start(kReads);
+    std::vector<std::thread> reads;
+    for (int i = 0; i < kReads; ++i) {
+        images[i].setByte(0x3E0, static_cast<std::uint8_t>(i));
+        reads.emplace_back([&, i] {
+            start.arrive_and_wait();
+            kept[i] = KeepBackup(images[i], kWhen);
+        });
+    }
+    for (std::thread& read : reads)
+        read.join();
+
+    QSet<QString> paths;
+    for (int i = 0; i < kReads; ++i) {
+        ASSERT_TRUE(kept[i].ok()) << kept[i].failure.toStdString();
+        paths.insert(kept[i].path);
+        RadioImage onDisk;
+        ASSERT_TRUE(LoadChannelFile(kept[i].path, onDisk).ok()) << kept[i].path.toStdString();
+        EXPECT_TRUE(onDisk == images[i]) << kept[i].path.toStdString();
+    }
+    EXPECT_EQ(paths.size(), kReads);
+    EXPECT_EQ(ListBackups().size(), kReads);
+}
+
+// Something planted under the next backup's name, pointing out of the
+// folder: the backup takes the name after it and never writes through it.
+struct PlantedCase {
+    const char* name;
+    bool link;               // a symbolic link to outside.sin, else a folder
+    const char* outsideHolds; // nullptr: outside.sin does not exist
+};
+
+void PrintTo(const PlantedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class PlantedName : public BackupFolderTest, public testing::WithParamInterface<PlantedCase> {};
+
+TEST_P(PlantedName, IsPassedByAndNeverFollowed)
+{
+    const PlantedCase& c = GetParam();
+    const QString outside = m_home.filePath(QStringLiteral("outside.sin"));
+    const QString planted = QDir(backups()).filePath(QStringLiteral("2026-12-07_14-03-22_HM-615V.sin"));
+    ASSERT_TRUE(QDir().mkpath(c.link ? backups() : planted));
+    if (c.outsideHolds) {
+        QFile file(outside);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.outsideHolds) > 0);
+    }
+    if (c.link) {
+        ASSERT_TRUE(QFile::link(outside, planted));
+    }
+
+    const KeptBackup kept = KeepBackup(imageOfModel(0x37), kWhen);
+    ASSERT_TRUE(kept.ok()) << kept.failure.toStdString();
+    EXPECT_EQ(kept.path, QDir(backups()).filePath(QStringLiteral("2026-12-07_14-03-22_HM-615V-2.sin")));
+    EXPECT_EQ(QFileInfo(planted).isSymLink(), c.link);
+    QFile file(outside);
+    if (!c.outsideHolds) {
+        EXPECT_FALSE(file.exists());
+        return;
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray(c.outsideHolds));
+}
+
+INSTANTIATE_TEST_SUITE_P(Planted, PlantedName,
+                         testing::Values(PlantedCase{"ALinkToNowhere", true, nullptr},
+                                         PlantedCase{"ALinkToAnotherFile", true, "theirs"},
+                                         PlantedCase{"AFolder", false, nullptr}),
+                         [](const testing::TestParamInfo<PlantedCase>& info) { return std::string(info.param.name); });
 
 TEST_F(BackupFolderTest, AFolderThatCannotBeMadeIsAFailureToReport)
 {
