@@ -28,10 +28,8 @@ std::string channelList(const std::vector<long>& channels)
 
 PasteReportLine frequencyLine(const PastedFrequencyChange& change)
 {
-    const char* text =
-        change.transmit
-            ? HMPROG_TEXT("Frequency brought into the band or onto the raster: channel %1 Tx Freq, %2 typed, %3 stored.")
-            : HMPROG_TEXT("Frequency brought into the band or onto the raster: channel %1 Rx Freq, %2 typed, %3 stored.");
+    const char* text = change.transmit ? HMPROG_TEXT("Channel %1 Tx Freq: %2 typed, %3 stored.")
+                                       : HMPROG_TEXT("Channel %1 Rx Freq: %2 typed, %3 stored.");
     return {text, {std::to_string(change.channel), shownTyped(change.typed), change.stored}, true};
 }
 

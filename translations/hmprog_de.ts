@@ -1592,12 +1592,12 @@ Aufruf: hmprog [DATEI]
         <translation>%1 Kanäle eingefügt.</translation>
     </message>
     <message>
-        <source>Frequency brought into the band or onto the raster: channel %1 Rx Freq, %2 typed, %3 stored.</source>
-        <translation>Frequenz ins Band oder aufs Raster gebracht: Kanal %1 Rx Freq, %2 eingegeben, %3 gespeichert.</translation>
+        <source>Channel %1 Rx Freq: %2 typed, %3 stored.</source>
+        <translation>Kanal %1 Rx Freq: %2 eingegeben, %3 gespeichert.</translation>
     </message>
     <message>
-        <source>Frequency brought into the band or onto the raster: channel %1 Tx Freq, %2 typed, %3 stored.</source>
-        <translation>Frequenz ins Band oder aufs Raster gebracht: Kanal %1 Tx Freq, %2 eingegeben, %3 gespeichert.</translation>
+        <source>Channel %1 Tx Freq: %2 typed, %3 stored.</source>
+        <translation>Kanal %1 Tx Freq: %2 eingegeben, %3 gespeichert.</translation>
     </message>
     <message>
         <source>Not pasted, a value this radio cannot hold: channel %1.</source>

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QLineEdit>
 #include <QMenu>

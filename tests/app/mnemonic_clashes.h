@@ -13,12 +13,12 @@
 inline QStringList MnemonicClashes(const QList<QAction*>& entries, const QString& where)
 {
     QStringList clashes;
-    std::map<QKeyCombination, QString> taken;
+    std::map<int, QString> taken;
     for (const QAction* entry : entries) {
         const QKeySequence key = QKeySequence::mnemonic(entry->text().section(u'\t', 0, 0));
         if (key.isEmpty())
             continue;
-        const auto [at, added] = taken.emplace(key[0], entry->text());
+        const auto [at, added] = taken.emplace(key[0].toCombined(), entry->text());
         if (!added)
             clashes << QStringLiteral("%1: %2 / %3").arg(where, at->second, entry->text());
     }

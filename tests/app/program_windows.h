@@ -179,11 +179,9 @@ inline const WindowCase kProgramWindows[] = {
      [](CMainFrame& frame, const Look& look) {
          CPasteReportDialog dialog(&frame);
          dialog.Show(QStringLiteral("3 channels pasted."),
-                     {QStringLiteral("Frequency brought into the band or onto the raster: channel 1 Rx Freq, 440 typed, "
-                                     "174.00000 stored."),
+                     {QStringLiteral("Channel 1 Rx Freq: 440 typed, 174.00000 stored."),
                       QStringLiteral("Not pasted, a value this radio cannot hold: channel 2.")});
-         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-         look(dialog);
+         ShowAndLook(dialog, look);
      }},
     // A cable that this user may not open, so that the diagnosis has its
     // longest texts to show.

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 
 namespace {
 
@@ -28,9 +29,9 @@ void PrintTo(const PasteReportCase& c, std::ostream* os)
 }
 
 const PasteReportCase kPasteReports[] = {
-    {"one_clamped_fits_the_bar", "440\n", "channel 1 Rx Freq, 440 typed, 174.00000 stored.", 0},
+    {"one_clamped_fits_the_bar", "440\n", "Channel 1 Rx Freq: 440 typed, 174.00000 stored.", 0},
     {"many_go_to_a_list", "440\n100\t500\nabc\n145.013\n",
-     "channel 2 Tx Freq, 500 typed, 174.00000 stored.", 5},
+     "Channel 2 Tx Freq: 500 typed, 174.00000 stored.", 5},
 };
 
 class PasteReport : public StatusBar, public testing::WithParamInterface<PasteReportCase> {};
@@ -53,7 +54,7 @@ TEST_P(PasteReport, NamesEachRowAsTypedAndAsStored)
     SaveShot(*list, "paste_report");
     ASSERT_EQ(list->m_list->count(), c.listedRows);
     EXPECT_EQ(list->m_list->item(0)->text(),
-              "Frequency brought into the band or onto the raster: channel 1 Rx Freq, 440 typed, 174.00000 stored.");
+              "Channel 1 Rx Freq: 440 typed, 174.00000 stored.");
     EXPECT_EQ(list->m_list->item(4)->text(), "Not pasted, a value this radio cannot hold: channel 3.");
     QTest::mouseClick(list->m_buttonClose, Qt::LeftButton);
     EXPECT_FALSE(list->isVisible());

@@ -138,13 +138,6 @@ TEST_P(PasteRows, GoThroughTheRulesOfTyping)
 INSTANTIATE_TEST_SUITE_P(Lines, PasteRows, ::testing::ValuesIn(kPasteCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-void PrintTo(const PasteReportLine& line, std::ostream* os)
-{
-    *os << line.text;
-    for (const std::string& arg : line.args)
-        *os << " | " << arg;
-}
-
 // Each frequency stored other than as typed is named with both values, the
 // cell it was typed into and its channel; the untaken rows follow.
 TEST_F(ChannelRowsTest, PasteReportNamesEachChangedFrequencyAsTypedAndAsStored)
@@ -154,10 +147,8 @@ TEST_F(ChannelRowsTest, PasteReportNamesEachChangedFrequencyAsTypedAndAsStored)
     EXPECT_EQ(PasteReport(outcome),
               (std::vector<PasteReportLine>{
                   {"1 channel pasted.", {}, false},
-                  {"Frequency brought into the band or onto the raster: channel %1 Rx Freq, %2 typed, %3 stored.",
-                   {"15", "440", "174.00000"}, true},
-                  {"Frequency brought into the band or onto the raster: channel %1 Tx Freq, %2 typed, %3 stored.",
-                   {"15", "100", "136.00000"}, true},
+                  {"Channel %1 Rx Freq: %2 typed, %3 stored.", {"15", "440", "174.00000"}, true},
+                  {"Channel %1 Tx Freq: %2 typed, %3 stored.", {"15", "100", "136.00000"}, true},
                   {"Not pasted, a value this radio cannot hold: channel %1.", {"16"}, true},
                   {"1 row found no channel below the last.", {}, false},
               }));
