@@ -63,12 +63,13 @@ TEST_P(PasteReport, NamesEachRowAsTypedAndAsStored)
 INSTANTIATE_TEST_SUITE_P(Pastes, PasteReport, testing::ValuesIn(kPasteReports),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A message longer than the bar stops short of the file's name: the name's
-// pixels are the same with the message as without it.
+// A message longer than the bar ends in "…" short of the file's name: the
+// name and a gap before it look the same with the message as without it.
 TEST_F(StatusBar, ALongMessageNeverRunsIntoTheFileName)
 {
     QStatusBar& bar = *m_frame->statusBar();
-    const QRect name = m_frame->m_paneFile->geometry();
+    constexpr int kGap = 4;
+    const QRect name = m_frame->m_paneFile->geometry().adjusted(-kGap, 0, 0, 0);
     ASSERT_FALSE(name.isEmpty());
     const QImage without = bar.grab(name).toImage();
     bar.showMessage(QString(300, u'W'));
