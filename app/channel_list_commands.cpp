@@ -12,8 +12,11 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
+#include <QSettings>
 
 #include <algorithm>
 
@@ -24,22 +27,32 @@ class ChannelListCommands {
     Q_DECLARE_TR_FUNCTIONS(ChannelListCommands)
 };
 
-QString promptOpen(QWidget* parent)
+const QString kFolderKey = QStringLiteral("channelLists/folder");
+
+void rememberFolder(const QString& path)
+{
+    QSettings().setValue(kFolderKey, QFileInfo(path).absolutePath());
+}
+
+QString promptOpen(QWidget* parent, const std::function<QString()>& documentFolder)
 {
     QFileDialog dialog(parent, ChannelListCommands::tr("Import Channels"));
     SetUpChannelListDialog(dialog, true);
+    dialog.setDirectory(ChannelListFolder(documentFolder));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
+    rememberFolder(dialog.selectedFiles().constFirst());
     return dialog.selectedFiles().constFirst();
 }
 
 // The check box sits under the dialog's own controls, so the dialog is
 // Qt's own rather than the platform's.
-bool promptSave(QWidget* parent, QString& path, bool& standardColumns)
+bool promptSave(QWidget* parent, QString& path, bool& standardColumns, const std::function<QString()>& documentFolder)
 {
     QFileDialog dialog(parent, ChannelListCommands::tr("Export Channels"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     SetUpChannelListDialog(dialog, false);
+    dialog.setDirectory(ChannelListFolder(documentFolder));
     auto* standard = new QCheckBox(ChannelListCommands::tr("&Standard columns only (leave out Busy, for tools that refuse unknown "
                                       "columns)"),
                                    &dialog);
@@ -51,14 +64,29 @@ bool promptSave(QWidget* parent, QString& path, bool& standardColumns)
         return false;
     path = dialog.selectedFiles().constFirst();
     standardColumns = standard->isChecked();
+    rememberFolder(path);
     return true;
 }
 
 } // namespace
 
-ChannelListPrompts SystemChannelListPrompts()
+ChannelListPrompts SystemChannelListPrompts(std::function<QString()> documentFolder)
 {
-    return {promptOpen, promptSave};
+    return {[documentFolder](QWidget* parent) { return promptOpen(parent, documentFolder); },
+            [documentFolder](QWidget* parent, QString& path, bool& standardColumns) {
+                return promptSave(parent, path, standardColumns, documentFolder);
+            }};
+}
+
+// Never the folder another file dialog was last in (the backups, say): a
+// channel list is looked for where channel lists and channel files are kept.
+QString ChannelListFolder(const std::function<QString()>& documentFolder)
+{
+    const QString last = QSettings().value(kFolderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString document = documentFolder ? documentFolder() : QString();
+    return document.isEmpty() ? QDir::homePath() : document;
 }
 
 void SetUpChannelListDialog(QFileDialog& dialog, bool open)

@@ -17,8 +17,11 @@ struct ChannelListPrompts {
 };
 
 // The system's file dialogs: "Channel Lists (*.csv)" first, then all files;
-// the save dialog carries the "standard columns only" check box.
-ChannelListPrompts SystemChannelListPrompts();
+// the save dialog carries the "standard columns only" check box. They open in
+// the folder of the last channel list chosen, else in documentFolder() (the
+// channel file's folder; empty for none), else in the home folder.
+ChannelListPrompts SystemChannelListPrompts(std::function<QString()> documentFolder = {});
+[[nodiscard]] QString ChannelListFolder(const std::function<QString()>& documentFolder);
 void SetUpChannelListDialog(QFileDialog& dialog, bool open);
 
 // File Import Channels: asks for a file, previews the import (a stock plan

@@ -8,12 +8,12 @@ const std::array<MenuInfo, 6> kMenus = {{
     {MenuId::File, CT("&File")},
     {MenuId::Edit, CT("&Edit")},
     {MenuId::Program, CT("&Program")},
-    {MenuId::Port, CT("&Port")},
+    {MenuId::Port, CT("P&ort")},
     {MenuId::View, CT("&View")},
     {MenuId::Help, CT("&Help")},
 }};
 
-const std::array<CommandInfo, 41> kCommands = {{
+const std::array<CommandInfo, 42> kCommands = {{
     {ID_FILE_NEW, MenuId::File, CT("&New\tCtrl+N"), Qt::CTRL | Qt::Key_N,
      CT("Create a new document\nNew"), false},
     {ID_FILE_OPEN, MenuId::File, CT("&Open...\tCtrl+O"), Qt::CTRL | Qt::Key_O,
@@ -89,6 +89,8 @@ const std::array<CommandInfo, 41> kCommands = {{
      CT("Show or hide the toolbar\nToggle ToolBar"), false},
     {ID_VIEW_STATUS_BAR, MenuId::View, CT("&Status Bar"), kNoAccelerator,
      CT("Show or hide the status bar\nToggle StatusBar"), false},
+    {ID_HELP_KEYBOARD, MenuId::Help, CT("&Keyboard and Mouse"), kNoAccelerator,
+     CT("The keys and clicks of the channel grid and the columns of a CSV channel list\nKeyboard and Mouse"), false},
     {ID_APP_ABOUT, MenuId::Help, CT("About ..."), kNoAccelerator,
      CT("Display program information, version number and copyright\nAbout"), false},
 }};

@@ -41,6 +41,7 @@ bool CMyDocManager::OnFileNew()
 {
     if (!m_doc.OnNewDocument())
         return false;
+    m_openedBackup.clear();
     if (m_pFrame)
         m_pFrame->InitialUpdateFrame();
     return true;
@@ -61,6 +62,7 @@ void CMyDocManager::OnFileOpenBackup()
     if (!DoPromptBackupName(fileName) || !m_doc.OnOpenDocument(ResolvePath(fileName)))
         return;
     m_doc.ForgetPathName();
+    m_openedBackup = QFileInfo(fileName).fileName();
     if (m_pFrame)
         m_pFrame->InitialUpdateFrame();
 }
@@ -70,6 +72,7 @@ bool CMyDocManager::OpenDocumentFile(const QString& path)
     const QString fullPath = ResolvePath(path);
     if (!m_doc.OnOpenDocument(fullPath))
         return false;
+    m_openedBackup.clear();
     m_recentFiles.Add(fullPath);
     if (m_pFrame)
         m_pFrame->InitialUpdateFrame();
@@ -99,15 +102,25 @@ bool CMyDocManager::OnFileSaveAs()
     const QString path = ResolvePath(WithDefaultExtension(fileName));
     if (!m_doc.OnSaveDocument(path))
         return false;
+    m_openedBackup.clear();
     m_recentFiles.Add(path);
     if (m_pFrame)
         m_pFrame->OnDocumentSaved();
     return true;
 }
 
+bool CMyDocManager::PromptOpenName(QString& fileName, const QString& title)
+{
+    m_openTitle = title;
+    const bool chosen = DoPromptFileName(fileName, true);
+    m_openTitle.clear();
+    return chosen;
+}
+
 bool CMyDocManager::DoPromptFileName(QString& fileName, bool bOpenFileDialog)
 {
-    QFileDialog dialog(DialogParent(), bOpenFileDialog ? tr("Open") : tr("Save As"));
+    const QString openTitle = m_openTitle.isEmpty() ? tr("Open") : m_openTitle;
+    QFileDialog dialog(DialogParent(), bOpenFileDialog ? openTitle : tr("Save As"));
     SetUpFileDialog(dialog, bOpenFileDialog);
     if (!fileName.isEmpty())
         dialog.selectFile(fileName);

@@ -39,8 +39,18 @@ public:
     virtual bool DoPromptBackupName(QString& fileName);
     static void SetUpBackupDialog(QFileDialog& dialog);
 
+    // The open dialog under a title of its own (Compare With…); the scripted
+    // dialogs of tests see the title as PendingOpenTitle().
+    [[nodiscard]] bool PromptOpenName(QString& fileName, const QString& title);
+    // The file name of the backup the form was opened from, while no save
+    // has given it a file of its own; empty otherwise.
+    const QString& OpenedBackupName() const { return m_openedBackup; }
+
     // A name without an extension gets ".sin".
     static QString WithDefaultExtension(const QString& path);
+
+protected:
+    const QString& PendingOpenTitle() const { return m_openTitle; }
 
 private:
     QWidget* DialogParent() const;
@@ -48,4 +58,6 @@ private:
     CProgramDoc& m_doc;
     CRecentFileList& m_recentFiles;
     CMainFrame* m_pFrame = nullptr;
+    QString m_openTitle;
+    QString m_openedBackup;
 };

@@ -7,11 +7,14 @@
 #include "doc_manager.h"
 #include "exit_prompt_dialog.h"
 #include "find_cable_dialog.h"
+#include "first_write_prompt.h"
 #include "image_changes_dialog.h"
+#include "keyboard_help_dialog.h"
 #include "kill_code_dialog.h"
 #include "lock_key_indicators.h"
 #include "message_box.h"
 #include "other_port_dialog.h"
+#include "paste_report_dialog.h"
 #include "password_dialog.h"
 #include "print_commands.h"
 #include "restore_offer.h"
@@ -118,6 +121,10 @@ CMainFrame::CMainFrame(CProgramDoc& doc, CMyDocManager& docManager, QWidget* par
     resize(kInitialSize);
 
     m_doc.SetHost(this);
+    m_channelListPrompts = SystemChannelListPrompts([this] {
+        const QString& path = m_doc.GetPathName();
+        return path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
+    });
     CreateView();
     CreateCommands();
     CreateMenus();
@@ -239,7 +246,7 @@ void CMainFrame::CreateToolBar()
 
 void CMainFrame::CreateStatusBar()
 {
-    m_wndStatusBar = new QStatusBar(this);
+    m_wndStatusBar = new CStatusBar(this);
     m_wndStatusBar->setAccessibleName(tr("Status Bar"));
     // A command's prompt is a temporary message, which hides "Ready" while
     // it shows.
@@ -288,6 +295,7 @@ void CMainFrame::ConnectCommands()
     on(ID_PORT_OTHER, &CMainFrame::OnPortOther);
     on(ID_PORT_SIMULATED, &CMainFrame::OnPortSimulated);
     on(ID_APP_ABOUT, &CMainFrame::OnAppAbout);
+    on(ID_HELP_KEYBOARD, &CMainFrame::OnHelpKeyboard);
     on(ID_FILE_IMPORT_CHANNELS, &CMainFrame::OnImportChannels);
     on(ID_FILE_EXPORT_CHANNELS, &CMainFrame::OnExportChannels);
     const auto onView = [this](int id, void (CProgramView::*handler)()) {
@@ -312,6 +320,7 @@ void CMainFrame::ConnectCommands()
     connect(statusBar, &QAction::toggled, m_wndStatusBar, &QWidget::setVisible);
     connect(m_pView, &CProgramView::StatusMessage, this,
             [this](const QString& text) { m_wndStatusBar->showMessage(text, kStatusMessageTime); });
+    connect(m_pView, &CProgramView::PasteRowsReported, this, &CMainFrame::OnPasteRowsReported);
 
     UpdatePortItems();
     UpdateEditCommands();
@@ -329,8 +338,23 @@ void CMainFrame::UpdateEditCommands()
     redo->setText(m_pView->RedoText() + AcceleratorSuffix(ID_EDIT_REDO));
     redo->setEnabled(idle && m_pView->History().CanRedo());
 
+    // A screen reader hears the field's name and what it shows.
     m_paneFile->setText(DocumentName());
+    m_paneFile->setAccessibleName(tr("File: %1").arg(m_paneFile->text()));
     m_paneModified->setText(m_pView->IsModified() ? tr("Modified") : QString());
+    m_paneModified->setAccessibleName(m_paneModified->text().isEmpty()
+                                          ? tr("Changes: none")
+                                          : tr("Changes: %1").arg(m_paneModified->text()));
+}
+
+// What the status bar cannot show whole goes into a list beside the form.
+void CMainFrame::OnPasteRowsReported(const QString& summary, const QStringList& rows)
+{
+    if (m_wndStatusBar->ShowsWhole(m_wndStatusBar->currentMessage()))
+        return;
+    if (!m_pPasteReportDlg)
+        m_pPasteReportDlg = new CPasteReportDialog(this);
+    m_pPasteReportDlg->Show(summary, rows);
 }
 
 // The view's transfers ask their questions through the program's dialogs,
@@ -350,6 +374,7 @@ void CMainFrame::ConnectTransfers()
     prompts.confirmWrite = [this](const RadioImage& radio, const RadioImage& toWrite) {
         return ConfirmWrite(this, radio, toWrite);
     };
+    prompts.askFirstWrite = [this] { return AskFirstWrite(this); };
     prompts.offerRestore = [this](const QString& text, const QString& detail) {
         return OfferRestore(this, text, detail);
     };
@@ -424,10 +449,14 @@ void CMainFrame::OnDocumentSaved()
     m_pView->MarkSaved();
 }
 
+// A backup opened is named, with where a save of it goes.
 QString CMainFrame::DocumentName() const
 {
     const QString& path = m_doc.GetPathName();
-    return path.isEmpty() ? tr("Untitled") : QFileInfo(path).fileName();
+    if (!path.isEmpty())
+        return QFileInfo(path).fileName();
+    const QString& backup = m_docManager.OpenedBackupName();
+    return backup.isEmpty() ? tr("Untitled") : tr("%1 (backup: Save asks for a new name)").arg(backup);
 }
 
 bool CMainFrame::SaveModified()
@@ -469,7 +498,7 @@ void CMainFrame::OnFileOpenBackup()
 void CMainFrame::OnFileCompare()
 {
     QString path;
-    if (!m_docManager.DoPromptFileName(path, true))
+    if (!m_docManager.PromptOpenName(path, tr("Compare With")))
         return;
     RadioImage file;
     const FileStatus status = LoadChannelFile(path, file);
@@ -634,6 +663,12 @@ void CMainFrame::OnAppAbout()
 {
     CAboutDialog about(this);
     about.exec();
+}
+
+void CMainFrame::OnHelpKeyboard()
+{
+    CKeyboardHelpDialog help(this);
+    help.exec();
 }
 
 void CMainFrame::OnImportChannels()

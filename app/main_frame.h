@@ -2,6 +2,7 @@
 
 #include "channel_list_commands.h"
 #include "command_table.h"
+#include "status_bar.h"
 
 #include "document/program_doc.h"
 
@@ -15,6 +16,7 @@ class CFindCableDialog;
 class CLockKeyIndicators;
 class CMyDocManager;
 class COtherPortDialog;
+class CPasteReportDialog;
 class CProgramView;
 class PortSystem;
 class QLabel;
@@ -54,7 +56,7 @@ public:
     void ReportFileError(const FileStatus& status) override;
 
     QToolBar* m_wndToolBar = nullptr;
-    QStatusBar* m_wndStatusBar = nullptr;
+    CStatusBar* m_wndStatusBar = nullptr;
     QLabel* m_paneMessage = nullptr;
     QLabel* m_paneFile = nullptr;       // the file's name, or "Untitled"
     QLabel* m_paneModified = nullptr;   // "Modified" while the form differs from it
@@ -87,6 +89,7 @@ public slots:
     void OnPortOther();
     void OnPortSimulated();
     void OnAppAbout();
+    void OnHelpKeyboard();
     void OnImportChannels();
     void OnExportChannels();
 
@@ -110,6 +113,7 @@ private:
     void RefreshPortMenu();
     QString WithCableDiagnosis(const QString& detail) const;
     void OnTransferRunningChanged(bool running);
+    void OnPasteRowsReported(const QString& summary, const QStringList& rows);
     QPrinter& Printer();
     void ResizeParentToFit();
     void CenterWindow();
@@ -124,7 +128,8 @@ private:
     COtherPortDialog* m_pOtherPortDlg = nullptr;
     std::unique_ptr<PortSystem> m_portSystem;
     CFindCableDialog* m_pFindCableDlg = nullptr;
+    CPasteReportDialog* m_pPasteReportDlg = nullptr;
     // The printer and its settings, kept from one print command to the next.
     std::unique_ptr<QPrinter> m_printer;
-    ChannelListPrompts m_channelListPrompts = SystemChannelListPrompts();
+    ChannelListPrompts m_channelListPrompts;
 };

@@ -11,6 +11,10 @@ SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& name)
     box.setIcon(QMessageBox::NoIcon);
     box.setText(QCoreApplication::translate("SaveChangesPrompt", "Save changes to %1?").arg(name));
     box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    // Each button its own mnemonic; Esc is Cancel. Enter saves, never discards.
+    box.button(QMessageBox::Save)->setText(QCoreApplication::translate("SaveChangesPrompt", "&Save"));
+    box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("SaveChangesPrompt", "&Discard"));
+    box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("SaveChangesPrompt", "Cancel"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     box.setAccessibleName(box.text());

@@ -158,6 +158,9 @@ signals:
     // A passing word for the status bar, such as how a typed frequency was
     // brought into the band.
     void StatusMessage(const QString& text);
+    // After a paste that changed or left out rows: how many were pasted, and
+    // a line for each row not pasted as it came.
+    void PasteRowsReported(const QString& summary, const QStringList& rows);
     // The trace could not be written and has been given up.
     void TraceStopped();
 
@@ -241,7 +244,9 @@ private:
     TransferResult WriteRadio();
     void rememberRead(const RadioImage& image);
     void keepBackup(const RadioImage& image);
-    [[nodiscard]] bool confirmWrite(const RadioImage& image);
+    [[nodiscard]] TransferResult readBeforeWrite(const QString& caption, RadioImage& radio);
+    [[nodiscard]] TransferResult previewWrite(const RadioImage& image);
+    void sayWritten(qint64 milliseconds);
     void verifyWrite(const RadioImage& written);
     void reportPartlyWritten(const std::optional<RadioImage>& restorePoint);
     void SetTransferRunning(bool running);

@@ -6,9 +6,12 @@
 
 #include "codec/frequency.h"
 #include "form/form_contents.h"
+#include "form/paste_report.h"
+#include "image/ui_text.h"
 #include "grid/ms_flex_grid.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QStringList>
 
@@ -16,12 +19,20 @@
 
 namespace {
 
-QString channelList(const std::vector<long>& channels)
+// A core template in the program's language with its args put in, in one
+// pass, so that a pasted "%2" stays as it was pasted.
+QString filledCoreText(const char* text, const std::vector<std::string>& args)
 {
-    QStringList numbers;
-    for (long channel : channels)
-        numbers << QString::number(channel);
-    return numbers.join(QStringLiteral(", "));
+    const QString pattern = QCoreApplication::translate(kUiTextContext, text);
+    QStringList filled;
+    for (const std::string& arg : args)
+        filled << QString::fromStdString(arg);
+    switch (filled.size()) {
+    case 0: return pattern;
+    case 1: return pattern.arg(filled[0]);
+    case 2: return pattern.arg(filled[0], filled[1]);
+    default: return pattern.arg(filled[0], filled[1], filled[2]);
+    }
 }
 
 } // namespace
@@ -73,17 +84,21 @@ void CProgramView::OnEditPaste()
 }
 
 // Told, never asked: which rows were changed to fit and which were left out.
+// The rows not pasted as they came go to the frame as well, which lists them
+// when the status bar cannot show them all.
 void CProgramView::showPasteOutcome(const PasteOutcome& outcome)
 {
-    QStringList parts;
-    parts << tr("%n channel(s) pasted.", nullptr, static_cast<int>(outcome.pasted));
-    if (!outcome.changed.empty())
-        parts << tr("Frequency brought into the band or onto the raster: channel %1.").arg(channelList(outcome.changed));
-    if (!outcome.refused.empty())
-        parts << tr("Not pasted, a value this radio cannot hold: channel %1.").arg(channelList(outcome.refused));
-    if (outcome.beyondLast > 0)
-        parts << tr("%n row(s) found no channel below the last.", nullptr, static_cast<int>(outcome.beyondLast));
-    emit StatusMessage(parts.join(u' '));
+    QStringList said;
+    QStringList rows;
+    for (const PasteReportLine& line : PasteReport(outcome)) {
+        const QString text = filledCoreText(line.text, line.args);
+        said << text;
+        if (line.aboutARow)
+            rows << text;
+    }
+    emit StatusMessage(said.join(u' '));
+    if (!rows.isEmpty())
+        emit PasteRowsReported(said.constFirst(), rows);
 }
 
 void CProgramView::OnClearChannels()

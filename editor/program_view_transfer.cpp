@@ -39,12 +39,17 @@ void CProgramView::ChooseTransfer(TransferDirection direction, const QString& ti
 {
     m_transferMode = direction;
     m_pProgressDlg->m_strTitle = title;
+    const QString doing = direction == TransferDirection::Read ? tr("OK reads the radio into the form.")
+                                                               : tr("OK writes the form into the radio.");
     if (!m_pProgressDlg->IsWindowCreated()) {
         m_pProgressDlg->Create();
+        m_pProgressDlg->SetDoingText(doing);
         return;
     }
-    if (m_pProgressDlg->IsArmed())
+    if (m_pProgressDlg->IsArmed()) {
         m_pProgressDlg->SetCaption(title);
+        m_pProgressDlg->SetDoingText(doing);
+    }
 }
 
 void CProgramView::OnStartTransfer()
@@ -77,6 +82,8 @@ CProgramView::TransferOutcome CProgramView::RunTransfer(TransferDirection direct
     const PortTarget target = m_portSelection.TargetForTransfer();
     const QString port = QString::fromStdString(StatusPortName(target.name, target.device));
     m_pProgressDlg->SetRange(ProgressRange(direction));
+    m_pProgressDlg->SetDoingText(direction == TransferDirection::Read ? tr("Reading the radio…")
+                                                                      : tr("Writing into the radio…"));
     m_pProgressDlg->SetPercentText(QString::fromStdString(ProgressPercentText(0, ProgressRange(direction))));
 
     CDesktopTransferHost host(*m_pProgressDlg, m_prompts, port);

@@ -15,6 +15,8 @@
 #include "link/partial_write.h"
 #include "link/progress_text.h"
 
+#include <QElapsedTimer>
+
 TransferResult CProgramView::ReadRadio()
 {
     RadioImage& image = GetDocument()->m_image;
@@ -36,24 +38,27 @@ TransferResult CProgramView::WriteRadio()
 {
     const RadioImage& image = GetDocument()->m_image;
     if (m_safety.backUpBeforeWrite) {
-        m_pProgressDlg->BeginNextTransfer(tr("Back Up Before Write"), ProgressRange(TransferDirection::Read));
         RadioImage before;
-        const TransferResult read = RunTransfer(TransferDirection::Read, before).result;
+        const TransferResult read = readBeforeWrite(tr("Back Up Before Write"), before);
         if (read != TransferResult::Completed)
             return read;
-        rememberRead(before);
-        m_pProgressDlg->BeginNextTransfer(m_pProgressDlg->m_strTitle, ProgressRange(TransferDirection::Write));
     }
-    if (m_safety.previewBeforeWrite && !confirmWrite(image))
-        return TransferResult::Cancelled;
+    if (m_safety.previewBeforeWrite) {
+        const TransferResult preview = previewWrite(image);
+        if (preview != TransferResult::Completed)
+            return preview;
+    }
 
     std::optional<RadioImage> restorePoint = m_radioHolds;
     if (restorePoint && restorePoint->byte(layout::kModel) != image.byte(layout::kModel))
         restorePoint.reset();
     RadioImage toWrite = image;
+    QElapsedTimer taken;
+    taken.start();
     const TransferOutcome write = RunTransfer(TransferDirection::Write, toWrite);
     if (write.result == TransferResult::Completed) {
         m_radioHolds = image;
+        sayWritten(taken.elapsed());
         if (m_safety.verifyAfterWrite)
             verifyWrite(image);
     } else if (write.leftPartlyWritten) {
@@ -62,14 +67,48 @@ TransferResult CProgramView::WriteRadio()
     return write.result;
 }
 
-// Without anything to compare with there is nothing to preview: the write
-// goes ahead as it always did.
-bool CProgramView::confirmWrite(const RadioImage& image)
+// A write that ends without a word leaves the user wondering whether it
+// happened; a backup kept on the way is said after it.
+void CProgramView::sayWritten(qint64 milliseconds)
 {
-    const std::optional<RadioImage> radio = LastKnownRadio(image);
-    if (!radio)
-        return true;
-    return m_prompts.confirmWrite && m_prompts.confirmWrite(*radio, image);
+    const QString written = tr("Written. (%1 s)").arg(static_cast<double>(milliseconds) / 1000.0, 0, 'f', 1);
+    m_statusAfterTransfer =
+        m_statusAfterTransfer.isEmpty() ? written : written + u' ' + m_statusAfterTransfer;
+}
+
+// A read of the radio under the write's OK, kept as a backup; the dialog then
+// goes on with the write.
+TransferResult CProgramView::readBeforeWrite(const QString& caption, RadioImage& radio)
+{
+    m_pProgressDlg->BeginNextTransfer(caption, ProgressRange(TransferDirection::Read));
+    const TransferResult read = RunTransfer(TransferDirection::Read, radio).result;
+    if (read == TransferResult::Completed)
+        rememberRead(radio);
+    m_pProgressDlg->BeginNextTransfer(m_pProgressDlg->m_strTitle, ProgressRange(TransferDirection::Write));
+    return read;
+}
+
+// The preview needs what the radio holds. Without a read in this session or
+// a backup of the model there is nothing to compare with: that is said, and
+// the user chooses to read the radio first, to write without a preview, or
+// not to write. Completed means the write may go on.
+TransferResult CProgramView::previewWrite(const RadioImage& image)
+{
+    std::optional<RadioImage> radio = LastKnownRadio(image);
+    if (!radio) {
+        const FirstWriteAnswer answer = m_prompts.askFirstWrite ? m_prompts.askFirstWrite() : FirstWriteAnswer::Cancel;
+        if (answer == FirstWriteAnswer::Cancel)
+            return TransferResult::Cancelled;
+        if (answer == FirstWriteAnswer::WriteWithoutPreview)
+            return TransferResult::Completed;
+        RadioImage read;
+        const TransferResult result = readBeforeWrite(tr("Read Before Write"), read);
+        if (result != TransferResult::Completed)
+            return result;
+        radio = read;
+    }
+    const bool write = m_prompts.confirmWrite && m_prompts.confirmWrite(*radio, image);
+    return write ? TransferResult::Completed : TransferResult::Cancelled;
 }
 
 // A second transfer with the same engine reads the radio back into a scratch

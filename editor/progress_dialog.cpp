@@ -53,6 +53,10 @@ void CProgressDialog::createControls()
     m_staticStatus->setAccessibleName(tr("Status"));
     m_staticStatus->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_staticStatus->setGeometry(du.rect(13, 21, 173, 9));
+
+    m_staticDoing = new QLabel(this);
+    m_staticDoing->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_staticDoing->setGeometry(du.rect(13, 1, 173, 9));
 }
 
 void CProgressDialog::Create()
@@ -138,6 +142,13 @@ void CProgressDialog::StepIt(int steps)
 void CProgressDialog::SetStatusText(const QString& text)
 {
     m_statusNotShown = text;
+}
+
+// Said at once: it changes only between transfers, not block by block.
+void CProgressDialog::SetDoingText(const QString& text)
+{
+    m_staticDoing->setText(text);
+    m_staticDoing->setAccessibleName(text);
 }
 
 void CProgressDialog::ShowProgressNow()

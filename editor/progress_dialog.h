@@ -33,6 +33,8 @@ public:
     QLabel* m_staticPercent = nullptr;
     // A short line under the bar: what the transfer is doing now.
     QLabel* m_staticStatus = nullptr;
+    // The line above the bar: whether the radio is read or written.
+    QLabel* m_staticDoing = nullptr;
 
     // Creates the window in the middle of the main window and shows it.
     void Create();
@@ -53,6 +55,7 @@ public:
     void StepIt(int steps);
     void SetPercentText(const QString& text);
     void SetStatusText(const QString& text);
+    void SetDoingText(const QString& text);
     // Shows and paints, one after another, each position that StepIt has
     // only counted so far, then the status given since the last time.
     void ShowProgressNow();

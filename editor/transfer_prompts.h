@@ -7,6 +7,9 @@
 
 #include <functional>
 
+// The answers to a write that has nothing to be previewed against.
+enum class FirstWriteAnswer { ReadFirst, WriteWithoutPreview, Cancel };
+
 // The modal questions and messages of a transfer, supplied by the program
 // around the form: the message box, the Retry/Cancel prompt, the
 // software-version prompt, the write preview and the restore offer. One that
@@ -20,6 +23,9 @@ struct TransferPrompts {
     // Before a write: what the radio holds (as far as the program knows) and
     // what is about to go into it; true writes.
     std::function<bool(const RadioImage& radio, const RadioImage& toWrite)> confirmWrite;
+    // Before a write with the preview on, when nothing of the radio was read
+    // in this session and no backup of its model is kept.
+    std::function<FirstWriteAnswer()> askFirstWrite;
     // A message that offers to write a backup back into the radio; true
     // restores. Not supplied: the message is shown without the offer.
     std::function<bool(const QString& text, const QString& detail)> offerRestore;

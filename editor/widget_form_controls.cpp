@@ -65,7 +65,9 @@ void WidgetFormControls::EnableCombo(FormCombo combo, bool enable)
 
 bool WidgetFormControls::IsComboEnabled(FormCombo combo) const
 {
-    return at(combo)->isEnabled();
+    // The combo's own state, as the form's rules set it: a transfer disables
+    // the whole group for a while, which is no change of the form.
+    return !at(combo)->testAttribute(Qt::WA_ForceDisabled);
 }
 
 long WidgetFormControls::GetRows() const

@@ -105,6 +105,7 @@ enum class RowFit { Exact, Changed, Refused };
 struct FittedRow {
     ChannelCells cells;
     RowFit fit = RowFit::Exact;
+    std::vector<PastedFrequencyChange> changes;   // channel not yet filled in
 };
 
 class RowFitter {
@@ -119,13 +120,13 @@ public:
         // A copied channel not in use empties the channel it goes to.
         if (std::all_of(m_in.begin(), m_in.end(), [](const std::string& text) { return text.empty(); }))
             return m_out;
-        const std::optional<std::string> rx = frequency(cell(kCellRxFreq));
+        const std::optional<std::string> rx = frequency(cell(kCellRxFreq), false);
         if (!rx || rx->empty())
             return refused();
         m_out.cells = NewChannelCells(*rx);
         if (m_in.size() > kCellTxFreq) {
             const std::string& typed = cell(kCellTxFreq);
-            const std::optional<std::string> tx = typed.empty() ? std::string() : frequency(typed);
+            const std::optional<std::string> tx = typed.empty() ? std::string() : frequency(typed, true);
             if (!tx || (!typed.empty() && tx->empty()))
                 return refused();
             m_out.cells[kCellTxFreq] = *tx;
@@ -156,13 +157,15 @@ private:
 
     // The text a typed frequency is stored as; nothing for text that is no
     // frequency at all.
-    std::optional<std::string> frequency(const std::string& typed)
+    std::optional<std::string> frequency(const std::string& typed, bool transmit)
     {
         const CommittedFrequency committed = CommitFrequency(typed, m_low, m_high);
         if (committed.text.empty())
             return std::nullopt;
-        if (committed.correction != FrequencyCorrection::None)
+        if (committed.correction != FrequencyCorrection::None) {
             m_out.fit = RowFit::Changed;
+            m_out.changes.push_back({0, transmit, typed, committed.text});
+        }
         return committed.text;
     }
 
@@ -232,6 +235,10 @@ PasteOutcome PasteChannelRows(FormControls& form, long first, std::string_view t
         }
         if (fitted.fit == RowFit::Changed)
             outcome.changed.push_back(row);
+        for (PastedFrequencyChange change : fitted.changes) {
+            change.channel = row;
+            outcome.frequencyChanges.push_back(std::move(change));
+        }
         writeRow(form, row++, fitted.cells);
         ++outcome.pasted;
     }

@@ -23,10 +23,20 @@ struct ChannelSpan {
 // are left out, so that the rows can go to any place.
 [[nodiscard]] std::string ChannelRowsText(const FormControls& form, ChannelSpan channels);
 
+// A pasted frequency stored other than as typed.
+struct PastedFrequencyChange {
+    long channel = 0;
+    bool transmit = false;   // the Tx Freq cell; else the Rx Freq cell
+    std::string typed;
+    std::string stored;
+    bool operator==(const PastedFrequencyChange&) const = default;
+};
+
 // How a paste went, by channel.
 struct PasteOutcome {
     long pasted = 0;                  // rows written, changed ones included
     std::vector<long> changed;        // a frequency was held to the band or lowered onto the raster
+    std::vector<PastedFrequencyChange> frequencyChanges;   // each such frequency, as typed and as stored
     std::vector<long> refused;        // left as they were: a value the channel cannot hold
     long beyondLast = 0;              // lines that found no channel below the last one
     ChannelSpan written;              // the channels the lines went to (count 0: none)

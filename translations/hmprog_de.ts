@@ -342,6 +342,36 @@
 <context>
     <name>CMainFrame</name>
     <message>
+        <source>&amp;Keyboard and Mouse</source>
+        <translation>&amp;Tastatur und Maus</translation>
+    </message>
+    <message>
+        <source>The keys and clicks of the channel grid and the columns of a CSV channel list
+Keyboard and Mouse</source>
+        <translation>Die Tasten und Klicks der Kanaltabelle und die Spalten einer CSV-Kanalliste
+Tastatur und Maus</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>Changes: none</source>
+        <translation>Änderungen: keine</translation>
+    </message>
+    <message>
+        <source>Changes: %1</source>
+        <translation>Änderungen: %1</translation>
+    </message>
+    <message>
+        <source>%1 (backup: Save asks for a new name)</source>
+        <translation>%1 (Sicherung: Speichern fragt nach einem neuen Namen)</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Vergleichen mit</translation>
+    </message>
+    <message>
         <source>Programming Software</source>
         <translation>Programmiersoftware</translation>
     </message>
@@ -410,7 +440,7 @@
         <translation>&amp;Programmieren</translation>
     </message>
     <message>
-        <source>&amp;Port</source>
+        <source>P&amp;ort</source>
         <translation>Ans&amp;chluss</translation>
     </message>
     <message>
@@ -443,7 +473,7 @@ Open</source>
     </message>
     <message>
         <source>Open &amp;Backup…</source>
-        <translation>&amp;Sicherung öffnen…</translation>
+        <translation>Si&amp;cherung öffnen…</translation>
     </message>
     <message>
         <source>Open one of the copies kept of every read from a radio, newest first
@@ -453,7 +483,7 @@ Sicherung öffnen</translation>
     </message>
     <message>
         <source>Co&amp;mpare With…</source>
-        <translation>&amp;Vergleichen mit…</translation>
+        <translation>Ver&amp;gleichen mit…</translation>
     </message>
     <message>
         <source>List what differs between the form and a channel file or a backup
@@ -523,7 +553,7 @@ Druckvorschau</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation>Drucker&amp;einrichtung...</translation>
+        <translation>Druckereinrich&amp;tung...</translation>
     </message>
     <message>
         <source>Change the printer and printing options
@@ -888,6 +918,30 @@ Aufruf: hmprog [DATEI]
 </context>
 <context>
     <name>CProgramView</name>
+    <message>
+        <source>Read Before Write</source>
+        <translation>Vor dem Schreiben lesen</translation>
+    </message>
+    <message>
+        <source>Written. (%1 s)</source>
+        <translation>Geschrieben. (%1 s)</translation>
+    </message>
+    <message>
+        <source>OK reads the radio into the form.</source>
+        <translation>OK liest das Funkgerät in das Formular.</translation>
+    </message>
+    <message>
+        <source>OK writes the form into the radio.</source>
+        <translation>OK schreibt das Formular in das Funkgerät.</translation>
+    </message>
+    <message>
+        <source>Reading the radio…</source>
+        <translation>Das Funkgerät wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Writing into the radio…</source>
+        <translation>Das Funkgerät wird beschrieben…</translation>
+    </message>
     <message>
         <source>%1-%2 MHz</source>
         <translation>%1-%2 MHz</translation>
@@ -1524,6 +1578,18 @@ Aufruf: hmprog [DATEI]
 <context>
     <name>SaveChangesPrompt</name>
     <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
@@ -1569,6 +1635,34 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>Retries: %1 (wake-up attempts the radio did not answer).</source>
         <translation>Wiederholungen: %1 (Weckversuche, die das Funkgerät nicht beantwortete).</translation>
+    </message>
+    <message>
+        <source>1 channel pasted.</source>
+        <translation>1 Kanal eingefügt.</translation>
+    </message>
+    <message>
+        <source>%1 channels pasted.</source>
+        <translation>%1 Kanäle eingefügt.</translation>
+    </message>
+    <message>
+        <source>Channel %1 Rx Freq: %2 typed, %3 stored.</source>
+        <translation>Kanal %1 Rx Freq: %2 eingegeben, %3 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Channel %1 Tx Freq: %2 typed, %3 stored.</source>
+        <translation>Kanal %1 Tx Freq: %2 eingegeben, %3 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Not pasted, a value this radio cannot hold: channel %1.</source>
+        <translation>Nicht eingefügt, ein Wert, den dieses Funkgerät nicht speichern kann: Kanal %1.</translation>
+    </message>
+    <message>
+        <source>1 row found no channel below the last.</source>
+        <translation>1 Zeile fand unter dem letzten Kanal keinen Platz mehr.</translation>
+    </message>
+    <message>
+        <source>%1 rows found no channel below the last.</source>
+        <translation>%1 Zeilen fanden unter dem letzten Kanal keinen Platz mehr.</translation>
     </message>
     <message>
         <source>(radio data outside the form)</source>
@@ -1997,6 +2091,147 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>Import Channels</source>
         <translation>Kanäle importieren</translation>
+    </message>
+</context>
+<context>
+    <name>FirstWritePrompt</name>
+    <message>
+        <source>There is nothing to preview this write against: the radio has not been read since the program started, and no backup of this model is kept.</source>
+        <translation>Für diese Vorschau fehlt der Vergleich: Das Funkgerät wurde seit dem Programmstart nicht gelesen, und von diesem Modell ist keine Sicherung vorhanden.</translation>
+    </message>
+    <message>
+        <source>Read First reads the radio and keeps what it holds as a backup, then shows what the write changes in it.</source>
+        <translation>„Zuerst lesen“ liest das Funkgerät, bewahrt seinen Inhalt als Sicherung auf und zeigt dann, was das Schreiben darin ändert.</translation>
+    </message>
+    <message>
+        <source>&amp;Read First</source>
+        <translation>Zuerst &amp;lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Write Without Preview</source>
+        <translation>Ohne Vorschau &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CPasteReportDialog</name>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Rows not pasted as they came</source>
+        <translation>Nicht wie eingefügt übernommene Zeilen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CKeyboardHelpDialog</name>
+    <message>
+        <source>Keyboard and Mouse</source>
+        <translation>Tastatur und Maus</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The channel grid</source>
+        <translation>Die Kanaltabelle</translation>
+    </message>
+    <message>
+        <source>Click a channel number</source>
+        <translation>Klick auf eine Kanalnummer</translation>
+    </message>
+    <message>
+        <source>Picks that channel</source>
+        <translation>Wählt diesen Kanal</translation>
+    </message>
+    <message>
+        <source>Shift+click a channel number</source>
+        <translation>Umschalt+Klick auf eine Kanalnummer</translation>
+    </message>
+    <message>
+        <source>Picks every channel from the picked one to it</source>
+        <translation>Wählt alle Kanäle vom gewählten bis zu diesem</translation>
+    </message>
+    <message>
+        <source>Shift+Up, Shift+Down</source>
+        <translation>Umschalt+Auf, Umschalt+Ab</translation>
+    </message>
+    <message>
+        <source>Picks one channel more or less</source>
+        <translation>Wählt einen Kanal mehr oder weniger</translation>
+    </message>
+    <message>
+        <source>Alt+Up, Alt+Down</source>
+        <translation>Alt+Auf, Alt+Ab</translation>
+    </message>
+    <message>
+        <source>Moves the picked channels one place up or down</source>
+        <translation>Verschiebt die gewählten Kanäle um einen Platz nach oben oder unten</translation>
+    </message>
+    <message>
+        <source>Ctrl+C, Ctrl+Insert</source>
+        <translation>Strg+C, Strg+Einfg</translation>
+    </message>
+    <message>
+        <source>Copies the picked channels as rows of a table; only while the grid has the focus: elsewhere Ctrl+C chooses the port COM1</source>
+        <translation>Kopiert die gewählten Kanäle als Tabellenzeilen; nur solange die Kanaltabelle den Fokus hat: anderswo wählt Strg+C den Anschluss COM1</translation>
+    </message>
+    <message>
+        <source>Ctrl+X, Shift+Delete</source>
+        <translation>Strg+X, Umschalt+Entf</translation>
+    </message>
+    <message>
+        <source>Cuts the picked channels; the channels below move up</source>
+        <translation>Schneidet die gewählten Kanäle aus; die Kanäle darunter rücken nach</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Shift+Insert</source>
+        <translation>Strg+V, Umschalt+Einfg</translation>
+    </message>
+    <message>
+        <source>Pastes rows from the picked channel on, each row going through the rules of typing</source>
+        <translation>Fügt Zeilen ab dem gewählten Kanal ein; jede Zeile folgt den Regeln der Eingabe</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Empties the picked channels in place</source>
+        <translation>Leert die gewählten Kanäle an ihrem Platz</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z, Ctrl+Y</source>
+        <translation>Strg+Z, Strg+Y</translation>
+    </message>
+    <message>
+        <source>Undoes and redoes a change of the form</source>
+        <translation>Nimmt eine Änderung des Formulars zurück oder stellt sie wieder her</translation>
+    </message>
+    <message>
+        <source>Copied rows are the columns Rx Freq to Scan, separated by tabs, without the channel number, so that they go to a spreadsheet and back. A paste also takes a channel number as the first cell, a heading line and fewer columns.</source>
+        <translation>Kopierte Zeilen sind die Spalten Rx Freq bis Scan, durch Tabulatoren getrennt, ohne die Kanalnummer, damit sie in eine Tabellenkalkulation und zurück gehen. Beim Einfügen sind auch eine Kanalnummer als erste Zelle, eine Überschriftzeile und weniger Spalten erlaubt.</translation>
+    </message>
+    <message>
+        <source>CSV channel lists</source>
+        <translation>CSV-Kanallisten</translation>
+    </message>
+    <message>
+        <source>File Import Channels and Export Channels read and write these columns, in this order:</source>
+        <translation>Datei › Kanäle importieren und Kanäle exportieren lesen und schreiben diese Spalten, in dieser Reihenfolge:</translation>
+    </message>
+    <message>
+        <source>Busy is this radio's busy lockout; Standard columns only leaves it out, for tools that refuse unknown columns.</source>
+        <translation>Busy ist die Belegtsperre dieses Funkgeräts; „Nur Standardspalten“ lässt sie weg, für Programme, die unbekannte Spalten ablehnen.</translation>
     </message>
 </context>
 </TS>

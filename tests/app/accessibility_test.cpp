@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
+#include <string_view>
 
 namespace {
 
@@ -44,6 +46,36 @@ TEST_P(WindowTest, TabReachesEveryControl)
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowTest, testing::ValuesIn(kProgramWindows),
                          [](const testing::TestParamInfo<WindowCase>& info) { return info.param.name; });
+
+// Enter in a question does the safe thing: never a write, never a discard.
+struct SafeDefaultCase {
+    const char* window;
+    const char* button;
+};
+
+class SafeDefault : public FrameTest, public testing::WithParamInterface<SafeDefaultCase> {};
+
+TEST_P(SafeDefault, IsTheDefaultButton)
+{
+    const auto window = std::find_if(std::begin(kProgramWindows), std::end(kProgramWindows), [](const WindowCase& c) {
+        return std::string_view(c.name) == GetParam().window;
+    });
+    ASSERT_NE(window, std::end(kProgramWindows));
+    QStringList defaults;
+    window->open(*m_frame, [&defaults](QWidget& shown) {
+        for (const QPushButton* button : shown.findChildren<QPushButton*>()) {
+            if (button->isDefault())
+                defaults << button->text().remove(u'&');
+        }
+    });
+    EXPECT_EQ(defaults, QStringList{QString::fromUtf8(GetParam().button)});
+}
+
+INSTANTIATE_TEST_SUITE_P(Questions, SafeDefault,
+                         testing::Values(SafeDefaultCase{"SaveQuestion", "Save"}, SafeDefaultCase{"FirstWrite", "Cancel"},
+                                         SafeDefaultCase{"WritePreview", "Cancel"},
+                                         SafeDefaultCase{"RestoreOffer", "Restore"}),
+                         [](const testing::TestParamInfo<SafeDefaultCase>& info) { return info.param.window; });
 
 } // namespace
 

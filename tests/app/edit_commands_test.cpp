@@ -323,7 +323,7 @@ TEST_F(EditCommands, AClampedAndARefusedRowAreNamedInTheStatusBar)
     EXPECT_EQ(Grid()->GetTextMatrix(1, 1), "174.00000");
     EXPECT_EQ(Row(2), Marked(2));
     EXPECT_EQ(Grid()->GetTextMatrix(3, 1), "146.52000");
-    EXPECT_TRUE(Said().contains("onto the raster: channel 1.")) << Said().toStdString();
+    EXPECT_TRUE(Said().contains("Channel 1 Rx Freq: 200 typed, 174.00000 stored.")) << Said().toStdString();
     EXPECT_TRUE(Said().contains("cannot hold: channel 2.")) << Said().toStdString();
 }
 

@@ -27,6 +27,7 @@ public:
     bool DoPromptFileName(QString& fileName, bool bOpenFileDialog) override
     {
         m_prompts << (bOpenFileDialog ? QStringLiteral("open") : QStringLiteral("save"));
+        m_titles << PendingOpenTitle();
         if (m_answers.isEmpty())
             return false;
         fileName = m_answers.takeFirst();
@@ -44,6 +45,7 @@ public:
 
     QStringList m_answers;
     QStringList m_prompts;
+    QStringList m_titles;   // the open dialog's own title, empty for Open
 };
 
 // A main window around a new document, shown and active.

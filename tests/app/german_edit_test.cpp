@@ -62,7 +62,7 @@ const GermanStepCase kGermanSteps[] = {
     {"pasted_rows", [](GermanEditing& t) { t.Paste(1, "146.52\n147\n"); }, "Rückgängig: Einfügen",
      "Wiederherstellen: Einfügen", "2 Kanäle eingefügt."},
     {"pasted_out_of_band", [](GermanEditing& t) { t.Paste(1, "200\n"); }, "Rückgängig: Einfügen",
-     "Wiederherstellen: Einfügen", "1 Kanal eingefügt. Frequenz ins Band oder aufs Raster gebracht: Kanal 1."},
+     "Wiederherstellen: Einfügen", "1 Kanal eingefügt. Kanal 1 Rx Freq: 200 eingegeben, 174.00000 gespeichert."},
     {"pasted_past_the_last", [](GermanEditing& t) { t.Paste(16, "146.52\n147\n"); }, "Rückgängig: Einfügen",
      "Wiederherstellen: Einfügen", "1 Kanal eingefügt. 1 Zeile fand unter dem letzten Kanal keinen Platz mehr."},
 };
@@ -132,7 +132,7 @@ TEST_F(GermanEditing, TheSaveQuestionAsksInGerman)
     Key(Qt::Key_N, Qt::ControlModifier);
 
     EXPECT_EQ(asked, QString::fromUtf8("Änderungen an Unbenannt speichern?"));
-    EXPECT_EQ(buttons.join(u'|'), QString::fromUtf8("Speichern|Verwerfen|Abbrechen"));
+    EXPECT_EQ(buttons.join(u'|'), QString::fromUtf8("&Speichern|&Verwerfen|Abbrechen"));
     EXPECT_EQ(Grid()->GetTextMatrix(1, 1), "150.00000");
 }
 

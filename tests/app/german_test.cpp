@@ -4,6 +4,7 @@
 
 #include "clipped_texts.h"
 #include "frame_fixture.h"
+#include "mnemonic_clashes.h"
 #include "program_windows.h"
 
 #include "app/find_cable_dialog.h"
@@ -45,6 +46,12 @@ TEST_F(GermanTest, MenusAreTranslated)
     for (QAction* menu : m_frame->menuBar()->actions())
         titles << menu->text();
     EXPECT_EQ(titles.join(u'|').toStdString(), "&Datei|&Bearbeiten|&Programmieren|Ans&chluss|&Ansicht|&Hilfe");
+}
+
+TEST_F(GermanTest, NoTwoMenusAndNoTwoItemsOfAMenuShareAMnemonic)
+{
+    const QStringList clashes = MnemonicClashes(*m_frame->menuBar());
+    EXPECT_TRUE(clashes.isEmpty()) << clashes.join(u'\n').toStdString();
 }
 
 struct Shown {

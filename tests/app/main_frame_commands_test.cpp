@@ -1,6 +1,8 @@
 #include "frame_fixture.h"
+#include "mnemonic_clashes.h"
 
 #include "app/accelerator_filter.h"
+#include "app/keyboard_help_dialog.h"
 #include "app/lock_key_indicators.h"
 
 #include "grid/ms_flex_grid.h"
@@ -9,6 +11,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QTextBrowser>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -96,7 +100,7 @@ const ExpectedMenu kExpectedMenus[] = {
        "Before a write, list what it will change in the radio since its last read, and ask", "Preview Before Write"},
       {ID_PROGRAM_VERIFY_AFTER_WRITE, "Verify After Write", kNone,
        "Read the radio back after a write and check that it holds what was written", "Verify After Write"}}},
-    {"&Port",
+    {"P&ort",
      {{ID_PORT_COM1, "COM1\tCtrl+C", Qt::CTRL | Qt::Key_C, "COM1", ""},
       {ID_PORT_COM2, "COM2\tCtrl+D", Qt::CTRL | Qt::Key_D, "COM2", ""},
       {ID_PORT_COM3, "COM3\tCtrl+E", Qt::CTRL | Qt::Key_E, "COM3", ""},
@@ -115,7 +119,9 @@ const ExpectedMenu kExpectedMenus[] = {
      {{ID_VIEW_TOOLBAR, "&Toolbar", kNone, "Show or hide the toolbar", "Toggle ToolBar"},
       {ID_VIEW_STATUS_BAR, "&Status Bar", kNone, "Show or hide the status bar", "Toggle StatusBar"}}},
     {"&Help",
-     {{ID_APP_ABOUT, "About ...", kNone, "Display program information, version number and copyright", "About"}}},
+     {{ID_HELP_KEYBOARD, "&Keyboard and Mouse", kNone,
+       "The keys and clicks of the channel grid and the columns of a CSV channel list", "Keyboard and Mouse"},
+      {ID_APP_ABOUT, "About ...", kNone, "Display program information, version number and copyright", "About"}}},
 };
 
 bool IsNumberedPort(int id)
@@ -189,6 +195,34 @@ TEST_F(CommandTable, MenusHoldEveryItemInOrderWithItsPromptAndAccelerator)
             }
         }
     }
+}
+
+// Alt and a letter must reach one menu, and one item within it.
+TEST_F(CommandTable, NoTwoMenusAndNoTwoItemsOfAMenuShareAMnemonic)
+{
+    const QStringList clashes = MnemonicClashes(*m_frame->menuBar());
+    EXPECT_TRUE(clashes.isEmpty()) << clashes.join(u'\n').toStdString();
+}
+
+// Help Keyboard and Mouse names the keys and clicks that no menu item shows
+// and the columns of a channel list.
+TEST_F(CommandTable, KeyboardAndMouseHelpNamesTheGridKeysAndTheCsvColumns)
+{
+    QString page;
+    OnceModal([&page](QDialog& dialog) {
+        auto* help = qobject_cast<CKeyboardHelpDialog*>(&dialog);
+        ASSERT_NE(help, nullptr);
+        page = help->m_text->toPlainText();
+        const QString pictures = qEnvironmentVariable("HMPROG_SCREENSHOT_DIR");
+        if (!pictures.isEmpty())
+            dialog.grab().save(pictures + QStringLiteral("/keyboard_help.png"));
+        EXPECT_TRUE(help->m_buttonClose->isDefault());
+        PressKey(dialog, Qt::Key_Escape);
+    });
+    m_frame->CommandAction(ID_HELP_KEYBOARD)->trigger();
+    for (const char* shown : {"Shift+click a channel number", "Alt+Up, Alt+Down", "elsewhere Ctrl+C chooses the port COM1",
+                              "Location, Name, Frequency", "Busy"})
+        EXPECT_TRUE(page.contains(QString::fromUtf8(shown))) << shown;
 }
 
 TEST_F(CommandTable, ToolbarHasItsSlotsWithImagesAndTooltips)

@@ -1,5 +1,6 @@
 #include "frame_fixture.h"
 
+#include "app/channel_list_commands.h"
 #include "app/image_changes_dialog.h"
 #include "app/write_safety_settings.h"
 
@@ -9,6 +10,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QLabel>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -273,6 +276,141 @@ TEST_F(FrameSafety, PreviewSaysWhenNothingChanges)
     EXPECT_EQ(rows, 0);
 }
 
+// The first write with the preview on and nothing read or kept: the program
+// says so and does what the chosen button says; Enter is Cancel.
+struct FirstWriteCase {
+    const char* name;
+    const char* button;   // nullptr: Enter
+    bool previewShown;
+    bool written;
+    bool backupKept;
+};
+
+void PrintTo(const FirstWriteCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class FirstWrite : public FrameSafety, public testing::WithParamInterface<FirstWriteCase> {};
+
+TEST_P(FirstWrite, AsksHowToGoOnWithNothingToCompareWith)
+{
+    const FirstWriteCase& c = GetParam();
+    const RadioImage before = m_ports->radio.memory();
+    QString asked;
+    AnswerEach<QMessageBox> question([&](QMessageBox& box) {
+        asked = box.text();
+        KeepPicture(box, "first_write");
+        EXPECT_EQ(box.defaultButton()->text(), "Cancel");
+        if (!c.button) {
+            PressKey(box, Qt::Key_Return);
+            return;
+        }
+        for (QAbstractButton* button : box.buttons()) {
+            if (button->text() == c.button)
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+    });
+    AnswerEach<CImageChangesDialog> preview([](CImageChangesDialog& dialog) {
+        QTest::mouseClick(dialog.m_buttonWrite, Qt::LeftButton);
+    });
+    Transfer(ID_PROGRAM_WRITE);
+    EXPECT_EQ(question.count(), 1);
+    EXPECT_TRUE(asked.startsWith("There is nothing to preview this write against")) << asked.toStdString();
+    EXPECT_EQ(preview.count(), c.previewShown ? 1 : 0);
+    EXPECT_EQ(m_ports->radio.memory() != before, c.written);
+    const QStringList backups = ListBackups();
+    ASSERT_EQ(backups.size(), c.backupKept ? 1 : 0);
+    if (c.backupKept) {
+        RadioImage kept;
+        ASSERT_TRUE(LoadChannelFile(backups.first(), kept).ok());
+        EXPECT_EQ(kept, before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, FirstWrite,
+                         testing::Values(FirstWriteCase{"ReadFirst", "&Read First", true, true, true},
+                                         FirstWriteCase{"WithoutPreview", "&Write Without Preview", false, true, false},
+                                         FirstWriteCase{"Cancel", "Cancel", false, false, false},
+                                         FirstWriteCase{"Enter", nullptr, false, false, false}));
+
+// While a transfer runs, the dialog says which way it goes and the form is
+// not "Modified"; a write ends on "Written." with its time.
+struct TransferWordCase {
+    const char* name;
+    int command;
+    const char* doing;
+    const char* saidAfter;   // the start of the status bar's message
+};
+
+void PrintTo(const TransferWordCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class TransferWords : public FrameSafety, public testing::WithParamInterface<TransferWordCase> {};
+
+TEST_P(TransferWords, NameTheDirectionAndLeaveTheFormUnmodified)
+{
+    const TransferWordCase& c = GetParam();
+    Check(ID_PROGRAM_PREVIEW_BEFORE_WRITE, false);
+    QString doing;
+    QString modified = QStringLiteral("(not looked at)");
+    QObject::connect(Dialog().m_progress, &QProgressBar::valueChanged, m_frame.get(), [&](int position) {
+        if (position != 40)
+            return;
+        doing = Dialog().m_staticDoing->text();
+        modified = m_frame->m_paneModified->text();
+        KeepPicture(Dialog(), c.command == ID_PROGRAM_READ ? "progress_reading" : "progress_writing");
+    });
+    m_frame->CommandAction(c.command)->trigger();
+    EXPECT_EQ(Dialog().m_staticDoing->text(), c.command == ID_PROGRAM_READ ? "OK reads the radio into the form."
+                                                                          : "OK writes the form into the radio.");
+    QTest::mouseClick(Dialog().m_buttonOk, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Dialog().isVisible(); }, 20000));
+    EXPECT_EQ(doing, c.doing);
+    EXPECT_EQ(modified, "");
+    const QString said = m_frame->statusBar()->currentMessage();
+    EXPECT_TRUE(said.startsWith(c.saidAfter)) << said.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Directions, TransferWords,
+    testing::Values(TransferWordCase{"Read", ID_PROGRAM_READ, "Reading the radio…", "A backup of the radio is kept in"},
+                    TransferWordCase{"Write", ID_PROGRAM_WRITE, "Writing into the radio…", "Written. ("}));
+
+// Compare With's file dialog has a title of its own.
+TEST_F(FrameSafety, CompareWithAsksUnderItsOwnTitle)
+{
+    m_frame->CommandAction(ID_FILE_COMPARE)->trigger();
+    EXPECT_EQ(m_docManager.m_titles, QStringList{"Compare With"});
+    m_frame->CommandAction(ID_FILE_OPEN)->trigger();
+    EXPECT_EQ(m_docManager.m_titles, (QStringList{"Compare With", ""}));
+}
+
+// Import Channels opens where channel lists are kept: the channel file's
+// folder, then the folder of the last list chosen; never the backups.
+TEST_F(FrameSafety, ImportChannelsOpensInTheFolderOfTheChannelFiles)
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("lists"));
+    const QString document = WriteFile(QStringLiteral("radio.sin"), "");
+    ASSERT_TRUE(m_docManager.OpenDocumentFile(document));
+    QStringList folders;
+    const auto look = [&folders](QDialog& dialog) {
+        auto* files = qobject_cast<QFileDialog*>(&dialog);
+        ASSERT_NE(files, nullptr);
+        folders << QDir(files->directory()).absolutePath();
+        dialog.reject();
+    };
+    const ChannelListPrompts prompts = SystemChannelListPrompts([this] { return m_dir.path(); });
+    OnceModal(look);
+    (void)prompts.openFile(m_frame.get());
+    QSettings().setValue(QStringLiteral("channelLists/folder"), Path(QStringLiteral("lists")));
+    OnceModal(look);
+    (void)prompts.openFile(m_frame.get());
+    EXPECT_EQ(folders, (QStringList{QDir(m_dir.path()).absolutePath(), QDir(Path(QStringLiteral("lists"))).absolutePath()}));
+}
+
 // What the read back after a write shows, on a good radio and on one that
 // acknowledges block 0x018 but stores it wrong.
 struct VerifyCase {
@@ -293,6 +431,7 @@ TEST_P(VerifyAfterWrite, SaysWhetherTheRadioHoldsWhatWasWritten)
 {
     const VerifyCase& c = GetParam();
     UseRadio({{136, 174}, c.fault, 3});
+    Check(ID_PROGRAM_PREVIEW_BEFORE_WRITE, false);
     Check(ID_PROGRAM_VERIFY_AFTER_WRITE, true);
     QString text;
     QString detail;

@@ -9,12 +9,15 @@
 #include "app/about_dialog.h"
 #include "app/exit_prompt_dialog.h"
 #include "app/find_cable_dialog.h"
+#include "app/first_write_prompt.h"
 #include "app/image_changes_dialog.h"
+#include "app/keyboard_help_dialog.h"
 #include "app/kill_code_dialog.h"
 #include "app/main_frame.h"
 #include "app/message_box.h"
 #include "app/other_port_dialog.h"
 #include "app/password_dialog.h"
+#include "app/paste_report_dialog.h"
 #include "app/print_commands.h"
 #include "app/restore_offer.h"
 #include "app/retry_prompt.h"
@@ -161,6 +164,24 @@ inline const WindowCase kProgramWindows[] = {
      [](CMainFrame& frame, const Look& look) {
          LookAtNextModal(look);
          (void)AskSaveChanges(&frame, QStringLiteral("Untitled"));
+     }},
+    {"FirstWrite",
+     [](CMainFrame& frame, const Look& look) {
+         LookAtNextModal(look);
+         (void)AskFirstWrite(&frame);
+     }},
+    {"KeyboardHelp",
+     [](CMainFrame& frame, const Look& look) {
+         CKeyboardHelpDialog dialog(&frame);
+         ShowAndLook(dialog, look);
+     }},
+    {"PasteReport",
+     [](CMainFrame& frame, const Look& look) {
+         CPasteReportDialog dialog(&frame);
+         dialog.Show(QStringLiteral("3 channels pasted."),
+                     {QStringLiteral("Channel 1 Rx Freq: 440 typed, 174.00000 stored."),
+                      QStringLiteral("Not pasted, a value this radio cannot hold: channel 2.")});
+         ShowAndLook(dialog, look);
      }},
     // A cable that this user may not open, so that the diagnosis has its
     // longest texts to show.

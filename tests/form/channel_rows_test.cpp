@@ -2,6 +2,7 @@
 #include "form/channel_rows.h"
 #include "form/form_contents.h"
 #include "form/form_record.h"
+#include "form/paste_report.h"
 
 #include <gtest/gtest.h>
 
@@ -100,6 +101,8 @@ const PasteCase kPasteCases[] = {
      {"146.52000", "146.52000", "D754I", "67", "QT/DQT", "Low", "Narrow", "Del"}, false, false},
     {"spreadsheet_quotes_and_spaces", "\" 146.52 \"\t 146.52 \tOff\n", kTyped, false, false},
     {"heading_line_skipped", "CH\tRx Freq\tTx Freq\n1\t146.52\n", kTyped, false, false},
+    {"heading_without_number_cell_skipped", "Rx Freq\tTx Freq\n146.52\n", kTyped, false, false},
+    {"highest_channel_number_dropped", "16\t146.52\n", kTyped, false, false},
     {"comma_decimal", "146,52\n", kTyped, false, false},
     {"above_the_band_clamped", "200\t145.12345\n",
      {"174.00000", "145.12000", "Off", "Off", "Off", "High", "Wide", "Add"}, true, false},
@@ -134,6 +137,22 @@ TEST_P(PasteRows, GoThroughTheRulesOfTyping)
 
 INSTANTIATE_TEST_SUITE_P(Lines, PasteRows, ::testing::ValuesIn(kPasteCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Each frequency stored other than as typed is named with both values, the
+// cell it was typed into and its channel; the untaken rows follow.
+TEST_F(ChannelRowsTest, PasteReportNamesEachChangedFrequencyAsTypedAndAsStored)
+{
+    fill(16);
+    const PasteOutcome outcome = paste(15, "440\t100\nabc\n146.52\n");
+    EXPECT_EQ(PasteReport(outcome),
+              (std::vector<PasteReportLine>{
+                  {"1 channel pasted.", {}, false},
+                  {"Channel %1 Rx Freq: %2 typed, %3 stored.", {"15", "440", "174.00000"}, true},
+                  {"Channel %1 Tx Freq: %2 typed, %3 stored.", {"15", "100", "136.00000"}, true},
+                  {"Not pasted, a value this radio cannot hold: channel %1.", {"16"}, true},
+                  {"1 row found no channel below the last.", {}, false},
+              }));
+}
 
 TEST_F(ChannelRowsTest, PasteNamesEachRowItCouldNotTakeAndGoesOnWithTheRest)
 {

@@ -6,36 +6,23 @@
 
 #include "codec/frequency.h"
 #include "form/form_contents.h"
-#include "image/ui_text.h"
+#include "form/paste_report.h"
 #include "link/text_fill.h"
 
 namespace {
 
-std::string channelList(const std::vector<long>& channels)
-{
-    std::string list;
-    for (long channel : channels)
-        list += (list.empty() ? "" : ", ") + std::to_string(channel);
-    return list;
-}
-
-// Told, never asked: which rows were changed to fit and which were left out.
+// Told, never asked: the core's report of the paste, its lines in one.
 std::string pasteReport(const PasteOutcome& outcome)
 {
-    const std::string pasted = std::to_string(outcome.pasted);
-    std::string report = outcome.pasted == 1 ? std::string(HMPROG_TEXT("1 channel pasted."))
-                                             : FillText(HMPROG_TEXT("%1 channels pasted."), {pasted});
-    if (!outcome.changed.empty())
-        report += ' ' + FillText(HMPROG_TEXT("Frequency brought into the band or onto the raster: channel %1."),
-                                 {channelList(outcome.changed)});
-    if (!outcome.refused.empty())
-        report += ' ' + FillText(HMPROG_TEXT("Not pasted, a value this radio cannot hold: channel %1."),
-                                 {channelList(outcome.refused)});
-    if (outcome.beyondLast == 1)
-        report += ' ' + std::string(HMPROG_TEXT("1 row found no channel below the last."));
-    else if (outcome.beyondLast > 1)
-        report += ' ' + FillText(HMPROG_TEXT("%1 rows found no channel below the last."),
-                                 {std::to_string(outcome.beyondLast)});
+    std::string report;
+    for (const PasteReportLine& line : PasteReport(outcome)) {
+        const std::vector<std::string>& a = line.args;
+        const std::string text = a.empty()       ? std::string(line.text)
+                                 : a.size() == 1 ? FillText(line.text, {a[0]})
+                                 : a.size() == 2 ? FillText(line.text, {a[0], a[1]})
+                                                 : FillText(line.text, {a[0], a[1], a[2]});
+        report += (report.empty() ? "" : " ") + text;
+    }
     return report;
 }
 

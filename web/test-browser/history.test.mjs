@@ -154,7 +154,7 @@ describe('whole channels', () => {
       empty,
     ]);
     assert.equal(await page.locator('#cell-message').textContent(),
-      '2 channels pasted. Frequency brought into the band or onto the raster: channel 6. '
+      '2 channels pasted. Channel 6 Rx Freq: 200 typed, 174.00000 stored. '
       + 'Not pasted, a value this radio cannot hold: channel 7.');
     assert.deepEqual(errors, []);
   });

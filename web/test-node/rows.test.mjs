@@ -51,7 +51,7 @@ const pastes = [
     [typed, typed], { first: 15, last: 16, report: '2 channels pasted.' }],
   ['a frequency above the band', '200\n146.52\n',
     [['174.00000', '174.00000', 'Off', 'Off', 'Off', 'High', 'Wide', 'Add'], typed],
-    { first: 15, last: 16, report: '2 channels pasted. Frequency brought into the band or onto the raster: channel 15.' }],
+    { first: 15, last: 16, report: '2 channels pasted. Channel 15 Rx Freq: 200 typed, 174.00000 stored.' }],
   ['a row the radio cannot hold', 'abc\n146.52\n', [channel(15), typed],
     { first: 15, last: 16, report: '1 channel pasted. Not pasted, a value this radio cannot hold: channel 15.' }],
   ['more rows than channels below', '146.52\n\n150\n151\n', [typed, empty],
