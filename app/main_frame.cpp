@@ -8,6 +8,7 @@
 #include "exit_prompt_dialog.h"
 #include "find_cable_dialog.h"
 #include "image_changes_dialog.h"
+#include "impossible_values_prompt.h"
 #include "kill_code_dialog.h"
 #include "lock_key_indicators.h"
 #include "message_box.h"
@@ -353,6 +354,7 @@ void CMainFrame::ConnectTransfers()
     prompts.offerRestore = [this](const QString& text, const QString& detail) {
         return OfferRestore(this, text, detail);
     };
+    prompts.confirmValues = [this](const RadioImage& toWrite) { return ConfirmWriteOfImpossibleValues(this, toWrite); };
     m_pView->SetTransferPrompts(std::move(prompts));
     m_pView->SetKeepBackups(true);
     connect(m_pView, &CProgramView::TransferRunningChanged, this, &CMainFrame::OnTransferRunningChanged);
@@ -403,10 +405,13 @@ void CMainFrame::OnTransferRunningChanged(bool running)
         m_wndStatusBar->clearMessage();
 }
 
+// An opened file shows whatever its bytes hold; one that no radio could
+// have given is said to be so.
 void CMainFrame::InitialUpdateFrame()
 {
     m_pView->OnInitialUpdate();
     ResizeParentToFit();
+    TellOfImpossibleValues(isVisible() ? this : nullptr, m_doc.m_image);
 }
 
 void CMainFrame::StoreToImage()

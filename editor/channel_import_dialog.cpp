@@ -309,7 +309,10 @@ void CChannelImportDialog::showReport()
     if (m_result.status == ImportStatus::Failed)
         m_labelSummary->setText(tr("Nothing can be imported from this file."));
     else
-        m_labelSummary->setText(tr("%1 rows loaded, %2 skipped; %3 channels change.").arg(loaded).arg(skipped).arg(changed));
+        m_labelSummary->setText(tr("%1, %2 skipped; %3")
+                                    .arg(loaded == 1 ? tr("1 row loaded") : tr("%1 rows loaded").arg(loaded))
+                                    .arg(skipped)
+                                    .arg(changed == 1 ? tr("1 channel changes.") : tr("%1 channels change.").arg(changed)));
 }
 
 void CChannelImportDialog::showFailure(const QString& text, const QString& detail)
