@@ -1,10 +1,8 @@
-// The list of what differs between two images, as text and as JSON.
+// The list of what differs between two images, as text for a person.
 
-#include "form/form_contents.h"
 #include "form/image_changes.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 

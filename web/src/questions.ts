@@ -6,10 +6,12 @@ export interface Question {
   detail?: string; // preformatted, for a preview or a report
   yes: string;
   no?: string; // absent: a message with one button
+  safe?: 'no'; // the second button is the safe choice: it has the focus, Enter takes it
 }
 
 // One modal question at a time, in the page's own accessible dialog: Enter
-// takes the first button, Escape the second (or the only one).
+// takes the focused button (the first, or the second when it is the safe
+// choice), Escape the second (or the only one).
 export function ask(question: Question): Promise<boolean> {
   const dialog = byId<HTMLDialogElement>('question-dialog');
   const yes = byId<HTMLButtonElement>('question-yes');
@@ -40,7 +42,7 @@ export function ask(question: Question): Promise<boolean> {
     no.addEventListener('click', onNo);
     dialog.addEventListener('cancel', onCancel);
     dialog.showModal();
-    yes.focus();
+    (question.safe === 'no' ? no : yes).focus();
   });
 }
 
