@@ -91,7 +91,13 @@ CImageChangesDialog::CImageChangesDialog(const std::vector<ImageChange>& changes
     layout->addWidget(m_table, 1);
     layout->addWidget(m_unusedBytes);
     layout->addWidget(buttons);
-    resize(m_table->rowCount() == 0 ? QSize(360, 0) : QSize(1120, 440));
+    if (m_table->rowCount() > 0) {
+        resize(1120, 440);
+        return;
+    }
+    // Without a table the wrapped texts decide the height.
+    constexpr int kWidth = 480;
+    resize(kWidth, layout->totalHeightForWidth(kWidth));
 }
 
 void CImageChangesDialog::fillTable(const std::vector<ImageChange>& changes)
