@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 enum Column { kWhere, kBefore, kAfter, kColumnCount };
@@ -36,7 +38,11 @@ QString SummaryText(const std::vector<ImageChange>& changes, CImageChangesDialog
         sentence = nothingChanges ? CImageChangesDialog::tr("The form and %1 hold the same.").arg(otherName)
                                   : CImageChangesDialog::tr("Where the form differs from %1:").arg(otherName);
     }
-    return nothingChanges ? sentence : Text(ChangeCountText(changes, CoreText)) + u'\n' + sentence;
+    if (nothingChanges)
+        return sentence;
+    // Only the bytes of empty channels differ: the count says so, the line below names them.
+    const QString count = Text(ChangeCountText(changes, CoreText));
+    return std::any_of(changes.begin(), changes.end(), ChangesTheRadio) ? count + u'\n' + sentence : count;
 }
 
 } // namespace
