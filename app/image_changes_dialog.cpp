@@ -45,6 +45,17 @@ QString SummaryText(const std::vector<ImageChange>& changes, CImageChangesDialog
     return std::any_of(changes.begin(), changes.end(), ChangesTheRadio) ? count + u'\n' + sentence : count;
 }
 
+void SetUpTable(QTableWidget& table, const QStringList& headings)
+{
+    // Arrow keys move through the rows; Tab goes on to the buttons.
+    table.setTabKeyNavigation(false);
+    table.setHorizontalHeaderLabels(headings);
+    table.verticalHeader()->hide();
+    table.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table.setSelectionBehavior(QAbstractItemView::SelectRows);
+    table.setWordWrap(true);
+}
+
 } // namespace
 
 CImageChangesDialog::CImageChangesDialog(const std::vector<ImageChange>& changes, Purpose purpose, QWidget* parent,
@@ -61,14 +72,8 @@ CImageChangesDialog::CImageChangesDialog(const std::vector<ImageChange>& changes
 
     m_table = new QTableWidget(0, kColumnCount, this);
     m_table->setAccessibleName(tr("Changes"));
-    // Arrow keys move through the rows; Tab goes on to the buttons.
-    m_table->setTabKeyNavigation(false);
-    m_table->setHorizontalHeaderLabels(
-        {tr("Where"), preview ? tr("In the radio") : otherName, preview ? tr("Written") : tr("In the form")});
-    m_table->verticalHeader()->hide();
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setWordWrap(true);
+    SetUpTable(*m_table, {tr("Where"), preview ? tr("In the radio") : otherName,
+                          preview ? tr("Written") : tr("In the form")});
     m_unusedBytes = new QLabel(this);
     m_unusedBytes->setAccessibleName(tr("Unused bytes"));
     m_unusedBytes->setWordWrap(true);
