@@ -10,45 +10,50 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
-enum Column { kWhere, kField, kBefore, kAfter, kColumnCount };
+enum Column { kWhere, kBefore, kAfter, kColumnCount };
 
-QString CoreText(const std::string& english)
+std::string CoreText(const char* english)
 {
-    return QCoreApplication::translate(kUiTextContext, english.c_str());
+    return QCoreApplication::translate(kUiTextContext, english).toStdString();
 }
 
-QString ValueText(const std::string& value)
+QString Text(const std::string& text)
 {
-    return value.empty() ? CImageChangesDialog::tr("(empty)") : QString::fromStdString(value);
+    return QString::fromStdString(text);
 }
 
-QString WhereText(const ImageChange& change)
+QString SummaryText(const std::vector<ImageChange>& changes, CImageChangesDialog::Purpose purpose,
+                    const QString& otherName)
 {
-    switch (change.kind) {
-    case ImageChange::Kind::Setting: return CImageChangesDialog::tr("Setting");
-    case ImageChange::Kind::Channel: return CImageChangesDialog::tr("Channel %1").arg(change.channel);
-    case ImageChange::Kind::Outside: return CoreText(kOutsideFormText);
-    }
-    return {};
-}
-
-QString FieldText(const ImageChange& change)
-{
-    if (change.kind == ImageChange::Kind::Outside)
-        return QString::fromStdString(HexAddress(change.address));
-    return CoreText(change.field);
-}
-
-QString SummaryText(bool nothingChanges, CImageChangesDialog::Purpose purpose, const QString& otherName)
-{
+    const bool nothingChanges = changes.empty();
+    QString sentence;
     if (purpose == CImageChangesDialog::Purpose::WritePreview) {
-        return nothingChanges ? CImageChangesDialog::tr("The write changes nothing in the radio.")
-                              : CImageChangesDialog::tr("Compared with the radio as last read, the write changes:");
+        sentence = nothingChanges ? CImageChangesDialog::tr("The write changes nothing in the radio.")
+                                  : CImageChangesDialog::tr("Compared with the radio as last read, the write changes:");
+    } else {
+        sentence = nothingChanges ? CImageChangesDialog::tr("The form and %1 hold the same.").arg(otherName)
+                                  : CImageChangesDialog::tr("Where the form differs from %1:").arg(otherName);
     }
-    return nothingChanges ? CImageChangesDialog::tr("The form and %1 hold the same.").arg(otherName)
-                          : CImageChangesDialog::tr("Where the form differs from %1:").arg(otherName);
+    if (nothingChanges)
+        return sentence;
+    // Only the bytes of empty channels differ: the count says so, the line below names them.
+    const QString count = Text(ChangeCountText(changes, CoreText));
+    return std::any_of(changes.begin(), changes.end(), ChangesTheRadio) ? count + u'\n' + sentence : count;
+}
+
+void SetUpTable(QTableWidget& table, const QStringList& headings)
+{
+    // Arrow keys move through the rows; Tab goes on to the buttons.
+    table.setTabKeyNavigation(false);
+    table.setHorizontalHeaderLabels(headings);
+    table.verticalHeader()->hide();
+    table.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table.setSelectionBehavior(QAbstractItemView::SelectRows);
+    table.setWordWrap(true);
 }
 
 } // namespace
@@ -61,21 +66,20 @@ CImageChangesDialog::CImageChangesDialog(const std::vector<ImageChange>& changes
     setWindowTitle(preview ? tr("Preview Before Write") : tr("Compare With %1").arg(otherName));
     setAccessibleName(windowTitle());
 
-    m_summary = new QLabel(SummaryText(changes.empty(), purpose, otherName), this);
+    m_summary = new QLabel(SummaryText(changes, purpose, otherName), this);
     m_summary->setAccessibleName(tr("Summary"));
     m_summary->setWordWrap(true);
 
-    m_table = new QTableWidget(static_cast<int>(changes.size()), kColumnCount, this);
+    m_table = new QTableWidget(0, kColumnCount, this);
     m_table->setAccessibleName(tr("Changes"));
-    // Arrow keys move through the rows; Tab goes on to the buttons.
-    m_table->setTabKeyNavigation(false);
-    m_table->setHorizontalHeaderLabels({tr("Where"), tr("Field"), preview ? tr("In the radio") : otherName,
-                                        preview ? tr("Written") : tr("In the form")});
-    m_table->verticalHeader()->hide();
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setVisible(!changes.empty());
+    SetUpTable(*m_table, {tr("Where"), preview ? tr("In the radio") : otherName,
+                          preview ? tr("Written") : tr("In the form")});
+    m_unusedBytes = new QLabel(this);
+    m_unusedBytes->setAccessibleName(tr("Unused bytes"));
+    m_unusedBytes->setWordWrap(true);
     fillTable(changes);
+    m_table->setVisible(m_table->rowCount() > 0);
+    m_unusedBytes->setVisible(!m_unusedBytes->text().isEmpty());
 
     auto* buttons = new QDialogButtonBox(this);
     if (preview) {
@@ -96,21 +100,39 @@ CImageChangesDialog::CImageChangesDialog(const std::vector<ImageChange>& changes
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_summary);
     layout->addWidget(m_table, 1);
+    layout->addWidget(m_unusedBytes);
     layout->addWidget(buttons);
-    resize(changes.empty() ? QSize(360, 0) : QSize(640, 420));
+    if (m_table->rowCount() > 0) {
+        resize(1120, 440);
+        return;
+    }
+    // Without a table the wrapped texts decide the height.
+    constexpr int kWidth = 480;
+    resize(kWidth, layout->totalHeightForWidth(kWidth));
 }
 
 void CImageChangesDialog::fillTable(const std::vector<ImageChange>& changes)
 {
-    for (int row = 0; row < static_cast<int>(changes.size()); ++row) {
-        const ImageChange& change = changes[static_cast<std::size_t>(row)];
-        const QString texts[kColumnCount] = {WhereText(change), FieldText(change), ValueText(change.before),
-                                             ValueText(change.after)};
+    for (const ImageChange& change : changes) {
+        if (!ChangesTheRadio(change)) {
+            m_unusedBytes->setText(Text(ChangeTitle(change, CoreText)));
+            continue;
+        }
+        const int row = m_table->rowCount();
+        m_table->insertRow(row);
+        const QString texts[kColumnCount] = {Text(ChangeTitle(change, CoreText)), Text(ChangeSide(change, false, CoreText)),
+                                             Text(ChangeSide(change, true, CoreText))};
         for (int column = 0; column < kColumnCount; ++column)
             m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
     }
-    m_table->resizeColumnsToContents();
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    // Where takes what its texts need; before and after share the rest and
+    // wrap, each row as high as its longest text.
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setSectionResizeMode(kWhere, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(kBefore, QHeaderView::Stretch);
+    header->setSectionResizeMode(kAfter, QHeaderView::Stretch);
+    // Queued: the row heights follow once every column has its new width.
+    connect(header, &QHeaderView::sectionResized, m_table, &QTableWidget::resizeRowsToContents, Qt::QueuedConnection);
 }
 
 bool ConfirmWrite(QWidget* parent, const RadioImage& radio, const RadioImage& toWrite)

@@ -11,8 +11,10 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
-// What differs between two images, a row for each setting, channel column
-// and block of radio data outside the form, old and new text side by side.
+// What differs between two images under its count: a row for each setting,
+// each channel (the whole channel before and after) and each kind of radio
+// data outside the form, old and new side by side; the unused bytes of empty
+// channels on a line of their own below, as they change nothing a radio does.
 // Before a write it asks: "Write" writes, "Cancel" does not. As a comparison
 // it only shows, with "Close".
 class CImageChangesDialog : public QDialog {
@@ -26,6 +28,7 @@ public:
 
     QLabel* m_summary = nullptr;
     QTableWidget* m_table = nullptr;
+    QLabel* m_unusedBytes = nullptr;   // the bytes of empty channels, hidden when they are alike
     QPushButton* m_buttonWrite = nullptr;   // WritePreview only
     QPushButton* m_buttonClose = nullptr;   // "Cancel", or "Close" for a comparison
 

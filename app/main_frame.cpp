@@ -10,6 +10,7 @@
 #include "first_write_prompt.h"
 #include "image_changes_dialog.h"
 #include "keyboard_help_dialog.h"
+#include "impossible_values_prompt.h"
 #include "kill_code_dialog.h"
 #include "lock_key_indicators.h"
 #include "message_box.h"
@@ -378,6 +379,7 @@ void CMainFrame::ConnectTransfers()
     prompts.offerRestore = [this](const QString& text, const QString& detail) {
         return OfferRestore(this, text, detail);
     };
+    prompts.confirmValues = [this](const RadioImage& toWrite) { return ConfirmWriteOfImpossibleValues(this, toWrite); };
     m_pView->SetTransferPrompts(std::move(prompts));
     m_pView->SetKeepBackups(true);
     connect(m_pView, &CProgramView::TransferRunningChanged, this, &CMainFrame::OnTransferRunningChanged);
@@ -428,10 +430,13 @@ void CMainFrame::OnTransferRunningChanged(bool running)
         m_wndStatusBar->clearMessage();
 }
 
+// An opened file shows whatever its bytes hold; one that no radio could
+// have given is said to be so.
 void CMainFrame::InitialUpdateFrame()
 {
     m_pView->OnInitialUpdate();
     ResizeParentToFit();
+    TellOfImpossibleValues(isVisible() ? this : nullptr, m_doc.m_image);
 }
 
 void CMainFrame::StoreToImage()

@@ -1,5 +1,6 @@
 // hmprog-cli diff A.sin B.sin [--json]: what differs from A to B as the form
-// shows it, then the radio data outside the form. Exit statuses as diff's:
+// shows it, a row per setting and channel, then the radio data outside the
+// form by what it holds. Exit statuses as diff's:
 // 0 equal, 1 different, 2 trouble.
 
 #include "cli/channel_io.h"
@@ -42,10 +43,14 @@ const CliCommand kDiffCommand = {
                .options = kOptions,
                .missingPositionals = "two channel files needed: A.sin B.sin",
                .positionalFiles = kPositionalFiles},
-    .description = "      Prints what differs from A.sin to B.sin as the form shows it, one line\n"
-                   "      each: settings by name, channels by number and column with both texts,\n"
-                   "      then the radio data outside the form by block address and bytes; JSON\n"
-                   "      with --json. Exit status 0 when equal, 1 when they differ, 2 on error.",
+    .description = "      Prints what differs from A.sin to B.sin as the form shows it: the count\n"
+                   "      of changes, then one line each: settings by name, channels by number\n"
+                   "      with the whole channel before and after, then the radio data outside\n"
+                   "      the form by what it holds (kill codes, a channel's other bytes, the\n"
+                   "      rest), whether a radio uses it, and its block addresses and bytes; the\n"
+                   "      bytes of empty channels, which no radio uses, on one line at the end.\n"
+                   "      JSON with --json. Exit status 0 when equal, 1 when they differ, 2 on\n"
+                   "      error.",
     .run = runDiff,
     .namedInUsageErrors = true,
 };

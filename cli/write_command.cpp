@@ -74,6 +74,8 @@ int runWrite(const CliArguments& args)
         return kExitFailed;
     if (args.has(QStringLiteral("--dry-run")))
         return kExitCompleted;
+    if (!MayWriteValues(ChannelName(options.file, true), image, options.yes))
+        return kExitFailed;
     return writeSafely(args, options, image, band);
 }
 
@@ -107,7 +109,10 @@ const CliCommand kWriteCommand = {
                    "                    the transfer has failed\n"
                    "      --yes         answer the software-version prompt with Continue; without it\n"
                    "                    the prompt is asked on the terminal, or, without one, the\n"
-                   "                    transfer has failed\n"
+                   "                    transfer has failed. For write, also write a file that\n"
+                   "                    holds values no radio of its model can hold (a frequency\n"
+                   "                    outside the band, a tone not in the list), which is\n"
+                   "                    otherwise refused with exit status 1\n"
                    "      --trace FILE  write every byte sent and received, with its time in\n"
                    "                    milliseconds since the port opened, to FILE (for write,\n"
                    "                    the write itself, not the reads of --backup and --verify)\n"

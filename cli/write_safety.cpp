@@ -8,6 +8,7 @@
 
 #include "document/display_path.h"
 #include "form/image_changes.h"
+#include "form/impossible_values.h"
 #include "form/write_verify.h"
 #include "port/system_ports.h"
 
@@ -40,6 +41,19 @@ bool PrintWriteChanges(const QString& againstPath, const RadioImage& image)
     const std::vector<ImageChange> changes = CompareImages(radio, image);
     // Changes that could not be shown are not written unseen.
     return printOut(changes.empty() ? std::string("No changes.\n") : ChangesText(changes));
+}
+
+bool MayWriteValues(const QString& name, const RadioImage& image, bool yes)
+{
+    const std::vector<ImpossibleValue> found = FindImpossibleValues(image);
+    if (found.empty())
+        return true;
+    QString text = QStringLiteral("%1 holds values that no radio of its model can hold:").arg(DisplayPath(name));
+    for (const ImpossibleValue& value : found)
+        text += QStringLiteral("\n  ") + QString::fromStdString(ImpossibleValueText(value));
+    text += yes ? QStringLiteral("\nWriting it as --yes asks.") : QStringLiteral("\nNothing was written; --yes writes it anyway.");
+    PrintError(yes ? QStringLiteral("warning: ") + text : text);
+    return yes;
 }
 
 QString BackUpBeforeWrite(SystemPorts& ports, const TransferOptions& options, int& status)

@@ -14,6 +14,12 @@ class SystemPorts;
 // cannot be read (the error is printed) or the changes cannot be printed.
 [[nodiscard]] bool PrintWriteChanges(const QString& againstPath, const RadioImage& image);
 
+// Whether image may be written as far as its values go: an image holding
+// values no radio of its model can hold is refused, the first of them printed
+// on standard error, unless yes (--yes) lets it go on with them printed as a
+// warning. name: the file as the user named it.
+[[nodiscard]] bool MayWriteValues(const QString& name, const RadioImage& image, bool yes);
+
 // Reads the radio before the write and keeps what it held as a backup: the
 // backup's path, or empty, with the reason printed, when the read or the
 // backup failed and the write must not start. status is the read's exit status.

@@ -10,6 +10,7 @@
 #include "editor/progress_dialog.h"
 
 #include "document/program_doc.h"
+#include "form/impossible_values.h"
 #include "form/write_verify.h"
 #include "image/image_layout.h"
 #include "link/partial_write.h"
@@ -37,6 +38,8 @@ void CProgramView::rememberRead(const RadioImage& image)
 TransferResult CProgramView::WriteRadio()
 {
     const RadioImage& image = GetDocument()->m_image;
+    if (!FindImpossibleValues(image, 1).empty() && !(m_prompts.confirmValues && m_prompts.confirmValues(image)))
+        return TransferResult::Cancelled;
     if (m_safety.backUpBeforeWrite) {
         RadioImage before;
         const TransferResult read = readBeforeWrite(tr("Back Up Before Write"), before);

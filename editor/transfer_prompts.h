@@ -20,6 +20,9 @@ struct TransferPrompts {
     std::function<void(const QString& text, const QString& detail)> showMessage;
     std::function<RetryAnswer(const QString& text)> askRetry;
     std::function<VersionAnswer()> askVersion;
+    // Before a write of an image that holds values no radio of its model can
+    // hold; true writes.
+    std::function<bool(const RadioImage& toWrite)> confirmValues;
     // Before a write: what the radio holds (as far as the program knows) and
     // what is about to go into it; true writes.
     std::function<bool(const RadioImage& radio, const RadioImage& toWrite)> confirmWrite;

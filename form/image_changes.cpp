@@ -5,12 +5,17 @@
 #include "form/form_load.h"
 #include "form/form_record.h"
 #include "form/setting_labels.h"
+#include "image/image_layout.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <set>
 
 namespace {
+
+constexpr std::size_t kChannelsBegin = RadioImage::kChannelSize;
+constexpr std::size_t kChannelsEnd = kChannelsBegin + RadioImage::kChannelCount * RadioImage::kChannelSize;
+constexpr std::size_t kKillCodesEnd = layout::kRemoveKillCode + layout::kTextFieldSize;
 
 FormRecord formOf(const RadioImage& image)
 {
@@ -26,45 +31,49 @@ void compareSettings(const FormRecord& before, const FormRecord& after, std::vec
         const std::string old = before.GetComboText(setting.combo);
         const std::string now = after.GetComboText(setting.combo);
         if (old != now)
-            changes.push_back({.kind = ImageChange::Kind::Setting, .field = setting.label, .before = old, .after = now, .changedBytes = {}});
+            changes.push_back({.kind = ImageChange::Kind::Setting, .field = setting.label, .before = old, .after = now});
     }
     if (before.GetPttIdCode() != after.GetPttIdCode())
         changes.push_back({.kind = ImageChange::Kind::Setting,
                            .field = kPttIdCodeLabel,
                            .before = before.GetPttIdCode(),
-                           .after = after.GetPttIdCode(),
-                           .changedBytes = {}});
+                           .after = after.GetPttIdCode()});
 }
 
-void compareChannels(const FormRecord& before, const FormRecord& after, std::vector<ImageChange>& changes)
+std::vector<std::string> cellsOf(const FormRecord& form, int row)
+{
+    std::vector<std::string> cells;
+    for (int col = kColRxFreq; col < kGridCols; ++col)
+        cells.push_back(form.GetTextMatrix(row, col));
+    return cells;
+}
+
+// One row per channel; shownFields gets the names of the columns that
+// differ ("Channel 3 Rx Tone"), which the bytes outside the form leave out.
+void compareChannels(const FormRecord& before, const FormRecord& after, std::vector<ImageChange>& changes,
+                     std::set<std::string>& shownFields)
 {
     for (int row = 1; row <= RadioImage::kChannelCount; ++row) {
-        for (int col = kColRxFreq; col < kGridCols; ++col) {
-            const std::string old = before.GetTextMatrix(row, col);
-            const std::string now = after.GetTextMatrix(row, col);
-            if (old != now)
-                changes.push_back({.kind = ImageChange::Kind::Channel,
-                                   .channel = row,
-                                   .field = GridHeadings()[static_cast<std::size_t>(col)],
-                                   .before = old,
-                                   .after = now,
-                                   .changedBytes = {}});
+        std::vector<std::string> old = cellsOf(before, row);
+        std::vector<std::string> now = cellsOf(after, row);
+        if (old == now)
+            continue;
+        for (std::size_t i = 0; i < old.size(); ++i) {
+            if (old[i] != now[i])
+                shownFields.insert("Channel " + std::to_string(row) + " " + GridHeadings()[i + kColRxFreq]);
         }
+        changes.push_back({.kind = ImageChange::Kind::Channel,
+                           .channel = row,
+                           .beforeCells = std::move(old),
+                           .afterCells = std::move(now)});
     }
-}
-
-std::string fieldName(const ImageChange& change)
-{
-    if (change.kind == ImageChange::Kind::Channel)
-        return "Channel " + std::to_string(change.channel) + " " + change.field;
-    return change.field;
 }
 
 // A byte differs outside the form when bits the form does not show differ,
 // or when the bits it shows differ and the form's texts do not (a value that
 // no list item stands for shows as another one).
 bool differsOutsideForm(const RadioImage& before, const RadioImage& after, std::size_t offset,
-                        const std::set<std::string>& shownChanges)
+                        const std::set<std::string>& shownFields)
 {
     const auto diff = static_cast<std::uint8_t>(before.byte(offset) ^ after.byte(offset));
     const auto shown = static_cast<std::uint8_t>(FormBits(before, offset) | FormBits(after, offset));
@@ -73,8 +82,7 @@ bool differsOutsideForm(const RadioImage& before, const RadioImage& after, std::
     if (!(diff & shown))
         return false;
     const std::vector<std::string> fields = FormFieldsAt(offset, diff & shown);
-    return std::none_of(fields.begin(), fields.end(),
-                        [&](const std::string& field) { return shownChanges.contains(field); });
+    return std::none_of(fields.begin(), fields.end(), [&](const std::string& field) { return shownFields.contains(field); });
 }
 
 std::string blockHex(const RadioImage& image, std::size_t block)
@@ -90,91 +98,64 @@ std::string blockHex(const RadioImage& image, std::size_t block)
     return text;
 }
 
-void compareOutside(const RadioImage& before, const RadioImage& after, std::vector<ImageChange>& changes)
+bool emptyChannel(const RadioImage& image, int channel)
 {
-    std::set<std::string> shownChanges;
-    for (const ImageChange& change : changes)
-        shownChanges.insert(fieldName(change));
-    for (std::size_t block = 0; block < RadioImage::kBlockCount; ++block) {
-        std::vector<std::size_t> offsets;
-        for (std::size_t i = 0; i < RadioImage::kBlockSize; ++i) {
-            const std::size_t offset = block * RadioImage::kBlockSize + i;
-            if (differsOutsideForm(before, after, offset, shownChanges))
-                offsets.push_back(offset);
-        }
-        if (!offsets.empty())
-            changes.push_back({.kind = ImageChange::Kind::Outside,
-                               .field = kOutsideFormText,
-                               .before = blockHex(before, block),
-                               .after = blockHex(after, block),
-                               .address = block * RadioImage::kBlockSize,
-                               .changedBytes = offsets});
-    }
+    const std::uint8_t top = image.channel(channel)[layout::kRxFrequency + 3];
+    return top == 0xFF || top == 0x00;
 }
 
-std::string shown(const std::string& text)
+// What the byte at offset holds, and the channel it belongs to (0 for none).
+OutsideData dataAt(const RadioImage& before, const RadioImage& after, std::size_t offset, int& channel)
 {
-    return text.empty() ? "(empty)" : text;
+    channel = 0;
+    if (offset >= kChannelsBegin && offset < kChannelsEnd) {
+        channel = static_cast<int>(offset / RadioImage::kChannelSize);
+        return emptyChannel(before, channel) && emptyChannel(after, channel) ? OutsideData::EmptyChannels
+                                                                               : OutsideData::ChannelBytes;
+    }
+    const bool killSwitch = offset == layout::kFunctionBits &&
+                            ((before.byte(offset) ^ after.byte(offset)) & layout::kKillSwitchBit);
+    if ((offset >= layout::kKillCode && offset < kKillCodesEnd) || killSwitch)
+        return OutsideData::KillCodes;
+    return OutsideData::Other;
 }
 
-std::string offsetList(const std::vector<std::size_t>& offsets, const char* separator)
+ImageChange& rowFor(std::vector<ImageChange>& rows, OutsideData data, int channel)
 {
-    std::string text;
-    for (const std::size_t offset : offsets) {
-        if (!text.empty())
-            text += separator;
-        text += HexAddress(offset);
-    }
-    return text;
+    // Bytes of a channel in use are a row per channel; the others one row per kind.
+    const auto found = std::find_if(rows.begin(), rows.end(), [&](const ImageChange& row) {
+        return row.data == data && (data != OutsideData::ChannelBytes || row.channels.front() == channel);
+    });
+    if (found != rows.end())
+        return *found;
+    return rows.emplace_back(ImageChange{.kind = ImageChange::Kind::Outside, .data = data});
 }
 
-std::string jsonString(const std::string& text)
+void addOffset(ImageChange& row, const RadioImage& before, const RadioImage& after, std::size_t offset, int channel)
 {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
+    if (channel != 0 && (row.channels.empty() || row.channels.back() != channel))
+        row.channels.push_back(channel);
+    const std::size_t block = offset / RadioImage::kBlockSize;
+    const std::size_t address = block * RadioImage::kBlockSize;
+    if (row.blocks.empty() || row.blocks.back().address != address)
+        row.blocks.push_back({address, blockHex(before, block), blockHex(after, block), {}});
+    row.blocks.back().changedBytes.push_back(offset);
 }
 
-const char* kindName(ImageChange::Kind kind)
+void compareOutside(const RadioImage& before, const RadioImage& after, const std::set<std::string>& shownFields,
+                    std::vector<ImageChange>& changes)
 {
-    switch (kind) {
-    case ImageChange::Kind::Setting:
-        return "setting";
-    case ImageChange::Kind::Channel:
-        return "channel";
-    case ImageChange::Kind::Outside:
-        break;
+    std::vector<ImageChange> rows;
+    for (std::size_t offset = 0; offset < RadioImage::kSize; ++offset) {
+        if (!differsOutsideForm(before, after, offset, shownFields))
+            continue;
+        int channel = 0;
+        const OutsideData data = dataAt(before, after, offset, channel);
+        addOffset(rowFor(rows, data, channel), before, after, offset, channel);
     }
-    return "outside";
-}
-
-std::string jsonObject(const ImageChange& change)
-{
-    std::string out = "{\"kind\": " + jsonString(kindName(change.kind)) + ", \"field\": " + jsonString(change.field);
-    if (change.kind == ImageChange::Kind::Channel)
-        out += ", \"channel\": " + std::to_string(change.channel);
-    if (change.kind == ImageChange::Kind::Outside) {
-        out += ", \"address\": " + jsonString(HexAddress(change.address)) + ", \"bytes\": [";
-        const std::string offsets = offsetList(change.changedBytes, "\", \"");
-        if (!offsets.empty()) {
-            out += '"';
-            out += offsets;
-            out += '"';
-        }
-        out += "]";
-    }
-    return out + ", \"before\": " + jsonString(change.before) + ", \"after\": " + jsonString(change.after) + "}";
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const ImageChange& a, const ImageChange& b) { return a.data < b.data; });
+    changes.insert(changes.end(), rows.begin(), rows.end());
 }
 
 } // namespace
@@ -186,31 +167,18 @@ std::vector<ImageChange> CompareImages(const RadioImage& before, const RadioImag
         return changes;
     const FormRecord beforeForm = formOf(before);
     const FormRecord afterForm = formOf(after);
+    std::set<std::string> shownFields;
     compareSettings(beforeForm, afterForm, changes);
-    compareChannels(beforeForm, afterForm, changes);
-    compareOutside(before, after, changes);
+    for (const ImageChange& change : changes)
+        shownFields.insert(change.field);
+    compareChannels(beforeForm, afterForm, changes, shownFields);
+    compareOutside(before, after, shownFields, changes);
     return changes;
 }
 
-std::string ChangesText(const std::vector<ImageChange>& changes)
+bool ChangesTheRadio(const ImageChange& change)
 {
-    std::string text;
-    for (const ImageChange& change : changes) {
-        if (change.kind == ImageChange::Kind::Outside)
-            text += change.field + " " + HexAddress(change.address) + ": " + change.before + " -> " + change.after +
-                    " (" + offsetList(change.changedBytes, ", ") + ")\n";
-        else
-            text += fieldName(change) + ": " + shown(change.before) + " -> " + shown(change.after) + "\n";
-    }
-    return text;
-}
-
-std::string ChangesJson(const std::vector<ImageChange>& changes)
-{
-    std::string text = "[";
-    for (std::size_t i = 0; i < changes.size(); ++i)
-        text += (i ? ",\n  " : "\n  ") + jsonObject(changes[i]);
-    return text + (changes.empty() ? "]\n" : "\n]\n");
+    return change.kind != ImageChange::Kind::Outside || change.data != OutsideData::EmptyChannels;
 }
 
 std::string HexAddress(std::size_t address)

@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Channels as they would become</source>
-        <translation>Kanäle, wie sie würden</translation>
+        <translation>Kanäle nach dem Import</translation>
     </message>
     <message>
         <source>Report</source>
@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>Channels as they would become (the changed ones in bold):</source>
-        <translation>Kanäle, wie sie würden (die geänderten fett):</translation>
+        <translation>Kanäle nach dem Import (die geänderten fett):</translation>
     </message>
     <message>
         <source>Re&amp;port:</source>
@@ -213,16 +213,8 @@
 <context>
     <name>CImageChangesDialog</name>
     <message>
-        <source>(empty)</source>
-        <translation>(leer)</translation>
-    </message>
-    <message>
-        <source>Setting</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Channel %1</source>
-        <translation>Kanal %1</translation>
+        <source>Unused bytes</source>
+        <translation>Unbenutzte Bytes</translation>
     </message>
     <message>
         <source>The write changes nothing in the radio.</source>
@@ -259,10 +251,6 @@
     <message>
         <source>Where</source>
         <translation>Wo</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Feld</translation>
     </message>
     <message>
         <source>In the radio</source>
@@ -1339,6 +1327,14 @@ Aufruf: hmprog [DATEI]
 <context>
     <name>MessageBox</name>
     <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
         <source>Programming Software</source>
         <translation>Programmiersoftware</translation>
     </message>
@@ -1663,6 +1659,106 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>%1 rows found no channel below the last.</source>
         <translation>%1 Zeilen fanden unter dem letzten Kanal keinen Platz mehr.</translation>
+    </message>
+    <message>
+        <source>1 change</source>
+        <translation>1 Änderung</translation>
+    </message>
+    <message>
+        <source>%1 changes</source>
+        <translation>%1 Änderungen</translation>
+    </message>
+    <message>
+        <source>No change to what the radio does</source>
+        <translation>Keine Änderung an dem, was das Funkgerät tut</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>Rx %1, Tx %2, tones %3 / %4, Busy %5, %6, %7, Scan %8</source>
+        <translation>Rx %1, Tx %2, Töne %3 / %4, Busy %5, %6, %7, Scan %8</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>Kill codes (the radio uses them)</source>
+        <translation>Kill-Codes (das Funkgerät nutzt sie)</translation>
+    </message>
+    <message>
+        <source>Channel %1, bytes the form does not show (the radio may use them)</source>
+        <translation>Kanal %1, Bytes, die das Formular nicht zeigt (das Funkgerät nutzt sie womöglich)</translation>
+    </message>
+    <message>
+        <source>Other radio data (the radio may use it)</source>
+        <translation>Weitere Daten des Funkgeräts (das Funkgerät nutzt sie womöglich)</translation>
+    </message>
+    <message>
+        <source>Unused bytes of empty channel %1 (no radio uses them)</source>
+        <translation>Unbenutzte Bytes des leeren Kanals %1 (kein Funkgerät nutzt sie)</translation>
+    </message>
+    <message>
+        <source>Unused bytes of empty channels %1 (no radio uses them)</source>
+        <translation>Unbenutzte Bytes der leeren Kanäle %1 (kein Funkgerät nutzt sie)</translation>
+    </message>
+    <message>
+        <source>Channel %1: the Rx bytes %2 are no frequency</source>
+        <translation>Kanal %1: Die Rx-Bytes %2 sind keine Frequenz</translation>
+    </message>
+    <message>
+        <source>Channel %1: the Tx bytes %2 are no frequency</source>
+        <translation>Kanal %1: Die Tx-Bytes %2 sind keine Frequenz</translation>
+    </message>
+    <message>
+        <source>Channel %1: Rx %2 MHz is outside %3</source>
+        <translation>Kanal %1: Rx %2 MHz liegt außerhalb von %3</translation>
+    </message>
+    <message>
+        <source>Channel %1: Tx %2 MHz is outside %3</source>
+        <translation>Kanal %1: Tx %2 MHz liegt außerhalb von %3</translation>
+    </message>
+    <message>
+        <source>Channel %1: Rx tone %2 is no CTCSS or DCS tone</source>
+        <translation>Kanal %1: Rx-Ton %2 ist kein CTCSS- oder DCS-Ton</translation>
+    </message>
+    <message>
+        <source>Channel %1: Tx tone %2 is no CTCSS or DCS tone</source>
+        <translation>Kanal %1: Tx-Ton %2 ist kein CTCSS- oder DCS-Ton</translation>
+    </message>
+    <message>
+        <source>The model byte %1 names no model</source>
+        <translation>Das Modell-Byte %1 bezeichnet kein Modell</translation>
+    </message>
+    <message>
+        <source>The band byte %1 names no band of the model</source>
+        <translation>Das Band-Byte %1 bezeichnet kein Band des Modells</translation>
+    </message>
+    <message>
+        <source>Squelch Level %1 is outside 0-9</source>
+        <translation>Rauschsperre %1 liegt außerhalb von 0-9</translation>
+    </message>
+    <message>
+        <source>TOT %1 is outside 1-10</source>
+        <translation>TOT %1 liegt außerhalb von 1-10</translation>
+    </message>
+    <message>
+        <source>Vox %1 is outside 0-9</source>
+        <translation>Vox %1 liegt außerhalb von 0-9</translation>
+    </message>
+    <message>
+        <source>This file holds values that no radio of its model can hold:</source>
+        <translation>Diese Datei enthält Werte, die kein Funkgerät ihres Modells enthalten kann:</translation>
+    </message>
+    <message>
+        <source>What would be written holds values that no radio of its model can hold:</source>
+        <translation>Was geschrieben würde, enthält Werte, die kein Funkgerät seines Modells enthalten kann:</translation>
+    </message>
+    <message>
+        <source>Write it into the radio anyway?</source>
+        <translation>Trotzdem ins Funkgerät schreiben?</translation>
     </message>
     <message>
         <source>(radio data outside the form)</source>

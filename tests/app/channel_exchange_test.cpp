@@ -98,6 +98,22 @@ protected:
     bool m_standardColumns = false;
 };
 
+// One row and one channel are counted in the singular, more in the plural.
+TEST_F(ChannelExchange, TheSummaryCountsInTheRightNumber)
+{
+    const std::pair<QByteArray, QString> kLists[] = {
+        {"Location,Frequency\n2,146.520000\n", "1 row loaded, 0 skipped; 1 channel changes."},
+        {"Location,Frequency\n2,146.520000\n3,146.520000\n", "2 rows loaded, 0 skipped; 2 channels change."},
+    };
+    for (const auto& [list, summary] : kLists) {
+        m_openAnswer = List("counted.csv", list);
+        Import([&summary](CChannelImportDialog& preview) {
+            EXPECT_EQ(preview.m_labelSummary->text(), summary);
+            Click(preview.m_buttons->button(QDialogButtonBox::Cancel));
+        });
+    }
+}
+
 TEST_F(ChannelExchange, APreviewWithProblemsChangesNothingUntilOk)
 {
     m_openAnswer = List("problems.csv", kProblemList);

@@ -35,7 +35,6 @@ void KeepPicture(QWidget& widget, const char* name)
 // A row of the change list as the user reads it.
 struct ChangeRow {
     QString where;
-    QString field;
     QString before;
     QString after;
     friend bool operator==(const ChangeRow&, const ChangeRow&) = default;
@@ -43,8 +42,8 @@ struct ChangeRow {
 
 void PrintTo(const ChangeRow& row, std::ostream* os)
 {
-    *os << '{' << row.where.toStdString() << " | " << row.field.toStdString() << " | " << row.before.toStdString()
-        << " | " << row.after.toStdString() << '}';
+    *os << '{' << row.where.toStdString() << " | " << row.before.toStdString() << " | " << row.after.toStdString()
+        << '}';
 }
 
 std::vector<ChangeRow> Rows(const CImageChangesDialog& dialog)
@@ -52,8 +51,7 @@ std::vector<ChangeRow> Rows(const CImageChangesDialog& dialog)
     std::vector<ChangeRow> rows;
     const QTableWidget& table = *dialog.m_table;
     for (int row = 0; row < table.rowCount(); ++row)
-        rows.push_back({table.item(row, 0)->text(), table.item(row, 1)->text(), table.item(row, 2)->text(),
-                        table.item(row, 3)->text()});
+        rows.push_back({table.item(row, 0)->text(), table.item(row, 1)->text(), table.item(row, 2)->text()});
     return rows;
 }
 
@@ -221,9 +219,9 @@ TEST_F(FrameSafety, PreviewListsTheChangesAndCancelWritesNothing)
     });
     Transfer(ID_PROGRAM_WRITE);
     EXPECT_EQ(preview.count(), 1);
-    EXPECT_EQ(listed, (std::vector<ChangeRow>{{"Setting", "Squelch Level", squelchRead,
-                                               View().m_comboSquelch->currentText()},
-                                              {"Channel 3", "Rx Freq", rxRead, "150.00000"}}));
+    const QString channel3 = QStringLiteral(", Tx 145.00000, tones Off / 88.5, Busy Off, Low, Wide, Scan Add");
+    EXPECT_EQ(listed, (std::vector<ChangeRow>{{"Squelch Level", squelchRead, View().m_comboSquelch->currentText()},
+                                              {"Channel 3", "Rx " + rxRead + channel3, "Rx 150.00000" + channel3}}));
     EXPECT_EQ(m_ports->radio.memory(), radioBefore);
 }
 
@@ -240,24 +238,25 @@ TEST_F(FrameSafety, PreviewWriteButtonWrites)
     EXPECT_EQ(m_ports->radio.memory().byte(layout::kSquelchLevel), m_doc.m_image.byte(layout::kSquelchLevel));
 }
 
-// The radio's data that the form does not show is listed by block: here the
-// bytes of the unused channels, which the form stores as a blank channel.
-TEST_F(FrameSafety, PreviewListsRadioDataOutsideTheFormByBlock)
+// The bytes the form stores into the unused channels (00 00 00 00 E7 where
+// the radio holds FF FF FF FF FB) change nothing a radio does: no row of
+// changes, one line below naming the channels.
+TEST_F(FrameSafety, PreviewNamesTheUnusedBytesOfEmptyChannelsOnOneLine)
 {
     Transfer(ID_PROGRAM_READ);
     std::vector<ChangeRow> listed;
-    AnswerEach<CImageChangesDialog> preview([&listed](CImageChangesDialog& dialog) {
+    QString summary, unused;
+    AnswerEach<CImageChangesDialog> preview([&](CImageChangesDialog& dialog) {
         listed = Rows(dialog);
+        summary = dialog.m_summary->text();
+        unused = dialog.m_unusedBytes->text();
+        KeepPicture(dialog, "write_preview_unused_bytes");
         QTest::mouseClick(dialog.m_buttonClose, Qt::LeftButton);
     });
     Transfer(ID_PROGRAM_WRITE);
-    ASSERT_FALSE(listed.empty());
-    for (const ChangeRow& row : listed) {
-        EXPECT_EQ(row.where, "(radio data outside the form)");
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("^0x[0-9A-F]{3}$")).match(row.field).hasMatch())
-            << row.field.toStdString();
-        EXPECT_NE(row.before, row.after);
-    }
+    EXPECT_TRUE(listed.empty());
+    EXPECT_EQ(summary, "No change to what the radio does");
+    EXPECT_EQ(unused, "Unused bytes of empty channels 5-16 (no radio uses them)");
 }
 
 // Writing what the radio already holds says so, with nothing listed.
@@ -558,7 +557,7 @@ TEST_F(FrameSafety, CompareWithListsWhereTheFormDiffersFromAFile)
     m_frame->CommandAction(ID_FILE_COMPARE)->trigger();
     EXPECT_EQ(comparison.count(), 1);
     EXPECT_EQ(title, "Compare With other.sin");
-    EXPECT_EQ(listed, (std::vector<ChangeRow>{{"Setting", "PTT ID Code", "123", "(empty)"}}));
+    EXPECT_EQ(listed, (std::vector<ChangeRow>{{"PTT ID Code", "123", "(empty)"}}));
     EXPECT_EQ(m_doc.m_image, document);
 }
 

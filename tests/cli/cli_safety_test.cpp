@@ -162,10 +162,13 @@ void PrintTo(const DiffCase& c, std::ostream* os)
 
 const DiffCase kDiffs[] = {
     {"Equal", DemoRadioImage(), 0, ""},
-    {"ChannelField", edited({{0x2C, 0xF3}}), 1, "Channel 2 Scan: Add -> Del\n"},
-    {"Setting", edited({{layout::kSquelchLevel, 9}}), 1, "Squelch Level: 5 -> 9\n"},
+    {"ChannelField", edited({{0x2C, 0xF3}}), 1,
+     "1 change\nChannel 2: Rx 146.52000, Tx 146.52000, tones Off / Off, Busy Off, High, Wide, Scan Add"
+     " -> Rx 146.52000, Tx 146.52000, tones Off / Off, Busy Off, High, Wide, Scan Del\n"},
+    {"Setting", edited({{layout::kSquelchLevel, 9}}), 1, "1 change\nSquelch Level: 5 -> 9\n"},
     {"UninterpretedByte", edited({{0x3C5, 0x00}}), 1,
-     "(radio data outside the form) 0x3C0: 27 05 03 02 10 17 42 00 -> 27 05 03 02 10 00 42 00 (0x3C5)\n"},
+     "1 change\nOther radio data (the radio may use it): "
+     "0x3C0: 27 05 03 02 10 17 42 00 -> 27 05 03 02 10 00 42 00 (0x3C5)\n"},
 };
 
 class CliDiff : public CliSafety, public testing::WithParamInterface<DiffCase> {};
@@ -209,8 +212,8 @@ TEST_F(CliSafety, DryRunPrintsWhatTheWriteChangesAndWritesNothing)
                                 QStringLiteral("--input"), path("new.sin"), QStringLiteral("--against"),
                                 path("radio.sin"), QStringLiteral("--dry-run")});
     EXPECT_EQ(dry.exitCode, 0) << dry.errors.toStdString();
-    EXPECT_EQ(dry.output, QStringLiteral("Squelch Level: 5 -> 9\n(radio data outside the form) 0x3E0: FF FF FF FF FF "
-                                         "FF FF FF -> 00 FF FF FF FF FF FF FF (0x3E0)\n"));
+    EXPECT_EQ(dry.output, QStringLiteral("2 changes\nSquelch Level: 5 -> 9\nOther radio data (the radio may use it): "
+                                         "0x3E0: FF FF FF FF FF FF FF FF -> 00 FF FF FF FF FF FF FF (0x3E0)\n"));
     // The radio as the dry run left it, before any later run could write it.
     const Outcome readBack = runCli({QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
                                      QStringLiteral("--output"), path("after-dry-run.sin")});
@@ -237,7 +240,7 @@ TEST_F(CliSafety, AgainstWithoutDryRunPrintsThenWrites)
                                   QStringLiteral("--input"), path("new.sin"), QStringLiteral("--against"),
                                   path("radio.sin")});
     EXPECT_EQ(write.exitCode, 0) << write.errors.toStdString();
-    EXPECT_EQ(write.output, QStringLiteral("Squelch Level: 5 -> 9\n"));
+    EXPECT_EQ(write.output, QStringLiteral("1 change\nSquelch Level: 5 -> 9\n"));
     ASSERT_EQ(sim.stop(), 0);
     EXPECT_EQ(load(path("after.sin")), file);
 }
@@ -313,6 +316,10 @@ TEST_F(CliSafety, AWriteThatFailsAtBlock40SaysHowToRestoreTheBackupAndTheRestore
     for (std::size_t offset = 0x300; offset < 0x400; ++offset)
         radio.setByte(offset, static_cast<std::uint8_t>(offset * 7));
     radio.setByte(layout::kModel, layout::kModelBase);
+    // The radio's own bytes at random, its settings as a radio holds them.
+    for (const std::size_t setting : {layout::kSquelchLevel, layout::kTot, layout::kVox})
+        radio.setByte(setting, 3);
+    radio.setByte(layout::kBand, layout::kBandBase);
     save("radio.sin", radio);
     save("new.sin", edited({{0x10, 0x50}, {0x3E0, 0x00}, {0x180, 0x11}}));
 
@@ -360,5 +367,50 @@ TEST_F(CliSafety, AFailedReadBeforeTheWriteSendsNothing)
     ASSERT_EQ(sim.stop(), 0);
     EXPECT_EQ(load(path("after.sin")), radio);
 }
+
+// A file holding values no radio of its model can hold (a frequency above
+// the band, a DCS code with a digit 9) is written only with --yes.
+struct ImpossibleCase {
+    const char* name;
+    QStringList options;
+    int exitCode;
+    bool written;
+};
+
+void PrintTo(const ImpossibleCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+const ImpossibleCase kImpossibles[] = {
+    {"Refused", {}, 1, false},
+    {"WrittenWithYes", args({"--yes"}), 0, true},
+};
+
+class CliImpossibleValues : public CliSafety, public testing::WithParamInterface<ImpossibleCase> {};
+
+TEST_P(CliImpossibleValues, AreWrittenOnlyWithYes)
+{
+    const ImpossibleCase& c = GetParam();
+    const RadioImage radio = DemoRadioImage();
+    save("radio.sin", radio);
+    const RadioImage file = edited({{0x13, 0x90}, {0x28, 0x99}, {0x29, 0x85}});
+    save("odd.sin", file);
+    Sim sim(QStringList{QStringLiteral("--image"), path("radio.sin"), QStringLiteral("--save"), path("after.sin")});
+    const Outcome write = runCli(QStringList{QStringLiteral("write"), QStringLiteral("--port"), sim.device(),
+                                             QStringLiteral("--input"), path("odd.sin")}
+                                 << c.options);
+    EXPECT_EQ(write.exitCode, c.exitCode) << write.errors.toStdString();
+    EXPECT_TRUE(write.errors.contains(QStringLiteral("odd.sin holds values that no radio of its model can hold:\n"
+                                                     "  Channel 1: Rx 905.52500 MHz is outside 136-174MHz\n"
+                                                     "  Channel 2: Rx tone D599N is no CTCSS or DCS tone\n")))
+        << write.errors.toStdString();
+    ASSERT_EQ(sim.stop(), 0);
+    EXPECT_EQ(load(path("after.sin")) == file, c.written);
+    EXPECT_EQ(load(path("after.sin")) == radio, !c.written);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CliImpossibleValues, testing::ValuesIn(kImpossibles),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -82,8 +82,9 @@ TEST_F(CliTransfer, WriteStoresTheFileButLeavesTheTwoStretchesAWriteNeverSends)
     save("radio.sin", radio);
     save("file.sin", file);
     Sim sim({QStringLiteral("--image"), path("radio.sin"), QStringLiteral("--save"), path("after.sin")});
+    // Random bytes hold values no radio can hold: --yes writes them all the same.
     const Outcome write = runCli({QStringLiteral("write"), QStringLiteral("--port"), sim.device(),
-                                  QStringLiteral("--input"), path("file.sin")});
+                                  QStringLiteral("--input"), path("file.sin"), QStringLiteral("--yes")});
     EXPECT_EQ(write.exitCode, 0) << write.errors.toStdString();
     ASSERT_EQ(sim.stop(), 0);
     const RadioImage after = load("after.sin");
@@ -143,10 +144,12 @@ TEST_P(CliFailure, ExitsWithItsStatusAndMessage)
     save("file.sin", old);
     Sim sim(c.sim);
     const bool read = QLatin1String(c.command) == QLatin1String("read");
+    // Random bytes hold values no radio can hold: a write of them goes on only with --yes.
+    const QStringList writeAnyway = read ? QStringList() : QStringList{QStringLiteral("--yes")};
     const Outcome outcome =
         runCli(QStringList{QString::fromLatin1(c.command), QStringLiteral("--port"), sim.device(),
                            read ? QStringLiteral("--output") : QStringLiteral("--input"), path("file.sin")} +
-               c.options);
+               c.options + writeAnyway);
     EXPECT_EQ(outcome.exitCode, c.exitCode) << outcome.errors.toStdString();
     EXPECT_EQ(outcome.errors.contains(QString::fromUtf8(PartlyWrittenWarning())), QLatin1String(c.name) == QLatin1String("NakWrite"));
     const QStringList lines = outcome.errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -223,7 +226,7 @@ TEST_P(CliInterruptedWrite, SaysHowFarItGotAndThatTheRadioIsPartlyWritten)
     write.setProcessEnvironment(childEnvironment());
     write.setStandardErrorFile(screen.slave());
     write.start(QStringLiteral(HMPROG_CLI), {QStringLiteral("write"), QStringLiteral("--port"), sim.device(),
-                                             QStringLiteral("--input"), path("file.sin")});
+                                             QStringLiteral("--input"), path("file.sin"), QStringLiteral("--yes")});
     ASSERT_TRUE(write.waitForStarted());
     // 41 of the 126 steps: block 40 is in the radio.
     ASSERT_TRUE(screen.waitFor(QStringLiteral("Writing 32%"), 30000)) << screen.text().toStdString();

@@ -6,6 +6,7 @@
 #include "web/engine/engine_transfer.h"
 #include "web/engine/web_radio.h"
 
+#include "form/impossible_values.h"
 #include "form/setting_labels.h"
 #include "form/write_verify.h"
 #include "image/image_bytes.h"
@@ -163,6 +164,24 @@ std::string previewWrite(const val& against)
     return before ? session().PreviewWrite(*before) : std::string();
 }
 
+// What the page says of values no radio of the image's model can hold: the
+// heading and, one a line, the values (with the question when asking), both
+// "" when there are none.
+val valuesMessage(const std::optional<RadioImage>& image, const char* heading, bool asking)
+{
+    std::string detail;
+    if (image) {
+        for (const ImpossibleValue& value : FindImpossibleValues(*image))
+            detail += ImpossibleValueText(value) + '\n';
+    }
+    val result = val::object();
+    result.set("text", detail.empty() ? std::string() : std::string(heading));
+    if (asking && !detail.empty())
+        detail += std::string("\n") + kImpossibleValuesQuestion;
+    result.set("detail", detail);
+    return result;
+}
+
 std::string showText(const val& bytes)
 {
     const std::optional<RadioImage> image = imageOf(bytes);
@@ -288,6 +307,10 @@ EMSCRIPTEN_BINDINGS(hmprog_engine)
     function("previewWrite", &previewWrite);
     function("verifyText", &verifyText);
     function("modelOf", &modelOf);
+    function("impossibleValuesIn",
+             +[](const val& bytes) { return valuesMessage(imageOf(bytes), kImpossibleValuesOpened, false); });
+    function("impossibleValuesToWrite",
+             +[] { return valuesMessage(session().StoredImage(), kImpossibleValuesWrite, true); });
     function("showText", &showText);
     function("cellChoices", +[](int col) { return stringArray(CellChoices(col)); });
     function("takeTransferOutcome", &takeTransferOutcome);

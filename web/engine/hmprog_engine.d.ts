@@ -13,6 +13,7 @@ export interface RawState {
   redoText: string;
 }
 export interface RawCell { row: number; col: number }
+export interface ValuesMessage { text: string; detail: string }
 export interface RawOutcome {
   ok?: boolean;
   cancelled?: boolean;
@@ -68,6 +69,8 @@ export interface RawEngine {
   previewWrite(against: Uint8Array): string;
   verifyText(written: Uint8Array, readBack: Uint8Array): string;
   modelOf(bytes: Uint8Array): string;
+  impossibleValuesIn(bytes: Uint8Array): ValuesMessage;
+  impossibleValuesToWrite(): ValuesMessage;
   showText(bytes: Uint8Array): string;
   cellChoices(col: number): string[];
   takeTransferOutcome(): RawOutcome;

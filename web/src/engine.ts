@@ -2,7 +2,9 @@
 // program (the form's rules, the channel file, the channel lists, the
 // read/write protocol and the simulated radio), compiled to WebAssembly.
 // Everything answers at once except the transfers, which await the port.
-import createHmprogEngine, { type RawEngine, type RawSimulatedRadio } from '../build/engine/hmprog_engine.js';
+import createHmprogEngine, { type RawEngine, type RawSimulatedRadio, type ValuesMessage } from '../build/engine/hmprog_engine.js';
+
+export type { ValuesMessage };
 
 export interface ComboState { label: string; items: string[]; index: number; enabled: boolean }
 
@@ -172,6 +174,12 @@ export interface Engine {
   // The Model combo's text for the radio whose memory this is ("HM-615V");
   // "" when no model records its model byte.
   modelOf(bytes: Uint8Array): string;
+  // Values no radio of the image's model can hold (a frequency outside the
+  // band, a tone not in the list ...): the heading and the first of them, one
+  // a line; both '' when there are none. In a channel file, and in the form
+  // as a write would send it (the detail then ends in the question).
+  impossibleValuesIn(bytes: Uint8Array): ValuesMessage;
+  impossibleValuesToWrite(): ValuesMessage;
   createSimulatedRadio(model: string, options?: SimulatedRadioOptions): SimulatedRadioLike;
   // What `hmprog-cli show` prints for this channel file.
   showText(bytes: Uint8Array): string;
@@ -222,6 +230,8 @@ class WasmEngine implements Engine {
   importCsv(text: string): { ok: boolean; report: string } { return this.raw.importCsv(text); }
   previewWrite(against: Uint8Array): string { return this.raw.previewWrite(against); }
   verifyText(written: Uint8Array, readBack: Uint8Array): string { return this.raw.verifyText(written, readBack); }
+  impossibleValuesIn(bytes: Uint8Array): ValuesMessage { return this.raw.impossibleValuesIn(bytes); }
+  impossibleValuesToWrite(): ValuesMessage { return this.raw.impossibleValuesToWrite(); }
   showText(bytes: Uint8Array): string { return this.raw.showText(bytes); }
   modelOf(bytes: Uint8Array): string { return this.raw.modelOf(bytes); }
 

@@ -192,6 +192,8 @@ class App {
     }
     this.saveTarget = { name };
     this.show('');
+    const odd = this.engine.impossibleValuesIn(bytes);
+    if (odd.text !== '') void tell(kTitle, odd.text, odd.detail);
   }
 
   private async save(): Promise<void> {
@@ -232,7 +234,7 @@ class App {
   }
 
   private async write(): Promise<void> {
-    if (this.busy || !(await this.previewAccepted())) return;
+    if (this.busy || !(await this.valuesAccepted()) || !(await this.previewAccepted())) return;
     const outcome = await this.transferWith('Write Data', (link, signal) => this.engine.writeRadio(link, this.transfer, signal));
     if (!outcome) return;
     if (outcome.ok) {
@@ -259,6 +261,14 @@ class App {
     if (!outcome) return;
     if (outcome.ok && outcome.image) await tell('Verify After Write', this.engine.verifyText(written, outcome.image));
     else if (!outcome.cancelled) await tell(kTitle, outcome.message);
+  }
+
+  // A form holding values no radio of its model can hold is written only
+  // when asked for; Cancel has the focus.
+  private async valuesAccepted(): Promise<boolean> {
+    const odd = this.engine.impossibleValuesToWrite();
+    if (odd.text === '') return true;
+    return ask({ title: kTitle, text: odd.text, detail: odd.detail, yes: 'Write', no: 'Cancel' });
   }
 
   // What the write changes in the radio, shown before it starts: against

@@ -38,10 +38,11 @@ describe('editing and saving', () => {
     // difference from it, the radio's data outside the form included.
     cli(['resave', join(browser.dir, 'demo.sin'), join(browser.dir, 'demo-resaved.sin')]);
     const diff = cli(['diff', join(browser.dir, 'demo-resaved.sin'), savedPath], { allowStatus: [1] });
-    assert.deepEqual(diff.trim().split('\n').sort(), [
-      'Channel 1 Rx Freq: 145.52500 -> 146.01250',
-      'Channel 1 Rx Tone: 67.0 -> 88.5',
+    assert.deepEqual(diff.trim().split('\n'), [
+      '2 changes',
       'Squelch Level: 5 -> 3',
+      'Channel 1: Rx 145.52500, Tx 145.52500, tones 67.0 / D023N, Busy Off, High, Wide, Scan Add' +
+        ' -> Rx 146.01250, Tx 145.52500, tones 88.5 / D023N, Busy Off, High, Wide, Scan Add',
     ]);
     // Opening and saving the file again changes nothing.
     cli(['resave', savedPath, join(browser.dir, 'resaved.sin')]);

@@ -204,4 +204,45 @@ describe('the radio\'s questions and the check after a write', () => {
       await context.close();
     });
   }
+
+  // A file holding values no radio of its model can hold: opening it says so
+  // with the first of them; a write asks first, with Cancel focused.
+  const impossibleCases = [
+    { answer: 'Enter', written: false },
+    { answer: 'Write', written: true },
+  ];
+  for (const c of impossibleCases) {
+    test(`a file of impossible values opens with a word, and ${c.answer} at the question ${c.written ? 'writes' : 'writes nothing'}`, async () => {
+      const { page, context } = await browser.session.open({ serial: { granted: true, model: 'HM-615V' } });
+      await page.getByLabel('Preview Before Write').uncheck();
+      const odd = Uint8Array.from(browser.demo);
+      odd[0x13] = 0x90; // channel 1 on 905.52500 MHz
+      odd[0x3c3] = 0; // TOT 0
+      await chooseFile(page, 'Open Channel File', 'odd.sin', odd);
+      const question = page.getByRole('alertdialog');
+      await question.waitFor();
+      assert.equal(await page.locator('#question-text').textContent(), 'This file holds values that no radio of its model can hold:');
+      assert.equal(await page.locator('#question-detail').textContent(),
+        'Channel 1: Rx 905.52500 MHz is outside 136-174MHz\nTOT 0 is outside 1-10\n');
+      await question.getByRole('button', { name: 'OK' }).click();
+
+      await page.getByRole('button', { name: 'Write', exact: true }).click();
+      await question.waitFor();
+      assert.equal(await page.locator('#question-text').textContent(),
+        'What would be written holds values that no radio of its model can hold:');
+      assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Cancel');
+      if (c.written) {
+        await question.getByRole('button', { name: 'Write' }).click();
+        await page.locator('#transfer-dialog').waitFor({ state: 'visible' });
+        await page.locator('#transfer-dialog').waitFor({ state: 'hidden', timeout: 60_000 });
+      } else {
+        await page.keyboard.press('Enter');
+        await question.waitFor({ state: 'hidden' });
+      }
+      // The port is opened only for a write.
+      assert.equal((await page.evaluate(() => window.fakeSerial.openedWith)).length, c.written ? 1 : 0);
+      if (c.written) assert.equal((await radioImage(page))[0x13], 0x90);
+      await context.close();
+    });
+  }
 });
