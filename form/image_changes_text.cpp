@@ -1,6 +1,7 @@
 // The list of what differs between two images, as text for a person.
 
 #include "form/image_changes.h"
+#include "image/shown_text.h"
 
 #include <algorithm>
 
@@ -104,7 +105,8 @@ std::string ChangeSide(const ImageChange& change, bool after, TranslateText tr)
     switch (change.kind) {
     case ImageChange::Kind::Setting: {
         const std::string& text = after ? change.after : change.before;
-        return text.empty() ? tr(kEmpty) : text;
+        // A text from the file or the radio: a terminal must not act on it.
+        return text.empty() ? tr(kEmpty) : ShownText(text);
     }
     case ImageChange::Kind::Channel: return channelLine(after ? change.afterCells : change.beforeCells, tr);
     case ImageChange::Kind::Outside: break;
