@@ -7,6 +7,7 @@
 #include "sim/pty_radio_server.h"
 
 #include <atomic>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -17,6 +18,27 @@ void stopServer()
 {
     if (PtyRadioServer* server = g_server.load())
         server->Stop();
+}
+
+extern "C" void onReportSignal(int)
+{
+    if (PtyRadioServer* server = g_server.load())
+        server->RequestReport();
+}
+
+// SIGUSR1 asks how late the answers have gone out: a benchmark takes the
+// radio's own lateness out of the program's time.
+void reportLatenessOnSignal(PtyRadioServer& server)
+{
+    server.ReportLatenessTo([](SimTime late) {
+        std::printf("late %lld us\n",
+                    static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(late).count()));
+        std::fflush(stdout);
+    });
+    struct sigaction action = {};
+    action.sa_handler = onReportSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGUSR1, &action, nullptr);
 }
 
 QString faultList()
@@ -91,6 +113,7 @@ int runSim(const CliArguments& parsed)
     }
     g_server.store(&server);
     InstallInterruptHandler(stopServer);
+    reportLatenessOnSignal(server);
     std::printf("%s\n", server.devicePath().c_str());
     std::fflush(stdout);
     const bool served = server.Serve();
@@ -121,7 +144,9 @@ const CliCommand kSimCommand = {
                    "      default) short-block, no-block-ack, syn-block-ack, nak-write,\n"
                    "      silent-write, store-wrong (acknowledges the block, stores it wrong);\n"
                    "      syn-write acknowledges every block with SYN.\n"
-                   "      --line-rate sends and receives each byte no faster than 9600 baud.\n"
+                   "      --line-rate sends and receives each byte no faster than 9600 baud;\n"
+                   "      then SIGUSR1 prints \"late N us\": how late its answers' last bytes\n"
+                   "      have gone out in all since the last such line.\n"
                    "      --save writes the radio's memory to FILE.sin when it stops.",
     .run = runSim,
 };
