@@ -5,29 +5,6 @@
 
 namespace {
 
-struct TraceLine {
-    double seconds = 0; // since the port was opened
-    std::string text;
-};
-
-std::vector<TraceLine> parse(const std::string& traceText)
-{
-    std::vector<TraceLine> lines;
-    std::istringstream in(traceText);
-    std::string line;
-    while (std::getline(in, line)) {
-        TraceLine parsed;
-        int offset = 0;
-        double ms = 0;
-        if (std::sscanf(line.c_str(), " %lf %n", &ms, &offset) == 1) {
-            parsed.seconds = ms / 1000;
-            parsed.text = line.substr(static_cast<std::size_t>(offset));
-            lines.push_back(parsed);
-        }
-    }
-    return lines;
-}
-
 bool startsWith(const std::string& text, const char* prefix)
 {
     return text.rfind(prefix, 0) == 0;
@@ -41,33 +18,28 @@ bool isRequest(const std::string& text)
 
 } // namespace
 
-bool SplitTrace(const std::string& traceText, double processStart, double processEnd, TraceSplit& split)
+std::vector<double> BlockTurnarounds(const std::string& traceText)
 {
-    const std::vector<TraceLine> lines = parse(traceText);
-    double opened = 0;
-    if (lines.empty() || std::sscanf(lines.front().text.c_str(), "open %*s (steady clock %lf s)", &opened) != 1)
-        return false;
-    const TraceLine* firstSent = nullptr;
-    const TraceLine* lastReceived = nullptr;
-    const TraceLine* unanswered = nullptr;
+    std::vector<double> turnarounds;
+    std::istringstream in(traceText);
+    std::string line;
     bool inBlocks = false;
-    split.turnarounds.clear();
-    for (const TraceLine& line : lines) {
-        const bool sent = startsWith(line.text, "TX ");
-        if (sent && !firstSent)
-            firstSent = &line;
-        inBlocks = inBlocks || isRequest(line.text);
+    double unanswered = -1; // when the last reply not yet answered came
+    while (std::getline(in, line)) {
+        int offset = 0;
+        double ms = 0;
+        if (std::sscanf(line.c_str(), " %lf %n", &ms, &offset) != 1)
+            continue;
+        const std::string text = line.substr(static_cast<std::size_t>(offset));
+        const bool sent = startsWith(text, "TX ");
+        inBlocks = inBlocks || isRequest(text);
         // Within the blocks the first bytes sent after a reply answer it.
-        if (sent && inBlocks && unanswered)
-            split.turnarounds.push_back(line.seconds - unanswered->seconds);
+        if (sent && inBlocks && unanswered >= 0)
+            turnarounds.push_back((ms - unanswered) / 1000);
         if (sent)
-            unanswered = nullptr;
-        if (startsWith(line.text, "RX "))
-            lastReceived = unanswered = &line;
+            unanswered = -1;
+        if (startsWith(text, "RX "))
+            unanswered = ms;
     }
-    if (!firstSent || !lastReceived)
-        return false;
-    split.start = opened + firstSent->seconds - processStart;
-    split.end = processEnd - (opened + lastReceived->seconds);
-    return true;
+    return turnarounds;
 }

@@ -74,17 +74,27 @@ std::string readLine(int fd)
     return line;
 }
 
+// What the simulated radio reports of the line since it last did.
+struct LineReport {
+    double late = 0;    // seconds its answers went out late
+    double firstIn = 0; // steady-clock seconds it read the first byte
+    double lastOut = 0; // and wrote the last
+};
+
 struct SimRadio {
     pid_t pid = -1;
     int output = -1;
     std::string device;
 
-    // Seconds the radio's answers went out late since the last call.
-    double lateness() const
+    LineReport report() const
     {
         kill(pid, SIGUSR1);
         long long us = 0;
-        return std::sscanf(readLine(output).c_str(), "late %lld us", &us) == 1 ? static_cast<double>(us) / 1e6 : 0;
+        LineReport r;
+        if (std::sscanf(readLine(output).c_str(), "late %lld us, first byte in at %lf s, last byte out at %lf s", &us,
+                        &r.firstIn, &r.lastOut) == 3)
+            r.late = static_cast<double>(us) / 1e6;
+        return r;
     }
 };
 
@@ -108,12 +118,12 @@ struct Run {
 // One transfer: its time and the radio's lateness in it; a negative time on failure.
 Run transfer(const SimRadio& radio, const std::vector<std::string>& args)
 {
-    static_cast<void>(radio.lateness());
+    static_cast<void>(radio.report());
     double start = 0;
     double end = 0;
     if (!timed(args, start, end))
         return {-1, 0};
-    return {end - start, radio.lateness()};
+    return {end - start, radio.report().late};
 }
 
 void report(const char* name, const std::vector<Run>& runs, double floor)
@@ -135,25 +145,29 @@ std::string fileText(const std::string& path)
     return text.str();
 }
 
+// The program's start is from its process's start to the first byte on the
+// line, its end from the last byte on the line to its exit; in between the
+// trace shows how fast it answers each reply.
 void reportSplit(const std::string& cli, const SimRadio& radio, const std::string& image, const std::string& trace)
 {
+    static_cast<void>(radio.report());
     double start = 0;
     double end = 0;
-    TraceSplit split;
-    if (!timed({cli, "read", "--port", radio.device, "--output", image, "--trace", trace}, start, end) ||
-        !SplitTrace(fileText(trace), start, end, split) || split.turnarounds.empty()) {
+    const bool read = timed({cli, "read", "--port", radio.device, "--output", image, "--trace", trace}, start, end);
+    const LineReport line = radio.report();
+    std::vector<double> turns = BlockTurnarounds(fileText(trace));
+    if (!read || turns.empty()) {
         std::fprintf(stderr, "transfer: the traced read failed\n");
         return;
     }
-    std::vector<double> turns = split.turnarounds;
     std::sort(turns.begin(), turns.end());
     double sum = 0;
     for (double t : turns)
         sum += t;
-    std::printf("traced read %.3f s: start %.1f ms (7 ms of it polls, 2 ms a pause), %zu turnarounds median "
+    std::printf("traced read %.3f s: start %.1f ms (9 ms of it the protocol's pauses), %zu turnarounds median "
                 "%.0f us, worst %.0f us, %.1f ms in all; end %.1f ms\n",
-                end - start, split.start * 1e3, turns.size(), turns[turns.size() / 2] * 1e6, turns.back() * 1e6,
-                sum * 1e3, split.end * 1e3);
+                end - start, (line.firstIn - start) * 1e3, turns.size(), turns[turns.size() / 2] * 1e6,
+                turns.back() * 1e6, sum * 1e3, (end - line.lastOut) * 1e3);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "sim/pty_radio_server.h"
 
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 
@@ -26,13 +27,21 @@ extern "C" void onReportSignal(int)
         server->RequestReport();
 }
 
-// SIGUSR1 asks how late the answers have gone out: a benchmark takes the
-// radio's own lateness out of the program's time.
+double steadySeconds(std::chrono::steady_clock::time_point at)
+{
+    return std::chrono::duration<double>(at.time_since_epoch()).count();
+}
+
+// SIGUSR1 asks how late the answers have gone out and when the line was
+// busy: a benchmark takes the radio's own lateness out of the program's time
+// and splits the rest at the first and the last byte.
 void reportLatenessOnSignal(PtyRadioServer& server)
 {
-    server.ReportLatenessTo([](SimTime late) {
-        std::printf("late %lld us\n",
-                    static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(late).count()));
+    server.ReportTo([](const PtyRadioServer::Report& report) {
+        const auto late = std::chrono::duration_cast<std::chrono::microseconds>(report.lateness);
+        std::printf("late %lld us, first byte in at %.6f s, last byte out at %.6f s\n",
+                    static_cast<long long>(late.count()), steadySeconds(report.firstIn),
+                    steadySeconds(report.lastOut));
         std::fflush(stdout);
     });
     struct sigaction action = {};
@@ -145,8 +154,10 @@ const CliCommand kSimCommand = {
                    "      silent-write, store-wrong (acknowledges the block, stores it wrong);\n"
                    "      syn-write acknowledges every block with SYN.\n"
                    "      --line-rate sends and receives each byte no faster than 9600 baud;\n"
-                   "      then SIGUSR1 prints \"late N us\": how late its answers' last bytes\n"
-                   "      have gone out in all since the last such line.\n"
+                   "      then SIGUSR1 prints how late its answers' last bytes have gone out in\n"
+                   "      all since the last such line, and when it read the first byte and wrote\n"
+                   "      the last on the steady clock: \"late N us, first byte in at S s, last\n"
+                   "      byte out at S s\".\n"
                    "      --save writes the radio's memory to FILE.sin when it stops.",
     .run = runSim,
 };

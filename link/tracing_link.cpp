@@ -22,17 +22,6 @@ std::string ofCount(const char* what, std::size_t got, std::size_t of)
     return std::string(" (") + what + ", " + std::to_string(got) + " of " + std::to_string(of) + ")";
 }
 
-// The system's steady clock when the port was opened, so that the trace lines
-// up with other timings taken on the same machine (a benchmark's, a
-// simulated radio's): on Linux it is the time since boot.
-std::string steadyClock(std::chrono::steady_clock::time_point at)
-{
-    char text[48];
-    std::snprintf(text, sizeof text, " (steady clock %.6f s)",
-                  std::chrono::duration<double>(at.time_since_epoch()).count());
-    return text;
-}
-
 } // namespace
 
 void TracingLink::line(std::string_view text)
@@ -50,7 +39,7 @@ OpenStatus TracingLink::Open(const std::string& name)
     m_isOpen = true;
     OpenStatus status = m_inner.Open(name);
     if (status.ok())
-        line("open " + name + steadyClock(m_opened));
+        line("open " + name);
     else
         line("open " + name + " failed: " + status.systemText());
     return status;

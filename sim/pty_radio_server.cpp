@@ -106,8 +106,10 @@ bool PtyRadioServer::stopRequested()
     while (::read(m_stopPipe[0], &byte, 1) == 1) {
         if (byte == kStopByte)
             return true;
-        if (m_report)
-            m_report(m_line.TakeLateness());
+        m_report.lateness = m_line.TakeLateness();
+        if (m_onReport)
+            m_onReport(m_report);
+        m_report = {};
     }
     return false;
 }
@@ -166,6 +168,8 @@ bool PtyRadioServer::receive()
         return false;
     }
     const SimTime readAt = now();
+    if (m_report.firstIn == std::chrono::steady_clock::time_point{})
+        m_report.firstIn = std::chrono::steady_clock::now();
     for (ssize_t i = 0; i < n; ++i) {
         m_radio.Receive(buffer[i], m_line.Received(readAt));
         for (const RadioReply& reply : m_radio.TakeReplies())
@@ -200,6 +204,7 @@ bool PtyRadioServer::sendDue()
             return false;
         }
         sent += static_cast<std::size_t>(n);
+        m_report.lastOut = std::chrono::steady_clock::now();
     }
     return true;
 }

@@ -3,6 +3,7 @@
 #include "sim/exact_line.h"
 #include "sim/simulated_radio.h"
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <string>
@@ -29,10 +30,18 @@ public:
     [[nodiscard]] bool Serve();
     // Safe to call from another thread or from a signal handler.
     void Stop();
-    // Has Serve() hand the lateness since the last report to
-    // ReportLatenessTo's function. As safe as Stop().
+    // What the radio saw of the line since the last report: how late its
+    // answers went out (ExactLine) and, on the system's steady clock, when
+    // it read the first byte and wrote the last, so that a measurement can
+    // line the program's process up with the line.
+    struct Report {
+        SimTime lateness{0};
+        std::chrono::steady_clock::time_point firstIn{};
+        std::chrono::steady_clock::time_point lastOut{};
+    };
+    // Has Serve() hand the report to ReportTo's function. As safe as Stop().
     void RequestReport();
-    void ReportLatenessTo(std::function<void(SimTime)> report) { m_report = std::move(report); }
+    void ReportTo(std::function<void(const Report&)> report) { m_onReport = std::move(report); }
 
 private:
     struct Outgoing {
@@ -49,7 +58,8 @@ private:
 
     SimulatedRadio& m_radio;
     ExactLine m_line;
-    std::function<void(SimTime)> m_report;
+    std::function<void(const Report&)> m_onReport;
+    Report m_report;
     int m_master = -1;
     int m_slave = -1;
     int m_stopPipe[2] = {-1, -1};

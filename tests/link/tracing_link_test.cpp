@@ -38,7 +38,7 @@ TEST(TracingLink, WritesEveryByteWithItsDirectionAndTime)
     EXPECT_EQ(Describe(bench.journal), "O K P w02.50 s2 r1=16 r3=06 r8! L X ");
 
     const std::vector<std::string> expected = {
-        "open /dev/ttyUSB0 (steady clock S s)", "configure 9600 8N1", "purge all", "TX 02 50", "RX 16", "RX 06 (timed out, 1 of 3)",
+        "open /dev/ttyUSB0", "configure 9600 8N1", "purge all", "TX 02 50", "RX 16", "RX 06 (timed out, 1 of 3)",
         "RX (read failed, 0 of 8)", "clear", "close",
     };
     ASSERT_EQ(sink.lines.size(), expected.size());
@@ -47,7 +47,7 @@ TEST(TracingLink, WritesEveryByteWithItsDirectionAndTime)
     for (std::size_t i = 0; i < sink.lines.size(); ++i) {
         std::smatch m;
         ASSERT_TRUE(std::regex_match(sink.lines[i], m, line)) << sink.lines[i];
-        EXPECT_EQ(std::regex_replace(m[2].str(), std::regex("clock \\d+\\.\\d{6} s"), "clock S s"), expected[i]);
+        EXPECT_EQ(m[2].str(), expected[i]);
         EXPECT_GE(std::stod(m[1].str()), previous);
         previous = std::stod(m[1].str());
     }
