@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -21,13 +22,17 @@ struct Exchange {
     SimTime lastReplyByte;
 };
 
+void PrintTo(const Exchange& e, std::ostream* os)
+{
+    *os << e.what;
+}
+
 class ExactLineExchange : public testing::TestWithParam<Exchange> {};
 
 // The radio answers once the request's last byte is in, as SimulatedRadio does.
 TEST_P(ExactLineExchange, RepliesFollowTheRequestByteAfterByte)
 {
     const Exchange& e = GetParam();
-    SCOPED_TRACE(e.what);
     ExactLine line(e.lineRate);
     SimTime arrival{0};
     for (SimTime at : e.readAt)
