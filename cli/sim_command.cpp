@@ -7,6 +7,8 @@
 #include "sim/pty_radio_server.h"
 
 #include <atomic>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -17,6 +19,35 @@ void stopServer()
 {
     if (PtyRadioServer* server = g_server.load())
         server->Stop();
+}
+
+extern "C" void onReportSignal(int)
+{
+    if (PtyRadioServer* server = g_server.load())
+        server->RequestReport();
+}
+
+double steadySeconds(std::chrono::steady_clock::time_point at)
+{
+    return std::chrono::duration<double>(at.time_since_epoch()).count();
+}
+
+// SIGUSR1 asks how late the answers have gone out and when the line was
+// busy: a benchmark takes the radio's own lateness out of the program's time
+// and splits the rest at the first and the last byte.
+void reportLatenessOnSignal(PtyRadioServer& server)
+{
+    server.ReportTo([](const PtyRadioServer::Report& report) {
+        const auto late = std::chrono::duration_cast<std::chrono::microseconds>(report.lateness);
+        std::printf("late %lld us, first byte in at %.6f s, last byte out at %.6f s\n",
+                    static_cast<long long>(late.count()), steadySeconds(report.firstIn),
+                    steadySeconds(report.lastOut));
+        std::fflush(stdout);
+    });
+    struct sigaction action = {};
+    action.sa_handler = onReportSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGUSR1, &action, nullptr);
 }
 
 QString faultList()
@@ -91,6 +122,7 @@ int runSim(const CliArguments& parsed)
     }
     g_server.store(&server);
     InstallInterruptHandler(stopServer);
+    reportLatenessOnSignal(server);
     std::printf("%s\n", server.devicePath().c_str());
     std::fflush(stdout);
     const bool served = server.Serve();
@@ -122,7 +154,11 @@ const CliCommand kSimCommand = {
                    "      silent-write, store-wrong (acknowledges the block, stores it wrong),\n"
                    "      flaky-read (every second read of the block has one bit wrong);\n"
                    "      syn-write acknowledges every block with SYN.\n"
-                   "      --line-rate sends and receives each byte no faster than 9600 baud.\n"
+                   "      --line-rate sends and receives each byte no faster than 9600 baud;\n"
+                   "      then SIGUSR1 prints how late its answers' last bytes have gone out in\n"
+                   "      all since the last such line, and when it read the first byte and wrote\n"
+                   "      the last on the steady clock: \"late N us, first byte in at S s, last\n"
+                   "      byte out at S s\".\n"
                    "      --save writes the radio's memory to FILE.sin when it stops.",
     .run = runSim,
 };

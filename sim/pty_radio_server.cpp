@@ -76,12 +76,42 @@ bool PtyRadioServer::Open()
     return true;
 }
 
+namespace {
+
+constexpr char kStopByte = 1;
+constexpr char kReportByte = 2;
+
+} // namespace
+
 void PtyRadioServer::Stop()
 {
-    const char byte = 1;
+    const char byte = kStopByte;
     const int saved = errno;
     [[maybe_unused]] const ssize_t n = ::write(m_stopPipe[1], &byte, 1);
     errno = saved;
+}
+
+void PtyRadioServer::RequestReport()
+{
+    const char byte = kReportByte;
+    const int saved = errno;
+    [[maybe_unused]] const ssize_t n = ::write(m_stopPipe[1], &byte, 1);
+    errno = saved;
+}
+
+// Reports are answered on the way; a stop ends serving.
+bool PtyRadioServer::stopRequested()
+{
+    char byte = 0;
+    while (::read(m_stopPipe[0], &byte, 1) == 1) {
+        if (byte == kStopByte)
+            return true;
+        m_report.lateness = m_line.TakeLateness();
+        if (m_onReport)
+            m_onReport(m_report);
+        m_report = {};
+    }
+    return false;
 }
 
 SimTime PtyRadioServer::now() const
@@ -100,7 +130,7 @@ bool PtyRadioServer::Serve()
             fail("poll");
             return false;
         }
-        if (fds[1].revents & POLLIN)
+        if ((fds[1].revents & POLLIN) && stopRequested())
             return true;
         if ((fds[0].revents & POLLIN) && !receive())
             return false;
@@ -127,11 +157,6 @@ int PtyRadioServer::waitForWork(pollfd* fds) const
 #endif
 }
 
-// With line-rate emulation a byte reaches the radio one byte time after the
-// line has become free for it, and the answers go back the same way. Without
-// it the line is infinitely wide but not infinitely fast: each byte still
-// takes one byte time to cross, so no answer comes sooner than a real radio's
-// could, however fast the program on the other end.
 bool PtyRadioServer::receive()
 {
     std::uint8_t buffer[256];
@@ -143,15 +168,12 @@ bool PtyRadioServer::receive()
         return false;
     }
     const SimTime readAt = now();
+    if (m_report.firstIn == std::chrono::steady_clock::time_point{})
+        m_report.firstIn = std::chrono::steady_clock::now();
     for (ssize_t i = 0; i < n; ++i) {
-        const SimTime arrival = (m_lineRate ? std::max(readAt, m_inputFree) : readAt) + kByteTime;
-        m_inputFree = arrival;
-        m_radio.Receive(buffer[i], arrival);
-        for (const RadioReply& reply : m_radio.TakeReplies()) {
-            const SimTime due = (m_lineRate ? std::max(reply.notBefore, m_outputFree) : reply.notBefore) + kByteTime;
-            m_outputFree = due;
-            m_outgoing.push_back({reply.byte, due});
-        }
+        m_radio.Receive(buffer[i], m_line.Received(readAt));
+        for (const RadioReply& reply : m_radio.TakeReplies())
+            m_outgoing.push_back({reply.byte, m_line.Sent(reply.notBefore)});
     }
     return true;
 }
@@ -160,10 +182,14 @@ bool PtyRadioServer::sendDue()
 {
     const SimTime at = now();
     std::vector<std::uint8_t> due;
+    SimTime lastDue{0};
     while (!m_outgoing.empty() && m_outgoing.front().due <= at) {
         due.push_back(m_outgoing.front().byte);
+        lastDue = m_outgoing.front().due;
         m_outgoing.pop_front();
     }
+    if (!due.empty() && m_outgoing.empty())
+        m_line.ReplyEnded(lastDue, at);
     std::size_t sent = 0;
     while (sent < due.size()) {
         const ssize_t n = ::write(m_master, due.data() + sent, due.size() - sent);
@@ -178,6 +204,7 @@ bool PtyRadioServer::sendDue()
             return false;
         }
         sent += static_cast<std::size_t>(n);
+        m_report.lastOut = std::chrono::steady_clock::now();
     }
     return true;
 }

@@ -1,19 +1,21 @@
 #pragma once
 
-#include "sim/sim_clock.h"
+#include "sim/exact_line.h"
 #include "sim/simulated_radio.h"
 
+#include <chrono>
 #include <deque>
+#include <functional>
 #include <string>
 
 // Puts the simulated radio at the far end of a pseudo-terminal, so that a
 // program opens its device path as it would open a serial port. With line-rate
 // emulation every byte takes as long as at 9600 baud in each direction, so a
 // transfer lasts as long as with a real radio; without it a request and its
-// answer each cost one byte time, however long they are.
+// answer each cost one byte time, however long they are (ExactLine).
 class PtyRadioServer {
 public:
-    PtyRadioServer(SimulatedRadio& radio, bool lineRate) : m_radio(radio), m_lineRate(lineRate) {}
+    PtyRadioServer(SimulatedRadio& radio, bool lineRate) : m_radio(radio), m_line(lineRate) {}
     ~PtyRadioServer();
     PtyRadioServer(const PtyRadioServer&) = delete;
     PtyRadioServer& operator=(const PtyRadioServer&) = delete;
@@ -28,6 +30,18 @@ public:
     [[nodiscard]] bool Serve();
     // Safe to call from another thread or from a signal handler.
     void Stop();
+    // What the radio saw of the line since the last report: how late its
+    // answers went out (ExactLine) and, on the system's steady clock, when
+    // it read the first byte and wrote the last, so that a measurement can
+    // line the program's process up with the line.
+    struct Report {
+        SimTime lateness{0};
+        std::chrono::steady_clock::time_point firstIn{};
+        std::chrono::steady_clock::time_point lastOut{};
+    };
+    // Has Serve() hand the report to ReportTo's function. As safe as Stop().
+    void RequestReport();
+    void ReportTo(std::function<void(const Report&)> report) { m_onReport = std::move(report); }
 
 private:
     struct Outgoing {
@@ -39,17 +53,18 @@ private:
     [[nodiscard]] bool receive();
     [[nodiscard]] bool sendDue();
     int waitForWork(struct pollfd* fds) const;
+    [[nodiscard]] bool stopRequested();
     void fail(const char* what);
 
     SimulatedRadio& m_radio;
-    const bool m_lineRate;
+    ExactLine m_line;
+    std::function<void(const Report&)> m_onReport;
+    Report m_report;
     int m_master = -1;
     int m_slave = -1;
     int m_stopPipe[2] = {-1, -1};
     std::string m_devicePath;
     std::string m_error;
     SteadyClock m_clock;
-    SimTime m_inputFree{0};
-    SimTime m_outputFree{0};
     std::deque<Outgoing> m_outgoing;
 };

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
@@ -82,6 +83,15 @@ public:
     ~Sim() { static_cast<void>(stop()); }
 
     const QString& device() const { return m_device; }
+
+    // SIGUSR1: the line the radio prints about its line since the last one.
+    QString report()
+    {
+        ::kill(static_cast<pid_t>(m_process.processId()), SIGUSR1);
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) {
+        }
+        return QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    }
 
     [[nodiscard]] int stop()
     {

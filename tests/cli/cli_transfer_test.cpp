@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QRegularExpression>
 
+#include <chrono>
 #include <csignal>
 #include <random>
 
@@ -177,6 +178,31 @@ INSTANTIATE_TEST_SUITE_P(
                     QStringList{"write", "--port", "a", "--port", "b", "--input", "x.sin"},
                     QStringList{"sim", "--range", "1-2"}, QStringList{"sim", "--fault", "nope"},
                     QStringList{"sim", "--fault-block", "128"}));
+
+// What bench/transfer lines a program's process up with: when the radio
+// read the first byte and wrote the last, on the steady clock, and how late
+// it answered; each report starts the next afresh.
+TEST_F(CliTransfer, TheSimulatedRadioReportsItsLineWhenAsked)
+{
+    const auto steadySeconds = [] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    };
+    Sim sim({});
+    const double before = steadySeconds();
+    const Outcome read = runCli({QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
+                                 QStringLiteral("--output"), path("read.sin")});
+    const double after = steadySeconds();
+    ASSERT_EQ(read.exitCode, 0) << read.errors.toStdString();
+    static const QRegularExpression line(
+        QStringLiteral("^late (\\d+) us, first byte in at (\\d+\\.\\d{6}) s, last byte out at (\\d+\\.\\d{6}) s$"));
+    const QString report = sim.report();
+    const QRegularExpressionMatch m = line.match(report);
+    ASSERT_TRUE(m.hasMatch()) << report.toStdString();
+    EXPECT_LT(before, m.captured(2).toDouble());
+    EXPECT_LT(m.captured(2).toDouble(), m.captured(3).toDouble());
+    EXPECT_LT(m.captured(3).toDouble(), after);
+    EXPECT_EQ(sim.report(), QStringLiteral("late 0 us, first byte in at 0.000000 s, last byte out at 0.000000 s"));
+}
 
 TEST_F(CliTransfer, APortThatWillNotOpenSaysSoAndCreatesNoFile)
 {

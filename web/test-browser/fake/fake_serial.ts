@@ -23,6 +23,10 @@ interface Recorded {
   // how long the page took from an answer handed on to its next write.
   handedLateMs: number[];
   answeredAfterMs: number[];
+  // performance.now() of the first write since the port was last opened and
+  // of the last answer handed on: the ends of the transfer on the line.
+  firstWriteAt: number | null;
+  lastHandedAt: number | null;
 }
 
 declare global {
@@ -64,6 +68,7 @@ class FakePort extends EventTarget {
     if (this.readable) throw new DOMException('The port is already open.', 'InvalidStateError');
     if (this.options.openError) throw new DOMException('Failed to open serial port.', this.options.openError);
     this.recorded.openedWith.push(serialOptions);
+    this.recorded.firstWriteAt = null;
     if (!this.line) {
       const e = await engine();
       const o = this.options;
@@ -81,6 +86,7 @@ class FakePort extends EventTarget {
         const end = line.burstEnd();
         await sleepUntil(end);
         handedOn = performance.now();
+        this.recorded.lastHandedAt = handedOn;
         this.recorded.handedLateMs.push(handedOn - end);
         controller.enqueue(line.take(Number.MAX_SAFE_INTEGER));
       },
@@ -92,6 +98,7 @@ class FakePort extends EventTarget {
     this.writable = new WritableStream<Uint8Array>({
       write: (chunk) => {
         this.recorded.bytesFromPage += chunk.length;
+        this.recorded.firstWriteAt ??= performance.now();
         if (handedOn >= 0) this.recorded.answeredAfterMs.push(performance.now() - handedOn);
         handedOn = -1;
         line.send(chunk);
@@ -131,7 +138,8 @@ class FakeSerial extends EventTarget {
 }
 
 export function installFakeSerial(options: FakeSerialOptions): void {
-  const recorded: Recorded = { openedWith: [], requestPortCalls: 0, bytesFromPage: 0, handedLateMs: [], answeredAfterMs: [] };
+  const recorded: Recorded = { openedWith: [], requestPortCalls: 0, bytesFromPage: 0, handedLateMs: [], answeredAfterMs: [],
+    firstWriteAt: null, lastHandedAt: null };
   const port = new FakePort(options, recorded);
   Object.defineProperty(navigator, 'serial', { value: new FakeSerial(port, options, recorded), configurable: true });
   window.fakeSerial = Object.assign(recorded, {
