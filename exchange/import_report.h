@@ -1,17 +1,15 @@
 #pragma once
 
 #include "exchange/channel_csv.h"
+#include "form/translate_text.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
 // An import's report as the user reads it, worded here once for every host.
-// A host hands in its translation of the core's English templates (the
-// identity where it has none); the values from the file are filled in after
-// translating, already escaped.
-using TranslateText = std::function<std::string(const char* english)>;
-
+// A host hands in its translation of the core's English templates
+// (EnglishText where it has none); the values from the file are filled in
+// after translating, already escaped.
 // The reason alone, translated and filled in.
 [[nodiscard]] std::string ReportReasonText(const ReportLine& line, const TranslateText& translate);
 

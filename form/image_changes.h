@@ -13,7 +13,7 @@
 struct ChangedBlock {
     std::size_t address = 0;
     std::string before;                     // the block's bytes in hex: "FF 00 ..."
-    std::string after;
+    std::string after{};
     std::vector<std::size_t> changedBytes;  // offsets of the bytes that differ
 
     friend bool operator==(const ChangedBlock&, const ChangedBlock&) = default;
@@ -35,15 +35,15 @@ struct ImageChange {
         Outside,   // data: what the bytes hold; blocks: where they differ
     };
     Kind kind = Kind::Setting;
-    std::string field;
-    std::string before;
-    std::string after;
+    std::string field{};
+    std::string before{};
+    std::string after{};
     int channel = 0;
-    std::vector<std::string> beforeCells;
-    std::vector<std::string> afterCells;
+    std::vector<std::string> beforeCells{};
+    std::vector<std::string> afterCells{};
     OutsideData data = OutsideData::Other;
-    std::vector<int> channels;   // Outside: the channels the bytes belong to (ChannelBytes, EmptyChannels)
-    std::vector<ChangedBlock> blocks;
+    std::vector<int> channels{};   // Outside: the channels the bytes belong to (ChannelBytes, EmptyChannels)
+    std::vector<ChangedBlock> blocks{};
 
     friend bool operator==(const ImageChange&, const ImageChange&) = default;
 };

@@ -70,23 +70,17 @@ std::string correctionMessage(const std::string& typed, const CommittedFrequency
     return {};
 }
 
-// The page shows the core's English texts as they are.
-std::string untranslated(const char* english)
-{
-    return english;
-}
-
 std::string reportLines(const ImportResult& result)
 {
     std::string report;
-    for (const std::string& line : ImportReportTexts(result, untranslated))
+    for (const std::string& line : ImportReportTexts(result, EnglishText))
         report += line + '\n';
     return report;
 }
 
 std::string importReport(const ImportResult& result)
 {
-    return reportLines(result) + ImportSummaryText(result, untranslated) + '\n';
+    return reportLines(result) + ImportSummaryText(result, EnglishText) + '\n';
 }
 
 } // namespace
