@@ -2,7 +2,6 @@
 
 #include "form/form_contents.h"
 #include "form/form_fields.h"
-#include "form/form_load.h"
 #include "form/form_record.h"
 #include "form/setting_labels.h"
 
@@ -11,14 +10,6 @@
 #include <set>
 
 namespace {
-
-FormRecord formOf(const RadioImage& image)
-{
-    FormRecord form = FreshFormRecord();
-    int appliedModel = kNoModelApplied;
-    LoadFormFromImage(image, form, appliedModel);
-    return form;
-}
 
 void compareSettings(const FormRecord& before, const FormRecord& after, std::vector<ImageChange>& changes)
 {
@@ -184,8 +175,8 @@ std::vector<ImageChange> CompareImages(const RadioImage& before, const RadioImag
     std::vector<ImageChange> changes;
     if (before == after)
         return changes;
-    const FormRecord beforeForm = formOf(before);
-    const FormRecord afterForm = formOf(after);
+    const FormRecord beforeForm = FormRecordOf(before);
+    const FormRecord afterForm = FormRecordOf(after);
     compareSettings(beforeForm, afterForm, changes);
     compareChannels(beforeForm, afterForm, changes);
     compareOutside(before, after, changes);
