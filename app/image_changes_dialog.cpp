@@ -1,8 +1,7 @@
 #include "image_changes_dialog.h"
 
-#include "image/ui_text.h"
+#include "document/core_text.h"
 
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,11 +12,6 @@
 namespace {
 
 enum Column { kWhere, kField, kBefore, kAfter, kColumnCount };
-
-QString CoreText(const std::string& english)
-{
-    return QCoreApplication::translate(kUiTextContext, english.c_str());
-}
 
 QString ValueText(const std::string& value)
 {

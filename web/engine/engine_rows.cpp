@@ -6,8 +6,8 @@
 
 #include "codec/frequency.h"
 #include "form/form_contents.h"
+#include "image/text_fill.h"
 #include "image/ui_text.h"
-#include "link/text_fill.h"
 
 namespace {
 
