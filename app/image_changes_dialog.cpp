@@ -1,8 +1,7 @@
 #include "image_changes_dialog.h"
 
-#include "image/ui_text.h"
+#include "document/core_text.h"
 
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,11 +14,6 @@
 namespace {
 
 enum Column { kWhere, kBefore, kAfter, kColumnCount };
-
-std::string CoreText(const char* english)
-{
-    return QCoreApplication::translate(kUiTextContext, english).toStdString();
-}
 
 QString Text(const std::string& text)
 {
@@ -41,7 +35,7 @@ QString SummaryText(const std::vector<ImageChange>& changes, CImageChangesDialog
     if (nothingChanges)
         return sentence;
     // Only the bytes of empty channels differ: the count says so, the line below names them.
-    const QString count = Text(ChangeCountText(changes, CoreText));
+    const QString count = Text(ChangeCountText(changes, CoreTextUtf8));
     return std::any_of(changes.begin(), changes.end(), ChangesTheRadio) ? count + u'\n' + sentence : count;
 }
 
@@ -115,13 +109,13 @@ void CImageChangesDialog::fillTable(const std::vector<ImageChange>& changes)
 {
     for (const ImageChange& change : changes) {
         if (!ChangesTheRadio(change)) {
-            m_unusedBytes->setText(Text(ChangeTitle(change, CoreText)));
+            m_unusedBytes->setText(Text(ChangeTitle(change, CoreTextUtf8)));
             continue;
         }
         const int row = m_table->rowCount();
         m_table->insertRow(row);
-        const QString texts[kColumnCount] = {Text(ChangeTitle(change, CoreText)), Text(ChangeSide(change, false, CoreText)),
-                                             Text(ChangeSide(change, true, CoreText))};
+        const QString texts[kColumnCount] = {Text(ChangeTitle(change, CoreTextUtf8)), Text(ChangeSide(change, false, CoreTextUtf8)),
+                                             Text(ChangeSide(change, true, CoreTextUtf8))};
         for (int column = 0; column < kColumnCount; ++column)
             m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
     }

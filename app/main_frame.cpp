@@ -29,6 +29,7 @@
 #include "editor/program_view.h"
 #include "grid/ms_flex_grid.h"
 #include "document/channel_file.h"
+#include "document/core_text.h"
 #include "document/display_path.h"
 #include "port/port_report_text.h"
 #include "port/port_system.h"
@@ -364,7 +365,7 @@ void CMainFrame::ConnectTransfers()
 {
     TransferPrompts prompts;
     prompts.showMessage = [this](const QString& text, const QString& detail) {
-        ShowMessageBox(this, text, text == TransferText(OpenFailedMessage()) ? WithCableDiagnosis(detail) : detail);
+        ShowMessageBox(this, text, text == CoreText(OpenFailedMessage()) ? WithCableDiagnosis(detail) : detail);
     };
     prompts.askRetry = [this](const QString& text) {
         return RunRetryPrompt(this, text) == IDRETRY ? RetryAnswer::Retry : RetryAnswer::Cancel;

@@ -5,11 +5,11 @@
 #include "print_error.h"
 #include "terminal_host.h"
 
+#include "document/core_text.h"
 #include "link/cable_check.h"
 #include "port/system_ports.h"
 #include "port/trace_file.h"
 
-#include <QCoreApplication>
 
 #include <cstdio>
 #include <optional>
@@ -53,11 +53,6 @@ private:
     bool m_unanswered = false;
 };
 
-std::string translated(const char* text)
-{
-    return QCoreApplication::translate("hmprog", text).toStdString();
-}
-
 int exitStatus(const CableCheckReport& report, bool promptUnanswered)
 {
     if (report.agrees())
@@ -92,7 +87,7 @@ int runCheck(const CliArguments& args)
     if (report.first.reason == FailureReason::OpenFailed)
         PrintOpenFailure(options.port, target, [&](const std::string& port) { return check.OpenFailureText(port); });
     else if (!report.cancelled())
-        std::printf("%s\n", CableCheckText(report, translated).c_str());
+        std::printf("%s\n", CableCheckText(report, CoreTextUtf8).c_str());
     if (trace && !trace->Save())
         PrintError(QStringLiteral("cannot write the trace: %1").arg(trace->errorString()));
     return exitStatus(report, host.PromptUnanswered());

@@ -1,7 +1,6 @@
 #include "cli/form_file.h"
 
 #include "cli/channel_io.h"
-#include "form/form_load.h"
 #include "form/form_store.h"
 
 FileStatus OpenForm(const QString& path, RadioImage& image, FormRecord& form)
@@ -9,9 +8,7 @@ FileStatus OpenForm(const QString& path, RadioImage& image, FormRecord& form)
     const FileStatus status = ReadChannel(path, image);
     if (!status.ok())
         return status;
-    form = FreshFormRecord();
-    int appliedModel = kNoModelApplied;
-    LoadFormFromImage(image, form, appliedModel);
+    form = FormRecordOf(image);
     return FileStatus::Ok();
 }
 

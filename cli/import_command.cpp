@@ -9,13 +9,13 @@
 
 #include "document/channel_file.h"
 #include "document/channel_list_file.h"
+#include "document/core_text.h"
 #include "document/display_path.h"
 #include "exchange/form_import.h"
 #include "exchange/stock_plans.h"
-#include "form/form_load.h"
+#include "form/form_record.h"
 #include "image/image_layout.h"
 
-#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -52,7 +52,7 @@ int listStockPlans()
 {
     for (const StockPlan& plan : StockPlans()) {
         std::printf("%-12s %-8s %s\n", std::string(plan.name).c_str(), std::string(plan.modelText).c_str(),
-                    qPrintable(QCoreApplication::translate("hmprog", std::string(plan.description).c_str())));
+                    qPrintable(CoreText(std::string(plan.description))));
     }
     return kExitCompleted;
 }
@@ -82,9 +82,7 @@ FileStatus openBase(const CliArguments& args, const ImportSource& source, RadioI
     image.ResetToDefaults();
     if (source.planModel != nullptr)
         image.setByte(layout::kModel, source.planModel->modelByte);
-    form = FreshFormRecord();
-    int appliedModel = kNoModelApplied;
-    LoadFormFromImage(image, form, appliedModel);
+    form = FormRecordOf(image);
     return FileStatus::Ok();
 }
 

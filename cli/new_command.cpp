@@ -5,7 +5,7 @@
 #include "cli/cli_command.h"
 #include "cli/form_file.h"
 
-#include "form/form_load.h"
+#include "form/form_record.h"
 
 namespace {
 
@@ -16,10 +16,7 @@ int runNew(const CliArguments& args)
     const QString output = args.value(QStringLiteral("--output"));
     RadioImage image;
     image.ResetToDefaults();
-    FormRecord form = FreshFormRecord();
-    int appliedModel = kNoModelApplied;
-    LoadFormFromImage(image, form, appliedModel);
-    const FileStatus status = SaveForm(output, form, image);
+    const FileStatus status = SaveForm(output, FormRecordOf(image), image);
     if (!status.ok()) {
         PrintFileError(status);
         return kExitFailed;

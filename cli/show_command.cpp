@@ -6,6 +6,8 @@
 #include "cli/form_report.h"
 #include "cli/standard_output.h"
 
+#include "form/form_table.h"
+
 namespace {
 
 const char* const kPositionals[] = {"FILE.sin"};
@@ -23,8 +25,8 @@ int runShow(const CliArguments& args)
         PrintFileError(status);
         return kExitFailed;
     }
-    const QByteArray out = json ? FormJson(form) : FormTable(form).toUtf8();
-    static_cast<void>(PrintToStandardOutput(std::string_view(out.constData(), static_cast<std::size_t>(out.size()))));
+    const std::string out = json ? FormJson(form).toStdString() : FormTable(form);
+    static_cast<void>(PrintToStandardOutput(out));
     return kExitCompleted;
 }
 

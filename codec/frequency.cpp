@@ -43,7 +43,7 @@ std::string FormatFrequency(std::uint32_t count)
 
 std::uint32_t ParseFrequency(std::string_view text)
 {
-    const double scaled = std::trunc(DecimalScale(LeadingDouble(text), 100000));
+    const double scaled = std::trunc(DecimalScale(LeadingDouble(text), kCountsPerMHz));
     if (std::isnan(scaled) || scaled <= 0)
         return 0;
     // However large, even beyond what a double holds, it lies above the band.
@@ -54,8 +54,8 @@ std::uint32_t ParseFrequency(std::string_view text)
 
 std::uint32_t SnapToStep(std::uint32_t count)
 {
-    const std::uint32_t r5 = count % 500;
-    const std::uint32_t r6 = count % 625;
+    const std::uint32_t r5 = count % kRaster5k;
+    const std::uint32_t r6 = count % kRaster6k25;
     return r5 > r6 ? count - r6 : count - r5;
 }
 

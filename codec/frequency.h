@@ -10,6 +10,18 @@
 
 using FrequencyBytes = std::array<std::uint8_t, 4>;
 
+inline constexpr std::uint32_t kCountsPerMHz = 100000;
+
+// The 5 kHz and 6.25 kHz channel rasters, in counts.
+inline constexpr std::uint32_t kRaster5k = 500;
+inline constexpr std::uint32_t kRaster6k25 = 625;
+
+// Whether the count lies on either raster.
+[[nodiscard]] constexpr bool IsOnRaster(std::uint32_t count)
+{
+    return count % kRaster5k == 0 || count % kRaster6k25 == 0;
+}
+
 // The limits of the band selected on the form, in counts. Set from the band
 // text; read by the frequency commit and by the model check of a write.
 extern std::uint32_t g_bandLow;

@@ -1,10 +1,10 @@
 #include "document/channel_list_file.h"
 
+#include "document/core_text.h"
 #include "document/display_path.h"
 #include "document/file_kind.h"
 #include "document/regular_file.h"
 #include "exchange/import_report.h"
-#include "image/ui_text.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -74,35 +74,25 @@ FileStatus WriteChannelListStream(QIODevice& stream, const QString& name, const 
     return failed.isEmpty() ? FileStatus::Ok() : saveFailed(failed);
 }
 
-namespace {
-
-// The core's templates in the user's language.
-std::string translated(const char* english)
-{
-    return QCoreApplication::translate(kUiTextContext, english).toStdString();
-}
-
-} // namespace
-
 QString ReportReason(const ReportLine& report)
 {
-    return QString::fromStdString(ReportReasonText(report, translated));
+    return QString::fromStdString(ReportReasonText(report, CoreTextUtf8));
 }
 
 QString ReportLineForUser(const ReportLine& report)
 {
-    return QString::fromStdString(ReportLineForUserText(report, translated));
+    return QString::fromStdString(ReportLineForUserText(report, CoreTextUtf8));
 }
 
 QStringList ImportReportForUser(const ImportResult& result)
 {
     QStringList lines;
-    for (const std::string& line : ImportReportTexts(result, translated))
+    for (const std::string& line : ImportReportTexts(result, CoreTextUtf8))
         lines.append(QString::fromStdString(line));
     return lines;
 }
 
 QString ImportSummaryForUser(const ImportResult& result, bool withChannels)
 {
-    return QString::fromStdString(ImportSummaryText(result, translated, withChannels));
+    return QString::fromStdString(ImportSummaryText(result, CoreTextUtf8, withChannels));
 }

@@ -51,7 +51,7 @@ QString correctionMessage(const QString& typed, const CommittedFrequency& stored
 {
     constexpr qsizetype kLongestShown = 20;
     const QString shown = typed.size() > kLongestShown ? typed.left(kLongestShown - 1) + QChar(0x2026) : typed;
-    const QString band = CProgramView::tr("%1-%2 MHz").arg(bandLow / 100000).arg(bandHigh / 100000);
+    const QString band = CProgramView::tr("%1-%2 MHz").arg(bandLow / kCountsPerMHz).arg(bandHigh / kCountsPerMHz);
     const QString storedText = QString::fromStdString(stored.text);
     switch (stored.correction) {
     case FrequencyCorrection::RaisedToBand:

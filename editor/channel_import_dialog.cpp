@@ -1,6 +1,7 @@
 #include "editor/channel_import_dialog.h"
 
 #include "document/channel_list_file.h"
+#include "document/core_text.h"
 #include "document/display_path.h"
 #include "exchange/form_import.h"
 #include "exchange/stock_plans.h"
@@ -10,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -30,7 +30,7 @@ constexpr int kFileItem = -1;
 
 QString planText(const StockPlan& plan)
 {
-    return QCoreApplication::translate("hmprog", std::string(plan.description).c_str());
+    return CoreText(std::string(plan.description));
 }
 
 } // namespace

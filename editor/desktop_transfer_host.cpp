@@ -1,16 +1,12 @@
 #include "editor/desktop_transfer_host.h"
 
 #include "editor/progress_dialog.h"
-#include "image/ui_text.h"
+
+#include "document/core_text.h"
 
 #include <QCoreApplication>
 
 #include <utility>
-
-QString TransferText(const std::string& english)
-{
-    return QCoreApplication::translate(kUiTextContext, english.c_str());
-}
 
 CDesktopTransferHost::CDesktopTransferHost(CProgressDialog& dialog, const TransferPrompts& prompts, QString port)
     : m_dialog(dialog), m_prompts(prompts), m_port(std::move(port))
@@ -36,7 +32,7 @@ void CDesktopTransferHost::Progress(int steps)
 
 void CDesktopTransferHost::ShowStatus(const TransferStatus& status)
 {
-    const QString pattern = TransferText(TransferStatusPattern(status.stage));
+    const QString pattern = CoreText(TransferStatusPattern(status.stage));
     m_dialog.SetStatusText(
         QString::fromStdString(TransferStatusText(status, m_port.toStdString(), pattern.toStdString())));
 }
@@ -45,13 +41,13 @@ void CDesktopTransferHost::ShowMessage(const std::string& text)
 {
     m_dialog.ShowProgressNow();
     if (m_prompts.showMessage)
-        m_prompts.showMessage(TransferText(text), QString());
+        m_prompts.showMessage(CoreText(text), QString());
 }
 
 RetryAnswer CDesktopTransferHost::AskRetry(const std::string& text)
 {
     m_dialog.ShowProgressNow();
-    return m_prompts.askRetry ? m_prompts.askRetry(TransferText(text)) : RetryAnswer::Cancel;
+    return m_prompts.askRetry ? m_prompts.askRetry(CoreText(text)) : RetryAnswer::Cancel;
 }
 
 VersionAnswer CDesktopTransferHost::AskVersion()

@@ -29,6 +29,3 @@ private:
     const TransferPrompts& m_prompts;
     const QString m_port;
 };
-
-// A text of the transfer in the program's language.
-QString TransferText(const std::string& english);

@@ -3,10 +3,10 @@
 
 #include "editor/program_view.h"
 
+#include "document/core_text.h"
 #include "grid/ms_flex_grid.h"
-#include "image/ui_text.h"
+#include "image/text_fill.h"
 
-#include <QCoreApplication>
 #include <QLineEdit>
 
 GridCell CProgramView::currentCell() const
@@ -80,19 +80,7 @@ void CProgramView::MarkSaved()
 QString CProgramView::stepTitle(const FormStep& step) const
 {
     const StepText text = DescribeStep(step);
-    const QString name = QCoreApplication::translate(kUiTextContext, text.text);
-    QString out;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const bool isArg = name[i] == u'%' && i + 1 < name.size() && name[i + 1] >= u'1' && name[i + 1] <= u'9';
-        const auto arg = isArg ? static_cast<std::size_t>(name[i + 1].unicode() - u'1') : 0;
-        if (isArg && arg < text.args.size()) {
-            out += QString::fromStdString(text.args[arg]);
-            ++i;
-        } else {
-            out += name[i];
-        }
-    }
-    return out;
+    return QString::fromStdString(FillText(CoreTextUtf8(text.text), text.args));
 }
 
 QString CProgramView::UndoText() const

@@ -11,6 +11,7 @@
 
 #include "codec/frequency.h"
 #include "grid/ms_flex_grid.h"
+#include "document/core_text.h"
 #include "document/program_doc.h"
 #include "link/progress_text.h"
 #include "link/transfer_session.h"
@@ -94,7 +95,7 @@ CProgramView::TransferOutcome CProgramView::RunTransfer(TransferDirection direct
     saveTrace();
 
     if (m_prompts.showMessage && result.reason == FailureReason::OpenFailed)
-        m_prompts.showMessage(TransferText(OpenFailedMessage()),
+        m_prompts.showMessage(CoreText(OpenFailedMessage()),
                               QString::fromStdString(session.OpenFailureText(port.toStdString())));
     return {result, session.LeftPartlyWritten()};
 }

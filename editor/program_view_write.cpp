@@ -9,6 +9,7 @@
 #include "editor/desktop_transfer_host.h"
 #include "editor/progress_dialog.h"
 
+#include "document/core_text.h"
 #include "document/program_doc.h"
 #include "form/impossible_values.h"
 #include "form/write_verify.h"
@@ -129,17 +130,17 @@ void CProgramView::verifyWrite(const RadioImage& written)
     }
     const std::vector<BlockMismatch> mismatches = VerifyWrittenBlocks(written, readBack);
     if (mismatches.empty()) {
-        m_prompts.showMessage(TransferText(kVerifiedText), QString());
+        m_prompts.showMessage(CoreText(kVerifiedText), QString());
         return;
     }
     // The lines under the heading: each block's address and what lies there.
     const QString lines = QString::fromStdString(VerifyText(mismatches)).section(u'\n', 1).trimmed();
-    m_prompts.showMessage(TransferText(kVerifyFailedText), lines);
+    m_prompts.showMessage(CoreText(kVerifyFailedText), lines);
 }
 
 void CProgramView::reportPartlyWritten(const std::optional<RadioImage>& restorePoint)
 {
-    const QString warning = TransferText(PartlyWrittenWarning());
+    const QString warning = CoreText(PartlyWrittenWarning());
     if (!restorePoint || !m_prompts.offerRestore) {
         if (m_prompts.showMessage)
             m_prompts.showMessage(warning, QString());

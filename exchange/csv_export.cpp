@@ -1,5 +1,6 @@
 #include "exchange/channel_csv.h"
 
+#include "codec/frequency.h"
 #include "exchange/channel_settings.h"
 #include "exchange/csv_columns.h"
 #include "exchange/csv_tones.h"
@@ -9,9 +10,6 @@ namespace {
 
 // Transmit frequencies this far from receive are an offset, farther a split.
 constexpr std::uint32_t kLargestOffset = 5000000;   // 50 MHz in counts
-
-constexpr std::uint32_t kRaster5k = 500;
-constexpr std::uint32_t kRaster6k25 = 625;
 
 constexpr std::string_view kLineEnd = "\r\n";
 

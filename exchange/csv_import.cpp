@@ -1,5 +1,6 @@
 #include "exchange/channel_csv.h"
 
+#include "codec/frequency.h"
 #include "exchange/csv_columns.h"
 #include "exchange/csv_records.h"
 #include "exchange/csv_row.h"
@@ -17,8 +18,6 @@ namespace {
 
 // Far beyond any channel list; a bigger file is something else.
 constexpr std::size_t kLargestFile = 16 * 1024 * 1024;
-
-constexpr std::uint32_t kCountsPerMHz = 100000;
 
 constexpr CsvColumn kToneValueColumns[] = {
     CsvColumn::RToneFreq, CsvColumn::CToneFreq, CsvColumn::DtcsCode,

@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr std::uint32_t kRaster5k = 500;
-constexpr std::uint32_t kRaster6k25 = 625;
-
 // The reports on one of a channel's two frequencies, each whole so that a
 // translation can put the direction's name where its language wants it.
 struct Direction {
@@ -172,7 +169,7 @@ private:
             return 0;
         }
         const auto exact = static_cast<std::uint32_t>(count);
-        if (exact % kRaster5k == 0 || exact % kRaster6k25 == 0)
+        if (IsOnRaster(exact))
             return exact;
         const std::uint32_t lowered = SnapToStep(exact);
         changed(which.offRaster, {MegahertzText(exact), MegahertzText(lowered)});

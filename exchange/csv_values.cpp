@@ -1,5 +1,6 @@
 #include "exchange/csv_values.h"
 
+#include "codec/frequency.h"
 #include "exchange/csv_records.h"
 #include "exchange/text_encoding.h"
 #include "image/shown_text.h"
@@ -92,6 +93,6 @@ bool SameDecimal(std::string_view a, std::string_view b)
 
 std::string MegahertzText(std::uint64_t count)
 {
-    const std::string fraction = std::to_string(count % 100000 * 10);
-    return std::to_string(count / 100000) + "." + std::string(6 - fraction.size(), '0') + fraction;
+    const std::string fraction = std::to_string(count % kCountsPerMHz * 10);
+    return std::to_string(count / kCountsPerMHz) + "." + std::string(6 - fraction.size(), '0') + fraction;
 }

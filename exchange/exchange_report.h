@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 // One line of an import's report. The text is an English template marked
@@ -20,10 +19,6 @@ struct ReportLine {
     const char* text = "";
     std::vector<std::string> args;
 };
-
-// The pattern with %1 to %9 replaced by the args in one pass, so that an arg
-// holding "%1" stays as it is.
-[[nodiscard]] std::string FillArgs(std::string_view pattern, const std::vector<std::string>& args);
 
 // The template with its args put in.
 [[nodiscard]] std::string FilledText(const ReportLine& report);

@@ -1,6 +1,7 @@
 #include "exchange/import_report.h"
 
 #include "exchange/csv_columns.h"
+#include "image/text_fill.h"
 #include "image/ui_text.h"
 
 #include <algorithm>
@@ -35,7 +36,7 @@ bool lacksFrequencyColumn(const ImportResult& result)
 
 std::string ReportReasonText(const ReportLine& line, const TranslateText& translate)
 {
-    return FillArgs(translate(line.text), line.args);
+    return FillText(translate(line.text), line.args);
 }
 
 std::string ReportLineForUserText(const ReportLine& line, const TranslateText& translate)
@@ -48,7 +49,7 @@ std::string ReportLineForUserText(const ReportLine& line, const TranslateText& t
         pattern = HMPROG_TEXT("Line %1, skipped: %2");
     else if (line.kind == ReportKind::Changed)
         pattern = HMPROG_TEXT("Line %1, changed: %2");
-    return FillArgs(translate(pattern), {std::to_string(line.line), reason});
+    return FillText(translate(pattern), {std::to_string(line.line), reason});
 }
 
 std::vector<std::string> ImportReportTexts(const ImportResult& result, const TranslateText& translate)
@@ -57,7 +58,7 @@ std::vector<std::string> ImportReportTexts(const ImportResult& result, const Tra
     for (const ReportLine& line : result.report)
         texts.push_back(ReportLineForUserText(line, translate));
     if (lacksFrequencyColumn(result))
-        texts.push_back(FillArgs(translate(HMPROG_TEXT("The headings it reads: %1.")), {KnownHeadingsText()}));
+        texts.push_back(FillText(translate(HMPROG_TEXT("The headings it reads: %1.")), {KnownHeadingsText()}));
     return texts;
 }
 
@@ -70,7 +71,7 @@ std::string ImportSummaryText(const ImportResult& result, const TranslateText& t
     const long changed = std::count(result.changed.begin(), result.changed.end(), true);
     std::vector<std::string> args = {std::to_string(loaded), std::to_string(skipped)};
     if (!withChannels)
-        return FillArgs(translate(kRows[one(loaded)]), args);
+        return FillText(translate(kRows[one(loaded)]), args);
     args.push_back(std::to_string(changed));
-    return FillArgs(translate(kRowsAndChannels[one(loaded)][one(changed)]), args);
+    return FillText(translate(kRowsAndChannels[one(loaded)][one(changed)]), args);
 }

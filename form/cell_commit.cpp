@@ -10,10 +10,6 @@
 
 namespace {
 
-// The 5 kHz and 6.25 kHz channel rasters, in counts of 10 Hz.
-constexpr std::uint32_t kRaster5k = 500;
-constexpr std::uint32_t kRaster6k25 = 625;
-
 // A decimal number without sign or exponent, written the shortest way:
 // "067.50" and "67.5" both give "67.5", "0.0" gives "0".
 std::string shortestDecimal(const std::string& number)
@@ -88,7 +84,7 @@ CommittedFrequency CommitFrequency(const std::string& typed, std::uint32_t bandL
         }
     }
     // Lowered only: the band edges are not applied again.
-    if (count % kRaster5k != 0 && count % kRaster6k25 != 0) {
+    if (!IsOnRaster(count)) {
         count = SnapToStep(count);
         if (correction == FrequencyCorrection::None && count != 0)
             correction = FrequencyCorrection::LoweredOntoRaster;

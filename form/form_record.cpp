@@ -1,5 +1,6 @@
 #include "form/form_record.h"
 
+#include "form/form_load.h"
 #include "form/ptt_id_code.h"
 
 void FormRecord::ResetContent(FormCombo combo)
@@ -80,4 +81,18 @@ FormRecord FreshFormRecord()
     FillVoxGainLevels(record);
     WriteGridHeadings(record);
     return record;
+}
+
+FormRecord FormRecordOf(const RadioImage& image, int& appliedModel)
+{
+    FormRecord record = FreshFormRecord();
+    appliedModel = kNoModelApplied;
+    LoadFormFromImage(image, record, appliedModel);
+    return record;
+}
+
+FormRecord FormRecordOf(const RadioImage& image)
+{
+    int appliedModel = kNoModelApplied;
+    return FormRecordOf(image, appliedModel);
 }

@@ -2,6 +2,7 @@
 
 #include "form/form_contents.h"
 #include "form/form_controls.h"
+#include "image/radio_image.h"
 
 #include <array>
 #include <string>
@@ -54,3 +55,9 @@ private:
 // A record as the desktop form is once its first initial update has set it up
 // (before any image is loaded), with no model applied yet.
 FormRecord FreshFormRecord();
+
+// The record of the program started afresh with this image: a fresh record
+// and no model applied before, so that the image's own model and channels
+// show. appliedModel receives the model the record then has applied.
+[[nodiscard]] FormRecord FormRecordOf(const RadioImage& image, int& appliedModel);
+[[nodiscard]] FormRecord FormRecordOf(const RadioImage& image);

@@ -1,6 +1,7 @@
 #include "form/form_step.h"
 
 #include "form/setting_labels.h"
+#include "image/text_fill.h"
 #include "image/ui_text.h"
 
 namespace {
@@ -78,17 +79,5 @@ StepText DescribeStep(const FormStep& step)
 
 std::string FillStepText(const StepText& text)
 {
-    const std::string in = text.text;
-    std::string out;
-    for (std::size_t i = 0; i < in.size(); ++i) {
-        const bool isArg = in[i] == '%' && i + 1 < in.size() && in[i + 1] >= '1' && in[i + 1] <= '9';
-        const auto arg = isArg ? static_cast<std::size_t>(in[i + 1] - '1') : 0;
-        if (isArg && arg < text.args.size()) {
-            out += text.args[arg];
-            ++i;
-        } else {
-            out += in[i];
-        }
-    }
-    return out;
+    return FillText(text.text, text.args);
 }

@@ -2,7 +2,6 @@
 
 #include "form/form_contents.h"
 #include "form/form_fields.h"
-#include "form/form_load.h"
 #include "form/form_record.h"
 #include "form/setting_labels.h"
 #include "image/image_layout.h"
@@ -16,14 +15,6 @@ namespace {
 constexpr std::size_t kChannelsBegin = RadioImage::kChannelSize;
 constexpr std::size_t kChannelsEnd = kChannelsBegin + RadioImage::kChannelCount * RadioImage::kChannelSize;
 constexpr std::size_t kKillCodesEnd = layout::kRemoveKillCode + layout::kTextFieldSize;
-
-FormRecord formOf(const RadioImage& image)
-{
-    FormRecord form = FreshFormRecord();
-    int appliedModel = kNoModelApplied;
-    LoadFormFromImage(image, form, appliedModel);
-    return form;
-}
 
 void compareSettings(const FormRecord& before, const FormRecord& after, std::vector<ImageChange>& changes)
 {
@@ -165,8 +156,8 @@ std::vector<ImageChange> CompareImages(const RadioImage& before, const RadioImag
     std::vector<ImageChange> changes;
     if (before == after)
         return changes;
-    const FormRecord beforeForm = formOf(before);
-    const FormRecord afterForm = formOf(after);
+    const FormRecord beforeForm = FormRecordOf(before);
+    const FormRecord afterForm = FormRecordOf(after);
     std::set<std::string> shownFields;
     compareSettings(beforeForm, afterForm, changes);
     for (const ImageChange& change : changes)

@@ -2,6 +2,7 @@
 
 #include "form/image_changes.h"
 #include "image/shown_text.h"
+#include "image/text_fill.h"
 
 #include <algorithm>
 
@@ -42,7 +43,7 @@ std::string channelLine(const std::vector<std::string>& cells, TranslateText tr)
     std::vector<std::string> args = cells;
     for (std::string& arg : args)
         arg = arg.empty() ? tr(kEmpty) : arg;
-    return FilledTemplate(tr(kChannelLine), args);
+    return FillText(tr(kChannelLine), args);
 }
 
 std::string offsetList(const std::vector<std::size_t>& offsets, const char* separator)
@@ -81,23 +82,23 @@ std::string ChangeCountText(const std::vector<ImageChange>& changes, TranslateTe
     const auto count = std::count_if(changes.begin(), changes.end(), ChangesTheRadio);
     if (count == 0)
         return tr(kNoRadioChange);
-    return count == 1 ? tr(kOneChange) : FilledTemplate(tr(kChanges), {std::to_string(count)});
+    return count == 1 ? tr(kOneChange) : FillText(tr(kChanges), {std::to_string(count)});
 }
 
 std::string ChangeTitle(const ImageChange& change, TranslateText tr)
 {
     switch (change.kind) {
     case ImageChange::Kind::Setting: return tr(change.field.c_str());
-    case ImageChange::Kind::Channel: return FilledTemplate(tr(kChannelTitle), {std::to_string(change.channel)});
+    case ImageChange::Kind::Channel: return FillText(tr(kChannelTitle), {std::to_string(change.channel)});
     case ImageChange::Kind::Outside: break;
     }
     switch (change.data) {
     case OutsideData::KillCodes: return tr(kKillCodes);
-    case OutsideData::ChannelBytes: return FilledTemplate(tr(kChannelBytes), {channelRanges(change.channels)});
+    case OutsideData::ChannelBytes: return FillText(tr(kChannelBytes), {channelRanges(change.channels)});
     case OutsideData::Other: return tr(kOther);
     case OutsideData::EmptyChannels: break;
     }
-    return FilledTemplate(tr(change.channels.size() == 1 ? kEmptyChannel : kEmptyChannels), {channelRanges(change.channels)});
+    return FillText(tr(change.channels.size() == 1 ? kEmptyChannel : kEmptyChannels), {channelRanges(change.channels)});
 }
 
 std::string ChangeSide(const ImageChange& change, bool after, TranslateText tr)

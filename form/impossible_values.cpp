@@ -5,6 +5,7 @@
 #include "image/image_layout.h"
 #include "image/radio_models.h"
 #include "image/ui_text.h"
+#include "image/text_fill.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -151,5 +152,5 @@ std::vector<ImpossibleValue> FindImpossibleValues(const RadioImage& image, std::
 
 std::string ImpossibleValueText(const ImpossibleValue& value, TranslateText tr)
 {
-    return FilledTemplate(tr(value.text), value.args);
+    return FillText(tr(value.text), value.args);
 }

@@ -1,7 +1,7 @@
 #include "cable_check.h"
 
+#include "image/text_fill.h"
 #include "image/ui_text.h"
-#include "link/text_fill.h"
 
 #include <cmath>
 #include <cstdio>

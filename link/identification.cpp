@@ -1,10 +1,9 @@
 #include "identification.h"
 
+#include "codec/frequency.h"
 #include "image/radio_models.h"
 
 namespace {
-
-constexpr std::uint32_t kCountsPerMHz = 100000;
 
 int high(std::uint8_t b)
 {

@@ -1,7 +1,7 @@
 #include "transfer_status.h"
 
+#include "image/text_fill.h"
 #include "image/ui_text.h"
-#include "link/text_fill.h"
 
 const char* TransferStatusPattern(TransferStatus::Stage stage)
 {

@@ -8,7 +8,7 @@
 #include "program_windows.h"
 
 #include "app/find_cable_dialog.h"
-#include "editor/desktop_transfer_host.h"
+#include "document/core_text.h"
 #include "port/fake_port_system.h"
 #include "translations/translations.h"
 
@@ -89,7 +89,7 @@ TEST_F(GermanTest, CoreTextsAreTranslated)
     };
     const char* const english[] = {"Could not open the port", "Communication error, please try again.", "Verified."};
     for (std::size_t i = 0; i < std::size(kCore); ++i)
-        EXPECT_EQ(TransferText(english[i]), QString::fromUtf8(kCore[i].german)) << kCore[i].objectName;
+        EXPECT_EQ(CoreText(english[i]), QString::fromUtf8(kCore[i].german)) << kCore[i].objectName;
 }
 
 TEST_F(GermanTest, LongerLabelsStayWhole)

@@ -4,8 +4,8 @@
 
 #include "web/engine/engine_session.h"
 
+#include "image/text_fill.h"
 #include "image/ui_text.h"
-#include "link/text_fill.h"
 
 FormSnapshot EngineSession::snapshot() const
 {

@@ -7,7 +7,8 @@
 #include "codec/frequency.h"
 #include "form/form_contents.h"
 #include "form/paste_report.h"
-#include "link/text_fill.h"
+#include "image/text_fill.h"
+#include "image/ui_text.h"
 
 namespace {
 

@@ -1,20 +1,18 @@
 #include "engine_session.h"
 
-#include "web/engine/form_table.h"
-
 #include "exchange/form_import.h"
 #include "exchange/import_report.h"
 #include "form/cell_commit.h"
 #include "form/form_actions.h"
-#include "form/form_load.h"
 #include "form/form_store.h"
+#include "form/form_table.h"
 #include "form/image_changes.h"
 #include "form/ptt_id_code.h"
 #include "form/utf8_text.h"
 #include "image/image_bytes.h"
 #include "image/image_layout.h"
+#include "image/text_fill.h"
 #include "image/ui_text.h"
-#include "link/text_fill.h"
 
 #include "codec/frequency.h"
 #include "codec/tone.h"
@@ -55,7 +53,8 @@ std::string shownTyped(const std::string& typed)
 std::string correctionMessage(const std::string& typed, const CommittedFrequency& stored)
 {
     const std::string band =
-        FillText(HMPROG_TEXT("%1-%2 MHz"), {std::to_string(g_bandLow / 100000), std::to_string(g_bandHigh / 100000)});
+        FillText(HMPROG_TEXT("%1-%2 MHz"),
+                 {std::to_string(g_bandLow / kCountsPerMHz), std::to_string(g_bandHigh / kCountsPerMHz)});
     switch (stored.correction) {
     case FrequencyCorrection::RaisedToBand:
         return FillText(HMPROG_TEXT("%1 MHz is below %2: %3"), {shownTyped(typed), band, stored.text});
@@ -118,9 +117,7 @@ std::vector<std::uint8_t> EngineSession::SaveChannelFile()
 // applied before, so that the image's own model and channels show.
 void EngineSession::loadForm()
 {
-    m_form = FreshFormRecord();
-    m_appliedModel = kNoModelApplied;
-    LoadFormFromImage(m_image, m_form, m_appliedModel);
+    m_form = FormRecordOf(m_image, m_appliedModel);
     m_current = {};
     m_history.Clear(snapshot());
 }
@@ -263,8 +260,5 @@ std::vector<std::string> CellChoices(int col)
 
 std::string ShowText(const RadioImage& image)
 {
-    FormRecord form = FreshFormRecord();
-    int appliedModel = kNoModelApplied;
-    LoadFormFromImage(image, form, appliedModel);
-    return FormTable(form);
+    return FormTable(FormRecordOf(image));
 }

@@ -1,4 +1,4 @@
-#include "form_table.h"
+#include "form/form_table.h"
 
 #include "form/setting_labels.h"
 #include "form/utf8_text.h"
