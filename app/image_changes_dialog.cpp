@@ -88,8 +88,10 @@ CImageChangesDialog::CImageChangesDialog(const std::vector<ImageChange>& changes
     m_buttonClose->setAccessibleName(m_buttonClose->text());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    // Enter must not write by accident: the default is to go back.
+    // Enter must not write by accident: the default is to go back, and the
+    // dialog opens with the focus there, so no other button takes the default.
     m_buttonClose->setDefault(true);
+    m_buttonClose->setFocus();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_summary);

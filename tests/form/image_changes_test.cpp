@@ -79,8 +79,8 @@ const ChangeCase kCases[] = {
     {"SettingBit", noEdit, flipBits(layout::kFunctionBits, layout::kBeepBit), {"1 change", "Beep: On -> Off"}},
     {"PttIdCode", noEdit, both(setByte(layout::kPttIdCode, '1'), setByte(layout::kPttIdCode + 1, 'A')),
      {"1 change", "PTT ID Code: (empty) -> 1A"}},
-    {"PttIdCodeEscape", noEdit, both(setByte(layout::kPttIdCode, 0x1B), setByte(layout::kPttIdCode + 1, 'c')),
-     {"1 change", "PTT ID Code: (empty) -> \\x1Bc"}},
+    {"PttIdCodeEscape", noEdit, both(setByte(layout::kPttIdCode, 0x1B), setByte(layout::kPttIdCode + 1, 'C')),
+     {"1 change", "PTT ID Code: (empty) -> \\x1BC"}},
     {"ChannelTone", noEdit, both(setByte(0x28, 0x85), setByte(0x29, 0x08)), {"1 change", kChannel2Tone}},
     {"ChannelFlag", noEdit, flipBits(0x1C, layout::kHighPowerBit),
      {"1 change", "Channel 1: " + std::string(kChannel1) +
