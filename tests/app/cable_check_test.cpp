@@ -115,6 +115,7 @@ TEST_P(CheckedCable, NamesEachDifferingBlockAndLeavesTheFormAlone)
 
     const QString folder = qEnvironmentVariable("HMPROG_SCREENSHOTS");
     if (!folder.isEmpty()) {
+        QApplication::processEvents();
         EXPECT_TRUE(Report()->grab().save(folder + "/cable_check_" + GetParam().name + ".png"));
     }
     QTest::mouseClick(Report()->m_buttonClose, Qt::LeftButton);
