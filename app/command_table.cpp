@@ -13,7 +13,7 @@ const std::array<MenuInfo, 6> kMenus = {{
     {MenuId::Help, CT("&Help")},
 }};
 
-const std::array<CommandInfo, 42> kCommands = {{
+const std::array<CommandInfo, 43> kCommands = {{
     {ID_FILE_NEW, MenuId::File, CT("&New\tCtrl+N"), Qt::CTRL | Qt::Key_N,
      CT("Create a new document\nNew"), false},
     {ID_FILE_OPEN, MenuId::File, CT("&Open...\tCtrl+O"), Qt::CTRL | Qt::Key_O,
@@ -81,6 +81,10 @@ const std::array<CommandInfo, 42> kCommands = {{
     {ID_PORT_COM8, MenuId::Port, CT("COM8"), kNoAccelerator, CT("COM8"), true},
     {ID_PORT_FIND_CABLE, MenuId::Port, CT("Find Cable…"), kNoAccelerator,
      CT("List the serial devices as they come and go, with what keeps each from working\nFind Cable"), false},
+    {ID_PORT_CHECK_CABLE, MenuId::Port, CT("Check Cable…"), kNoAccelerator,
+     CT("Read the radio twice and compare the reads, to find a cable that changes bytes before a write trusts it\n"
+        "Check Cable"),
+     false},
     {ID_PORT_OTHER, MenuId::Port, CT("Other port…"), kNoAccelerator,
      CT("Use a serial device by its path\nOther Port"), false},
     {ID_PORT_SIMULATED, MenuId::Port, CT("Simulated radio"), kNoAccelerator,

@@ -3,6 +3,7 @@
 #include "about_dialog.h"
 #include "accelerator_filter.h"
 #include "app_icons.h"
+#include "cable_check_dialog.h"
 #include "dialog_result.h"
 #include "doc_manager.h"
 #include "exit_prompt_dialog.h"
@@ -311,6 +312,7 @@ void CMainFrame::ConnectCommands()
     onView(ID_EDIT_CLEAR, &CProgramView::OnClearChannels);
     onView(ID_EDIT_MOVE_UP, &CProgramView::OnMoveUp);
     onView(ID_EDIT_MOVE_DOWN, &CProgramView::OnMoveDown);
+    onView(ID_PORT_CHECK_CABLE, &CProgramView::OnPortCheckCable);
     connect(m_pView, &CProgramView::HistoryChanged, this, &CMainFrame::UpdateEditCommands);
 
     QAction* toolbar = CommandAction(ID_VIEW_TOOLBAR);
@@ -323,6 +325,8 @@ void CMainFrame::ConnectCommands()
     connect(m_pView, &CProgramView::StatusMessage, this,
             [this](const QString& text) { m_wndStatusBar->showMessage(text, kStatusMessageTime); });
     connect(m_pView, &CProgramView::PasteRowsReported, this, &CMainFrame::OnPasteRowsReported);
+    connect(m_pView, &CProgramView::CableChecked, this,
+            [this](const QString& report) { ShowCableCheckReport(this, report); });
 
     UpdatePortItems();
     UpdateEditCommands();

@@ -97,6 +97,9 @@ public:
     void OnProgramWrite();
     void OnStartTransfer();
     bool IsTransferRunning() const { return m_bTransferRunning; }
+    // Port > Check Cable (program_view_check.cpp): the dialog's OK reads the
+    // radio twice and compares; the form is left as it is.
+    void OnPortCheckCable();
     // The ports transfers open; none given: the system's and the built-in
     // simulated radio.
     void SetTransferPorts(TransferPorts* ports);
@@ -163,6 +166,8 @@ signals:
     void PasteRowsReported(const QString& summary, const QStringList& rows);
     // The trace could not be written and has been given up.
     void TraceStopped();
+    // A cable check has ended with the report for the user.
+    void CableChecked(const QString& report);
 
 public:
     // The form's logic works on the controls through this.
@@ -250,10 +255,13 @@ private:
     void verifyWrite(const RadioImage& written);
     void reportPartlyWritten(const std::optional<RadioImage>& restorePoint);
     void SetTransferRunning(bool running);
+    void CheckCable();
     TransferPorts& Ports();
     void saveTrace();
 
     bool m_bTransferRunning = false;
+    // The dialog's OK checks the cable rather than going m_transferMode.
+    bool m_checkingCable = false;
     WriteSafety m_safety;
     bool m_keepBackups = false;
     // Said in the status bar once the transfer has ended, which clears it.

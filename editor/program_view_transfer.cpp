@@ -39,6 +39,7 @@ void CProgramView::OnProgramWrite()
 void CProgramView::ChooseTransfer(TransferDirection direction, const QString& title)
 {
     m_transferMode = direction;
+    m_checkingCable = false;
     m_pProgressDlg->m_strTitle = title;
     const QString doing = direction == TransferDirection::Read ? tr("OK reads the radio into the form.")
                                                                : tr("OK writes the form into the radio.");
@@ -57,6 +58,10 @@ void CProgramView::OnStartTransfer()
 {
     if (m_bTransferRunning || !m_pProgressDlg->IsWindowCreated())
         return;
+    if (m_checkingCable) {
+        CheckCable();
+        return;
+    }
     const TransferDirection direction = m_transferMode;
     if (direction == TransferDirection::Write)
         StoreToImage();

@@ -804,6 +804,16 @@ Find Cable</source>
 Kabel suchen</translation>
     </message>
     <message>
+        <source>Check Cable…</source>
+        <translation>Kabel prüfen…</translation>
+    </message>
+    <message>
+        <source>Read the radio twice and compare the reads, to find a cable that changes bytes before a write trusts it
+Check Cable</source>
+        <translation>Das Funkgerät zweimal lesen und die Lesevorgänge vergleichen, um ein Kabel zu finden, das Bytes verändert, bevor ein Schreiben ihm vertraut
+Kabel prüfen</translation>
+    </message>
+    <message>
         <source>File</source>
         <translation>Datei</translation>
     </message>
@@ -917,6 +927,22 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>OK reads the radio into the form.</source>
         <translation>OK liest das Funkgerät in das Formular.</translation>
+    </message>
+    <message>
+        <source>Check Cable</source>
+        <translation>Kabel prüfen</translation>
+    </message>
+    <message>
+        <source>OK reads the radio twice and compares the reads.</source>
+        <translation>OK liest das Funkgerät zweimal und vergleicht.</translation>
+    </message>
+    <message>
+        <source>Reading the radio, first time…</source>
+        <translation>Funkgerät wird zum ersten Mal gelesen…</translation>
+    </message>
+    <message>
+        <source>Reading the radio, second time…</source>
+        <translation>Funkgerät wird zum zweiten Mal gelesen…</translation>
     </message>
     <message>
         <source>OK writes the form into the radio.</source>
@@ -2210,6 +2236,25 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CCableCheckDialog</name>
+    <message>
+        <source>Check Cable</source>
+        <translation>Kabel prüfen</translation>
+    </message>
+    <message>
+        <source>What the two reads of the radio showed:</source>
+        <translation>Was die beiden Lesevorgänge des Funkgeräts ergaben:</translation>
+    </message>
+    <message>
+        <source>Cable check report</source>
+        <translation>Bericht der Kabelprüfung</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,7 @@ TEST_F(GermanTest, CommandsAndFormAreTranslated)
         {"Exit", "&Beenden"},        {"Save", "&Speichern"},
         {"Undo", "Rückgängig"},      {"Paste", "&Einfügen"},
         {"Clear", "Kanal &leeren"},  {"Find Cable", "Kabel suchen…"},
+        {"Check Cable", "Kabel prüfen…"},
     };
     QStringList texts;
     for (const QAction* action : m_frame->findChildren<QAction*>())

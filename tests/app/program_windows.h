@@ -7,6 +7,7 @@
 #include "modal_helpers.h"
 
 #include "app/about_dialog.h"
+#include "app/cable_check_dialog.h"
 #include "app/exit_prompt_dialog.h"
 #include "app/find_cable_dialog.h"
 #include "app/first_write_prompt.h"
@@ -25,9 +26,11 @@
 #include "app/version_prompt_dialog.h"
 
 #include "editor/channel_import_dialog.h"
+#include "editor/desktop_transfer_host.h"
 #include "editor/program_view.h"
 #include "editor/progress_dialog.h"
 #include "form/image_changes.h"
+#include "link/cable_check.h"
 
 #include "port/fake_port_system.h"
 
@@ -181,6 +184,17 @@ inline const WindowCase kProgramWindows[] = {
          dialog.Show(QStringLiteral("3 channels pasted."),
                      {QStringLiteral("Channel 1 Rx Freq: 440 typed, 174.00000 stored."),
                       QStringLiteral("Not pasted, a value this radio cannot hold: channel 2.")});
+         ShowAndLook(dialog, look);
+     }},
+    // A cable that changed one block, in the user's language.
+    {"CableCheck",
+     [](CMainFrame& frame, const Look& look) {
+         CableCheckReport report;
+         report.differingBlocks = {40};
+         report.bytesPerSecond = 425;
+         CCableCheckDialog dialog(&frame);
+         dialog.Show(QString::fromStdString(
+             CableCheckText(report, [](const char* text) { return TransferText(text).toStdString(); })));
          ShowAndLook(dialog, look);
      }},
     // A cable that this user may not open, so that the diagnosis has its

@@ -124,7 +124,7 @@ describe('without Web Serial', () => {
     const { page, context, errors } = await openDemo({ serial: null, savePicker: false });
     const notice = page.locator('#no-serial');
     assert.equal(await notice.isVisible(), true);
-    assert.match(await notice.textContent(), /Chrome, Edge, Opera\).*Firefox from version 151/s);
+    assert.match(await notice.textContent(), /neither Web Serial nor WebUSB.*Chrome, Edge or Opera, in Firefox from version 151/s);
     assert.equal(await page.getByLabel('Port', { exact: true }).inputValue(), 'sim');
     const download = page.waitForEvent('download');
     await page.getByRole('button', { name: 'Save', exact: true }).click();
