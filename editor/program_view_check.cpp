@@ -5,6 +5,8 @@
 
 #include "editor/program_view.h"
 
+#include "document/core_text.h"
+
 #include "editor/desktop_transfer_host.h"
 #include "editor/progress_dialog.h"
 #include "editor/progress_paint_link.h"
@@ -57,11 +59,6 @@ private:
     int m_steps = 0;
 };
 
-std::string translated(const char* english)
-{
-    return TransferText(english).toStdString();
-}
-
 } // namespace
 
 // As Read and Write: the dialog waits for OK, and a dialog already waiting
@@ -107,9 +104,9 @@ void CProgramView::CheckCable()
     SetTransferRunning(false);
     if (report.first.reason == FailureReason::OpenFailed) {
         if (m_prompts.showMessage)
-            m_prompts.showMessage(TransferText(OpenFailedMessage()),
+            m_prompts.showMessage(CoreText(OpenFailedMessage()),
                                   QString::fromStdString(check.OpenFailureText(port.toStdString())));
     } else if (!report.cancelled()) {
-        emit CableChecked(QString::fromStdString(CableCheckText(report, translated)));
+        emit CableChecked(QString::fromStdString(CableCheckText(report, CoreTextUtf8)));
     }
 }

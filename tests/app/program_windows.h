@@ -24,6 +24,7 @@
 #include "app/retry_prompt.h"
 #include "app/save_changes_prompt.h"
 #include "app/version_prompt_dialog.h"
+#include "document/core_text.h"
 
 #include "editor/channel_import_dialog.h"
 #include "editor/desktop_transfer_host.h"
@@ -193,8 +194,7 @@ inline const WindowCase kProgramWindows[] = {
          report.differingBlocks = {40};
          report.bytesPerSecond = 425;
          CCableCheckDialog dialog(&frame);
-         dialog.Show(QString::fromStdString(
-             CableCheckText(report, [](const char* text) { return TransferText(text).toStdString(); })));
+         dialog.Show(QString::fromStdString(CableCheckText(report, CoreTextUtf8)));
          ShowAndLook(dialog, look);
      }},
     // A cable that this user may not open, so that the diagnosis has its
