@@ -18,7 +18,7 @@ namespace {
 
 // Every sub-command, in the order --help lists them.
 const CliCommand* const kCommands[] = {
-    &kReadCommand, &kWriteCommand, &kCheckCommand, &kSimCommand, &kShowCommand, &kNewCommand, &kResaveCommand, &kDiffCommand,
+    &kReadCommand, &kWriteCommand, &kFleetCommand, &kCheckCommand, &kSimCommand, &kShowCommand, &kNewCommand, &kResaveCommand, &kDiffCommand,
     &kExportCommand, &kImportCommand, &kPortsCommand,
 };
 
