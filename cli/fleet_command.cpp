@@ -154,9 +154,9 @@ int runFleet(const CliArguments& args)
         }
     }
     static_cast<void>(PrintToStandardOutput(
-        QStringLiteral("Writing %1 (SHA-256 %2) into %3 radios, %4.\n")
+        QStringLiteral("Writing %1 (SHA-256 %2) into %3, %4.\n")
             .arg(DisplayPath(ChannelName(plan.file, true)), QString::fromStdString(plan.fileSha256))
-            .arg(ports.size())
+            .arg(ports.size() == 1 ? QStringLiteral("1 radio") : QStringLiteral("%1 radios").arg(ports.size()))
             .arg(plan.keepRadioData ? QStringLiteral("its channels and settings onto each radio's own memory")
                                     : QStringLiteral("the whole file as it is"))
             .toLocal8Bit()

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <memory>
 #include <vector>
 
@@ -164,5 +165,66 @@ TEST_P(CliFleet, WritesEveryRadioItMayAndReportsEach)
 
 INSTANTIATE_TEST_SUITE_P(Cases, CliFleet, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// Ctrl+C while the radios are being read for their backups: each read
+// completes, no write starts, every radio keeps its own memory.
+TEST_F(CliFleet, CtrlCEndsAfterTheTransfersInProgress)
+{
+    ASSERT_TRUE(SaveChannelFile(path("club.sin"), fileImage()).ok());
+    std::vector<std::unique_ptr<Sim>> sims;
+    QStringList args = {"fleet", "--input", path("club.sin"), "--backup"};
+    for (std::size_t n = 0; n < 2; ++n) {
+        ASSERT_TRUE(SaveChannelFile(path(QStringLiteral("radio%1.sin").arg(n)), radioImage(n)).ok());
+        sims.push_back(std::make_unique<Sim>(QStringList{"--line-rate", "--image", path(QStringLiteral("radio%1.sin").arg(n)),
+                                                         "--save", path(QStringLiteral("after%1.sin").arg(n))}));
+        args << "--port" << sims.back()->device();
+    }
+    QProcess fleet;
+    fleet.setProcessEnvironment(childEnvironment());
+    fleet.start(QStringLiteral(HMPROG_CLI), args);
+    fleet.setReadChannel(QProcess::StandardError);
+    QString errors;
+    while (errors.count(QStringLiteral(": reading\n")) < 2 && fleet.waitForReadyRead(10000))
+        errors += QString::fromLocal8Bit(fleet.readAllStandardError());
+    ASSERT_EQ(errors.count(QStringLiteral(": reading\n")), 2) << errors.toStdString();
+    ::kill(static_cast<pid_t>(fleet.processId()), SIGINT);
+    ASSERT_TRUE(fleet.waitForFinished(30000));
+    errors += QString::fromLocal8Bit(fleet.readAllStandardError());
+    EXPECT_EQ(fleet.exitCode(), 3) << errors.toStdString();
+    EXPECT_FALSE(errors.contains(QStringLiteral(": writing"))) << errors.toStdString();
+    const QString table = QString::fromLocal8Bit(fleet.readAllStandardOutput());
+    for (std::size_t n = 0; n < 2; ++n) {
+        ASSERT_EQ(sims[n]->stop(), 0);
+        RadioImage after;
+        ASSERT_TRUE(LoadChannelFile(path(QStringLiteral("after%1.sin").arg(n)), after).ok());
+        EXPECT_EQ(after, radioImage(n));
+        // The read went to its end: its backup is kept.
+        EXPECT_TRUE(table.contains(QRegularExpression(QRegularExpression::escape(sims[n]->device()) +
+                                                      QStringLiteral(" .*not written .*/hmprog/backups/"))))
+            << table.toStdString();
+    }
+}
+
+// write --keep-radio-data: the file's channels, the radio's kill codes.
+TEST_F(CliFleet, WriteKeepingRadioDataKeepsTheKillCodes)
+{
+    const RadioImage file = fileImage();
+    ASSERT_TRUE(SaveChannelFile(path("club.sin"), file).ok());
+    ASSERT_TRUE(SaveChannelFile(path("radio.sin"), radioImage(3)).ok());
+    Sim sim({"--image", path("radio.sin"), "--save", path("after.sin")});
+    const Outcome write = runCli({"write", "--port", sim.device(), "--input", path("club.sin"), "--keep-radio-data", "--verify"});
+    EXPECT_EQ(write.exitCode, 0) << write.errors.toStdString();
+    EXPECT_TRUE(write.output.contains(QStringLiteral("Keeping the radio's own data"))) << write.output.toStdString();
+    ASSERT_EQ(sim.stop(), 0);
+    RadioImage after;
+    ASSERT_TRUE(LoadChannelFile(path("after.sin"), after).ok());
+    EXPECT_EQ(after, FileFormOntoRadio(file, radioImage(3)));
+    EXPECT_EQ(after.byte(layout::kKillCode), radioImage(3).byte(layout::kKillCode));
+    EXPECT_EQ(after.byte(0x010 + layout::kRxFrequency + 3), file.byte(0x010 + layout::kRxFrequency + 3));
+}
 
 } // namespace
