@@ -64,6 +64,7 @@ private:
     Step transfer(const char* step, TransferDirection direction, RadioImage& image, BandLimits band);
     [[nodiscard]] bool readFirst(RadioImage& toWrite);
     void verify(const RadioImage& written);
+    void identified(RadioRange range);
     void end(FleetEnd how, const QString& reason = {});
     void endOtherModel();
     void update(const std::function<void(FleetRadio&)>& change) { m_board.Update(m_index, change); }
@@ -88,12 +89,10 @@ Step RadioJob::transfer(const char* step, TransferDirection direction, RadioImag
     });
     FleetHost host(m_board, m_index, direction, m_retriesLeft, m_plan.yes);
     TransferSession session(m_ports, host);
-    session.WrapLink([this](SerialLink& inner) { return std::make_unique<IdentifyingLink>(inner, m_reported); });
+    session.WrapLink([this](SerialLink& inner) {
+        return std::make_unique<IdentifyingLink>(inner, [this](RadioRange range) { identified(range); });
+    });
     const TransferResult result = session.Run(m_target, direction, image, band);
-    if (m_reported) {
-        const QString text = QString::fromStdString(RadioRangeText(*m_reported));
-        update([text](FleetRadio& radio) { radio.radio = text; });
-    }
     Step outcome{result == TransferResult::Completed, result.reason == FailureReason::ModelMismatch,
                  session.LeftPartlyWritten(), {}};
     if (result.reason == FailureReason::OpenFailed)
@@ -105,6 +104,14 @@ Step RadioJob::transfer(const char* step, TransferDirection direction, RadioImag
     if (!outcome.completed && status.stage == TransferStatus::Stage::Block)
         outcome.reason += QStringLiteral(" (%1 block %2 of %3)").arg(QLatin1String(step)).arg(status.block).arg(status.blocks);
     return outcome;
+}
+
+// Shown on the port's line from the moment the radio has told it.
+void RadioJob::identified(RadioRange range)
+{
+    m_reported = range;
+    const QString text = QString::fromStdString(RadioRangeText(range));
+    update([text](FleetRadio& radio) { radio.radio = text; });
 }
 
 // The read before the write: kept as a backup, and with --keep-radio-data

@@ -12,7 +12,7 @@ ReadResult IdentifyingLink::Read(std::size_t n)
     ReadResult result = m_inner.Read(n);
     const bool identification = n == protocol::kIdentificationSize && result.ok && result.bytes.size() == n;
     if (identification && result.bytes[0] != protocol::kModeByte && result.bytes[0] != protocol::kStx)
-        m_reported = DecodeIdentification(std::span<const std::uint8_t>(result.bytes).first<3>());
+        m_identified(DecodeIdentification(std::span<const std::uint8_t>(result.bytes).first<3>()));
     return result;
 }
 

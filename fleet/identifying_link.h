@@ -3,14 +3,17 @@
 #include "link/identification.h"
 #include "link/serial_link.h"
 
-#include <optional>
+#include <functional>
 
-// Passes everything through to the link underneath and notes the range the
-// radio reports in its identification, so that a fleet run can say which
-// radio is on each port, the ones it refuses to write included.
+// Passes everything through to the link underneath and tells the range the
+// radio reports in its identification as soon as it arrives, so that a fleet
+// run can say which radio is on each port, the ones it refuses to write
+// included.
 class IdentifyingLink final : public SerialLink {
 public:
-    IdentifyingLink(SerialLink& inner, std::optional<RadioRange>& reported) : m_inner(inner), m_reported(reported) {}
+    using Identified = std::function<void(RadioRange)>;
+
+    IdentifyingLink(SerialLink& inner, Identified identified) : m_inner(inner), m_identified(std::move(identified)) {}
 
     OpenStatus Open(const std::string& name) override { return m_inner.Open(name); }
     void Configure() override { m_inner.Configure(); }
@@ -23,7 +26,7 @@ public:
 
 private:
     SerialLink& m_inner;
-    std::optional<RadioRange>& m_reported;
+    Identified m_identified;
 };
 
 // "HM-615V (136-174 MHz)", or "400-480 MHz" for a range no known model reports.
