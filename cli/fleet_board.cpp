@@ -26,7 +26,25 @@ FleetRadio FleetBoard::Radio(std::size_t index) const
     return m_radios.at(index);
 }
 
+void FleetBoard::NextRadio(std::size_t index)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        FleetRadio& radio = m_radios.at(index);
+        m_done.push_back(radio);
+        radio = FleetRadio{.port = radio.port, .cableSerial = radio.cableSerial};
+        ++m_version;
+    }
+    m_changed.notify_all();
+}
+
+std::vector<FleetRadio> FleetBoard::Done() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_done;
+}
+
 bool AllEnded(const std::vector<FleetRadio>& radios)
 {
-    return std::all_of(radios.begin(), radios.end(), [](const FleetRadio& r) { return r.end != FleetEnd::Pending; });
+    return std::all_of(radios.begin(), radios.end(), [](const FleetRadio& r) { return r.finished; });
 }

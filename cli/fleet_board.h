@@ -32,6 +32,7 @@ struct FleetRadio {
     QString backup = {};
     double seconds = 0;
     bool logFailed = false; // its row could not be appended to the log
+    bool finished = false;  // the port's thread has ended
 };
 
 // The ports of a fleet run, shared between the threads that program the
@@ -46,14 +47,20 @@ public:
     // the first).
     [[nodiscard]] std::vector<FleetRadio> WaitForChange();
     [[nodiscard]] FleetRadio Radio(std::size_t index) const;
+    // --watch: the radio on port index has ended; it joins the radios done
+    // and the port waits for the next one.
+    void NextRadio(std::size_t index);
+    // The radios ended on ports that went on, in the order they ended.
+    [[nodiscard]] std::vector<FleetRadio> Done() const;
 
 private:
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;
     std::vector<FleetRadio> m_radios;
+    std::vector<FleetRadio> m_done;
     unsigned m_version = 1;
     unsigned m_seen = 0;
 };
 
-// Whether every radio has ended.
+// Whether every port's thread has ended.
 [[nodiscard]] bool AllEnded(const std::vector<FleetRadio>& radios);

@@ -33,6 +33,7 @@ const CliOption kOptions[] = {
     {"--verify"},
     {"--backup"},
     {"--keep-radio-data"},
+    {"--watch"},
     {"--log", "FLEET.csv", false, CliFile::Written},
     {"--retries", "N"},
     {"--yes"},
@@ -94,7 +95,7 @@ int readPlan(const CliArguments& args, FleetPlan& plan)
 
 // One thread per port, each running its radio's transfers one after another;
 // this thread shows them until every radio has ended.
-std::vector<FleetRadio> programAll(const FleetPlan& plan, const QStringList& ports)
+std::vector<FleetRadio> programAll(const FleetPlan& plan, const QStringList& ports, bool watch)
 {
     std::vector<FleetRadio> entries;
     for (const QString& port : ports)
@@ -103,18 +104,29 @@ std::vector<FleetRadio> programAll(const FleetPlan& plan, const QStringList& por
     std::vector<std::unique_ptr<QThread>> threads;
     for (qsizetype i = 0; i < ports.size(); ++i) {
         const auto index = static_cast<std::size_t>(i);
-        threads.emplace_back(QThread::create([&plan, &board, index] { ProgramFleetRadio(plan, board, index); }));
+        threads.emplace_back(QThread::create([&plan, &board, index, watch] {
+            if (watch)
+                WatchFleetPort(plan, board, index);
+            else
+                ProgramFleetRadio(plan, board, index);
+        }));
         threads.back()->start();
     }
     FleetScreen screen(::isatty(STDERR_FILENO) != 0);
     std::vector<FleetRadio> radios;
     do {
         radios = board.WaitForChange();
-        screen.Show(radios);
+        screen.Show(radios, board.Done());
     } while (!AllEnded(radios));
     for (const std::unique_ptr<QThread>& thread : threads)
         thread->wait();
-    return radios;
+    // A port --watch left waiting for its next radio has none to report.
+    std::vector<FleetRadio> ended = board.Done();
+    for (const FleetRadio& radio : radios) {
+        if (radio.end != FleetEnd::Pending)
+            ended.push_back(radio);
+    }
+    return ended;
 }
 
 int exitStatus(const std::vector<FleetRadio>& radios)
@@ -163,7 +175,7 @@ int runFleet(const CliArguments& args)
             .toStdString()));
     static_cast<void>(FlushStandardOutput());
     InstallInterruptHandler();
-    const std::vector<FleetRadio> radios = programAll(plan, ports);
+    const std::vector<FleetRadio> radios = programAll(plan, ports, args.has(QStringLiteral("--watch")));
     if (plan.logFile >= 0)
         ::close(plan.logFile);
     PrintFleetTable(radios);
@@ -192,6 +204,10 @@ const CliCommand kFleetCommand = {
         "                    read each radio first and write the file's channels and\n"
         "                    settings onto its own memory: what the form does not show\n"
         "                    (the kill codes and the rest) stays the radio's\n"
+        "      --watch       keep going: program each radio that answers on a port, one\n"
+        "                    after another, with \"done \u2014 next radio\" after each, until\n"
+        "                    Ctrl+C. A radio is known by what it holds: the one just\n"
+        "                    written is never written twice\n"
         "      --log FLEET.csv\n"
         "                    append one row per radio: time, file and its SHA-256, port,\n"
         "                    cable, radio, result, verified, radio data, backup, seconds\n"

@@ -1,10 +1,17 @@
 #include "cli/fleet_host.h"
 
+#include "cli/interrupt.h"
+
 #include "link/progress_text.h"
 
 FleetHost::FleetHost(FleetBoard& board, std::size_t index, TransferDirection direction, int& retriesLeft, bool yes)
     : m_board(board), m_index(index), m_direction(direction), m_retriesLeft(retriesLeft), m_yes(yes)
 {
+}
+
+bool FleetHost::CancelRequested()
+{
+    return m_cancelOnInterrupt && Interrupted();
 }
 
 void FleetHost::Progress(int steps)

@@ -17,13 +17,15 @@ public:
     FleetHost(FleetBoard& board, std::size_t index, TransferDirection direction, int& retriesLeft, bool yes);
 
     void DispatchOne() override {}
-    bool CancelRequested() override { return false; }
+    bool CancelRequested() override;
     void Progress(int steps) override;
     void ShowStatus(const TransferStatus& status) override;
     void ShowMessage(const std::string& text) override;
     RetryAnswer AskRetry(const std::string& text) override;
     VersionAnswer AskVersion() override;
 
+    // A read that only looks for a radio may stop on Ctrl+C: it changes nothing.
+    void CancelOnInterrupt(bool cancel) { m_cancelOnInterrupt = cancel; }
     // The last message or prompt the transfer showed, as given.
     const std::string& LastMessage() const { return m_lastMessage; }
     // The version prompt came up and was answered Cancel.
@@ -38,4 +40,5 @@ private:
     int m_position = 0;
     std::string m_lastMessage;
     bool m_versionRefused = false;
+    bool m_cancelOnInterrupt = false;
 };

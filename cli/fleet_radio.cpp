@@ -1,4 +1,5 @@
 #include "cli/fleet_radio.h"
+#include "cli/fleet_radio_job.h"
 
 #include "cli/fleet_host.h"
 #include "cli/fleet_log_file.h"
@@ -18,14 +19,6 @@
 #include <optional>
 
 namespace {
-
-// How one transfer of the radio ended, with the reason when it did not complete.
-struct Step {
-    bool completed = false;
-    bool otherModel = false;
-    bool partlyWritten = false;
-    QString reason;
-};
 
 QString failureText(FailureReason reason, const FleetHost& host)
 {
@@ -50,37 +43,10 @@ QString failureText(FailureReason reason, const FleetHost& host)
     return QString::fromStdString(host.LastMessage());
 }
 
-class RadioJob {
-public:
-    RadioJob(const FleetPlan& plan, FleetBoard& board, std::size_t index)
-        : m_plan(plan), m_board(board), m_index(index), m_port(board.Radio(index).port),
-          m_target(TransferTarget(m_port)), m_retriesLeft(plan.retries)
-    {
-    }
+} // namespace
 
-    void Run();
-
-private:
-    Step transfer(const char* step, TransferDirection direction, RadioImage& image, BandLimits band);
-    [[nodiscard]] bool readFirst(RadioImage& toWrite);
-    void verify(const RadioImage& written);
-    void identified(RadioRange range);
-    void end(FleetEnd how, const QString& reason = {});
-    void endOtherModel();
-    void update(const std::function<void(FleetRadio&)>& change) { m_board.Update(m_index, change); }
-
-    const FleetPlan& m_plan;
-    FleetBoard& m_board;
-    const std::size_t m_index;
-    const QString m_port;
-    const PortTarget m_target;
-    SystemPorts m_ports{SystemPorts::SimulatedTime::Virtual};
-    int m_retriesLeft;
-    std::optional<RadioRange> m_reported;
-    const std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
-};
-
-Step RadioJob::transfer(const char* step, TransferDirection direction, RadioImage& image, BandLimits band)
+FleetStep RadioJob::transfer(const char* step, TransferDirection direction, RadioImage& image, BandLimits band,
+                       bool cancellable)
 {
     update([step](FleetRadio& radio) {
         radio.step = QLatin1String(step);
@@ -88,12 +54,13 @@ Step RadioJob::transfer(const char* step, TransferDirection direction, RadioImag
         radio.percent = 0;
     });
     FleetHost host(m_board, m_index, direction, m_retriesLeft, m_plan.yes);
+    host.CancelOnInterrupt(cancellable);
     TransferSession session(m_ports, host);
     session.WrapLink([this](SerialLink& inner) {
         return std::make_unique<IdentifyingLink>(inner, [this](RadioRange range) { identified(range); });
     });
     const TransferResult result = session.Run(m_target, direction, image, band);
-    Step outcome{result == TransferResult::Completed, result.reason == FailureReason::ModelMismatch,
+    FleetStep outcome{result == TransferResult::Completed, result.reason == FailureReason::ModelMismatch,
                  session.LeftPartlyWritten(), {}};
     if (result.reason == FailureReason::OpenFailed)
         outcome.reason = QStringLiteral("could not open the port: %1")
@@ -116,10 +83,13 @@ void RadioJob::identified(RadioRange range)
 
 // The read before the write: kept as a backup, and with --keep-radio-data
 // the memory the file's form is written onto.
-bool RadioJob::readFirst(RadioImage& toWrite)
+bool RadioJob::readFirst(RadioImage& toWrite, const RadioImage* alreadyRead)
 {
     RadioImage radio;
-    const Step read = transfer("reading", TransferDirection::Read, radio, BandLimits{});
+    const FleetStep read = alreadyRead ? FleetStep{.completed = true}
+                                  : transfer("reading", TransferDirection::Read, radio, BandLimits{});
+    if (alreadyRead)
+        radio = *alreadyRead;
     if (!read.completed) {
         end(FleetEnd::Failed, read.reason + QStringLiteral("; nothing was written"));
         return false;
@@ -142,7 +112,7 @@ bool RadioJob::readFirst(RadioImage& toWrite)
 void RadioJob::verify(const RadioImage& written)
 {
     RadioImage readBack;
-    const Step read = transfer("verifying", TransferDirection::Read, readBack, BandLimits{});
+    const FleetStep read = transfer("verifying", TransferDirection::Read, readBack, BandLimits{});
     if (!read.completed) {
         end(FleetEnd::Written, QStringLiteral("the radio could not be read back: %1").arg(read.reason));
         return;
@@ -155,16 +125,17 @@ void RadioJob::verify(const RadioImage& written)
     end(FleetEnd::Written, mismatches.empty() ? QString() : QStringLiteral("verify failed at block%1").arg(blocks));
 }
 
-void RadioJob::Run()
+void RadioJob::Run(const RadioImage* alreadyRead)
 {
-    RadioImage toWrite = m_plan.image;
-    if ((m_plan.backup || m_plan.keepRadioData) && !readFirst(toWrite))
+    m_written = m_plan.image;
+    RadioImage& toWrite = m_written;
+    if ((alreadyRead || m_plan.backup || m_plan.keepRadioData) && !readFirst(toWrite, alreadyRead))
         return;
     if (m_reported && !BandFitsRadio(*m_reported, m_plan.band))
         return endOtherModel();
     if (Interrupted())
         return end(FleetEnd::Cancelled, QStringLiteral("interrupted before the write began; nothing was written"));
-    const Step write = transfer("writing", TransferDirection::Write, toWrite, m_plan.band);
+    const FleetStep write = transfer("writing", TransferDirection::Write, toWrite, m_plan.band);
     update([&write](FleetRadio& radio) { radio.partlyWritten = write.partlyWritten; });
     if (write.otherModel)
         return endOtherModel();
@@ -191,15 +162,15 @@ void RadioJob::end(FleetEnd how, const QString& reason)
     radio.reason = reason;
     radio.seconds = seconds;
     radio.verifyAsked = m_plan.verify && how == FleetEnd::Written;
+    m_succeeded = FleetRadioDone(radio);
     // The row is in the log before the run shows the radio as done.
     radio.logFailed =
         m_plan.logFile >= 0 && !AppendFleetLogLine(m_plan.logFile, FleetLogLine(FleetLogRowFor(m_plan, radio)));
     update([&radio](FleetRadio& entry) { entry = radio; });
 }
 
-} // namespace
-
 void ProgramFleetRadio(const FleetPlan& plan, FleetBoard& board, std::size_t index)
 {
-    RadioJob(plan, board, index).Run();
+    RadioJob(plan, board, index).Run(nullptr);
+    board.Update(index, [](FleetRadio& radio) { radio.finished = true; });
 }

@@ -28,3 +28,9 @@ struct FleetPlan {
 // of another model or Ctrl+C came before the write began, reads it back when
 // verify is asked for, appends its row to the log and ends its entry.
 void ProgramFleetRadio(const FleetPlan& plan, FleetBoard& board, std::size_t index);
+
+// --watch: programs each radio that answers on the port, one after another,
+// until Ctrl+C. A radio is recognised by what it holds: the one just written
+// (or refused, or failed) is read again and again, never written twice, until
+// another radio answers. A port without its device is looked at once a second.
+void WatchFleetPort(const FleetPlan& plan, FleetBoard& board, std::size_t index);

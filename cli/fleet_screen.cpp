@@ -37,8 +37,20 @@ QString FleetLiveLine(const FleetRadio& radio)
     return line + QStringLiteral("  %1  %2  %3%").arg(radio.step, statusText(radio)).arg(radio.percent);
 }
 
-void FleetScreen::Show(const std::vector<FleetRadio>& radios)
+QString FleetNextRadioLine(const FleetRadio& radio)
 {
+    QString result = FleetResultText(radio);
+    if (radio.verifyAsked)
+        result += radio.verified ? QStringLiteral(", verified") : QStringLiteral(", verify FAILED");
+    return QStringLiteral("%1: %2: %3 \u2014 done \u2014 next radio").arg(radio.port, radio.radio, result);
+}
+
+void FleetScreen::Show(const std::vector<FleetRadio>& radios, const std::vector<FleetRadio>& done)
+{
+    if (m_terminal && m_linesShown > 0)
+        std::fprintf(stderr, "\x1b[%dA", m_linesShown);
+    m_linesShown = 0;
+    addDoneLines(done);
     if (m_terminal)
         redraw(radios);
     else
@@ -46,11 +58,17 @@ void FleetScreen::Show(const std::vector<FleetRadio>& radios)
     std::fflush(stderr);
 }
 
-// Up over the lines shown last time, then each line cleared and written anew.
+// Above the ports' lines, which move down under them.
+void FleetScreen::addDoneLines(const std::vector<FleetRadio>& done)
+{
+    for (; m_doneShown < done.size(); ++m_doneShown)
+        std::fprintf(stderr, "%s%s\n", m_terminal ? "\r\x1b[K" : "",
+                     FleetNextRadioLine(done[m_doneShown]).toLocal8Bit().constData());
+}
+
+// Each line cleared and written anew where the last ones were.
 void FleetScreen::redraw(const std::vector<FleetRadio>& radios)
 {
-    if (m_linesShown > 0)
-        std::fprintf(stderr, "\x1b[%dA", m_linesShown);
     for (const FleetRadio& radio : radios)
         std::fprintf(stderr, "\r\x1b[K%s\n", FleetLiveLine(radio).toLocal8Bit().constData());
     m_linesShown = static_cast<int>(radios.size());

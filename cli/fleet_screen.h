@@ -14,16 +14,22 @@ class FleetScreen {
 public:
     explicit FleetScreen(bool terminal) : m_terminal(terminal) {}
 
-    void Show(const std::vector<FleetRadio>& radios);
+    // done: the radios --watch has finished with, each told once.
+    void Show(const std::vector<FleetRadio>& radios, const std::vector<FleetRadio>& done);
 
 private:
+    void addDoneLines(const std::vector<FleetRadio>& done);
     void redraw(const std::vector<FleetRadio>& radios);
     void addChangedLines(const std::vector<FleetRadio>& radios);
 
     const bool m_terminal;
     int m_linesShown = 0;
+    std::size_t m_doneShown = 0;
     std::vector<QString> m_plainShown;
 };
+
+// "/dev/ttyUSB0: HM-615V (136-174 MHz): written, verified — done — next radio".
+[[nodiscard]] QString FleetNextRadioLine(const FleetRadio& radio);
 
 // "/dev/ttyUSB0  HM-615V (136-174 MHz)  writing  Block 40 of 122  33%".
 [[nodiscard]] QString FleetLiveLine(const FleetRadio& radio);

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -225,6 +226,53 @@ TEST_F(CliFleet, WriteKeepingRadioDataKeepsTheKillCodes)
     EXPECT_EQ(after, FileFormOntoRadio(file, radioImage(3)));
     EXPECT_EQ(after.byte(layout::kKillCode), radioImage(3).byte(layout::kKillCode));
     EXPECT_EQ(after.byte(0x010 + layout::kRxFrequency + 3), file.byte(0x010 + layout::kRxFrequency + 3));
+}
+
+} // namespace
+
+namespace {
+
+// --watch on one port, the bench's cable: three radios behind it one after
+// another. Each is written once, however often it is read again while it
+// stays on the cable.
+TEST_F(CliFleet, WatchProgramsEachRadioOnceAsItComes)
+{
+    const RadioImage file = fileImage();
+    ASSERT_TRUE(SaveChannelFile(path("club.sin"), file).ok());
+    const QString cable = path("bench-port");
+    QProcess fleet;
+    fleet.setProcessEnvironment(childEnvironment());
+    fleet.start(QStringLiteral(HMPROG_CLI),
+                {"fleet", "--input", path("club.sin"), "--port", cable, "--watch", "--verify", "--log", path("fleet.csv")});
+    fleet.setReadChannel(QProcess::StandardError);
+    QString errors;
+    const auto waitFor = [&](const std::function<bool()>& seen) {
+        while (!seen() && fleet.waitForReadyRead(20000))
+            errors += QString::fromUtf8(fleet.readAllStandardError());
+        return seen();
+    };
+    for (int n = 0; n < 3; ++n) {
+        const QString own = path(QStringLiteral("radio%1.sin").arg(n));
+        ASSERT_TRUE(SaveChannelFile(own, radioImage(static_cast<std::size_t>(n))).ok());
+        Sim sim({"--image", own, "--save", path(QStringLiteral("after%1.sin").arg(n))});
+        ASSERT_TRUE(QFile::link(sim.device(), cable));
+        ASSERT_TRUE(waitFor([&] { return errors.count(QStringLiteral("done \u2014 next radio")) == n + 1; }))
+            << errors.toStdString();
+        const qsizetype done = errors.lastIndexOf(QStringLiteral("next radio"));
+        ASSERT_TRUE(waitFor([&] { return errors.mid(done).count(QStringLiteral("waiting: Done")) >= 2; }));
+        ASSERT_TRUE(QFile::remove(cable));
+        ASSERT_EQ(sim.stop(), 0);
+        RadioImage after;
+        ASSERT_TRUE(LoadChannelFile(path(QStringLiteral("after%1.sin").arg(n)), after).ok());
+        EXPECT_EQ(after, file) << n;
+    }
+    ::kill(static_cast<pid_t>(fleet.processId()), SIGINT);
+    ASSERT_TRUE(fleet.waitForFinished(30000));
+    EXPECT_EQ(fleet.exitCode(), 0) << errors.toStdString();
+    QFile log(path("fleet.csv"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(log.readAll()).count(QStringLiteral(",written,yes,")), 3);
+    EXPECT_EQ(QString::fromLocal8Bit(fleet.readAllStandardOutput()).count(QStringLiteral(" written ")), 3);
 }
 
 } // namespace
