@@ -69,7 +69,8 @@ FleetStep RadioJob::transfer(const char* step, TransferDirection direction, Radi
         outcome.reason = failureText(result.reason, host);
     const TransferStatus status = m_board.Radio(m_index).status;
     if (!outcome.completed && status.stage == TransferStatus::Stage::Block)
-        outcome.reason += QStringLiteral(" (%1 block %2 of %3)").arg(QLatin1String(step)).arg(status.block).arg(status.blocks);
+        outcome.reason +=
+            QStringLiteral(" (%1 block %2 of %3)").arg(QLatin1String(step)).arg(status.block).arg(status.blocks);
     return outcome;
 }
 

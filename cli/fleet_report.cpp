@@ -97,7 +97,8 @@ void PrintFleetFailures(const std::vector<FleetRadio>& radios)
         // A radio nothing was written into still holds what it held.
         if (radio.backup.isEmpty() || !(radio.partlyWritten || radio.end == FleetEnd::Written))
             continue;
-        std::fprintf(stderr, "  what it held before is kept; to write it back:\n  hmprog-cli write --port %s --input %s\n",
+        std::fprintf(stderr,
+                     "  what it held before is kept; to write it back:\n  hmprog-cli write --port %s --input %s\n",
                      qPrintable(ShellQuoted(radio.port)), qPrintable(ShellQuoted(radio.backup)));
     }
 }

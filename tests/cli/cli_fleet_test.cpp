@@ -149,7 +149,8 @@ TEST_P(CliFleet, WritesEveryRadioItMayAndReportsEach)
             EXPECT_EQ(after, expected(radio.holds, file, own)) << n;
         }
         const QString device = sims[n]->device();
-        const QStringList tableRow = run.output.split(u'\n').filter(QRegularExpression(u'^' + QRegularExpression::escape(device) + u' '));
+        const QStringList tableRow =
+            run.output.split(u'\n').filter(QRegularExpression(u'^' + QRegularExpression::escape(device) + u' '));
         ASSERT_EQ(tableRow.size(), 1) << run.output.toStdString();
         EXPECT_TRUE(tableRow.front().contains(QString::fromUtf8(radio.result))) << tableRow.front().toStdString();
         const QStringList logRow = rows.filter(u',' + device + u',');
@@ -157,9 +158,11 @@ TEST_P(CliFleet, WritesEveryRadioItMayAndReportsEach)
         const QStringList fields = logRow.front().split(u',');
         ASSERT_EQ(fields.size(), 11) << logRow.front().toStdString();
         EXPECT_EQ(fields[2], sha);
-        EXPECT_TRUE(fields[6].startsWith(QString::fromUtf8(radio.result).section(u',', 0, 0))) << fields[6].toStdString();
+        EXPECT_TRUE(fields[6].startsWith(QString::fromUtf8(radio.result).section(u',', 0, 0)))
+            << fields[6].toStdString();
         EXPECT_EQ(fields[8], radio.holds == Holds::FileOntoOwn ? "kept" : "replaced");
-        const bool restoreOffered = run.errors.contains(QStringLiteral("hmprog-cli write --port %1 --input ").arg(device));
+        const bool restoreOffered =
+            run.errors.contains(QStringLiteral("hmprog-cli write --port %1 --input ").arg(device));
         EXPECT_EQ(restoreOffered, radio.holds == Holds::Neither) << run.errors.toStdString();
     }
 }
@@ -180,8 +183,9 @@ TEST_F(CliFleet, CtrlCEndsAfterTheTransfersInProgress)
     QStringList args = {"fleet", "--input", path("club.sin"), "--backup"};
     for (std::size_t n = 0; n < 2; ++n) {
         ASSERT_TRUE(SaveChannelFile(path(QStringLiteral("radio%1.sin").arg(n)), radioImage(n)).ok());
-        sims.push_back(std::make_unique<Sim>(QStringList{"--line-rate", "--image", path(QStringLiteral("radio%1.sin").arg(n)),
-                                                         "--save", path(QStringLiteral("after%1.sin").arg(n))}));
+        const QString own = path(QStringLiteral("radio%1.sin").arg(n));
+        sims.push_back(std::make_unique<Sim>(
+            QStringList{"--line-rate", "--image", own, "--save", path(QStringLiteral("after%1.sin").arg(n))}));
         args << "--port" << sims.back()->device();
     }
     QProcess fleet;
@@ -210,6 +214,44 @@ TEST_F(CliFleet, CtrlCEndsAfterTheTransfersInProgress)
     }
 }
 
+// The cable of one radio pulled in the middle of its write: the other radio
+// is written, the pulled one reported with the way back to its backup.
+TEST_F(CliFleet, ACablePulledMidWriteFailsThatRadioOnly)
+{
+    const RadioImage file = fileImage();
+    ASSERT_TRUE(SaveChannelFile(path("club.sin"), file).ok());
+    std::vector<std::unique_ptr<Sim>> sims;
+    QStringList args = {"fleet", "--input", path("club.sin"), "--backup"};
+    for (std::size_t n = 0; n < 2; ++n) {
+        const QString own = path(QStringLiteral("radio%1.sin").arg(n));
+        ASSERT_TRUE(SaveChannelFile(own, radioImage(n)).ok());
+        sims.push_back(std::make_unique<Sim>(
+            QStringList{"--line-rate", "--image", own, "--save", path(QStringLiteral("after%1.sin").arg(n))}));
+        args << "--port" << sims.back()->device();
+    }
+    QProcess fleet;
+    fleet.setProcessEnvironment(childEnvironment());
+    fleet.start(QStringLiteral(HMPROG_CLI), args);
+    fleet.setReadChannel(QProcess::StandardError);
+    const QString pulled = sims[1]->device();
+    QString errors;
+    while (!errors.contains(pulled + QStringLiteral(": writing\n")) && fleet.waitForReadyRead(20000))
+        errors += QString::fromLocal8Bit(fleet.readAllStandardError());
+    // A third of the write in.
+    ASSERT_FALSE(fleet.waitForFinished(800));
+    ASSERT_EQ(sims[1]->stop(), 0);
+    ASSERT_TRUE(fleet.waitForFinished(60000));
+    errors += QString::fromLocal8Bit(fleet.readAllStandardError());
+    EXPECT_EQ(fleet.exitCode(), 1) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(pulled + QStringLiteral(": failed: "))) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(QStringLiteral("hmprog-cli write --port %1 --input ").arg(pulled)))
+        << errors.toStdString();
+    ASSERT_EQ(sims[0]->stop(), 0);
+    RadioImage after;
+    ASSERT_TRUE(LoadChannelFile(path("after0.sin"), after).ok());
+    EXPECT_EQ(after, file);
+}
+
 // write --keep-radio-data: the file's channels, the radio's kill codes.
 TEST_F(CliFleet, WriteKeepingRadioDataKeepsTheKillCodes)
 {
@@ -217,7 +259,8 @@ TEST_F(CliFleet, WriteKeepingRadioDataKeepsTheKillCodes)
     ASSERT_TRUE(SaveChannelFile(path("club.sin"), file).ok());
     ASSERT_TRUE(SaveChannelFile(path("radio.sin"), radioImage(3)).ok());
     Sim sim({"--image", path("radio.sin"), "--save", path("after.sin")});
-    const Outcome write = runCli({"write", "--port", sim.device(), "--input", path("club.sin"), "--keep-radio-data", "--verify"});
+    const Outcome write =
+        runCli({"write", "--port", sim.device(), "--input", path("club.sin"), "--keep-radio-data", "--verify"});
     EXPECT_EQ(write.exitCode, 0) << write.errors.toStdString();
     EXPECT_TRUE(write.output.contains(QStringLiteral("Keeping the radio's own data"))) << write.output.toStdString();
     ASSERT_EQ(sim.stop(), 0);
@@ -243,7 +286,8 @@ TEST_F(CliFleet, WatchProgramsEachRadioOnceAsItComes)
     QProcess fleet;
     fleet.setProcessEnvironment(childEnvironment());
     fleet.start(QStringLiteral(HMPROG_CLI),
-                {"fleet", "--input", path("club.sin"), "--port", cable, "--watch", "--verify", "--log", path("fleet.csv")});
+                {"fleet", "--input", path("club.sin"), "--port", cable, "--watch", "--verify", "--log",
+                 path("fleet.csv")});
     fleet.setReadChannel(QProcess::StandardError);
     QString errors;
     const auto waitFor = [&](const std::function<bool()>& seen) {
