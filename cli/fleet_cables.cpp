@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 QStringList AllCablePorts()
 {
     QStringList ports;
@@ -16,14 +18,16 @@ QStringList AllCablePorts()
     return ports;
 }
 
-QString CableSerialNumber(const QString& port)
+QStringList CableSerialNumbers(const QStringList& ports)
 {
-    const QString device = QFileInfo(DevicePath(port)).canonicalFilePath();
-    if (device.isEmpty())
-        return {};
-    for (const SerialDevice& known : PortSystem().ReportedDevices()) {
-        if (QFileInfo(known.path).canonicalFilePath() == device)
-            return known.serialNumber;
+    const std::vector<SerialDevice> known = PortSystem().ReportedDevices();
+    QStringList serials;
+    for (const QString& port : ports) {
+        const QString device = QFileInfo(DevicePath(port)).canonicalFilePath();
+        const auto found = std::find_if(known.begin(), known.end(), [&device](const SerialDevice& candidate) {
+            return !device.isEmpty() && QFileInfo(candidate.path).canonicalFilePath() == device;
+        });
+        serials << (found == known.end() ? QString() : found->serialNumber);
     }
-    return {};
+    return serials;
 }

@@ -8,7 +8,7 @@
 // without a device file are not), in the order it lists them.
 [[nodiscard]] QStringList AllCablePorts();
 
-// The serial number of the USB adapter behind port (a device path, a bare
-// name or a link such as /dev/serial/by-id/...), empty where the system
-// knows none.
-[[nodiscard]] QString CableSerialNumber(const QString& port);
+// The serial number of the USB adapter behind each port (a device path, a
+// bare name or a link such as /dev/serial/by-id/...), empty where the system
+// knows none. The system's devices are listed once for all of them.
+[[nodiscard]] QStringList CableSerialNumbers(const QStringList& ports);

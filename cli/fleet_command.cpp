@@ -97,9 +97,10 @@ int readPlan(const CliArguments& args, FleetPlan& plan)
 // this thread shows them until every radio has ended.
 std::vector<FleetRadio> programAll(const FleetPlan& plan, const QStringList& ports, bool watch)
 {
+    const QStringList serials = CableSerialNumbers(ports);
     std::vector<FleetRadio> entries;
-    for (const QString& port : ports)
-        entries.push_back({.port = port, .cableSerial = CableSerialNumber(port)});
+    for (qsizetype i = 0; i < ports.size(); ++i)
+        entries.push_back({.port = ports[i], .cableSerial = serials[i]});
     FleetBoard board(std::move(entries));
     std::vector<std::unique_ptr<QThread>> threads;
     for (qsizetype i = 0; i < ports.size(); ++i) {
