@@ -28,6 +28,7 @@ struct CliCommand {
 // Each defined in the file of its own; main lists them.
 extern const CliCommand kReadCommand;
 extern const CliCommand kWriteCommand;
+extern const CliCommand kFleetCommand;
 extern const CliCommand kCheckCommand;
 extern const CliCommand kSimCommand;
 extern const CliCommand kShowCommand;

@@ -51,7 +51,7 @@ void CliArguments::takeOption(const CliSyntax& syntax, const QStringList& args, 
     const bool inlineValue = equals > 0;
     const QString name = inlineValue ? arg.left(equals) : arg;
     const CliOption* option = findOption(syntax, name);
-    if (m_values.contains(name)) {
+    if (m_values.contains(name) && !(option && option->repeatable)) {
         fail(QStringLiteral("%1 given twice").arg(DisplayPath(name)));
     } else if (option && option->isFlag() && !inlineValue) {
         m_values.insert(name, QString());
@@ -62,6 +62,8 @@ void CliArguments::takeOption(const CliSyntax& syntax, const QStringList& args, 
             takeValue(args, i, name);
         if (ok() && m_values.value(name).isEmpty())
             fail(QStringLiteral("%1 needs a value, not an empty one").arg(name));
+        if (ok() && option->repeatable)
+            m_repeated[name] << m_values.value(name);
     } else {
         fail(QStringLiteral("unknown option '%1'").arg(DisplayPath(arg)));
     }

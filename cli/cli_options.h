@@ -22,6 +22,8 @@ struct CliOption {
     const char* valueName = nullptr;
     bool required = false;
     CliFile file = CliFile::None;
+    // May be given more than once ("--port A --port B"); values() has them all.
+    bool repeatable = false;
 
     bool isFlag() const { return valueName == nullptr; }
 };
@@ -56,6 +58,8 @@ public:
 
     bool has(const QString& name) const { return m_values.contains(name); }
     QString value(const QString& name) const { return m_values.value(name); }
+    // Every value of a repeatable option, in the order given.
+    QStringList values(const QString& name) const { return m_repeated.value(name); }
     const QStringList& positionals() const { return m_positionals; }
 
     // The value as a count from 0 to the largest int; empty when it is one,
@@ -70,6 +74,7 @@ private:
     void fail(const QString& text);
 
     QHash<QString, QString> m_values;
+    QHash<QString, QStringList> m_repeated;
     QStringList m_positionals;
     QString m_error;
 };

@@ -10,6 +10,8 @@ QString optionText(const CliOption& option)
     QString text = QLatin1String(option.name);
     if (!option.isFlag())
         text += QLatin1Char(' ') + QLatin1String(option.valueName);
+    if (option.repeatable)
+        text += QStringLiteral(" ...");
     return option.required ? text : QLatin1Char('[') + text + QLatin1Char(']');
 }
 

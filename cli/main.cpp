@@ -18,7 +18,7 @@ namespace {
 
 // Every sub-command, in the order --help lists them.
 const CliCommand* const kCommands[] = {
-    &kReadCommand, &kWriteCommand, &kCheckCommand, &kSimCommand, &kShowCommand, &kNewCommand, &kResaveCommand, &kDiffCommand,
+    &kReadCommand, &kWriteCommand, &kFleetCommand, &kCheckCommand, &kSimCommand, &kShowCommand, &kNewCommand, &kResaveCommand, &kDiffCommand,
     &kExportCommand, &kImportCommand, &kPortsCommand,
 };
 
@@ -41,7 +41,8 @@ void printHelp(std::FILE* out)
                "--retries or --yes left to answer it; 2 usage error, or standard output that\n"
                "could not be written (read and write: 1); 3 cancelled by the user: Ctrl+C,\n"
                "SIGTERM, SIGHUP, or No at a prompt. write --verify exits 1 when the\n"
-               "radio does not hold what was written; check exits 1 when the two reads\n"
+               "radio does not hold what was written; fleet exits 1 unless every radio\n"
+               "was written (and verified with --verify); check exits 1 when the two reads\n"
                "differ or one failed; diff exits 0 when the files are equal, 1 when they\n"
                "differ, 2 on error.\n"
                "\n"

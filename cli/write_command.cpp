@@ -2,6 +2,7 @@
 #include "transfer_command.h"
 
 #include "channel_io.h"
+#include "keep_radio_data.h"
 #include "print_error.h"
 #include "write_safety.h"
 
@@ -21,15 +22,21 @@ const CliOption kOptions[] = {
     {"--against", "BACKUP.sin", false, CliFile::Read},
     {"--dry-run"},
     {"--verify"},
+    {"--keep-radio-data"},
 };
 
 // The transfers of one write: the optional read before it, the write, and
 // the optional read back, all on the same port.
-int writeSafely(const CliArguments& args, const TransferOptions& options, const RadioImage& image, BandLimits band)
+int writeSafely(const CliArguments& args, const TransferOptions& options, const RadioImage& file, BandLimits band)
 {
     SystemPorts ports(SystemPorts::SimulatedTime::Virtual);
     QString backupPath;
-    if (args.has(QStringLiteral("--backup"))) {
+    RadioImage image = file;
+    if (args.has(QStringLiteral("--keep-radio-data"))) {
+        int status = kExitCompleted;
+        if (!PutFileOntoRadio(ports, options, args.has(QStringLiteral("--backup")), image, backupPath, status))
+            return status;
+    } else if (args.has(QStringLiteral("--backup"))) {
         int status = kExitCompleted;
         backupPath = BackUpBeforeWrite(ports, options, status);
         if (backupPath.isEmpty())
@@ -98,6 +105,11 @@ const CliCommand kWriteCommand = {
                    "      --verify      read the radio back after the write and compare the\n"
                    "                    written blocks: \"Verified.\", or \"Verify failed\" with the\n"
                    "                    blocks and fields that differ and exit status 1\n"
+                   "      --keep-radio-data\n"
+                   "                    read the radio first (kept as a backup) and write the\n"
+                   "                    file's channels and settings onto its own memory: what the\n"
+                   "                    form does not show (the kill codes and the rest) stays\n"
+                   "                    the radio's\n"
                    "\n"
                    "    Read and write:\n"
                    "      PORT          a serial device (/dev/ttyUSB0, ttyUSB0, ./pty, COM3) or \"sim\":\n"

@@ -182,6 +182,11 @@ const UsageCase kUsageCases[] = {
     {"RepeatedPortsJson", {"ports", "--json", "--json"}, "hmprog-cli: --json given twice"},
     {"UnknownDiffOption", {"diff", "demo.sin", "--bogus"}, "hmprog-cli diff: unknown option '--bogus'"},
     {"UnknownResaveOption", {"resave", "demo.sin", "--bogus"}, "hmprog-cli resave: unknown option '--bogus'"},
+    {"FleetWithoutPorts", {"fleet", "--input", "demo.sin"}, "hmprog-cli: give --port PORT or --all-cables"},
+    {"FleetDeviceTwice", {"fleet", "--input", "demo.sin", "--port", "/dev/null", "--port", "/dev/../dev/null"},
+     "hmprog-cli: /dev/../dev/null names a device given already"},
+    {"FleetLogOverTheFile", {"fleet", "--input", "demo.sin", "--port", "sim", "--log", "demo.sin"},
+     "hmprog-cli: --input demo.sin and --log demo.sin are the same file: the output would replace the input"},
     {"UnknownOptionEscaped", {"read", "--port", "sim", "--output", "x.sin", "--\x1b[1m"},
      "hmprog-cli: unknown option '--\\x1B[1m'"},
 };

@@ -13,6 +13,9 @@ const CliOption kTransferOptions[] = {
 };
 const CliSyntax kTransfer = {.options = kTransferOptions};
 
+const CliOption kFleetOptions[] = {{"--port", "PORT", false, CliFile::None, true}, {"--yes"}};
+const CliSyntax kFleet = {.options = kFleetOptions};
+
 const char* const kOneFile[] = {"FILE.sin"};
 const CliOption kJson[] = {{"--json"}};
 const CliSyntax kShow = {.positionals = kOneFile,
@@ -57,6 +60,8 @@ const ParseCase kParseCases[] = {
     {"FirstRequiredMissing", &kTransfer, {"--output", "x.sin", "--retries", "-1"}, "--port PORT is required"},
     {"SecondRequiredMissing", &kTransfer, {"--port", "sim"}, "--output FILE.sin is required"},
     {"ErrorBeforeMissing", &kTransfer, {"--bogus"}, "unknown option '--bogus'"},
+    {"RepeatableTakesEach", &kFleet, {"--port", "a", "--port=b", "--yes"}, "", "--port", "b"},
+    {"RepeatableStillNeedsAValue", &kFleet, {"--port", "a", "--port", "--yes"}, "--port needs a value"},
     {"FileMissing", &kShow, {"--json"}, "no channel file given"},
     {"SecondFile", &kShow, {"a.sin", "b.sin"}, "unexpected argument 'b.sin'"},
     {"RepeatedFlagUnexpected", &kShow, {"a.sin", "--json", "--json"}, "--json given twice"},
@@ -81,6 +86,13 @@ TEST_P(CliArgumentsParse, FitTheSyntaxOrSayWhyNot)
         EXPECT_TRUE(parsed.has(QLatin1String(c.option)));
         EXPECT_EQ(parsed.value(QLatin1String(c.option)), QString::fromUtf8(c.value));
     }
+}
+
+TEST(CliArgumentsRepeated, KeepEveryValueInTheOrderGiven)
+{
+    const CliArguments parsed({"--port", "a", "--yes", "--port=b", "--port", "c"}, kFleet);
+    EXPECT_EQ(parsed.values(QStringLiteral("--port")), QStringList({"a", "b", "c"}));
+    EXPECT_TRUE(CliArguments({"--port", "a"}, kTransfer).values(QStringLiteral("--port")).isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CliArgumentsParse, testing::ValuesIn(kParseCases),

@@ -1,0 +1,33 @@
+#include "cli/keep_radio_data.h"
+
+#include "cli/cli_command.h"
+#include "cli/print_error.h"
+#include "cli/read_backup.h"
+#include "cli/standard_output.h"
+
+#include "fleet/radio_data.h"
+#include "port/system_ports.h"
+
+bool PutFileOntoRadio(SystemPorts& ports, const TransferOptions& options, bool mustBackUp, RadioImage& image,
+                      QString& backupPath, int& status)
+{
+    TransferOptions read = options;
+    read.tracePath.clear();
+    RadioImage radio;
+    status = RunTransferOn(ports, read, TransferDirection::Read, radio, BandLimits{}).status;
+    if (status != kExitCompleted) {
+        PrintError(QStringLiteral("The radio could not be read before the write; nothing was written."));
+        return false;
+    }
+    backupPath = KeepReadBackup(radio);
+    if (backupPath.isEmpty() && mustBackUp) {
+        PrintError(QStringLiteral("No backup of the radio could be kept; nothing was written."));
+        status = kExitFailed;
+        return false;
+    }
+    image = FileFormOntoRadio(image, radio);
+    static_cast<void>(PrintToStandardOutput("Keeping the radio's own data: writing the file's channels and settings "
+                                            "onto what the radio holds.\n"));
+    static_cast<void>(FlushStandardOutput());
+    return true;
+}
