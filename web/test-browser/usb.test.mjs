@@ -51,10 +51,10 @@ const kWritePausesMs = 122;
 
 // To the line's own time: the cable's (the line's and what the chip held
 // back), the transfer's as measured, and the same less the fake's lateness
-// and the protocol's pauses. Of two runs the faster, since a busy machine
+// and the protocol's pauses. Of three runs the fastest, since a busy machine
 // only ever adds time.
 function ratios(runs, limitMs, pausesMs = 0) {
-  const { ms, fakeLateMs, chipHeldMs } = runs.reduce((a, b) => (a.ms - a.fakeLateMs <= b.ms - b.fakeLateMs ? a : b));
+  const { ms, fakeLateMs, chipHeldMs } = runs.reduce((a, b) => (a.ms - a.fakeLateMs + a.chipHeldMs <= b.ms - b.fakeLateMs + b.chipHeldMs ? a : b));
   return { cable: (limitMs + chipHeldMs) / limitMs, raw: ms / limitMs, net: (ms - fakeLateMs - pausesMs) / limitMs };
 }
 
@@ -86,7 +86,7 @@ describe('reading and writing through a USB cable', () => {
       assert.equal(await port.inputValue(), 'usb');
 
       const readOnce = () => transfer(page, 'Read');
-      const read = ratios([await readOnce(), await readOnce()], kReadLimitMs);
+      const read = ratios([await readOnce(), await readOnce(), await readOnce()], kReadLimitMs);
       assert.match(await page.locator('#port-name').textContent(), /Cable chosen: [^(]+\(USB [0-9a-f]{4}:[0-9a-f]{4}\)/);
       const before = await backupOfRead(page);
       assert.deepEqual(before, await radioImage(page));
@@ -95,7 +95,7 @@ describe('reading and writing through a USB cable', () => {
       const writeOnce = () => transfer(page, 'Write', {
         before: () => page.getByRole('alertdialog').getByRole('button', { name: 'Write' }).click(),
       });
-      const write = ratios([await writeOnce(), await writeOnce()], kWriteLimitMs, kWritePausesMs);
+      const write = ratios([await writeOnce(), await writeOnce(), await writeOnce()], kWriteLimitMs, kWritePausesMs);
       const form = await save(page, 1);
       const after = await radioImage(page);
       const wrong = [];
