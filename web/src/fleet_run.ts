@@ -20,13 +20,22 @@ export interface RadioEnd extends FleetLogRow { message: string }
 // A run has no one to answer the engine's questions for each radio: a radio
 // that does not answer, or answers as another software version, fails and
 // the others go on.
-function unattendedHost(shown: RadioProgress): TransferHost {
-  return {
-    progress: (percent) => shown.progress(percent),
-    status: (text) => shown.state(text),
-    askRetry: async () => false,
-    askVersion: async () => false,
+// declined: the question the run said no to, which is why the radio failed.
+function unattendedHost(shown: RadioProgress): TransferHost & { declined: string } {
+  const host = {
+    declined: '',
+    progress: (percent: number) => shown.progress(percent),
+    status: (text: string) => shown.state(text),
+    askRetry: async (message: string) => {
+      host.declined = message;
+      return false;
+    },
+    askVersion: async (message: string) => {
+      host.declined = message;
+      return false;
+    },
   };
+  return host;
 }
 
 // Writes the form into the radio on link and, when asked, reads it back and
@@ -42,8 +51,11 @@ export async function programRadio(
     ({ ...row, ...fields, seconds: (performance.now() - started) / 1000, endedAt: Date.now() });
 
   const written = await engine.writeRadio(link, host, signal);
-  if (written.cancelled) return finish({ result: 'cancelled' });
-  if (!written.ok) return finish(failure(written.message, written.partlyWritten ? written.warning : '', written.otherModel));
+  if (written.cancelled && !host.declined) return finish({ result: 'cancelled' });
+  if (!written.ok) {
+    const message = [written.message, host.declined].filter((line) => line !== '').join('\n');
+    return finish(failure(message, written.partlyWritten ? written.warning : '', written.otherModel));
+  }
   const radio = written.image ? engine.modelOf(written.image) : '';
   if (!plan.verify || !written.image) return finish({ radio, result: 'written' });
 

@@ -7,6 +7,7 @@ import type { RadioProgress } from './fleet_run';
 export class FleetRow implements RadioProgress {
   readonly element = document.createElement('tr');
   controller = new AbortController();
+  private ran = false;
   private readonly cells: Record<'radio' | 'state' | 'result' | 'seconds', HTMLTableCellElement>;
   private readonly bar = document.createElement('progress');
   private readonly cancelButton = document.createElement('button');
@@ -15,7 +16,13 @@ export class FleetRow implements RadioProgress {
     const cell = (): HTMLTableCellElement => document.createElement('td');
     const portCell = cell();
     portCell.textContent = name;
-    this.cells = { radio: cell(), state: cell(), result: cell(), seconds: cell() };
+    // A narrow screen shows each row as a card that names these cells.
+    const labelled = (label: string): HTMLTableCellElement => {
+      const made = cell();
+      made.dataset.label = label;
+      return made;
+    };
+    this.cells = { radio: labelled('Radio'), state: cell(), result: labelled('Result'), seconds: labelled('Seconds') };
     this.bar.max = 100;
     this.bar.value = 0;
     this.bar.setAttribute('aria-label', `Progress of ${name}`);
@@ -32,8 +39,10 @@ export class FleetRow implements RadioProgress {
     this.reset();
   }
 
-  // Ready for another run: nothing shown of the last one.
+  // Ready for another run: nothing shown of the last one. A row cancelled
+  // before its first run stays cancelled, so that its cable is left out.
   reset(): void {
+    if (this.controller.signal.aborted && !this.ran) return;
     this.controller = new AbortController();
     this.show({ radio: '', state: 'Waiting', result: '', seconds: '' });
     this.bar.value = 0;
@@ -57,6 +66,7 @@ export class FleetRow implements RadioProgress {
   finish(radio: string, result: string, message: string, seconds: number): void {
     this.show({ radio, state: 'Done', result, seconds: seconds.toFixed(1) });
     this.cells.result.title = message;
+    this.ran = true;
     this.cancelButton.disabled = true;
   }
 

@@ -65,4 +65,27 @@ describe('programming several radios from the page', () => {
     ]);
     assert.deepEqual(errors, []);
   });
+
+  test('cables are added through the browser\'s chooser; a radio cancelled before its turn is not written', async () => {
+    const radios = [{ model: 'HM-615V' }, { model: 'HM-615V' }];
+    const { page, errors } = await browser.session.open({ serial: { granted: false, model: 'HM-615V', radios } });
+    await page.getByRole('button', { name: 'Program Several Radios' }).click();
+    assert.equal((await shownRows(page)).length, 0);
+    assert.equal(await page.getByRole('button', { name: 'Start', exact: true }).isDisabled(), true);
+    for (const count of [1, 2]) {
+      await page.getByRole('button', { name: 'Add Cable…' }).click();
+      await page.waitForFunction((n) => document.querySelectorAll('#fleet-dialog tbody tr').length === n, count);
+    }
+    await page.getByRole('button', { name: `Cancel Port 2: ${kFtdi}` }).click();
+    await page.getByLabel('Verify After Write').last().uncheck();
+
+    await runFleet(page);
+
+    assert.deepEqual((await shownRows(page)).map((row) => row[4]), ['written', 'cancelled']);
+    const images = await page.evaluate(() => window.fakeSerial.radioImages());
+    assert.equal(images[1], null, 'the second cable was never opened');
+    const [, ...lines] = await downloadedLog(page);
+    assert.deepEqual(lines.map((line) => [line[3], line[6], line[7]]), [[`Port 1: ${kFtdi}`, 'written', ''], [`Port 2: ${kFtdi}`, 'cancelled', '']]);
+    assert.deepEqual(errors, []);
+  });
 });
