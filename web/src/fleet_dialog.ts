@@ -6,7 +6,7 @@ import { FleetRow } from './fleet_table';
 import { WebSerialLink } from './web_serial_port';
 
 const kTitle = 'Program Several Radios';
-const kOneAtATime = 'The radios are programmed one after another, not at once: the page runs one transfer at a time. '
+const kAtOnce = 'The radios are programmed at the same time, each through its own copy of the engine. '
   + 'Each radio gets the form as it is now.';
 const kNoKeep = 'Keeping each radio\'s own data is not offered on the page: every radio gets the whole form.';
 const kHeadings = ['Port', 'Radio', 'State', 'Progress', 'Result', 'Seconds', ''];
@@ -45,8 +45,12 @@ export class FleetDialog {
   private readonly logLines: string[] = [];
   private running = false;
   private file: FleetFile = { name: '', bytes: new Uint8Array(0) };
+  // An engine runs one transfer at a time: each cable gets its own, made
+  // when first needed and kept for the visit.
+  private readonly engines = new Map<SerialPort, Promise<Engine>>();
 
-  constructor(private readonly engine: Engine) {
+  // newEngine: another instance of the engine, with a form of its own.
+  constructor(private readonly engine: Engine, private readonly newEngine: () => Promise<Engine>) {
     this.build();
     const { add, start, cancelAll, log, close } = this.buttons;
     add.addEventListener('click', () => void this.addCable());
@@ -75,7 +79,7 @@ export class FleetDialog {
     this.verify.checked = true;
     const verifyLabel = element('label');
     verifyLabel.className = 'check';
-    verifyLabel.append(this.verify, ' Verify After Write');
+    verifyLabel.append(this.verify, ' Verify Each Radio');
     const options = element('p');
     options.className = 'fleet-options';
     options.append(this.buttons.add, verifyLabel);
@@ -93,7 +97,7 @@ export class FleetDialog {
     const footer = element('div');
     footer.className = 'dialog-buttons';
     footer.append(start, cancelAll, log, close);
-    this.dialog.append(title, element('p', kOneAtATime), element('p', kNoKeep), options, scroller, footer);
+    this.dialog.append(title, element('p', kAtOnce), element('p', kNoKeep), options, scroller, footer);
   }
 
   // A row for each granted cable, the rows already there kept with what they show.
@@ -139,7 +143,7 @@ export class FleetDialog {
     this.rows.forEach((row) => row.reset());
     const plan = { file: this.file.name, fileSha256: this.engine.sha256Hex(this.file.bytes), verify: this.verify.checked };
     try {
-      for (const row of this.rows) this.finish(row, await this.program(row, { ...plan, port: row.name }));
+      await Promise.all(this.rows.map(async (row) => this.finish(row, await this.program(row, { ...plan, port: row.name }))));
     } finally {
       this.running = false;
       this.showButtons();
@@ -158,10 +162,17 @@ export class FleetDialog {
       return skipped('failed: the port could not be opened', String(error));
     }
     try {
-      return await programRadio(this.engine, link, plan, row, row.controller.signal);
+      return await programRadio(await this.engineWithForm(row.port), link, plan, row, row.controller.signal);
     } finally {
       await link.close();
     }
+  }
+
+  private async engineWithForm(port: SerialPort): Promise<Engine> {
+    if (!this.engines.has(port)) this.engines.set(port, this.newEngine());
+    const engine = await this.engines.get(port)!;
+    engine.openChannelFile(this.file.bytes, this.file.name);
+    return engine;
   }
 
   private finish(row: FleetRow, end: RadioEnd): void {

@@ -49,7 +49,7 @@ class App {
     this.ports = new PortChoice(engine);
     this.help = new CableHelp(() => this.ports.cableIds);
     this.transfer = new TransferDialog(() => this.help.text('no-answer'));
-    this.fleet = new FleetDialog(engine);
+    this.fleet = new FleetDialog(engine, () => loadEngine());
   }
 
   async start(): Promise<void> {
