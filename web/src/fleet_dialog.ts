@@ -169,7 +169,11 @@ export class FleetDialog {
   }
 
   private async engineWithForm(port: SerialPort): Promise<Engine> {
-    if (!this.engines.has(port)) this.engines.set(port, this.newEngine());
+    if (!this.engines.has(port)) {
+      const started = performance.now();
+      // On the browser's performance timeline: what a cable's own engine costs.
+      this.engines.set(port, this.newEngine().finally(() => performance.measure('Engine for a cable', { start: started })));
+    }
     const engine = await this.engines.get(port)!;
     engine.openChannelFile(this.file.bytes, this.file.name);
     return engine;

@@ -51,7 +51,7 @@ export async function programRadio(
     ({ ...row, ...fields, seconds: (performance.now() - started) / 1000, endedAt: Date.now() });
 
   const written = await engine.writeRadio(link, host, signal);
-  if (written.cancelled && !host.declined) return finish({ result: 'cancelled' });
+  if (written.cancelled && !host.declined) return finish({ result: 'cancelled', message: written.partlyWritten ? written.warning : '' });
   if (!written.ok) {
     const message = [written.message, host.declined].filter((line) => line !== '').join('\n');
     return finish(failure(message, written.partlyWritten ? written.warning : '', written.otherModel));

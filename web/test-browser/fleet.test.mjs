@@ -95,4 +95,21 @@ describe('programming several radios from the page', () => {
     assert.deepEqual(lines.map((line) => [line[3], line[6], line[7]]), [[`Port 1: ${kFtdi}`, 'written', ''], [`Port 2: ${kFtdi}`, 'cancelled', '']]);
     assert.deepEqual(errors, []);
   });
+
+  test('Cancel All stops every radio being written and says which now hold a partly written memory', async () => {
+    const radios = [{ model: 'HM-615V' }, { model: 'HM-615V' }];
+    const { page, errors } = await browser.session.open({ serial: { granted: true, model: 'HM-615V', radios } });
+    await page.getByRole('button', { name: 'Program Several Radios' }).click();
+    await page.getByRole('button', { name: 'Start', exact: true }).click();
+    await page.waitForFunction(() => [...document.querySelectorAll('#fleet-dialog progress')].every((bar) => bar.value >= 20));
+    await page.getByRole('button', { name: 'Cancel All' }).click();
+    await page.waitForFunction(() => !document.querySelector('#fleet-start').disabled, null, { timeout: 30_000 });
+
+    const rows = await page.$$eval('#fleet-dialog tbody tr', (trs) => trs.map((tr) => [tr.cells[4].textContent, tr.cells[4].title]));
+    for (const [result, tip] of rows) {
+      assert.equal(result, 'cancelled');
+      assert.match(tip, /partly written/);
+    }
+    assert.deepEqual(errors, []);
+  });
 });
