@@ -155,14 +155,21 @@ export class FleetDialog {
       verified: '', radioData: 'replaced', backup: '', seconds: 0, endedAt: Date.now(), message });
     if (row.controller.signal.aborted) return skipped('cancelled');
     row.state('Opening the port');
+    let engine;
     let link;
+    try {
+      engine = await this.engineWithForm(row.port);
+    } catch (error) {
+      this.engines.delete(row.port); // the next run tries again
+      return skipped('failed: the engine could not start', String(error));
+    }
     try {
       link = await WebSerialLink.open(row.port, row.name);
     } catch (error) {
       return skipped('failed: the port could not be opened', String(error));
     }
     try {
-      return await programRadio(await this.engineWithForm(row.port), link, plan, row, row.controller.signal);
+      return await programRadio(engine, link, plan, row, row.controller.signal);
     } finally {
       await link.close();
     }
