@@ -214,6 +214,7 @@ val takeTransferOutcome()
     result.set("cancelled", outcome.cancelled);
     result.set("message", outcome.message);
     result.set("partlyWritten", outcome.partlyWritten);
+    result.set("otherModel", outcome.otherModel);
     result.set("warning", outcome.warning);
     if (outcome.image)
         result.set("image", byteArray(outcome.image->bytes()));

@@ -126,6 +126,7 @@ TransferOutcome RunTransfer(EngineSession& session, TransferDirection direction,
     outcome.cancelled = result == TransferResult::Cancelled || result == TransferResult::Refused;
     outcome.message = host.messages();
     outcome.partlyWritten = transfer.LeftPartlyWritten();
+    outcome.otherModel = result.reason == FailureReason::ModelMismatch;
     if (outcome.partlyWritten)
         outcome.warning = PartlyWrittenWarning();
     if (direction == TransferDirection::Write) {

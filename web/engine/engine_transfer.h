@@ -19,6 +19,8 @@ struct TransferOutcome {
     std::string message;
     // A write that stopped with blocks in the radio.
     bool partlyWritten = false;
+    // A write refused because the radio reports a range the form's model does not fit.
+    bool otherModel = false;
     std::string warning;
     // A completed read: what the radio holds; a write: what was sent.
     std::optional<RadioImage> image;

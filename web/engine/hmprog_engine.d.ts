@@ -19,6 +19,7 @@ export interface RawOutcome {
   cancelled?: boolean;
   message?: string;
   partlyWritten?: boolean;
+  otherModel?: boolean;
   warning?: string;
   image?: Uint8Array;
 }
@@ -43,6 +44,21 @@ export interface RawTransfer {
   host: unknown;
   signal: AbortSignal;
   portName: string;
+}
+
+// One radio of a fleet run as the log records it; endedAt: ms since the epoch.
+export interface FleetLogRow {
+  file: string;
+  fileSha256: string;
+  port: string;
+  cableSerial: string;
+  radio: string;
+  result: string;
+  verified: string;
+  radioData: string;
+  backup: string;
+  seconds: number;
+  endedAt: number;
 }
 
 export interface RawEngine {
@@ -74,6 +90,9 @@ export interface RawEngine {
   showText(bytes: Uint8Array): string;
   cellChoices(col: number): string[];
   takeTransferOutcome(): RawOutcome;
+  fleetLogHeader(): string;
+  fleetLogLine(row: FleetLogRow): string;
+  sha256Hex(bytes: Uint8Array): string;
   takeCheckOutcome(): RawCheckOutcome;
   ccall(name: 'hmprog_transfer', returnType: null, argTypes: ['number'], args: [number], options: { async: true }): Promise<void>;
   ccall(name: 'hmprog_check_cable', returnType: null, argTypes: [], args: [], options: { async: true }): Promise<void>;

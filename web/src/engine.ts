@@ -2,9 +2,9 @@
 // program (the form's rules, the channel file, the channel lists, the
 // read/write protocol and the simulated radio), compiled to WebAssembly.
 // Everything answers at once except the transfers, which await the port.
-import createHmprogEngine, { type RawEngine, type RawSimulatedRadio, type ValuesMessage } from '../build/engine/hmprog_engine.js';
+import createHmprogEngine, { type FleetLogRow, type RawEngine, type RawSimulatedRadio, type ValuesMessage } from '../build/engine/hmprog_engine.js';
 
-export type { ValuesMessage };
+export type { FleetLogRow, ValuesMessage };
 
 export interface ComboState { label: string; items: string[]; index: number; enabled: boolean }
 
@@ -74,6 +74,9 @@ export interface TransferOutcome {
   // The write stopped with blocks in the radio; warning says what to do.
   partlyWritten: boolean;
   warning: string;
+  // A write refused because the radio reports a range the form's model does
+  // not fit: nothing was written.
+  otherModel: boolean;
   // A completed read: the radio's memory (the form now shows it). A write:
   // the image sent.
   image?: Uint8Array;
@@ -183,6 +186,11 @@ export interface Engine {
   createSimulatedRadio(model: string, options?: SimulatedRadioOptions): SimulatedRadioLike;
   // What `hmprog-cli show` prints for this channel file.
   showText(bytes: Uint8Array): string;
+  // The fleet log's heading and one radio's row, each a CSV line ending in a
+  // newline, as the command line appends them; the file's SHA-256 for the rows.
+  fleetLogHeader(): string;
+  fleetLogLine(row: FleetLogRow): string;
+  sha256Hex(bytes: Uint8Array): string;
 }
 
 export interface LoadOptions {
@@ -234,6 +242,9 @@ class WasmEngine implements Engine {
   impossibleValuesToWrite(): ValuesMessage { return this.raw.impossibleValuesToWrite(); }
   showText(bytes: Uint8Array): string { return this.raw.showText(bytes); }
   modelOf(bytes: Uint8Array): string { return this.raw.modelOf(bytes); }
+  fleetLogHeader(): string { return this.raw.fleetLogHeader(); }
+  fleetLogLine(row: FleetLogRow): string { return this.raw.fleetLogLine(row); }
+  sha256Hex(bytes: Uint8Array): string { return this.raw.sha256Hex(bytes); }
 
   readRadio(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome> {
     return this.transfer(TransferMode.ReadIntoForm, port, host, signal);
@@ -289,6 +300,7 @@ class WasmEngine implements Engine {
         cancelled: outcome.cancelled ?? false,
         message: outcome.message ?? '',
         partlyWritten: outcome.partlyWritten ?? false,
+        otherModel: outcome.otherModel ?? false,
         warning: outcome.warning ?? '',
         ...(outcome.image ? { image: outcome.image } : {}),
       };

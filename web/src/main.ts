@@ -5,6 +5,7 @@ import { ChannelTable, type RowSpan } from './channel_table';
 import { byId } from './dom';
 import { type Engine, type FormState, loadEngine, type SerialPortLike } from './engine';
 import { download, readChosenFile, saveChannelFile, type SaveTarget } from './file_io';
+import { FleetDialog } from './fleet_dialog';
 import { PortChoice } from './port_choice';
 import { fillPrintList } from './print_list';
 import { ask, tell } from './questions';
@@ -26,6 +27,7 @@ class App {
   private readonly ports: PortChoice;
   private readonly transfer: TransferDialog;
   private readonly help: CableHelp;
+  private readonly fleet: FleetDialog;
   private saveTarget: SaveTarget = { name: 'channels.sin' };
   private lastRead: Uint8Array | null = null;
   private busy = false;
@@ -47,6 +49,7 @@ class App {
     this.ports = new PortChoice(engine);
     this.help = new CableHelp(() => this.ports.cableIds);
     this.transfer = new TransferDialog(() => this.help.text('no-answer'));
+    this.fleet = new FleetDialog(engine, () => loadEngine());
   }
 
   async start(): Promise<void> {
@@ -57,6 +60,7 @@ class App {
     this.wire();
     await this.ports.init();
     this.help.showNoSerialApi(byId('no-serial'));
+    byId('program-several').hidden = !('serial' in navigator);
     await this.refreshBackups();
   }
 
@@ -74,6 +78,9 @@ class App {
     on('read', () => this.read());
     on('write', () => this.write());
     on('check-cable', () => this.checkCable());
+    on('program-several', async () => {
+      if (!this.busy && (await this.valuesAccepted())) await this.fleet.open({ name: this.saveTarget.name, bytes: this.engine.saveChannelFile() });
+    });
     on('delete-channel', () => this.channelOperation(({ first, last }) => this.engine.deleteRows(first, last)));
     on('add-channel', () => this.channelOperation(({ first }) => this.engine.addChannel(first)));
     on('clear-channel', () => this.channelOperation(({ first, last }) => this.engine.clearRows(first, last)));

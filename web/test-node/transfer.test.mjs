@@ -129,6 +129,7 @@ for (const { fault, faultBlock, partlyWritten, blocksIn } of failedWrites) {
     assert.equal(outcome.cancelled, false);
     assert.equal(outcome.message, 'Communication error');
     assert.equal(outcome.partlyWritten, partlyWritten);
+    assert.equal(outcome.otherModel, false, 'a radio of the right model failing is not one of the other model');
     assert.equal(outcome.warning, partlyWritten ? kPartlyWritten : '');
     const written = engine.saveChannelFile();
     const now = radio.image();
@@ -197,7 +198,7 @@ test('writing the UHF band into a VHF radio ends with "Model do not match" and w
   engine.selectCombo(0, 1);
   assert.equal(engine.state().combos[1].items[engine.state().combos[1].index], '400-520MHz');
   const { outcome } = await transfer('writeRadio', radio);
-  assert.deepEqual([outcome.ok, outcome.message, outcome.partlyWritten], [false, 'Model do not match', false]);
+  assert.deepEqual([outcome.ok, outcome.message, outcome.partlyWritten, outcome.otherModel], [false, 'Model do not match', false, true]);
   assert.deepEqual(radio.image(), memory);
 });
 

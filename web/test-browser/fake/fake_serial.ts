@@ -12,7 +12,12 @@ export interface FakeSerialOptions {
   fault?: string; // as `hmprog-cli sim --fault` names them
   faultBlock?: number;
   openError?: string; // the DOMException's name with which open() refuses, as the browser does
+  // Several cables, a radio behind each (model, fault, faultBlock as above);
+  // without it one port carries the radio above.
+  radios?: RadioOptions[];
 }
+
+type RadioOptions = Pick<FakeSerialOptions, 'model' | 'fault' | 'faultBlock'>;
 
 interface Recorded {
   openedWith: SerialOptions[];
@@ -32,7 +37,7 @@ interface Recorded {
 declare global {
   interface Window {
     hmprogEngine?: Engine;
-    fakeSerial: Recorded & { radioImage(): number[] | null };
+    fakeSerial: Recorded & { radioImage(): number[] | null; radioImages(): (number[] | null)[] };
   }
 }
 
@@ -48,7 +53,7 @@ class FakePort extends EventTarget {
   private wakeReader: (() => void) | null = null;
 
   constructor(
-    private readonly options: FakeSerialOptions,
+    private readonly options: FakeSerialOptions & RadioOptions,
     private readonly recorded: Recorded,
   ) {
     super();
@@ -118,34 +123,44 @@ class FakePort extends EventTarget {
 }
 
 class FakeSerial extends EventTarget {
+  private granted: number;
+
   constructor(
-    private readonly port: FakePort,
-    private options: FakeSerialOptions,
+    private readonly ports: FakePort[],
+    options: FakeSerialOptions,
     private readonly recorded: Recorded,
   ) {
     super();
+    this.granted = options.granted ? ports.length : 0;
   }
 
+  // Each call grants the next cable, as a user picking another one in the
+  // browser's chooser; with all granted the chooser offers none.
   async requestPort(): Promise<FakePort> {
     this.recorded.requestPortCalls++;
-    this.options = { ...this.options, granted: true };
-    return this.port;
+    if (this.granted >= this.ports.length) {
+      if (this.ports.length === 1) return this.ports[0];
+      throw new DOMException('No port selected by the user.', 'NotFoundError');
+    }
+    return this.ports[this.granted++];
   }
 
   async getPorts(): Promise<FakePort[]> {
-    return this.options.granted ? [this.port] : [];
+    return this.ports.slice(0, this.granted);
   }
 }
 
 export function installFakeSerial(options: FakeSerialOptions): void {
   const recorded: Recorded = { openedWith: [], requestPortCalls: 0, bytesFromPage: 0, handedLateMs: [], answeredAfterMs: [],
     firstWriteAt: null, lastHandedAt: null };
-  const port = new FakePort(options, recorded);
-  Object.defineProperty(navigator, 'serial', { value: new FakeSerial(port, options, recorded), configurable: true });
+  const ports = (options.radios ?? [options]).map((radio) => new FakePort({ ...options, ...radio }, recorded));
+  Object.defineProperty(navigator, 'serial', { value: new FakeSerial(ports, options, recorded), configurable: true });
+  const imageOf = (port: FakePort): number[] | null => {
+    const image = port.radioImage();
+    return image ? Array.from(image) : null;
+  };
   window.fakeSerial = Object.assign(recorded, {
-    radioImage: () => {
-      const image = port.radioImage();
-      return image ? Array.from(image) : null;
-    }
+    radioImage: () => imageOf(ports[0]),
+    radioImages: () => ports.map(imageOf),
   });
 }
