@@ -18,8 +18,8 @@ const kChips = ['ftdi', 'pl2303hx', 'pl2303hxn', 'ch340', 'cp210x'];
 // How far past the line's own time the cable may take a transfer. An FTDI
 // chip hands on a part-filled packet at the next tick of its latency timer,
 // 1 ms at the least it can be set to: up to 1 ms on each of the radio's
-// answers, which come every 19 ms.
-const cableBound = (chip) => (chip === 'ftdi' ? 1.06 : 1.05);
+// answers, which come every 19 ms (5.3 %), and the wake-up's answers too.
+const cableBound = (chip) => (chip === 'ftdi' ? 1.07 : 1.05);
 
 // Blocks of 8 bytes a write sends: 0 to 95 and 100 to 125.
 const isWritten = (offset) => {
@@ -78,7 +78,7 @@ describe('reading and writing through a USB cable', () => {
   // Android); with it, the person picks "USB cable (direct)".
   for (const chip of kChips) {
     const withSerial = chip === 'cp210x';
-    test(`${chip}: a read and a write byte for byte, the cable within 1.05 of the line's time (1.06 for FTDI)${withSerial ? ', picked beside Web Serial' : ''}`, async (t) => {
+    test(`${chip}: a read and a write byte for byte, the cable within 1.05 of the line's time (1.07 for FTDI)${withSerial ? ', picked beside Web Serial' : ''}`, async (t) => {
       const usb = { chip, model: 'HM-615V' };
       const { page, context, errors } = await session.open({ serial: withSerial ? { granted: true, model: 'HM-615V' } : null, usb });
       const port = page.getByLabel('Port', { exact: true });
