@@ -176,9 +176,13 @@ void FleetPortJob::ShowStatus(const TransferStatus& status)
     m_status = status;
 }
 
-// No one is there to answer: the first trouble ends this radio, the others go on.
+// No one is there to answer: a reply a busy computer was late for is asked
+// again a few times, then the trouble ends this radio and the others go on.
 RetryAnswer FleetPortJob::AskRetry(const std::string& text)
 {
     m_lastMessage = text;
-    return RetryAnswer::Cancel;
+    if (m_retriesLeft <= 0)
+        return RetryAnswer::Cancel;
+    --m_retriesLeft;
+    return RetryAnswer::Retry;
 }

@@ -30,8 +30,8 @@ enum class FleetJobEnd { Written, Failed, OtherModel, Cancelled };
 
 // The radio on one port, programmed on the job's own thread with its own
 // port: the read before (a backup, the radio's own data), the write, the read
-// back, the log row. It never asks: a retry prompt is answered Cancel, the
-// version prompt too. Cancel keeps a write from beginning; a transfer in
+// back, the log row. It never asks: a retry prompt is answered Retry a few
+// times for the radio, then Cancel; the version prompt Cancel. Cancel keeps a write from beginning; a transfer in
 // progress always finishes its blocks, so a write is never cut in the middle.
 class FleetPortJob final : public QObject, private TransferHost {
     Q_OBJECT
@@ -73,6 +73,7 @@ private:
     std::atomic<bool> m_cancel = false;
     TransferDirection m_direction = TransferDirection::Read;
     int m_position = 0;
+    int m_retriesLeft = 3;
     TransferStatus m_status;
     std::string m_lastMessage;
     std::optional<RadioRange> m_reported;

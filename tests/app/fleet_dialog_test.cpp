@@ -32,7 +32,17 @@ struct FleetCase {
     std::vector<QStringList> radios; // hmprog-cli sim options of each, besides --line-rate and --save
     std::vector<QString> states;     // each row's state at the end
     std::vector<bool> written;       // each radio holds the form afterwards
+    // With Back up first, clicked while the radios are read: a row's Cancel,
+    // Cancel All (kCancelAll), or none (-1).
+    int cancel = -1;
 };
+
+// The radios answer at once, but those of a case with a Cancel at line rate,
+// so that the Cancel comes while they are read. At line rate, a machine
+// under heavy load can starve a radio's reply past its deadline; the
+// written cases need no slow radio.
+
+constexpr int kCancelAll = -2;
 
 const QStringList kVhf = {};
 const QStringList kUhf = {"--range", "400-520"};
@@ -40,6 +50,8 @@ const QStringList kUhf = {"--range", "400-520"};
 const FleetCase kCases[] = {
     {"three_written_and_verified", {kVhf, kVhf, kVhf}, {"Done", "Done", "Done"}, {true, true, true}},
     {"other_model_refused", {kVhf, kUhf, kVhf}, {"Done", "Other model", "Done"}, {true, false, true}},
+    {"one_cancelled_while_read", {kVhf, kVhf}, {"Done", "Cancelled"}, {true, false}, 1},
+    {"all_cancelled_while_read", {kVhf, kVhf}, {"Cancelled", "Cancelled"}, {false, false}, kCancelAll},
 };
 
 class FleetDialogTest : public FrameTest, public testing::WithParamInterface<FleetCase> {
@@ -56,7 +68,8 @@ protected:
         auto system = std::make_unique<FakePortSystem>(m_tree);
         for (std::size_t n = 0; n < GetParam().radios.size(); ++n) {
             m_sims.push_back(std::make_unique<Sim>(GetParam().radios[n] +
-                                                   QStringList{"--line-rate", "--image", path("own.sin"), "--save", saved(n)}));
+                                                   QStringList{"--image", path("own.sin"), "--save", saved(n)} +
+                                                   (cancelling() ? QStringList{"--line-rate"} : QStringList{})));
             ASSERT_FALSE(m_sims.back()->device().isEmpty());
             SerialDevice device;
             device.name = device.path = m_sims.back()->device();
@@ -64,6 +77,8 @@ protected:
         }
         m_frame->SetPortSystem(std::move(system));
     }
+
+    static bool cancelling() { return GetParam().cancel != -1; }
 
     QString saved(std::size_t n) const { return path(QStringLiteral("after%1.sin").arg(n)); }
 
@@ -97,12 +112,21 @@ protected:
             QTest::keyClick(dialog.m_portList, Qt::Key_Space);
         }
         // On the box itself: the check box stretches across the dialog.
-        QTest::mouseClick(dialog.m_verify, Qt::LeftButton, {}, QPoint(8, dialog.m_verify->height() / 2));
-        ASSERT_TRUE(dialog.m_verify->isChecked());
+        QCheckBox* option = cancelling() ? dialog.m_backup : dialog.m_verify;
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+        ASSERT_TRUE(option->isChecked());
         QTest::mouseClick(dialog.m_buttonStart, Qt::LeftButton);
-        auto* bar = static_cast<QProgressBar*>(dialog.m_table->cellWidget(0, CFleetRunTable::Progress));
-        ASSERT_TRUE(QTest::qWaitFor([bar] { return bar->value() > 30; }, 20000));
-        Screenshot(dialog, QStringLiteral("running_") + GetParam().name);
+        // A read of the radio at line rate takes seconds: no write has begun.
+        if (GetParam().cancel == kCancelAll)
+            QTest::mouseClick(dialog.m_buttonCancelAll, Qt::LeftButton);
+        else if (GetParam().cancel >= 0)
+            QTest::mouseClick(dialog.m_table->cellWidget(GetParam().cancel, CFleetRunTable::CancelColumn),
+                              Qt::LeftButton);
+        if (cancelling()) {
+            auto* bar = static_cast<QProgressBar*>(dialog.m_table->cellWidget(0, CFleetRunTable::Progress));
+            ASSERT_TRUE(QTest::qWaitFor([bar] { return bar->value() > 30; }, 20000));
+            Screenshot(dialog, QStringLiteral("running_") + GetParam().name);
+        }
         ASSERT_TRUE(QTest::qWaitFor([&dialog] { return dialog.m_buttonClose->isEnabled(); }, 60000));
         Screenshot(dialog, QStringLiteral("done_") + GetParam().name);
         for (std::size_t n = 0; n < GetParam().states.size(); ++n)
@@ -131,8 +155,9 @@ TEST_P(FleetDialogTest, WritesTheFormIntoEachRadioOfItsModel)
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     const QList<QByteArray> rows = log.readAll().trimmed().split('\n');
     ASSERT_EQ(rows.size(), static_cast<qsizetype>(m_sims.size()) + 1);
+    const QByteArray done = cancelling() ? ",written,," : ",written,yes,";
     const auto verifiedRows = std::count_if(rows.begin(), rows.end(),
-                                            [](const QByteArray& row) { return row.contains(",written,yes,"); });
+                                            [&done](const QByteArray& row) { return row.contains(done); });
     EXPECT_EQ(verifiedRows, std::count(GetParam().written.begin(), GetParam().written.end(), true));
 }
 
