@@ -115,8 +115,13 @@ void CFleetRunTable::ended(int row, FleetJobEnd how, const QString& result, doub
     setText(row, State, stateText(how));
     setText(row, Result, result);
     setText(row, Seconds, QString::number(seconds, 'f', 1));
+    // A failed transfer's bar stays where it stopped; a radio left unwritten
+    // on purpose shows nothing done, not its read.
+    auto* bar = static_cast<QProgressBar*>(cellWidget(row, Progress));
     if (how == FleetJobEnd::Written)
-        static_cast<QProgressBar*>(cellWidget(row, Progress))->setValue(100);
+        bar->setValue(100);
+    else if (how != FleetJobEnd::Failed)
+        bar->setValue(0);
     cellWidget(row, CancelColumn)->setEnabled(false);
     m_failures += how == FleetJobEnd::Written ? 0 : 1;
     if (--m_running == 0)
