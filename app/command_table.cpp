@@ -13,7 +13,7 @@ const std::array<MenuInfo, 6> kMenus = {{
     {MenuId::Help, CT("&Help")},
 }};
 
-const std::array<CommandInfo, 43> kCommands = {{
+const std::array<CommandInfo, 44> kCommands = {{
     {ID_FILE_NEW, MenuId::File, CT("&New\tCtrl+N"), Qt::CTRL | Qt::Key_N,
      CT("Create a new document\nNew"), false},
     {ID_FILE_OPEN, MenuId::File, CT("&Open...\tCtrl+O"), Qt::CTRL | Qt::Key_O,
@@ -57,7 +57,10 @@ const std::array<CommandInfo, 43> kCommands = {{
     {ID_PROGRAM_READ, MenuId::Program, CT("Read\tCtrl+R"), Qt::CTRL | Qt::Key_R,
      CT("Read data from Machine\nRead"), false},
     {ID_PROGRAM_WRITE, MenuId::Program, CT("Write\tCtrl+W"), Qt::CTRL | Qt::Key_W,
-     CT("Write data to machine\nWrite"), true},
+     CT("Write data to machine\nWrite"), false},
+    {ID_PROGRAM_FLEET, MenuId::Program, CT("Program Several Radios…"), kNoAccelerator,
+     CT("Write the form into the radios on several ports at once, each checked and logged\nProgram Several Radios"),
+     true},
     {ID_PROGRAM_KILL_CODE, MenuId::Program, CT("Kill Code"), kNoAccelerator, "", false},
     {ID_PROGRAM_TRACE, MenuId::Program, CT("Trace to File…"), kNoAccelerator,
      CT("Record every byte of the next transfers into a file, to send along when a radio will not talk\nTrace to File"),

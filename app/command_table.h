@@ -37,7 +37,7 @@ struct MenuInfo {
 };
 
 extern const std::array<MenuInfo, 6> kMenus;
-extern const std::array<CommandInfo, 43> kCommands;
+extern const std::array<CommandInfo, 44> kCommands;
 extern const std::array<ExtraKey, 4> kExtraKeys;
 
 // The toolbar's slots, left to right; 0 is a separator.

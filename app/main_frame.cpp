@@ -283,6 +283,7 @@ void CMainFrame::ConnectCommands()
     connect(CommandAction(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
     on(ID_PROGRAM_READ, &CMainFrame::OnProgramRead);
     on(ID_PROGRAM_WRITE, &CMainFrame::OnProgramWrite);
+    on(ID_PROGRAM_FLEET, &CMainFrame::OnProgramFleet);
     on(ID_PROGRAM_KILL_CODE, &CMainFrame::OnKillCode);
     connect(CommandAction(ID_PROGRAM_TRACE), &QAction::triggered, this, &CMainFrame::OnProgramTrace);
     const WriteSafety safety = LoadWriteSafety();

@@ -74,6 +74,7 @@ public slots:
     void OnFilePrintSetup();
     void OnProgramRead();
     void OnProgramWrite();
+    void OnProgramFleet(); // main_frame_fleet.cpp
     void OnKillCode();
     void OnProgramTrace(bool checked);
     void OnWriteSafetyChanged();

@@ -2,8 +2,8 @@
 
 #include "channel_io.h"
 #include "fleet_board.h"
-#include "fleet_cables.h"
-#include "fleet_log_file.h"
+#include "port/fleet_cables.h"
+#include "port/fleet_log_file.h"
 #include "fleet_radio.h"
 #include "fleet_report.h"
 #include "fleet_screen.h"

@@ -2,7 +2,7 @@
 #include "cli/fleet_radio_job.h"
 
 #include "cli/fleet_host.h"
-#include "cli/fleet_log_file.h"
+#include "port/fleet_log_file.h"
 #include "cli/fleet_report.h"
 #include "cli/interrupt.h"
 #include "cli/transfer_command.h"

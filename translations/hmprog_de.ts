@@ -808,6 +808,16 @@ Kabel suchen</translation>
         <translation>Kabel prüfen…</translation>
     </message>
     <message>
+        <source>Program Several Radios…</source>
+        <translation>Mehrere Funkgeräte programmieren…</translation>
+    </message>
+    <message>
+        <source>Write the form into the radios on several ports at once, each checked and logged
+Program Several Radios</source>
+        <translation>Das Formular an mehreren Schnittstellen zugleich in die Funkgeräte schreiben, jedes geprüft und protokolliert
+Mehrere Funkgeräte programmieren</translation>
+    </message>
+    <message>
         <source>Read the radio twice and compare the reads, to find a cable that changes bytes before a write trusts it
 Check Cable</source>
         <translation>Das Funkgerät zweimal lesen und die Lesevorgänge vergleichen, um ein Kabel zu finden, das Bytes verändert, bevor ein Schreiben ihm vertraut
@@ -2255,6 +2265,211 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetDialog</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Mehrere Funkgeräte programmieren</translation>
+    </message>
+    <message>
+        <source>Ports with a radio</source>
+        <translation>Schnittstellen mit einem Funkgerät</translation>
+    </message>
+    <message>
+        <source>Log file</source>
+        <translation>Protokolldatei</translation>
+    </message>
+    <message>
+        <source>Cancel keeps a radio from being written as long as its write has not begun. A transfer in progress always finishes its blocks, so that no write is cut in the middle.</source>
+        <translation>Abbrechen verhindert das Schreiben eines Funkgeräts, solange sein Schreiben noch nicht begonnen hat. Eine laufende Übertragung schreibt ihre Blöcke immer zu Ende, damit kein Schreiben mittendrin abbricht.</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>Cancel &amp;All</source>
+        <translation>&amp;Alle abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>All &amp;cables</source>
+        <translation>Alle &amp;Kabel</translation>
+    </message>
+    <message>
+        <source>&amp;Verify</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Back up first</source>
+        <translation>Vorher &amp;sichern</translation>
+    </message>
+    <message>
+        <source>&amp;Keep each radio&apos;s own data</source>
+        <translation>&amp;Eigene Daten jedes Funkgeräts behalten</translation>
+    </message>
+    <message>
+        <source>Read each radio first and write the form&apos;s channels and settings onto its own memory: the kill codes and the rest stay the radio&apos;s</source>
+        <translation>Jedes Funkgerät zuerst lesen und die Kanäle und Einstellungen des Formulars in seinen eigenen Speicher schreiben: die Sperrcodes und alles Übrige bleiben die des Funkgeräts</translation>
+    </message>
+    <message>
+        <source>&amp;Ports:</source>
+        <translation>&amp;Schnittstellen:</translation>
+    </message>
+    <message>
+        <source>&amp;Log file:</source>
+        <translation>&amp;Protokolldatei:</translation>
+    </message>
+    <message>
+        <source>Tick the ports with a radio first.</source>
+        <translation>Zuerst die Schnittstellen mit einem Funkgerät ankreuzen.</translation>
+    </message>
+    <message>
+        <source>Writing into the radio on each port ticked…</source>
+        <translation>Schreibe in das Funkgerät an jeder angekreuzten Schnittstelle…</translation>
+    </message>
+    <message>
+        <source>Every radio written: %1 of %1.</source>
+        <translation>Jedes Funkgerät geschrieben: %1 von %1.</translation>
+    </message>
+    <message>
+        <source>Radios not written: %1 of %2; their results say why.</source>
+        <translation>Nicht geschriebene Funkgeräte: %1 von %2; ihre Ergebnisse sagen, warum.</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetRunTable</name>
+    <message>
+        <source>Port</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Funkgerät</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Radios being programmed</source>
+        <translation>Funkgeräte, die programmiert werden</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Wartet</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Fortschritt an %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel %1</source>
+        <translation>%1 abbrechen</translation>
+    </message>
+    <message>
+        <source>Do not write this radio; a transfer in progress finishes its blocks first</source>
+        <translation>Dieses Funkgerät nicht schreiben; eine laufende Übertragung schreibt zuerst ihre Blöcke zu Ende</translation>
+    </message>
+    <message>
+        <source>Cancel asked: no write begins; a transfer in progress finishes</source>
+        <translation>Abbruch verlangt: kein Schreiben beginnt; eine laufende Übertragung wird zu Ende geführt</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Other model</source>
+        <translation>Anderes Modell</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>FleetPortJob</name>
+    <message>
+        <source>the transfer did not complete</source>
+        <translation>die Übertragung wurde nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source> (%1, block %2 of %3)</source>
+        <translation> (%1, Block %2 von %3)</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation>%1; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>written, but could not be read back: %1</source>
+        <translation>geschrieben, aber nicht zurückgelesen: %1</translation>
+    </message>
+    <message>
+        <source>verify failed at block%1</source>
+        <translation>Prüfung fehlgeschlagen bei Block%1</translation>
+    </message>
+    <message>
+        <source>the radio is of another model; nothing was written</source>
+        <translation>das Funkgerät ist ein anderes Modell; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>cancelled before the write began; nothing was written</source>
+        <translation>abgebrochen, bevor das Schreiben begann; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source> (its row could not be added to the log)</source>
+        <translation> (seine Zeile konnte nicht ins Protokoll geschrieben werden)</translation>
+    </message>
+    <message>
+        <source>Written and verified</source>
+        <translation>Geschrieben und geprüft</translation>
+    </message>
+    <message>
+        <source>, radio data kept</source>
+        <translation>, Daten des Funkgeräts behalten</translation>
     </message>
 </context>
 <context>

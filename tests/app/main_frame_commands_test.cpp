@@ -87,6 +87,8 @@ const ExpectedMenu kExpectedMenus[] = {
     {"&Program",
      {{ID_PROGRAM_READ, "Read\tCtrl+R", Qt::CTRL | Qt::Key_R, "Read data from Machine", "Read"},
       {ID_PROGRAM_WRITE, "Write\tCtrl+W", Qt::CTRL | Qt::Key_W, "Write data to machine", "Write"},
+      {ID_PROGRAM_FLEET, "Program Several Radios…", kNone,
+       "Write the form into the radios on several ports at once, each checked and logged", "Program Several Radios"},
       kSeparator,
       {ID_PROGRAM_KILL_CODE, "Kill Code", kNone, "", ""},
       {ID_PROGRAM_TRACE, "Trace to File…", kNone,

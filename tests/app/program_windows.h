@@ -10,6 +10,7 @@
 #include "app/cable_check_dialog.h"
 #include "app/exit_prompt_dialog.h"
 #include "app/find_cable_dialog.h"
+#include "app/fleet_dialog.h"
 #include "app/first_write_prompt.h"
 #include "app/image_changes_dialog.h"
 #include "app/keyboard_help_dialog.h"
@@ -206,6 +207,12 @@ inline const WindowCase kProgramWindows[] = {
          FakePortSystem system(tree);
          system.nodes[tree.Dev(QStringLiteral("ttyUSB0"))] = {true, false, QStringLiteral("dialout"), true};
          CFindCableDialog dialog(system, &frame);
+         ShowAndLook(dialog, look);
+     }},
+    {"ProgramSeveralRadios",
+     [](CMainFrame& frame, const Look& look) {
+         const QStringList ports = {QStringLiteral("/dev/ttyUSB0"), QStringLiteral("/dev/ttyUSB1")};
+         CFleetDialog dialog({}, QStringLiteral("/home/dealer/school-fleet.csv"), ports, ports, &frame);
          ShowAndLook(dialog, look);
      }},
 };

@@ -1,4 +1,4 @@
-#include "cli/fleet_log_file.h"
+#include "port/fleet_log_file.h"
 
 #include "document/display_path.h"
 #include "document/path_bytes.h"

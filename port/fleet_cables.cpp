@@ -1,4 +1,4 @@
-#include "cli/fleet_cables.h"
+#include "port/fleet_cables.h"
 
 #include "port/device_access.h"
 #include "port/port_diagnosis.h"
@@ -8,10 +8,10 @@
 
 #include <algorithm>
 
-QStringList AllCablePorts()
+QStringList AllCablePorts(const PortSystem& system)
 {
     QStringList ports;
-    for (const PortReport& report : DiagnosePorts(PortSystem())) {
+    for (const PortReport& report : DiagnosePorts(system)) {
         if (report.kind == PortKind::UsbAdapter && !report.device.path.isEmpty())
             ports << report.device.path;
     }
