@@ -3,7 +3,8 @@
 // not answer. Every text of it is here; which texts apply is the table of
 // rules below.
 
-export type Chip = 'FTDI' | 'PL2303' | 'CH340/CH341' | 'CP210x';
+import { type Chip, chipOf } from './usb/cable_chips';
+
 export type Os = 'windows' | 'macos' | 'linux' | 'chromeos' | 'android' | 'ios' | 'other';
 export type Browser = 'chromium' | 'firefox' | 'safari' | 'other';
 
@@ -18,18 +19,6 @@ export interface SystemInfo {
 // may no longer use it, the port opened but the radio said nothing, or the
 // browser cannot reach a cable at all.
 export type Trouble = 'busy' | 'gone' | 'permission' | 'no-answer' | 'no-serial-api';
-
-// The USB ids of the four chip families, as their makers assign them.
-const kChips: { chip: Chip; vendorId: number; productIds: number[] }[] = [
-  { chip: 'FTDI', vendorId: 0x0403, productIds: [0x6001, 0x6010, 0x6011, 0x6014, 0x6015] },
-  { chip: 'PL2303', vendorId: 0x067b, productIds: [0x2303, 0x23a3, 0x23b3, 0x23c3, 0x23d3, 0x23e3, 0x23f3] },
-  { chip: 'CH340/CH341', vendorId: 0x1a86, productIds: [0x7523, 0x7522, 0x5523] },
-  { chip: 'CP210x', vendorId: 0x10c4, productIds: [0xea60, 0xea63, 0xea70, 0xea71] },
-];
-
-export function chipOf(vendorId?: number, productId?: number): Chip | null {
-  return kChips.find((c) => c.vendorId === vendorId && productId !== undefined && c.productIds.includes(productId))?.chip ?? null;
-}
 
 const hex = (id: number): string => id.toString(16).padStart(4, '0');
 

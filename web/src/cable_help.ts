@@ -1,4 +1,5 @@
-import { advice, type Chip, chipOf, detectSystem, type SystemInfo, type Trouble, troubleOf } from './cable_doctor';
+import { advice, detectSystem, type SystemInfo, type Trouble, troubleOf } from './cable_doctor';
+import { type Chip, chipOf } from './usb/cable_chips';
 import type { CheckOutcome } from './engine';
 import { tell } from './questions';
 

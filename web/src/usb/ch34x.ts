@@ -3,12 +3,6 @@ import { dataBitsOf, parityOf, stopBitsOf } from './line_format';
 
 // WCH's CH340 and CH341 in serial mode: vendor requests to the device that
 // write pairs of the chip's registers.
-export const kCh34xIds = [
-  { vendorId: 0x1a86, productId: 0x7523 }, // CH340
-  { vendorId: 0x1a86, productId: 0x7522 }, // CH340K
-  { vendorId: 0x1a86, productId: 0x5523 }, // CH341 in serial mode
-];
-
 export const Ch34xRequest = {
   readVersion: 0x5f,
   readRegisters: 0x95,

@@ -3,8 +3,6 @@ import { dataBitsOf, parityOf, stopBitsOf } from './line_format';
 
 // Silicon Labs' CP210x bridges: vendor requests to the interface, as the
 // chip's virtual COM port interface describes them.
-export const kCp210xIds = [{ vendorId: 0x10c4, productId: 0xea60 }]; // CP2102, CP2102N, CP2104
-
 export const Cp210xRequest = {
   ifcEnable: 0x00,
   setLineCtl: 0x03,

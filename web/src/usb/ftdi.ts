@@ -3,10 +3,6 @@ import { dataBitsOf, parityOf, stopBitsOf } from './line_format';
 
 // FTDI's FT232R and FT-X (FT231X, FT230X) chips: vendor requests to the
 // device, every one naming the chip's single port as index 0.
-export const kFtdiIds = [
-  { vendorId: 0x0403, productId: 0x6001 }, // FT232R, FT232BM
-  { vendorId: 0x0403, productId: 0x6015 }, // FT-X series
-];
 
 export const FtdiRequest = {
   reset: 0x00, // value 0 resets the port, 1 purges receive, 2 purges transmit

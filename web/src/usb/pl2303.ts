@@ -5,10 +5,7 @@ import { dataBitsOf, parityOf, stopBitsOf } from './line_format';
 // and the newer G family (HXN: GC, GB, GT, GL, GE, GS) on ids of its own,
 // which has other vendor requests for its registers and its purge. Both take
 // the line through the communications class's SET_LINE_CODING.
-const kVendor = 0x067b;
 const kHxProduct = 0x2303;
-const kGProducts = [0x23a3, 0x23b3, 0x23c3, 0x23d3, 0x23e3, 0x23f3];
-export const kPl2303Ids = [kHxProduct, ...kGProducts].map((productId) => ({ vendorId: kVendor, productId }));
 
 export type Pl2303Type = 'HX' | 'HXN';
 
@@ -73,11 +70,11 @@ export class Pl2303Driver implements ChipDriver {
     return new Uint8Array(data.buffer, data.byteOffset, data.byteLength).slice();
   }
 
-  // The G family names itself by product id; a chip on 2303 is taken for an
+  // A G chip on an id of its own is one; a chip on the HX's id is taken for an
   // HX when it answers the HX's register read, and for a G chip when it
   // refuses that read but answers the G family's.
   private async detectType(): Promise<Pl2303Type> {
-    if (kGProducts.includes(this.cable.device.productId)) return 'HXN';
+    if (this.cable.device.productId !== kHxProduct) return 'HXN';
     try {
       await this.cable.controlIn('vendor', 'device', Pl2303Request.hxRegister, 0x80 | Pl2303HxRegister.flowControl, 0, 1);
       return 'HX';
