@@ -148,9 +148,11 @@ void selectCombo(int combo, int index)
         session().SelectCombo(SettingLabels()[static_cast<std::size_t>(combo)].combo, index);
 }
 
-val importCsv(const std::string& text)
+// The file's bytes as they are (embind takes a Uint8Array for a
+// std::string): the import tells their encoding, not the page.
+val importCsv(const std::string& file)
 {
-    const ChannelImport imported = session().ImportCsv(text);
+    const ChannelImport imported = session().ImportCsv(file);
     val result = val::object();
     result.set("ok", imported.ok);
     result.set("report", imported.report);

@@ -81,7 +81,8 @@ export interface RawEngine {
   clearRows(first: number, last: number): void;
   deleteRows(first: number, last: number): void;
   exportCsv(): string;
-  importCsv(text: string): { ok: boolean; report: string };
+  // The list's bytes as the file holds them (a string is taken as UTF-8).
+  importCsv(file: Uint8Array | string): { ok: boolean; report: string };
   previewWrite(against: Uint8Array): string;
   verifyText(written: Uint8Array, readBack: Uint8Array): string;
   modelOf(bytes: Uint8Array): string;

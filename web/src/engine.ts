@@ -157,8 +157,10 @@ export interface Engine {
   redo(): GridCell | null;
   exportCsv(): string;
   // The report lists every row skipped or changed with its line number and
-  // ends with the count; ok is false when nothing could be loaded.
-  importCsv(text: string): { ok: boolean; report: string };
+  // ends with the count; ok is false when nothing could be loaded. The file's
+  // bytes go in undecoded: the engine tells UTF-16, UTF-32 and Windows-1252
+  // lists from UTF-8 as the command line does.
+  importCsv(file: Uint8Array): { ok: boolean; report: string };
   // Only one transfer at a time: another one rejects at once.
   readRadio(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome>;
   writeRadio(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome>;
@@ -235,7 +237,7 @@ class WasmEngine implements Engine {
   undo(): GridCell | null { return this.raw.undo(); }
   redo(): GridCell | null { return this.raw.redo(); }
   exportCsv(): string { return this.raw.exportCsv(); }
-  importCsv(text: string): { ok: boolean; report: string } { return this.raw.importCsv(text); }
+  importCsv(file: Uint8Array): { ok: boolean; report: string } { return this.raw.importCsv(file); }
   previewWrite(against: Uint8Array): string { return this.raw.previewWrite(against); }
   verifyText(written: Uint8Array, readBack: Uint8Array): string { return this.raw.verifyText(written, readBack); }
   impossibleValuesIn(bytes: Uint8Array): ValuesMessage { return this.raw.impossibleValuesIn(bytes); }

@@ -216,7 +216,7 @@ class App {
   private async importCsv(): Promise<void> {
     const chosen = await readChosenFile(byId<HTMLInputElement>('import-csv'));
     if (!chosen) return;
-    const result = this.engine.importCsv(new TextDecoder().decode(chosen.bytes));
+    const result = this.engine.importCsv(chosen.bytes);
     this.show('');
     await tell('Import CSV', result.ok ? 'The channel list was imported.' : 'The channel list could not be imported.', result.report || undefined);
   }

@@ -41,3 +41,32 @@ test('Import CSV loads the rows into the channels, with the report, as hmprog-cl
   assert.deepEqual(await shownChannels(page), expected);
   await context.close();
 });
+
+// The same list in the encodings spreadsheets save, a name with an umlaut
+// in it: the page hands the file's bytes to the import as they are, so each
+// imports as hmprog-cli imports it, and all into the same channels.
+test('Import CSV reads UTF-16 and Windows-1252 lists as hmprog-cli does', async () => {
+  const csv = ['Location,Name,Frequency,Tone,rToneFreq', '3,Zürich,145.500000,Tone,88.5', '4,Köln,146.000000,,88.5', ''].join('\r\n');
+  const utf16 = Buffer.from(`\ufeff${csv}`, 'utf16le');
+  const encodings = [
+    ['UTF-8', Buffer.from(csv, 'utf8')],
+    ['UTF-16 LE', utf16],
+    ['UTF-16 BE', Buffer.from(utf16).swap16()],
+    ['Windows-1252', Buffer.from(csv, 'latin1')],
+  ];
+  const shown = [];
+  for (const [encoding, bytes] of encodings) {
+    const file = join(browser.dir, `list-${encoding}.csv`);
+    writeFileSync(file, bytes);
+    const cliReport = cli(['import', file, '--output', join(browser.dir, 'imported.sin'), '--base', join(browser.dir, 'demo.sin')], { allowStatus: [1] });
+    const { page, context } = await browser.session.open();
+    await chooseFile(page, 'Open Channel File', 'demo.sin', browser.demo);
+    await chooseFile(page, 'Import CSV', 'list.csv', bytes);
+    await page.getByRole('alertdialog').waitFor();
+    assert.equal((await page.locator('#question-detail').textContent()).trim(), cliReport.trim(), encoding);
+    await page.getByRole('alertdialog').getByRole('button', { name: 'OK' }).click();
+    shown.push(await shownChannels(page));
+    await context.close();
+  }
+  for (const [i, [encoding]] of encodings.entries()) assert.deepEqual(shown[i], shown[0], encoding);
+});
