@@ -40,6 +40,7 @@ export function ftdiDataValue(line: Line): number {
 
 export class FtdiDriver implements ChipDriver {
   readonly chip = 'FTDI';
+  readonly holdsShortAnswers = true;
 
   constructor(private readonly cable: UsbCable) {}
 

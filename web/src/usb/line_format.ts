@@ -16,3 +16,9 @@ export function stopBitsOf(line: Line): 1 | 2 {
 export function parityOf(line: Line): 'none' | 'odd' | 'even' {
   return line.parity ?? 'none';
 }
+
+// How long one character takes on the line: a start bit, the data bits,
+// parity and the stop bits.
+export function characterMs(line: Line): number {
+  return ((1 + (line.dataBits ?? 8) + (parityOf(line) === 'none' ? 0 : 1) + stopBitsOf(line)) * 1000) / line.baudRate;
+}

@@ -20,6 +20,10 @@ export interface ChipDriver {
   purge(): Promise<void>;
   // The received bytes in what one bulk IN transfer brought.
   received(data: DataView, packetSize: number): Uint8Array;
+  // True where the chip holds a short answer back until a timer, counted
+  // from its last packet, runs out (sending its status alone when it has
+  // nothing).
+  readonly holdsShortAnswers?: boolean;
 }
 
 // A request the chip answered with a stall, or a transfer that did not go

@@ -3,6 +3,7 @@
 // frames the bytes it receives. Anything else is refused with a stall, as
 // the chips do. Written on their own from the data sheets, not from the
 // page's drivers, so that a driver's mistake is not repeated here.
+import type { LineRateRadio } from '../../src/line_rate_radio';
 import type { UsbSetup } from '../../src/usb/webusb';
 
 // pl2303hxn2303: a G-family chip on the HX's product id, told apart only by
@@ -52,20 +53,20 @@ export abstract class FakeChip {
   // The answer to an IN request, or null to stall it.
   abstract controlIn(setup: UsbSetup, length: number): Uint8Array | null;
 
-  // When the chip hands on what it has received, given when the line went
-  // quiet: at once for most chips.
-  handOnAt(quietAt: number): number {
-    return quietAt;
+  // When the chip answers an IN request the host made at askedAt, with what
+  // has come from the line by then: for most chips once the burst on its way
+  // is through (Infinity while nothing is).
+  sendAt(askedAt: number, line: LineRateRadio): number {
+    return Math.max(askedAt, line.burstEnd());
   }
 
-  // What an IN transfer carries for these received bytes.
+  // Told when the chip sent a packet.
+  sent(_at: number): void {}
+
+  // What an IN transfer carries for these received bytes; nothing for none
+  // waits on.
   frame(received: Uint8Array): Uint8Array {
     return received;
-  }
-
-  // An IN transfer with nothing received: null waits for data.
-  idleFrame(): Uint8Array | null {
-    return null;
   }
 }
 

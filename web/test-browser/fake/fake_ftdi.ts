@@ -1,18 +1,19 @@
 // A fake FTDI chip, from the FT232R data sheet and FTDI's application notes.
 import { FakeChip, isVendorDevice } from './fake_chip';
+import type { LineRateRadio } from '../../src/line_rate_radio';
 import type { UsbSetup } from '../../src/usb/webusb';
 
 // FT232R: vendor requests to the device on port index 0; a baud divisor of
 // 3 MHz over 14 whole bits and eighths; two status bytes at the start of
-// every 64-byte packet, sent also with nothing else whenever the latency
-// timer runs out.
+// every 64-byte packet, sent also with nothing else when the latency timer
+// has run out.
 export class FakeFtdi extends FakeChip {
   readonly vendorId = 0x0403;
   readonly productId = 0x6001;
   readonly bcdDevice = 0x0600;
   readonly endpoints = { bulkIn: 1, bulkOut: 2, packetSize: 64 };
   latencyMs = 16;
-  private readonly openedAt = performance.now();
+  private lastSentAt = performance.now();
 
   controlOut(s: UsbSetup): boolean {
     if (!isVendorDevice(s)) return false;
@@ -59,11 +60,16 @@ export class FakeFtdi extends FakeChip {
     return null;
   }
 
-  // The latency timer runs freely: a part-filled packet goes at its next
-  // tick.
-  handOnAt(quietAt: number): number {
-    const ticks = Math.ceil((quietAt - this.openedAt) / this.latencyMs);
-    return this.openedAt + ticks * this.latencyMs;
+  // The latency timer counts from the last packet the chip sent. Asked for
+  // a packet, the chip sends one once 62 bytes fill it or the timer has run
+  // out, with what has come by then: an asking host that finds the timer
+  // run out gets its packet at once.
+  sendAt(askedAt: number, line: LineRateRadio): number {
+    return Math.max(askedAt, Math.min(this.lastSentAt + this.latencyMs, line.arrivalOf(62)));
+  }
+
+  sent(at: number): void {
+    this.lastSentAt = at;
   }
 
   frame(received: Uint8Array): Uint8Array {
@@ -74,9 +80,5 @@ export class FakeFtdi extends FakeChip {
       out.set(received.subarray(p * 62, p * 62 + 62), p * 64 + 2);
     }
     return out;
-  }
-
-  idleFrame(): Uint8Array {
-    return Uint8Array.of(0x01, 0x60);
   }
 }

@@ -5,7 +5,7 @@
 // line, and the radio's answer comes back framed as the chip frames it.
 import type { Engine } from '../../src/engine';
 import { sleepUntil } from '../../src/delay';
-import { LineRateRadio } from '../../src/line_rate_radio';
+import { kCharacterMs, LineRateRadio } from '../../src/line_rate_radio';
 import type { UsbDeviceFilter, UsbSetup } from '../../src/usb/webusb';
 import type { ChipName, FakeChip } from './fake_chip';
 import { FakeCh340 } from './fake_ch340';
@@ -25,11 +25,13 @@ export interface UsbRecorded {
   requestDeviceCalls: number;
   heardBytes: number; // bytes that reached the radio
   garbledBytes: number; // bytes sent on a line not set up for the radio
-  // Per answer handed on: how long the chip held it by its own rules (the
-  // FTDI latency timer), and how much later than that the fake's timers were.
+  // Per answer handed on: how long the chip held it back by its own rules
+  // while the host was asking (the FTDI latency timer), and how much later
+  // than that the fake's timers were.
   chipHeldMs: number[];
   handedLateMs: number[];
   requestsWhileCarrying: number; // control requests between the first data sent and the close
+  radioPackets: number; // IN packets that carried bytes from the radio
 }
 
 const chips: Record<ChipName, () => FakeChip> = {
@@ -142,27 +144,39 @@ export class FakeUsbDevice {
   }
 
   // Resolves when the chip hands on what it has received (or, where the
-  // chip does so, an empty frame when it has nothing); rejects when the
+  // chip does so, its status alone when it has nothing); rejects when the
   // device is closed meanwhile.
   async transferIn(endpoint: number, length: number): Promise<{ data: DataView; status: string }> {
     this.mustBeClaimed();
     if (endpoint !== this.chip.endpoints.bulkIn || length < this.chip.endpoints.packetSize) throw transferError('No such endpoint.');
     const line = this.line!;
+    const askedAt = performance.now();
     for (;;) {
-      const quiet = line.burstEnd();
-      const idle = this.chip.idleFrame();
-      const at = quiet !== Infinity ? this.chip.handOnAt(quiet) : idle ? this.chip.handOnAt(performance.now() + 1e-3) : Infinity;
+      const at = this.chip.sendAt(askedAt, line);
       await this.waitUntil(at);
       if (!this.opened) throw new DOMException('The transfer was cancelled.', 'AbortError');
       if (performance.now() < at) continue; // woken by a write: the answer may come sooner
-      if (quiet !== Infinity) {
-        this.recorded.chipHeldMs.push(at - quiet);
-        this.recorded.handedLateMs.push(performance.now() - at);
-      }
-      const received = line.take(Number.MAX_SAFE_INTEGER);
-      const frame = received.length > 0 ? this.chip.frame(received) : idle;
-      if (frame) return { data: new DataView(frame.buffer), status: 'ok' };
+      let count = 0;
+      while (line.arrivalOf(count + 1) <= at) count++;
+      this.recordHeld(line, count, askedAt, at);
+      if (count > 0) this.recorded.radioPackets++;
+      const frame = this.chip.frame(line.take(count));
+      if (frame.length === 0) continue;
+      this.chip.sent(at);
+      return { data: new DataView(frame.buffer), status: 'ok' };
     }
+  }
+
+  // For a packet that ends one of the radio's answers: how long the chip
+  // held it back by its own rules while the host was asking for it (a host
+  // that asks late, by design or by a busy page, shows in the transfer's
+  // time, not here), and how much later than that the fake's timers were.
+  private recordHeld(line: LineRateRadio, count: number, askedAt: number, at: number): void {
+    if (count === 0) return;
+    const last = line.arrivalOf(count);
+    if (line.arrivalOf(count + 1) - last <= kCharacterMs + 1e-9) return;
+    this.recorded.chipHeldMs.push(at - Math.max(last, askedAt));
+    this.recorded.handedLateMs.push(performance.now() - at);
   }
 
   // Until the time or a write, whichever comes first.
@@ -214,7 +228,7 @@ class FakeUsb extends EventTarget {
 }
 
 export function installFakeUsb(options: FakeUsbOptions): void {
-  const recorded: UsbRecorded = { requests: [], requestDeviceCalls: 0, heardBytes: 0, garbledBytes: 0, chipHeldMs: [], handedLateMs: [], requestsWhileCarrying: 0 };
+  const recorded: UsbRecorded = { requests: [], requestDeviceCalls: 0, heardBytes: 0, garbledBytes: 0, chipHeldMs: [], handedLateMs: [], requestsWhileCarrying: 0, radioPackets: 0 };
   const device = new FakeUsbDevice(chips[options.chip](), options.model, recorded);
   const usb = new FakeUsb(device, options.granted ?? false, options.chooserClosed ?? false, recorded);
   Object.defineProperty(navigator, 'usb', { value: usb, configurable: true });
