@@ -63,8 +63,8 @@ export abstract class FakeChip {
   // Told when the chip sent a packet.
   sent(_at: number): void {}
 
-  // What an IN transfer carries for these received bytes; nothing for none
-  // waits on.
+  // What an IN transfer carries for these received bytes. A chip that
+  // sends nothing when it has nothing leaves the request waiting.
   frame(received: Uint8Array): Uint8Array {
     return received;
   }
