@@ -73,7 +73,8 @@ void FormSession::SelectCombo(FormCombo combo, int index)
 void FormSession::ComboChanged(FormCombo combo)
 {
     ReactTo(combo);
-    NoteChange(combo == FormCombo::Model ? FormStep{StepKind::ModelChange} : FormStep{StepKind::Setting, 0, 0, 0, combo});
+    NoteChange(combo == FormCombo::Model ? FormStep{StepKind::ModelChange}
+                                         : FormStep{StepKind::Setting, 0, 0, 0, combo});
 }
 
 void FormSession::ReactTo(FormCombo combo)

@@ -80,8 +80,9 @@ std::optional<std::string> storableOption(long col, const std::string& typed)
 
 std::string FormSession::correctionMessage(const std::string& typed, const CommittedFrequency& stored) const
 {
-    const std::string band = FillText(m_translate(HMPROG_TEXT("%1-%2 MHz")),
-                                      {std::to_string(g_bandLow / kCountsPerMHz), std::to_string(g_bandHigh / kCountsPerMHz)});
+    const std::string band =
+        FillText(m_translate(HMPROG_TEXT("%1-%2 MHz")),
+                 {std::to_string(g_bandLow / kCountsPerMHz), std::to_string(g_bandHigh / kCountsPerMHz)});
     switch (stored.correction) {
     case FrequencyCorrection::RaisedToBand:
         return FillText(m_translate(HMPROG_TEXT("%1 MHz is below %2: %3")), {shownTyped(typed), band, stored.text});

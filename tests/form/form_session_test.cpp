@@ -75,7 +75,8 @@ TEST_P(FreshLoad, ShowsWhatTheProgramStartedWithTheImageShows)
     EXPECT_FALSE(s.session.Modified());
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, FreshLoad, testing::Values(std::uint8_t{0x00}, std::uint8_t{0x01}, std::uint8_t{0xFF}));
+INSTANTIATE_TEST_SUITE_P(Models, FreshLoad,
+                         testing::Values(std::uint8_t{0x00}, std::uint8_t{0x01}, std::uint8_t{0xFF}));
 
 // ---- an import: one step when rows were loaded, none otherwise
 
@@ -104,7 +105,8 @@ TEST_P(ImportStep, IsOneStepOnlyWhenRowsWereLoaded)
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, ImportStep,
-    testing::Values(ImportCase{"SomeSkipped", "Location,Frequency\n1,146.52\n2,abc\n3,147\n", ImportStatus::SomeSkipped, true},
+    testing::Values(ImportCase{"SomeSkipped", "Location,Frequency\n1,146.52\n2,abc\n3,147\n", ImportStatus::SomeSkipped,
+                               true},
                     ImportCase{"NothingLoaded", "Location,Frequency\n1,abc\n", ImportStatus::NothingLoaded, true},
                     ImportCase{"NotAList", "Name,Comment\nx,y\n", ImportStatus::Failed, false}),
     [](const auto& info) { return std::string(info.param.name); });
