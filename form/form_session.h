@@ -58,10 +58,8 @@ struct ChannelImport {
 class FormSession {
 public:
     FormSession(FormControls& form, RadioImage& image, TranslateText translate = EnglishText);
-
-    FormControls& Form() { return m_form; }
-    const FormControls& Form() const { return m_form; }
-    const RadioImage& Image() const { return m_image; }
+    FormSession(const FormSession&) = delete;
+    FormSession& operator=(const FormSession&) = delete;
 
     // ---- load, store, new (form_session.cpp)
     // File New: the image of a new radio, shown as the program started afresh.
@@ -101,7 +99,6 @@ public:
     [[nodiscard]] bool MoveRows(ChannelSpan channels, int by);
     void ClearRows(ChannelSpan channels);
     void DeleteRows(ChannelSpan channels);
-    [[nodiscard]] bool IsChannelSpan(ChannelSpan channels) const;
 
     // ---- history (form_session_history.cpp)
     // A change the host made to the controls itself: one step, unless the form
@@ -111,7 +108,6 @@ public:
     void NoteChange(const FormStep& step) { NoteChange(step, m_current, m_current); }
     // Where the host's current cell is, kept with the next step's form.
     void SetCurrentCell(GridCell cell) { m_current = cell; }
-    [[nodiscard]] GridCell CurrentCell() const { return m_current; }
     // The cell the form was at when the step taken back or again was made;
     // nothing when there was no step to take.
     [[nodiscard]] std::optional<GridCell> Undo();
@@ -136,6 +132,7 @@ private:
     [[nodiscard]] std::string correctionMessage(const std::string& typed, const CommittedFrequency& stored) const;
     [[nodiscard]] RowsPaste pasteReport(const PasteOutcome& outcome) const;
     [[nodiscard]] GridCell movedTo(long channel) const;
+    [[nodiscard]] bool isChannelSpan(ChannelSpan channels) const;
 
     FormControls& m_form;
     RadioImage& m_image;

@@ -19,14 +19,14 @@ GridCell FormSession::movedTo(long channel) const
     return {channel, std::max(m_current.col, long{kColRxFreq})};
 }
 
-bool FormSession::IsChannelSpan(ChannelSpan channels) const
+bool FormSession::isChannelSpan(ChannelSpan channels) const
 {
     return channels.first >= 1 && channels.first <= channels.last && channels.last < m_form.GetRows();
 }
 
 void FormSession::AddChannel(long row)
 {
-    if (!IsChannelSpan({row, row}))
+    if (!isChannelSpan({row, row}))
         return;
     AddChannelAt(m_form, row);
     NoteChange({StepKind::AddChannel, row});
@@ -34,12 +34,12 @@ void FormSession::AddChannel(long row)
 
 std::string FormSession::CopyRows(ChannelSpan channels) const
 {
-    return IsChannelSpan(channels) ? ChannelRowsText(m_form, channels) : std::string();
+    return isChannelSpan(channels) ? ChannelRowsText(m_form, channels) : std::string();
 }
 
 std::string FormSession::CutRows(ChannelSpan channels)
 {
-    if (!IsChannelSpan(channels))
+    if (!isChannelSpan(channels))
         return {};
     std::string text = ChannelRowsText(m_form, channels);
     DeleteChannels(m_form, channels);
@@ -49,7 +49,7 @@ std::string FormSession::CutRows(ChannelSpan channels)
 
 RowsPaste FormSession::PasteRows(long row, std::string_view text)
 {
-    if (!IsChannelSpan({row, row}))
+    if (!isChannelSpan({row, row}))
         return {};
     const PasteOutcome outcome = PasteChannelRows(m_form, row, text, g_bandLow, g_bandHigh);
     const GridCell after = outcome.written.count() > 0 ? movedTo(outcome.written.first) : m_current;
@@ -75,7 +75,7 @@ RowsPaste FormSession::pasteReport(const PasteOutcome& outcome) const
 
 bool FormSession::MoveRows(ChannelSpan channels, int by)
 {
-    if (!IsChannelSpan(channels) || (by != -1 && by != 1) || !MoveChannels(m_form, channels, by))
+    if (!isChannelSpan(channels) || (by != -1 && by != 1) || !MoveChannels(m_form, channels, by))
         return false;
     NoteChange({StepKind::Move, channels.first + by, channels.last + by}, m_current, movedTo(channels.first + by));
     return true;
@@ -83,7 +83,7 @@ bool FormSession::MoveRows(ChannelSpan channels, int by)
 
 void FormSession::ClearRows(ChannelSpan channels)
 {
-    if (!IsChannelSpan(channels))
+    if (!isChannelSpan(channels))
         return;
     ClearChannels(m_form, channels);
     NoteChange({StepKind::ClearChannels, channels.first, channels.last});
@@ -91,7 +91,7 @@ void FormSession::ClearRows(ChannelSpan channels)
 
 void FormSession::DeleteRows(ChannelSpan channels)
 {
-    if (!IsChannelSpan(channels))
+    if (!isChannelSpan(channels))
         return;
     DeleteChannels(m_form, channels);
     NoteChange({StepKind::DeleteChannels, channels.first, channels.last});
