@@ -7,7 +7,6 @@
 #include "cli/form_file.h"
 
 #include "exchange/channel_csv.h"
-#include "form/form_store.h"
 
 namespace {
 
@@ -18,13 +17,11 @@ const CliOption kOptions[] = {{"--standard-columns"}};
 int runExport(const CliArguments& args)
 {
     const QString output = args.positionals()[1];
-    RadioImage image;
-    FormRecord form;
-    FileStatus status = OpenForm(args.positionals()[0], image, form);
+    CliForm form;
+    FileStatus status = OpenForm(args.positionals()[0], form);
     if (status.ok()) {
-        StoreFormToImage(form, image);
         const ExportOptions options{.standardColumns = args.has(QStringLiteral("--standard-columns"))};
-        const std::string csv = ExportChannelsCsv(image, options);
+        const std::string csv = ExportChannelsCsv(form.session.Store(), options);
         status = WriteChannelList(output, QByteArray::fromStdString(csv));
     }
     if (!status.ok()) {

@@ -1,19 +1,23 @@
 #include "cli/form_file.h"
 
 #include "cli/channel_io.h"
-#include "form/form_store.h"
+#include "document/core_text.h"
 
-FileStatus OpenForm(const QString& path, RadioImage& image, FormRecord& form)
+CliForm::CliForm()
+    : session(form, image, CoreTextUtf8)
 {
-    const FileStatus status = ReadChannel(path, image);
+}
+
+FileStatus OpenForm(const QString& path, CliForm& form)
+{
+    const FileStatus status = ReadChannel(path, form.image);
     if (!status.ok())
         return status;
-    form = FormRecordOf(image);
+    form.session.LoadFresh();
     return FileStatus::Ok();
 }
 
-FileStatus SaveForm(const QString& path, const FormRecord& form, RadioImage& image)
+FileStatus SaveForm(const QString& path, CliForm& form)
 {
-    StoreFormToImage(form, image);
-    return WriteChannel(path, image);
+    return WriteChannel(path, form.session.Store());
 }

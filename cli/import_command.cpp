@@ -8,14 +8,13 @@
 #include "cli/print_error.h"
 
 #include "document/channel_file.h"
-#include "document/channel_list_file.h"
 #include "document/core_text.h"
 #include "document/display_path.h"
-#include "exchange/form_import.h"
+#include "exchange/channel_csv.h"
 #include "exchange/stock_plans.h"
-#include "form/form_record.h"
 #include "image/image_layout.h"
 
+#include <QStringList>
 
 #include <cstdio>
 
@@ -75,27 +74,22 @@ FileStatus readSource(const CliArguments& args, ImportSource& source)
 
 // The base as the desktop program shows it: the file opened, or File New
 // (with the stock plan's radio chosen in the Model box, when there is one).
-FileStatus openBase(const CliArguments& args, const ImportSource& source, RadioImage& image, FormRecord& form)
+FileStatus openBase(const CliArguments& args, const ImportSource& source, CliForm& form)
 {
     if (args.has(kBase))
-        return OpenForm(args.value(kBase), image, form);
-    image.ResetToDefaults();
-    if (source.planModel != nullptr)
-        image.setByte(layout::kModel, source.planModel->modelByte);
-    form = FormRecordOf(image);
+        return OpenForm(args.value(kBase), form);
+    form.session.NewForm();
+    if (source.planModel != nullptr) {
+        form.image.setByte(layout::kModel, source.planModel->modelByte);
+        form.session.LoadFresh();
+    }
     return FileStatus::Ok();
 }
 
-void printReportLines(const ImportResult& result, std::FILE* out)
+void printLines(const std::vector<std::string>& lines, std::FILE* out)
 {
-    for (const ReportLine& line : result.report)
-        std::fprintf(out, "%s\n", qPrintable(ReportLineForUser(line)));
-}
-
-// Said only once the rows are in a saved file, or when none could be loaded.
-void printSummary(const ImportResult& result, std::FILE* out)
-{
-    std::fprintf(out, "%s\n", qPrintable(ImportSummaryForUser(result)));
+    for (const std::string& line : lines)
+        std::fprintf(out, "%s\n", line.c_str());
 }
 
 int exitOf(ImportStatus status)
@@ -151,30 +145,32 @@ int runImport(const CliArguments& args)
     ImportSource source;
     if (const FileStatus read = readSource(args, source); !read.ok())
         return fileFailed(read);
-    RadioImage image;
-    FormRecord form;
-    if (const FileStatus opened = openBase(args, source, image, form); !opened.ok())
+    CliForm form;
+    if (const FileStatus opened = openBase(args, source, form); !opened.ok())
         return fileFailed(opened);
 
     ImportOptions options;
     options.renumber = args.has(QStringLiteral("--renumber"));
-    const ImportResult result =
-        ImportIntoFormPreview(std::string_view(source.csv.constData(), static_cast<std::size_t>(source.csv.size())),
-                              form, image, options);
-    if (result.status == ImportStatus::Failed) {
-        PrintError(ImportReportForUser(result).join(u'\n'), kName);
+    const ChannelImport imported = form.session.ImportCsv(
+        std::string_view(source.csv.constData(), static_cast<std::size_t>(source.csv.size())), options);
+    if (imported.status == ImportStatus::Failed) {
+        QStringList lines;
+        for (const std::string& line : imported.lines)
+            lines << QString::fromStdString(line);
+        PrintError(lines.join(u'\n'), kName);
         return kExitNothingLoaded;
     }
-    // The image goes to standard output: the report goes beside it.
+    // The image goes to standard output: the report goes beside it. The
+    // summary is said only once the rows are in a saved file, or when none
+    // could be loaded.
     std::FILE* reportOut = toStandardOutput ? stderr : stdout;
-    printReportLines(result, reportOut);
-    if (result.status != ImportStatus::NothingLoaded) {
-        PutImportedChannels(result, form);
-        if (const FileStatus saved = SaveForm(output, form, image); !saved.ok())
+    printLines(imported.lines, reportOut);
+    if (imported.Loaded()) {
+        if (const FileStatus saved = SaveForm(output, form); !saved.ok())
             return fileFailed(saved);
     }
-    printSummary(result, reportOut);
-    return exitOf(result.status);
+    printLines({imported.summary}, reportOut);
+    return exitOf(imported.status);
 }
 
 } // namespace

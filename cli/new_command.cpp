@@ -5,8 +5,6 @@
 #include "cli/cli_command.h"
 #include "cli/form_file.h"
 
-#include "form/form_record.h"
-
 namespace {
 
 const CliOption kOptions[] = {{"--output", "FILE.sin", true, CliFile::Written}};
@@ -14,9 +12,9 @@ const CliOption kOptions[] = {{"--output", "FILE.sin", true, CliFile::Written}};
 int runNew(const CliArguments& args)
 {
     const QString output = args.value(QStringLiteral("--output"));
-    RadioImage image;
-    image.ResetToDefaults();
-    const FileStatus status = SaveForm(output, FormRecordOf(image), image);
+    CliForm form;
+    form.session.NewForm();
+    const FileStatus status = SaveForm(output, form);
     if (!status.ok()) {
         PrintFileError(status);
         return kExitFailed;

@@ -11,11 +11,10 @@ const CliFile kPositionalFiles[] = {CliFile::Read, CliFile::Written};
 
 int runResave(const CliArguments& args)
 {
-    RadioImage image;
-    FormRecord form;
-    FileStatus status = OpenForm(args.positionals()[0], image, form);
+    CliForm form;
+    FileStatus status = OpenForm(args.positionals()[0], form);
     if (status.ok())
-        status = SaveForm(args.positionals()[1], form, image);
+        status = SaveForm(args.positionals()[1], form);
     if (!status.ok()) {
         PrintFileError(status);
         return kExitFailed;

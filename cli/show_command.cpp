@@ -6,8 +6,6 @@
 #include "cli/form_report.h"
 #include "cli/standard_output.h"
 
-#include "form/form_table.h"
-
 namespace {
 
 const char* const kPositionals[] = {"FILE.sin"};
@@ -18,14 +16,13 @@ int runShow(const CliArguments& args)
 {
     const QString path = args.positionals().front();
     const bool json = args.has(QStringLiteral("--json"));
-    RadioImage image;
-    FormRecord form;
-    const FileStatus status = OpenForm(path, image, form);
+    CliForm form;
+    const FileStatus status = OpenForm(path, form);
     if (!status.ok()) {
         PrintFileError(status);
         return kExitFailed;
     }
-    const std::string out = json ? FormJson(form).toStdString() : FormTable(form);
+    const std::string out = json ? FormJson(form.form).toStdString() : form.session.ShowTable();
     static_cast<void>(PrintToStandardOutput(out));
     return kExitCompleted;
 }

@@ -967,22 +967,6 @@ Aufruf: hmprog [DATEI]
         <translation>Das Funkgerät wird beschrieben…</translation>
     </message>
     <message>
-        <source>%1-%2 MHz</source>
-        <translation>%1-%2 MHz</translation>
-    </message>
-    <message>
-        <source>%1 MHz is below %2: %3</source>
-        <translation>%1 MHz liegt unter %2: %3</translation>
-    </message>
-    <message>
-        <source>%1 MHz is above %2: %3</source>
-        <translation>%1 MHz liegt über %2: %3</translation>
-    </message>
-    <message>
-        <source>%1 MHz is between channels of 5 kHz and 6.25 kHz: %2</source>
-        <translation>%1 MHz liegt zwischen den Kanälen im 5-kHz- und 6,25-kHz-Raster: %2</translation>
-    </message>
-    <message>
         <source>A backup of the radio is kept in %1</source>
         <translation>Eine Sicherung des Funkgeräts liegt in %1</translation>
     </message>
@@ -1101,22 +1085,6 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>The radio holds again what it held before the write.</source>
         <translation>Das Funkgerät enthält wieder, was es vor dem Schreiben enthielt.</translation>
-    </message>
-    <message>
-        <source>Undo %1</source>
-        <translation>Rückgängig: %1</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <source>Redo %1</source>
-        <translation>Wiederherstellen: %1</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Wiederherstellen</translation>
     </message>
     <message numerus="yes">
         <source>%n channel(s) pasted.</source>
@@ -1628,6 +1596,38 @@ Aufruf: hmprog [DATEI]
 </context>
 <context>
     <name>hmprog</name>
+    <message>
+        <source>%1-%2 MHz</source>
+        <translation>%1-%2 MHz</translation>
+    </message>
+    <message>
+        <source>%1 MHz is below %2: %3</source>
+        <translation>%1 MHz liegt unter %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 MHz is above %2: %3</source>
+        <translation>%1 MHz liegt über %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 MHz is between channels of 5 kHz and 6.25 kHz: %2</source>
+        <translation>%1 MHz liegt zwischen den Kanälen im 5-kHz- und 6,25-kHz-Raster: %2</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederherstellen</translation>
+    </message>
     <message>
         <source>The two reads agree: the cable carried the radio&apos;s 1024 bytes the same way twice.</source>
         <translation>Beide Lesevorgänge stimmen überein: Das Kabel hat die 1024 Bytes des Funkgeräts zweimal gleich übertragen.</translation>

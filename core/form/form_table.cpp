@@ -42,7 +42,7 @@ std::string trimmed(const std::string& text)
 
 } // namespace
 
-std::string FormTable(const FormRecord& form)
+std::string FormTable(const FormControls& form)
 {
     std::size_t labelWidth = std::strlen(kPttIdCodeLabel);
     for (const SettingLabel& setting : SettingLabels())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/form_record.h"
+#include "form/form_controls.h"
 
 #include <string>
 
@@ -9,4 +9,4 @@
 // headings, every column padded to its widest text. Widths count UTF-16
 // units and each line loses its surrounding white space, as Qt's texts have
 // always done, so that every host prints the same bytes.
-[[nodiscard]] std::string FormTable(const FormRecord& form);
+[[nodiscard]] std::string FormTable(const FormControls& form);

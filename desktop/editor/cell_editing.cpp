@@ -6,11 +6,8 @@
 
 #include "editor/program_view.h"
 
-#include "form/cell_commit.h"
-#include "form/form_actions.h"
 #include "form/form_contents.h"
 
-#include "codec/frequency.h"
 #include "grid/ms_flex_grid.h"
 
 #include <QComboBox>
@@ -42,28 +39,6 @@ bool isToneColumn(long col)
 bool isDigit(short character)
 {
     return character >= '0' && character <= '9';
-}
-
-// What the status bar says when a typed frequency was not stored as typed:
-// "200 MHz is above 136-174 MHz: 174.00000". Nothing when it was.
-QString correctionMessage(const QString& typed, const CommittedFrequency& stored, std::uint32_t bandLow,
-                          std::uint32_t bandHigh)
-{
-    constexpr qsizetype kLongestShown = 20;
-    const QString shown = typed.size() > kLongestShown ? typed.left(kLongestShown - 1) + QChar(0x2026) : typed;
-    const QString band = CProgramView::tr("%1-%2 MHz").arg(bandLow / kCountsPerMHz).arg(bandHigh / kCountsPerMHz);
-    const QString storedText = QString::fromStdString(stored.text);
-    switch (stored.correction) {
-    case FrequencyCorrection::RaisedToBand:
-        return CProgramView::tr("%1 MHz is below %2: %3").arg(shown, band, storedText);
-    case FrequencyCorrection::LoweredToBand:
-        return CProgramView::tr("%1 MHz is above %2: %3").arg(shown, band, storedText);
-    case FrequencyCorrection::LoweredOntoRaster:
-        return CProgramView::tr("%1 MHz is between channels of 5 kHz and 6.25 kHz: %2").arg(shown, storedText);
-    case FrequencyCorrection::None:
-        break;
-    }
-    return {};
 }
 
 } // namespace
@@ -164,65 +139,34 @@ void CProgramView::showEditor(QWidget* editor, long row, long col)
 
 void CProgramView::OnKillFocusCellEdit()
 {
-    if (m_editCell->isHidden() || m_bCommitting)
-        return;
-    m_bCommitting = true;
-    const long row = m_editRow;
-    const bool inUse = !m_grid->GetTextMatrix(row, kColRxFreq).isEmpty();
-    const QString typed = m_editCell->text();
-    const CommittedFrequency committed = CommitFrequency(typed.toStdString(), g_bandLow, g_bandHigh);
-    const QString text = QString::fromStdString(committed.text);
-
-    if (m_editCol == kColRxFreq) {
-        if (text.isEmpty()) {
-            ClearChannelRow(*m_controls, row);
-        } else if (!inUse) {
-            const ChannelCells cells = NewChannelCells(committed.text);
-            for (std::size_t i = 0; i < cells.size(); ++i)
-                m_grid->SetTextMatrix(row, kColRxFreq + static_cast<long>(i), QString::fromStdString(cells[i]));
-        } else {
-            // The transmit frequency stays as it is.
-            m_grid->SetTextMatrix(row, kColRxFreq, text);
-        }
-    } else {
-        // No transmit frequency without a receive frequency.
-        m_grid->SetTextMatrix(row, kColTxFreq, inUse ? text : QString());
-    }
-    closeEditor(m_editCell);
-    m_bCommitting = false;
-    NoteChange({StepKind::Cell, row, 0, m_editCol}, {row, m_editCol});
-    // Told, never asked: the editor shows no message box.
-    const QString message = correctionMessage(typed, committed, g_bandLow, g_bandHigh);
-    if (!message.isEmpty() && (m_editCol == kColRxFreq || inUse))
-        emit StatusMessage(message);
+    if (!m_editCell->isHidden() && !m_bCommitting)
+        commitEditor(m_editCell, m_editCell->text());
 }
 
 void CProgramView::OnKillFocusCellTone()
 {
-    if (m_comboCellTone->isHidden() || m_bCommitting)
-        return;
-    m_bCommitting = true;
-    const std::optional<std::string> text = StorableToneText(m_comboCellTone->currentText().toStdString());
-    if (m_grid->GetTextMatrix(m_editRow, kColRxFreq).isEmpty())
-        m_grid->SetTextMatrix(m_editRow, m_editCol, QString());
-    else if (text)
-        m_grid->SetTextMatrix(m_editRow, m_editCol, QString::fromStdString(*text));
-    // Any other text is dropped: the cell keeps the tone it showed.
-    closeEditor(m_comboCellTone);
-    m_bCommitting = false;
-    NoteChange({StepKind::Cell, m_editRow, 0, m_editCol}, {m_editRow, m_editCol});
+    if (!m_comboCellTone->isHidden() && !m_bCommitting)
+        commitEditor(m_comboCellTone, m_comboCellTone->currentText());
 }
 
 void CProgramView::OnKillFocusCellOption()
 {
-    if (m_comboCellOption->isHidden() || m_bCommitting)
-        return;
+    if (!m_comboCellOption->isHidden() && !m_bCommitting)
+        commitEditor(m_comboCellOption, m_comboCellOption->currentText());
+}
+
+// The session stores the text by the rules of typing: a tone the channel
+// cannot hold is dropped, the cell keeping the tone it showed.
+void CProgramView::commitEditor(QWidget* editor, const QString& typed)
+{
     m_bCommitting = true;
-    const bool inUse = !m_grid->GetTextMatrix(m_editRow, kColRxFreq).isEmpty();
-    m_grid->SetTextMatrix(m_editRow, m_editCol, inUse ? m_comboCellOption->currentText() : QString());
-    closeEditor(m_comboCellOption);
+    const CellCommit commit = Session().CommitCell(m_editRow, m_editCol, typed.toStdString());
+    closeEditor(editor);
     m_bCommitting = false;
-    NoteChange({StepKind::Cell, m_editRow, 0, m_editCol}, {m_editRow, m_editCol});
+    emit HistoryChanged();
+    // Told, never asked: the editor shows no message box.
+    if (!commit.message.empty())
+        emit StatusMessage(QString::fromStdString(commit.message));
 }
 
 void CProgramView::CommitOpenEditor()

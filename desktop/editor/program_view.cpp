@@ -1,15 +1,13 @@
 #include "editor/program_view.h"
 
-#include "form/form_actions.h"
 #include "form/form_contents.h"
-#include "form/form_load.h"
-#include "form/form_store.h"
 #include "editor/progress_dialog.h"
 #include "port/system_ports.h"
 #include "port/trace_file.h"
 
 #include "codec/tone.h"
 #include "grid/ms_flex_grid.h"
+#include "document/core_text.h"
 #include "document/program_doc.h"
 
 #include <QComboBox>
@@ -32,7 +30,6 @@ constexpr int kPttIdCodeLength = 8;
 
 CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
     : QWidget(parent)
-    , m_appliedModel(kNoModelApplied)
     , m_pDocument(doc)
 {
     createControls();
@@ -41,6 +38,7 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
                                    m_comboBeep, m_comboVoxSwitch, m_comboVoxGain, m_comboBatterySaver,
                                    m_comboPttId},
         m_grid, m_editPttIdCode);
+    m_session = std::make_unique<FormSession>(*m_controls, doc->m_image, CoreTextUtf8);
     CreateFormContents(*m_controls);
     layOutForm();
     placeHiddenEditors();
@@ -103,47 +101,45 @@ void CProgramView::LoadFromImage()
 {
     // An editor left open would later store its value into the new form.
     CommitOpenEditor();
-    LoadFormFromImage(GetDocument()->m_image, *m_controls, m_appliedModel);
-    startHistory();
+    Session().Load();
+    emit HistoryChanged();
 }
 
 void CProgramView::StoreToImage()
 {
     // What is typed into an open editor is saved too.
     CommitOpenEditor();
-    StoreFormToImage(*m_controls, GetDocument()->m_image);
+    m_session->Store();
 }
 
 // Several selected channels go together; otherwise the current one.
 void CProgramView::OnDeleteChannel()
 {
     CommitOpenEditor();
-    const ChannelSpan channels = SelectedChannels();
-    DeleteChannels(*m_controls, channels);
+    Session().DeleteRows(SelectedChannels());
     m_grid->setFocus(Qt::OtherFocusReason);
-    NoteChange({StepKind::DeleteChannels, channels.first, channels.last});
+    emit HistoryChanged();
 }
 
 void CProgramView::OnAddChannel()
 {
     CommitOpenEditor();
-    const long row = m_grid->GetRow();
-    AddChannelAt(*m_controls, row);
+    Session().AddChannel(m_grid->GetRow());
     m_grid->setFocus(Qt::OtherFocusReason);
-    NoteChange({StepKind::AddChannel, row});
+    emit HistoryChanged();
 }
 
 void CProgramView::OnSelChangeModel()
 {
-    ApplyModel(*m_controls, m_appliedModel);
+    m_session->ReactTo(FormCombo::Model);
 }
 
 void CProgramView::OnSelChangeBand()
 {
-    ApplyBand(*m_controls);
+    m_session->ReactTo(FormCombo::Band);
 }
 
 void CProgramView::OnSelChangeVoxSwitch()
 {
-    ApplyVoxSwitch(*m_controls);
+    m_session->ReactTo(FormCombo::VoxSwitch);
 }

@@ -5,6 +5,7 @@
 #include "editor/write_safety.h"
 #include "form/channel_rows.h"
 #include "form/form_history.h"
+#include "form/form_session.h"
 #include "image/radio_image.h"
 #include "link/transfer_types.h"
 #include "port/port_selection.h"
@@ -75,8 +76,6 @@ public:
     QPushButton* m_buttonAdd = nullptr;
     QGroupBox* m_groupSetting = nullptr;
 
-    // The model combo index last applied; none at construction.
-    int m_appliedModel;
     // "Off", the CTCSS tones and the DCS codes, built once.
     QStringList m_toneList;
     QString m_strPort = QStringLiteral("COM1");
@@ -123,7 +122,7 @@ public:
 
     // Undo and Redo (program_view_history.cpp). Every change of the form is
     // one step of its history; loading the form starts a fresh one.
-    const FormHistory& History() const { return m_history; }
+    const FormHistory& History() const { return m_session->History(); }
     void OnEditUndo();
     void OnEditRedo();
     // The step's name as the Edit menu shows it, "Undo Model Change"; plain
@@ -172,6 +171,10 @@ signals:
 public:
     // The form's logic works on the controls through this.
     FormControls& Controls() { return *m_controls; }
+    // The form session over the controls and the document's image, its
+    // current cell the grid's.
+    FormSession& Session();
+    const FormSession& Session() const { return *m_session; }
 
     // In-place cell editing: an editor is laid over the grid's current cell
     // and stores its value into that cell when it loses the focus.
@@ -220,16 +223,16 @@ private:
     std::unique_ptr<WidgetFormControls> m_controls;
 
     GridCell currentCell() const;
-    FormSnapshot snapshot() const;
-    void startHistory();
-    void restore(const FormSnapshot& shown);
+    void restore(const std::optional<GridCell>& shown);
     // Stores an open editor and an edited PTT ID Code as the steps they are.
     void commitPendingEdits();
-    QString stepTitle(const FormStep& step) const;
     void moveChannels(int by);
-    void showPasteOutcome(const PasteOutcome& outcome);
+    void showPasteReport(const RowsPaste& paste);
+    // The cell editor's text stored into its cell; the status bar tells of a
+    // frequency stored other than as typed.
+    void commitEditor(QWidget* editor, const QString& typed);
 
-    FormHistory m_history;
+    std::unique_ptr<FormSession> m_session;
     bool m_bWideningSelection = false;
 
     // The cell the open editor stores into.

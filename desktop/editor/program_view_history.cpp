@@ -1,11 +1,10 @@
-// The form's history: every change is recorded as a step after it is made,
-// with the form it left; Undo and Redo put a recorded form back whole.
+// The form's history, kept by the form session: every change is recorded as
+// a step after it is made, with the form it left; Undo and Redo put a
+// recorded form back whole and the grid's current cell with it.
 
 #include "editor/program_view.h"
 
-#include "document/core_text.h"
 #include "grid/ms_flex_grid.h"
-#include "image/text_fill.h"
 
 #include <QLineEdit>
 
@@ -14,15 +13,10 @@ GridCell CProgramView::currentCell() const
     return {m_grid->GetRow(), m_grid->GetCol()};
 }
 
-FormSnapshot CProgramView::snapshot() const
+FormSession& CProgramView::Session()
 {
-    return TakeSnapshot(*m_controls, m_appliedModel, currentCell());
-}
-
-void CProgramView::startHistory()
-{
-    m_history.Clear(snapshot());
-    emit HistoryChanged();
+    m_session->SetCurrentCell(currentCell());
+    return *m_session;
 }
 
 void CProgramView::NoteChange(const FormStep& step)
@@ -32,7 +26,7 @@ void CProgramView::NoteChange(const FormStep& step)
 
 void CProgramView::NoteChange(const FormStep& step, GridCell before)
 {
-    (void)m_history.Record(step, snapshot(), before);
+    Session().NoteChange(step, before, currentCell());
     emit HistoryChanged();
 }
 
@@ -46,51 +40,41 @@ void CProgramView::commitPendingEdits()
 void CProgramView::OnEditUndo()
 {
     commitPendingEdits();
-    if (const std::optional<FormSnapshot> shown = m_history.Undo())
-        restore(*shown);
+    restore(Session().Undo());
 }
 
 void CProgramView::OnEditRedo()
 {
     commitPendingEdits();
-    if (const std::optional<FormSnapshot> shown = m_history.Redo())
-        restore(*shown);
+    restore(Session().Redo());
 }
 
-void CProgramView::restore(const FormSnapshot& shown)
+void CProgramView::restore(const std::optional<GridCell>& shown)
 {
-    RestoreSnapshot(shown, *m_controls, m_appliedModel);
-    if (shown.current.row > 0 && shown.current.col > 0)
-        m_grid->SelectRows(shown.current.row, shown.current.row, shown.current.col);
+    if (!shown)
+        return;
+    if (shown->row > 0 && shown->col > 0)
+        m_grid->SelectRows(shown->row, shown->row, shown->col);
     emit HistoryChanged();
 }
 
 bool CProgramView::IsModified() const
 {
-    return m_history.IsModified(snapshot());
+    return m_session->Modified();
 }
 
 void CProgramView::MarkSaved()
 {
-    m_history.MarkSaved(snapshot());
+    m_session->MarkSaved();
     emit HistoryChanged();
-}
-
-// The core's names are translated in its own context, then filled in.
-QString CProgramView::stepTitle(const FormStep& step) const
-{
-    const StepText text = DescribeStep(step);
-    return QString::fromStdString(FillText(CoreTextUtf8(text.text), text.args));
 }
 
 QString CProgramView::UndoText() const
 {
-    const std::optional<FormStep> step = m_history.UndoStep();
-    return step ? tr("Undo %1").arg(stepTitle(*step)) : tr("Undo");
+    return QString::fromStdString(m_session->UndoText());
 }
 
 QString CProgramView::RedoText() const
 {
-    const std::optional<FormStep> step = m_history.RedoStep();
-    return step ? tr("Redo %1").arg(stepTitle(*step)) : tr("Redo");
+    return QString::fromStdString(m_session->RedoText());
 }

@@ -4,38 +4,14 @@
 
 #include "editor/program_view.h"
 
-#include "codec/frequency.h"
 #include "form/form_contents.h"
-#include "form/paste_report.h"
-#include "image/ui_text.h"
 #include "grid/ms_flex_grid.h"
 
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QStringList>
 
 #include <algorithm>
-
-namespace {
-
-// A core template in the program's language with its args put in, in one
-// pass, so that a pasted "%2" stays as it was pasted.
-QString filledCoreText(const char* text, const std::vector<std::string>& args)
-{
-    const QString pattern = QCoreApplication::translate(kUiTextContext, text);
-    QStringList filled;
-    for (const std::string& arg : args)
-        filled << QString::fromStdString(arg);
-    switch (filled.size()) {
-    case 0: return pattern;
-    case 1: return pattern.arg(filled[0]);
-    case 2: return pattern.arg(filled[0], filled[1]);
-    default: return pattern.arg(filled[0], filled[1], filled[2]);
-    }
-}
-
-} // namespace
 
 ChannelSpan CProgramView::SelectedChannels() const
 {
@@ -55,7 +31,7 @@ void CProgramView::SelectChannels(ChannelSpan channels)
 void CProgramView::OnEditCopy()
 {
     CommitOpenEditor();
-    const std::string text = ChannelRowsText(*m_controls, SelectedChannels());
+    const std::string text = m_session->CopyRows(SelectedChannels());
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
@@ -63,50 +39,42 @@ void CProgramView::OnEditCut()
 {
     CommitOpenEditor();
     const ChannelSpan channels = SelectedChannels();
-    const GridCell before = currentCell();
-    OnEditCopy();
-    DeleteChannels(*m_controls, channels);
+    const std::string text = Session().CutRows(channels);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
     SelectChannels({channels.first, channels.first});
-    NoteChange({StepKind::CutChannels, channels.first, channels.last}, before);
+    emit HistoryChanged();
 }
 
 void CProgramView::OnEditPaste()
 {
     CommitOpenEditor();
     const QString text = QGuiApplication::clipboard()->text();
-    const GridCell before = currentCell();
-    const PasteOutcome outcome =
-        PasteChannelRows(*m_controls, SelectedChannels().first, text.toStdString(), g_bandLow, g_bandHigh);
-    if (outcome.written.count() > 0)
-        SelectChannels(outcome.written);
-    NoteChange({StepKind::Paste, outcome.written.first, outcome.written.last}, before);
-    showPasteOutcome(outcome);
+    const RowsPaste paste = Session().PasteRows(SelectedChannels().first, text.toStdString());
+    if (paste.written.count() > 0)
+        SelectChannels(paste.written);
+    emit HistoryChanged();
+    showPasteReport(paste);
 }
 
 // Told, never asked: which rows were changed to fit and which were left out.
 // The rows not pasted as they came go to the frame as well, which lists them
 // when the status bar cannot show them all.
-void CProgramView::showPasteOutcome(const PasteOutcome& outcome)
+void CProgramView::showPasteReport(const RowsPaste& paste)
 {
-    QStringList said;
+    emit StatusMessage(QString::fromStdString(paste.report));
+    if (paste.rowLines.empty())
+        return;
     QStringList rows;
-    for (const PasteReportLine& line : PasteReport(outcome)) {
-        const QString text = filledCoreText(line.text, line.args);
-        said << text;
-        if (line.aboutARow)
-            rows << text;
-    }
-    emit StatusMessage(said.join(u' '));
-    if (!rows.isEmpty())
-        emit PasteRowsReported(said.constFirst(), rows);
+    for (const std::string& line : paste.rowLines)
+        rows << QString::fromStdString(line);
+    emit PasteRowsReported(QString::fromStdString(paste.summary), rows);
 }
 
 void CProgramView::OnClearChannels()
 {
     CommitOpenEditor();
-    const ChannelSpan channels = SelectedChannels();
-    ClearChannels(*m_controls, channels);
-    NoteChange({StepKind::ClearChannels, channels.first, channels.last});
+    Session().ClearRows(SelectedChannels());
+    emit HistoryChanged();
 }
 
 void CProgramView::OnMoveUp()
@@ -124,9 +92,8 @@ void CProgramView::moveChannels(int by)
 {
     CommitOpenEditor();
     const ChannelSpan channels = SelectedChannels();
-    const GridCell before = currentCell();
-    if (!MoveChannels(*m_controls, channels, by))
+    if (!Session().MoveRows(channels, by))
         return;
     SelectChannels({channels.first + by, channels.last + by});
-    NoteChange({StepKind::Move, channels.first + by, channels.last + by}, before);
+    emit HistoryChanged();
 }

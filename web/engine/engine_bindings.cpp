@@ -6,6 +6,7 @@
 #include "web/engine/engine_transfer.h"
 #include "web/engine/web_radio.h"
 
+#include "form/form_contents.h"
 #include "form/impossible_values.h"
 #include "form/setting_labels.h"
 #include "form/write_verify.h"
@@ -29,6 +30,19 @@ EngineSession& session()
 {
     static EngineSession theSession;
     return theSession;
+}
+
+FormSession& formSession()
+{
+    return session().session();
+}
+
+// The page's current cell is the one it types into or the first channel it
+// acts on: Undo makes it current again.
+FormSession& at(long row, long col = kColRxFreq)
+{
+    formSession().SetCurrentCell({row, col});
+    return formSession();
 }
 
 std::optional<TransferOutcome>& lastTransfer()
@@ -98,11 +112,11 @@ val formState()
     state.set("combos", combos);
     state.set("grid", grid);
     state.set("pttIdCode", form.GetPttIdCode());
-    state.set("modified", session().modified());
-    state.set("canUndo", session().CanUndo());
-    state.set("canRedo", session().CanRedo());
-    state.set("undoText", session().UndoText());
-    state.set("redoText", session().RedoText());
+    state.set("modified", formSession().Modified());
+    state.set("canUndo", formSession().History().CanUndo());
+    state.set("canRedo", formSession().History().CanRedo());
+    state.set("undoText", formSession().UndoText());
+    state.set("redoText", formSession().RedoText());
     return state;
 }
 
@@ -119,7 +133,7 @@ val shownCell(const std::optional<GridCell>& cell)
 
 val pasteRows(int row, const std::string& text)
 {
-    const RowsPaste pasted = session().PasteRows(row, text);
+    const RowsPaste pasted = at(row).PasteRows(row, text);
     val result = val::object();
     result.set("first", pasted.written.first);
     result.set("last", pasted.written.last);
@@ -145,17 +159,17 @@ val saveChannelFile()
 void selectCombo(int combo, int index)
 {
     if (combo >= 0 && combo < kFormComboCount)
-        session().SelectCombo(SettingLabels()[static_cast<std::size_t>(combo)].combo, index);
+        formSession().SelectCombo(SettingLabels()[static_cast<std::size_t>(combo)].combo, index);
 }
 
 // The file's bytes as they are (embind takes a Uint8Array for a
 // std::string): the import tells their encoding, not the page.
 val importCsv(const std::string& file)
 {
-    const ChannelImport imported = session().ImportCsv(file);
+    const ChannelImport imported = formSession().ImportCsv(file);
     val result = val::object();
-    result.set("ok", imported.ok);
-    result.set("report", imported.report);
+    result.set("ok", imported.Loaded());
+    result.set("report", imported.Text());
     return result;
 }
 
@@ -285,26 +299,26 @@ EMSCRIPTEN_KEEPALIVE void hmprog_check_cable()
 EMSCRIPTEN_BINDINGS(hmprog_engine)
 {
     using namespace emscripten;
-    function("newForm", +[] { session().NewForm(); });
+    function("newForm", +[] { formSession().NewForm(); });
     function("openChannelFile", &openChannelFile);
     function("saveChannelFile", &saveChannelFile);
     function("state", &formState);
     function("selectCombo", &selectCombo);
     function("commitCell", +[](int row, int col, const std::string& text) {
-        return commitResult(session().CommitCell(row, col, text));
+        return commitResult(at(row, col).CommitCell(row, col, text));
     });
-    function("setPttIdCode", +[](const std::string& text) { return commitResult(session().SetPttIdCode(text)); });
-    function("addChannel", +[](int row) { session().AddChannel(row); });
-    function("deleteChannel", +[](int row) { session().DeleteChannel(row); });
-    function("clearChannel", +[](int row) { session().ClearChannel(row); });
-    function("undo", +[] { return shownCell(session().Undo()); });
-    function("redo", +[] { return shownCell(session().Redo()); });
-    function("copyRows", +[](int first, int last) { return session().CopyRows({first, last}); });
-    function("cutRows", +[](int first, int last) { return session().CutRows({first, last}); });
+    function("setPttIdCode", +[](const std::string& text) { return commitResult(formSession().SetPttIdCode(text)); });
+    function("addChannel", +[](int row) { at(row).AddChannel(row); });
+    function("deleteChannel", +[](int row) { at(row).DeleteRows({row, row}); });
+    function("clearChannel", +[](int row) { at(row).ClearRows({row, row}); });
+    function("undo", +[] { return shownCell(formSession().Undo()); });
+    function("redo", +[] { return shownCell(formSession().Redo()); });
+    function("copyRows", +[](int first, int last) { return formSession().CopyRows({first, last}); });
+    function("cutRows", +[](int first, int last) { return at(first).CutRows({first, last}); });
     function("pasteRows", &pasteRows);
-    function("moveRows", +[](int first, int last, int by) { return session().MoveRows({first, last}, by); });
-    function("clearRows", +[](int first, int last) { session().ClearRows({first, last}); });
-    function("deleteRows", +[](int first, int last) { session().DeleteRows({first, last}); });
+    function("moveRows", +[](int first, int last, int by) { return at(first).MoveRows({first, last}, by); });
+    function("clearRows", +[](int first, int last) { at(first).ClearRows({first, last}); });
+    function("deleteRows", +[](int first, int last) { at(first).DeleteRows({first, last}); });
     function("exportCsv", +[] { return session().ExportCsv(); });
     function("importCsv", &importCsv);
     function("previewWrite", &previewWrite);

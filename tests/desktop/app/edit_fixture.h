@@ -68,7 +68,7 @@ public:
             Grid()->SetTextMatrix(n, c, cells[static_cast<std::size_t>(c - 1)]);
     }
 
-    FormSnapshot Shown() { return TakeSnapshot(View().Controls(), View().m_appliedModel, {}); }
+    FormSnapshot Shown() { return TakeSnapshot(View().Controls(), View().Session().AppliedModel(), {}); }
 
     QRect CellRect(long row, long col)
     {

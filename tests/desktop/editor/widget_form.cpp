@@ -61,7 +61,7 @@ public:
         QTest::mouseClick(m_view.m_buttonAdd, Qt::LeftButton);
     }
 
-    int appliedModel() const override { return m_view.m_appliedModel; }
+    int appliedModel() const override { return m_view.Session().AppliedModel(); }
 
 private:
     QComboBox* comboOf(FormCombo combo)
