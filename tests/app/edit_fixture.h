@@ -30,7 +30,7 @@ public:
     using FrameTest::Path;
     using FrameTest::View;
 
-    CMSFlexGrid* Grid() { return View().m_grid; }
+    CMSFlexGrid* Grid() { return View().Grid(); }
 
     static void Settle()
     {
@@ -68,7 +68,7 @@ public:
             Grid()->SetTextMatrix(n, c, cells[static_cast<std::size_t>(c - 1)]);
     }
 
-    FormSnapshot Shown() { return TakeSnapshot(View().Controls(), View().m_appliedModel, {}); }
+    FormSnapshot Shown() { return TakeSnapshot(View().Controls(), View().AppliedModel(), {}); }
 
     QRect CellRect(long row, long col)
     {
