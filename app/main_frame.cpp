@@ -4,21 +4,25 @@
 #include "app/main_frame.h"
 #include "app/main_frame_parts.h"
 
+#include "app/app_icons.h"
 #include "app/dialog_result.h"
 #include "app/doc_manager.h"
 #include "app/exit_prompt_dialog.h"
+#include "app/find_cable_dialog.h"
 #include "app/impossible_values_prompt.h"
 #include "app/message_box.h"
 #include "app/paste_report_dialog.h"
 #include "app/save_changes_prompt.h"
 
 #include "editor/program_view.h"
+#include "port/port_system.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
+#include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
 
