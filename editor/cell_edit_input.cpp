@@ -40,12 +40,6 @@ bool isEnterKey(int key)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-bool isMouseButtonEvent(QEvent::Type type)
-{
-    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
-           type == QEvent::MouseButtonDblClick;
-}
-
 // Pasting reaches a line edit as a key press too; only typed characters may
 // enter a frequency.
 bool isPasteKey(const QKeyEvent& key)
