@@ -9,7 +9,9 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 class CAcceleratorFilter;
 class CFindCableDialog;
@@ -107,7 +109,16 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    // Each menu's commands to their handlers (in the file of their menu).
+    using Handler = void (CMainFrame::*)();
     void ConnectCommands();
+    void ConnectHandlers(std::initializer_list<std::pair<int, Handler>> handlers);
+    void ConnectFileCommands();
+    void ConnectProgramCommands();
+    void ConnectEditCommands();
+    void ConnectViewCommands();
+    using ChannelListCommand = QString (*)(QWidget*, CProgramView&, const ChannelListPrompts&);
+    void RunChannelListCommand(ChannelListCommand command);
     void ConnectTransfers();
     void SelectPort(int number);
     void UpdatePortItems();

@@ -20,11 +20,11 @@
 
 namespace {
 
-// Hands every event of the program to the view before it reaches its
-// receiver, so that the view sees keys and presses ahead of the controls.
-class MessageFilter : public QObject {
+// Hands the events of the form's editors, the grid and the form itself to
+// the view before their receivers see them.
+class EditorFilter : public QObject {
 public:
-    explicit MessageFilter(CProgramView* view)
+    explicit EditorFilter(CProgramView* view)
         : m_view(view)
     {
     }
@@ -38,12 +38,6 @@ private:
 bool isEnterKey(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-bool isMouseButtonEvent(QEvent::Type type)
-{
-    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
-           type == QEvent::MouseButtonDblClick;
 }
 
 // Pasting reaches a line edit as a key press too; only typed characters may
@@ -106,68 +100,105 @@ void CProgramView::connectCellEditing()
     m_comboCellTone->setInsertPolicy(QComboBox::NoInsert);
     m_comboCellTone->setCompleter(nullptr);
 
-    m_messageFilter = std::make_unique<MessageFilter>(this);
-    qApp->installEventFilter(m_messageFilter.get());
+    m_messageFilter = std::make_unique<EditorFilter>(this);
+    QObject* const watched[] = {
+        this, m_grid, m_grid->viewport(), m_grid->horizontalHeader()->viewport(),
+        m_grid->verticalHeader()->viewport(), m_editCell, m_comboCellTone, m_comboCellTone->lineEdit(),
+        m_comboCellTone->view(), m_comboCellOption, m_comboCellOption->view(), m_editPttIdCode,
+    };
+    for (QObject* object : watched)
+        object->installEventFilter(m_messageFilter.get());
+}
+
+// A press reaches the window before any control in it, and the control it
+// lands on takes the focus before its own filters see the press: the window
+// the form is shown in is watched for right presses too.
+void CProgramView::watchFormWindow()
+{
+    if (QWindow* handle = window()->windowHandle())
+        handle->installEventFilter(m_messageFilter.get());
 }
 
 bool CProgramView::PreTranslateMessage(QObject* watched, QEvent* event)
 {
-    const QEvent::Type type = event->type();
-
-    if (type == QEvent::KeyPress) {
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (watched == m_grid)
-            return filterGridKey(key);
-        if (watched == m_editCell || watched == m_comboCellTone || watched == m_comboCellOption) {
-            if (filterEditorKey(static_cast<QWidget*>(watched), key))
-                return true;
-        }
-        if (watched == m_comboCellTone->view() || watched == m_comboCellOption->view())
-            return filterListKey(watched == m_comboCellTone->view() ? m_comboCellTone : m_comboCellOption, key);
-    }
-
-    if (type == QEvent::FocusOut) {
-        // Opening a drop-down list or a menu takes the focus only for a
-        // while: the editor stays open.
-        const auto& focus = static_cast<const QFocusEvent&>(*event);
-        if (focus.reason() == Qt::PopupFocusReason)
-            return false;
-        if (watched == m_editCell)
-            OnKillFocusCellEdit();
-        else if (watched == m_comboCellTone && !m_comboCellTone->view()->isVisible())
-            OnKillFocusCellTone();
-        else if (watched == m_comboCellOption && !m_comboCellOption->view()->isVisible())
-            OnKillFocusCellOption();
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return filterKeyPress(watched, *event);
+    case QEvent::FocusOut:
+        filterFocusOut(watched, static_cast<const QFocusEvent&>(*event));
         return false;
-    }
-
-    // A right press on an edit field of the form does nothing at all: no
-    // menu, no focus change.
-    if (isMouseButtonEvent(type) || type == QEvent::ContextMenu) {
-        QWidget* target = nullptr;
-        if (type == QEvent::ContextMenu) {
-            target = qobject_cast<QWidget*>(watched);
-        } else if (static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton) {
-            target = widgetUnderPress(watched, static_cast<const QMouseEvent&>(*event));
-        }
-        if (target && qobject_cast<QLineEdit*>(target) && isAncestorOf(target))
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+        if (isRightPressOnEditField(watched, *event))
             return true;
-    }
-
-    if (type == QEvent::Wheel) {
-        // The grid never scrolls by the wheel itself; the form pages it.
-        if (watched == m_grid->viewport() || watched == m_grid->horizontalHeader()->viewport() ||
-            watched == m_grid->verticalHeader()->viewport()) {
-            event->ignore();
-            return true;
-        }
+        break;
+    case QEvent::Wheel:
+        return filterWheel(watched, static_cast<QWheelEvent&>(*event));
+    case QEvent::Show:
         if (watched == this)
-            OnMouseWheel(static_cast<QWheelEvent*>(event));
+            watchFormWindow();
         return false;
+    default:
+        break;
     }
+    return watched == m_editCell && filterFrequencyEditor(event);
+}
 
+bool CProgramView::filterKeyPress(QObject* watched, QEvent& event)
+{
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    if (watched == m_grid)
+        return filterGridKey(key);
+    if (watched == m_editCell || watched == m_comboCellTone || watched == m_comboCellOption) {
+        if (filterEditorKey(static_cast<QWidget*>(watched), key))
+            return true;
+    }
+    if (watched == m_comboCellTone->view())
+        return filterListKey(m_comboCellTone, key);
+    if (watched == m_comboCellOption->view())
+        return filterListKey(m_comboCellOption, key);
+    return watched == m_editCell && filterFrequencyEditor(&event);
+}
+
+void CProgramView::filterFocusOut(QObject* watched, const QFocusEvent& focus)
+{
+    // Opening a drop-down list or a menu takes the focus only for a while:
+    // the editor stays open.
+    if (focus.reason() == Qt::PopupFocusReason)
+        return;
     if (watched == m_editCell)
-        return filterFrequencyEditor(event);
+        OnKillFocusCellEdit();
+    else if (watched == m_comboCellTone && !m_comboCellTone->view()->isVisible())
+        OnKillFocusCellTone();
+    else if (watched == m_comboCellOption && !m_comboCellOption->view()->isVisible())
+        OnKillFocusCellOption();
+}
+
+// A right press on an edit field of the form does nothing at all: no menu,
+// no focus change.
+bool CProgramView::isRightPressOnEditField(QObject* watched, const QEvent& event) const
+{
+    QWidget* target = nullptr;
+    if (event.type() == QEvent::ContextMenu) {
+        target = qobject_cast<QWidget*>(watched);
+    } else if (static_cast<const QMouseEvent&>(event).button() == Qt::RightButton) {
+        target = widgetUnderPress(watched, static_cast<const QMouseEvent&>(event));
+    }
+    return target && qobject_cast<QLineEdit*>(target) && isAncestorOf(target);
+}
+
+// The grid never scrolls by the wheel itself; the form pages it.
+bool CProgramView::filterWheel(QObject* watched, QWheelEvent& wheel)
+{
+    if (watched == m_grid->viewport() || watched == m_grid->horizontalHeader()->viewport() ||
+        watched == m_grid->verticalHeader()->viewport()) {
+        wheel.ignore();
+        return true;
+    }
+    if (watched == this)
+        OnMouseWheel(&wheel);
     return false;
 }
 

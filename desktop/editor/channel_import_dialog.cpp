@@ -67,6 +67,12 @@ void CChannelImportDialog::createControls()
     m_buttonOpenFile->setAutoDefault(false);
     connect(m_buttonOpenFile, &QPushButton::clicked, this, &CChannelImportDialog::onOpenFile);
 
+    createChannelTable();
+    createReport();
+}
+
+void CChannelImportDialog::createChannelTable()
+{
     const std::vector<std::string>& headings = GridHeadings();
     m_tableChannels = new QTableWidget(RadioImage::kChannelCount, static_cast<int>(headings.size()) - 1, this);
     m_tableChannels->setAccessibleName(tr("Channels as they would become"));
@@ -81,7 +87,11 @@ void CChannelImportDialog::createControls()
     m_tableChannels->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tableChannels->horizontalHeader()->setStretchLastSection(true);
     m_tableChannels->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
 
+// The report, the choice of rows, Renumber, the summary and the buttons.
+void CChannelImportDialog::createReport()
+{
     m_listReport = new QListWidget(this);
     m_listReport->setAccessibleName(tr("Report"));
     m_listReport->setWordWrap(true);

@@ -53,6 +53,8 @@ public:
 
 private:
     void createControls();
+    void createChannelTable();
+    void createReport();
     void layOut();
     void onOpenFile();
     void onSourceChosen(int index);

@@ -21,9 +21,6 @@ namespace {
 // Width of each grid column as a multiple of the grid's default column width.
 constexpr double kColumnWidthFactor[kGridCols] = {0.5, 1.2, 1.2, 1.3, 1.3, 1.2, 1.0, 1.0, 1.0};
 
-// Flex grid alignment code: centred both ways.
-constexpr short kAlignCentre = 4;
-
 constexpr int kPttIdCodeLength = 8;
 
 } // namespace
@@ -33,11 +30,7 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
     , m_pDocument(doc)
 {
     createControls();
-    m_controls = std::make_unique<WidgetFormControls>(
-        WidgetFormControls::Combos{m_comboModel, m_comboBand, m_comboSquelch, m_comboTot, m_comboVoice,
-                                   m_comboBeep, m_comboVoxSwitch, m_comboVoxGain, m_comboBatterySaver,
-                                   m_comboPttId},
-        m_grid, m_editPttIdCode);
+    m_controls = std::make_unique<WidgetFormControls>(settingCombos(), m_grid, m_editPttIdCode);
     m_session = std::make_unique<FormSession>(*m_controls, doc->m_image, CoreTextUtf8);
     CreateFormContents(*m_controls);
     layOutForm();
@@ -85,8 +78,8 @@ void CProgramView::SetupGrid()
     m_grid->SetFixedCols(1);
     WriteGridHeadings(*m_controls);
     for (long c = 0; c < m_grid->GetCols(); ++c)
-        m_grid->SetColAlignment(c, kAlignCentre);
-    m_grid->SetSelectionMode(0);
+        m_grid->SetColAlignment(c, CMSFlexGrid::kAlignCenterCenter);
+    m_grid->SetSelectionMode(CMSFlexGrid::kSelectionFree);
     m_grid->SetWordWrap(true);
 
     // Column 0 is set first, from the default width read before any change.

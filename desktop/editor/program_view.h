@@ -14,17 +14,22 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class CMSFlexGrid;
 class CProgramDoc;
 class CProgressDialog;
+class DialogUnits;
 class SystemPorts;
 class TraceFile;
 class TransferPorts;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
+class QFocusEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -53,45 +58,30 @@ public:
 
     // sizeHint() is the size of the whole form.
 
-    // The form's controls, by their place in the form's tab order: Model,
-    // Frequency (band), Squelch Level, TOT, Voice, Beep, Vox Switch, Vox Gain
-    // Level, Battery Saver, PTT ID, PTT ID Code, the three in-place editors,
-    // Delete, Add, the grid.
-    QLineEdit* m_editPttIdCode = nullptr;
-    QComboBox* m_comboPttId = nullptr;
-    QComboBox* m_comboVoice = nullptr;
-    QComboBox* m_comboVoxSwitch = nullptr;
-    QComboBox* m_comboVoxGain = nullptr;
-    QLineEdit* m_editCell = nullptr;          // in-place editor of the frequency columns, hidden
-    QComboBox* m_comboCellTone = nullptr;     // in-place editor of the tone columns, hidden
-    QComboBox* m_comboCellOption = nullptr;   // in-place editor of the option columns, hidden
-    QComboBox* m_comboBand = nullptr;
-    QComboBox* m_comboModel = nullptr;
-    CMSFlexGrid* m_grid = nullptr;
-    QComboBox* m_comboBatterySaver = nullptr;
-    QComboBox* m_comboTot = nullptr;
-    QComboBox* m_comboBeep = nullptr;
-    QComboBox* m_comboSquelch = nullptr;
-    QPushButton* m_buttonDelete = nullptr;
-    QPushButton* m_buttonAdd = nullptr;
-    QGroupBox* m_groupSetting = nullptr;
+    // The form's controls, for the frame and for tests.
+    QComboBox* Combo(FormCombo field) const;
+    QLineEdit* PttIdCodeEdit() const { return m_editPttIdCode; }
+    QLineEdit* CellEdit() const { return m_editCell; }
+    QComboBox* CellToneEdit() const { return m_comboCellTone; }
+    QComboBox* CellOptionEdit() const { return m_comboCellOption; }
+    QPushButton* DeleteButton() const { return m_buttonDelete; }
+    QPushButton* AddButton() const { return m_buttonAdd; }
+    QGroupBox* SettingGroup() const { return m_groupSetting; }
+    CMSFlexGrid* Grid() const { return m_grid; }
+    CProgressDialog* ProgressDialog() const { return m_pProgressDlg.get(); }
+    // "Off", the CTCSS tones and the DCS codes.
+    const QStringList& ToneList() const { return m_toneList; }
 
-    // "Off", the CTCSS tones and the DCS codes, built once.
-    QStringList m_toneList;
-    QString m_strPort = QStringLiteral("COM1");
-    // The way the progress dialog's OK will go.
-    TransferDirection m_transferMode = TransferDirection::Read;
-    bool m_bInitialised = false;
-
-    // The Port menu's choice; m_strPort is its name (program_view_transfer.cpp).
-    PortSelection m_portSelection;
+    // The Port menu's choice (program_view_transfer.cpp) and its name.
+    PortSelection& PortChoice() { return m_portSelection; }
+    const PortSelection& PortChoice() const { return m_portSelection; }
+    QString PortName() const { return m_portSelection.Name(); }
     void OnPortCom(int number);
     void OnPortOther(const QString& path);
     void OnPortSimulated();
 
     // Reading and writing the radio (program_view_transfer.cpp): a command
     // opens the progress dialog, whose OK starts the transfer.
-    std::unique_ptr<CProgressDialog> m_pProgressDlg;
     void OnProgramRead();
     void OnProgramWrite();
     void OnStartTransfer();
@@ -182,8 +172,8 @@ public:
     void OnEnterCellGrid();
     void OnKeyPressGrid(short* KeyAscii);
     void OnMouseDownGrid(short Button, short Shift, long x, long y);
-    // Key and mouse filtering ahead of the form's controls; true when the
-    // event is consumed.
+    // Key and mouse filtering ahead of the form's editors and grid; true
+    // when the event is consumed.
     bool PreTranslateMessage(QObject* watched, QEvent* event);
     void OnKillFocusCellEdit();
     void OnKillFocusCellTone();
@@ -203,14 +193,34 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // One of the ten setting lists (program_view_layout.cpp).
+    struct SettingList {
+        QComboBox* CProgramView::*combo;
+        const char* name;
+        const char* label;
+        int droppedHeight;
+        FormCombo field;
+    };
+    static const std::array<SettingList, kFormComboCount>& settingLists();
+    WidgetFormControls::Combos settingCombos() const;
+
     void createControls();
+    void createCellEditors();
     void layOutForm();
+    void layOutSettings(const DialogUnits& du);
+    QHBoxLayout* layOutChannelRow(const DialogUnits& du);
+    std::vector<QWidget*> tabOrder() const;
     void placeHiddenEditors();
     void connectControls();
     void SetupGrid();
     void fitGridToTable();
 
     void connectCellEditing();
+    void watchFormWindow();
+    bool filterKeyPress(QObject* watched, QEvent& event);
+    void filterFocusOut(QObject* watched, const QFocusEvent& focus);
+    bool isRightPressOnEditField(QObject* watched, const QEvent& event) const;
+    bool filterWheel(QObject* watched, QWheelEvent& wheel);
     bool filterGridKey(const QKeyEvent& key);
     bool filterEditorKey(QWidget* editor, const QKeyEvent& key);
     bool filterListKey(QComboBox* editor, const QKeyEvent& key);
@@ -220,6 +230,34 @@ private:
     void closeEditor(QWidget* editor);
 
     CProgramDoc* m_pDocument;
+    // The form's controls; the order they are reached in is tabOrder().
+    QLineEdit* m_editPttIdCode = nullptr;
+    QComboBox* m_comboPttId = nullptr;
+    QComboBox* m_comboVoice = nullptr;
+    QComboBox* m_comboVoxSwitch = nullptr;
+    QComboBox* m_comboVoxGain = nullptr;
+    QLineEdit* m_editCell = nullptr;          // in-place editor of the frequency columns, hidden
+    QComboBox* m_comboCellTone = nullptr;     // in-place editor of the tone columns, hidden
+    QComboBox* m_comboCellOption = nullptr;   // in-place editor of the option columns, hidden
+    QComboBox* m_comboBand = nullptr;
+    QComboBox* m_comboModel = nullptr;
+    CMSFlexGrid* m_grid = nullptr;
+    QComboBox* m_comboBatterySaver = nullptr;
+    QComboBox* m_comboTot = nullptr;
+    QComboBox* m_comboBeep = nullptr;
+    QComboBox* m_comboSquelch = nullptr;
+    QPushButton* m_buttonDelete = nullptr;
+    QPushButton* m_buttonAdd = nullptr;
+    QGroupBox* m_groupSetting = nullptr;
+
+    // "Off", the CTCSS tones and the DCS codes, built once.
+    QStringList m_toneList;
+    // The way the progress dialog's OK will go.
+    TransferDirection m_transferMode = TransferDirection::Read;
+    bool m_bInitialised = false;
+
+    PortSelection m_portSelection;
+    std::unique_ptr<CProgressDialog> m_pProgressDlg;
     std::unique_ptr<WidgetFormControls> m_controls;
 
     GridCell currentCell() const;

@@ -26,6 +26,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -57,7 +59,8 @@ constexpr int kLabelGap = 3;
 
 // Setting group: label columns before each combo column, widths in dialog
 // units, so that the combo boxes start where the template puts them.
-constexpr int kLabelColumnWidth[] = {42, 41, 51, 50};
+constexpr int kSettingsPerRow = 4;
+constexpr int kLabelColumnWidth[kSettingsPerRow] = {42, 41, 51, 50};
 constexpr int kGroupInnerLeft = 6;
 constexpr int kGroupInnerRight = 11;
 constexpr int kGroupInnerBottom = 10;
@@ -111,6 +114,42 @@ int comboWidthForItems(const QComboBox& combo, int templateWidth)
 
 } // namespace
 
+// The ten setting lists in the form's tab order, which is also their order
+// in the "Setting" group, four to a row: the control, its name, its label and
+// its dropped-down height in the template, and the field the form's logic
+// knows it by.
+const std::array<CProgramView::SettingList, kFormComboCount>& CProgramView::settingLists()
+{
+    static const std::array<SettingList, kFormComboCount> lists = {{
+        {&CProgramView::m_comboModel, "comboModel", QT_TR_NOOP("Model"), 52, FormCombo::Model},
+        {&CProgramView::m_comboBand, "comboBand", QT_TR_NOOP("Frequency"), 83, FormCombo::Band},
+        {&CProgramView::m_comboSquelch, "comboSquelch", QT_TR_NOOP("Squelch Level"), 104, FormCombo::Squelch},
+        {&CProgramView::m_comboTot, "comboTot", QT_TR_NOOP("TOT"), 119, FormCombo::Tot},
+        {&CProgramView::m_comboVoice, "comboVoice", QT_TR_NOOP("Voice"), 48, FormCombo::Voice},
+        {&CProgramView::m_comboBeep, "comboBeep", QT_TR_NOOP("Beep"), 90, FormCombo::Beep},
+        {&CProgramView::m_comboVoxSwitch, "comboVoxSwitch", QT_TR_NOOP("Vox Switch"), 46, FormCombo::VoxSwitch},
+        {&CProgramView::m_comboVoxGain, "comboVoxGain", QT_TR_NOOP("Vox Gain Level"), 184, FormCombo::VoxGain},
+        {&CProgramView::m_comboBatterySaver, "comboBatterySaver", QT_TR_NOOP("Battery Saver"), 46,
+         FormCombo::BatterySaver},
+        {&CProgramView::m_comboPttId, "comboPttId", QT_TR_NOOP("PTT ID"), 61, FormCombo::PttId},
+    }};
+    return lists;
+}
+
+// The setting lists as the form's logic reaches them, by their field.
+WidgetFormControls::Combos CProgramView::settingCombos() const
+{
+    WidgetFormControls::Combos combos{};
+    for (const SettingList& list : settingLists())
+        combos[static_cast<std::size_t>(list.field)] = this->*list.combo;
+    return combos;
+}
+
+QComboBox* CProgramView::Combo(FormCombo field) const
+{
+    return settingCombos()[static_cast<std::size_t>(field)];
+}
+
 void CProgramView::createControls()
 {
     InstallComboBoxNames();
@@ -120,39 +159,14 @@ void CProgramView::createControls()
 
     m_groupSetting = new QGroupBox(tr("Setting"), this);
     m_groupSetting->setAccessibleName(tr("Setting"));
-
-    // In the order of the form's tab order.
-    m_comboModel = makeDropDownList(m_groupSetting, QStringLiteral("comboModel"), 52);
-    m_comboBand = makeDropDownList(m_groupSetting, QStringLiteral("comboBand"), 83);
-    m_comboSquelch = makeDropDownList(m_groupSetting, QStringLiteral("comboSquelch"), 104);
-    m_comboTot = makeDropDownList(m_groupSetting, QStringLiteral("comboTot"), 119);
-    m_comboVoice = makeDropDownList(m_groupSetting, QStringLiteral("comboVoice"), 48);
-    m_comboBeep = makeDropDownList(m_groupSetting, QStringLiteral("comboBeep"), 90);
-    m_comboVoxSwitch = makeDropDownList(m_groupSetting, QStringLiteral("comboVoxSwitch"), 46);
-    m_comboVoxGain = makeDropDownList(m_groupSetting, QStringLiteral("comboVoxGain"), 184);
-    m_comboBatterySaver = makeDropDownList(m_groupSetting, QStringLiteral("comboBatterySaver"), 46);
-    m_comboPttId = makeDropDownList(m_groupSetting, QStringLiteral("comboPttId"), 61);
+    for (const SettingList& list : settingLists())
+        this->*list.combo = makeDropDownList(m_groupSetting, QString::fromLatin1(list.name), list.droppedHeight);
 
     m_editPttIdCode = new QLineEdit(m_groupSetting);
     m_editPttIdCode->setObjectName(QStringLiteral("editPttIdCode"));
     m_editPttIdCode->setValidator(new PttIdCodeValidator(m_editPttIdCode));
 
-    m_editCell = new QLineEdit(this);
-    m_editCell->setObjectName(QStringLiteral("editCell"));
-    m_editCell->setAccessibleName(tr("Frequency"));
-    m_editCell->hide();
-
-    m_comboCellTone = new QComboBox(this);
-    m_comboCellTone->setObjectName(QStringLiteral("comboCellTone"));
-    m_comboCellTone->setEditable(true);
-    m_comboCellTone->setInsertPolicy(QComboBox::NoInsert);
-    m_comboCellTone->setAccessibleName(tr("Tone"));
-    m_comboCellTone->lineEdit()->setAccessibleName(tr("Tone"));
-    m_comboCellTone->hide();
-
-    m_comboCellOption = makeDropDownList(this, QStringLiteral("comboCellOption"), 88);
-    m_comboCellOption->setAccessibleName(tr("Option"));
-    m_comboCellOption->hide();
+    createCellEditors();
 
     m_buttonDelete = new QPushButton(tr("Delete"), this);
     m_buttonDelete->setObjectName(QStringLiteral("buttonDelete"));
@@ -173,49 +187,81 @@ void CProgramView::createControls()
     m_comboCellOption->raise();
 }
 
+void CProgramView::createCellEditors()
+{
+    m_editCell = new QLineEdit(this);
+    m_editCell->setObjectName(QStringLiteral("editCell"));
+    m_editCell->setAccessibleName(tr("Frequency"));
+    m_editCell->hide();
+
+    m_comboCellTone = new QComboBox(this);
+    m_comboCellTone->setObjectName(QStringLiteral("comboCellTone"));
+    m_comboCellTone->setEditable(true);
+    m_comboCellTone->setInsertPolicy(QComboBox::NoInsert);
+    m_comboCellTone->setAccessibleName(tr("Tone"));
+    m_comboCellTone->lineEdit()->setAccessibleName(tr("Tone"));
+    m_comboCellTone->hide();
+
+    m_comboCellOption = makeDropDownList(this, QStringLiteral("comboCellOption"), 88);
+    m_comboCellOption->setAccessibleName(tr("Option"));
+    m_comboCellOption->hide();
+}
+
 void CProgramView::layOutForm()
 {
     const DialogUnits du(font());
+    layOutSettings(du);
 
+    auto* form = new QVBoxLayout(this);
+    form->setContentsMargins(du.x(kFormLeft), du.y(kFormTop), du.x(kFormRight), du.y(kFormBottom));
+    form->setSpacing(0);
+    form->addWidget(m_groupSetting, 0, Qt::AlignLeft);
+    form->addSpacing(du.y(kGroupToChannelRow));
+    form->addLayout(layOutChannelRow(du));
+    form->addSpacing(du.y(kChannelRowToGrid));
+    form->addWidget(m_grid, 0, Qt::AlignLeft);
+    // A window larger than the form leaves the room below and to the right.
+    form->addStretch(1);
+    fitGridToTable();
+
+    QWidget* previous = nullptr;
+    for (QWidget* next : tabOrder()) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+// The setting lists and then PTT ID Code, four label and control pairs to a
+// row.
+void CProgramView::layOutSettings(const DialogUnits& du)
+{
     auto* settings = new QGridLayout(m_groupSetting);
     settings->setContentsMargins(du.x(kGroupInnerLeft), du.y(2), du.x(kGroupInnerRight), du.y(kGroupInnerBottom));
     settings->setHorizontalSpacing(du.x(kLabelGap));
     const int comboHeight = std::max(m_comboModel->sizeHint().height(), du.y(kControlHeight));
     settings->setVerticalSpacing(std::max(0, du.y(kSettingRowPitch) - comboHeight));
 
-    struct Pair {
-        const char* label;
-        QWidget* control;
-    };
-    const Pair rows[3][4] = {
-        {{QT_TR_NOOP("Model"), m_comboModel},
-         {QT_TR_NOOP("Frequency"), m_comboBand},
-         {QT_TR_NOOP("Squelch Level"), m_comboSquelch},
-         {QT_TR_NOOP("TOT"), m_comboTot}},
-        {{QT_TR_NOOP("Voice"), m_comboVoice},
-         {QT_TR_NOOP("Beep"), m_comboBeep},
-         {QT_TR_NOOP("Vox Switch"), m_comboVoxSwitch},
-         {QT_TR_NOOP("Vox Gain Level"), m_comboVoxGain}},
-        {{QT_TR_NOOP("Battery Saver"), m_comboBatterySaver},
-         {QT_TR_NOOP("PTT ID"), m_comboPttId},
-         {QT_TR_NOOP("PTT ID Code"), m_editPttIdCode},
-         {nullptr, nullptr}},
-    };
-    for (int r = 0; r < 3; ++r) {
-        for (int p = 0; p < 4; ++p) {
-            const Pair& pair = rows[r][p];
-            if (!pair.control)
-                continue;
-            pair.control->setMinimumSize(du.x(kComboWidth), comboHeight);
-            settings->addWidget(makeLabel(tr(pair.label), pair.control, m_groupSetting), r, 2 * p);
-            settings->addWidget(pair.control, r, 2 * p + 1);
-        }
+    std::vector<std::pair<const char*, QWidget*>> pairs;
+    for (const SettingList& list : settingLists())
+        pairs.emplace_back(list.label, this->*list.combo);
+    pairs.emplace_back(QT_TR_NOOP("PTT ID Code"), m_editPttIdCode);
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        const auto [label, control] = pairs[i];
+        const int row = static_cast<int>(i / kSettingsPerRow);
+        const int column = 2 * static_cast<int>(i % kSettingsPerRow);
+        control->setMinimumSize(du.x(kComboWidth), comboHeight);
+        settings->addWidget(makeLabel(tr(label), control, m_groupSetting), row, column);
+        settings->addWidget(control, row, column + 1);
     }
-    for (int p = 0; p < 4; ++p) {
+    for (int p = 0; p < kSettingsPerRow; ++p) {
         settings->setColumnMinimumWidth(2 * p, du.x(kLabelColumnWidth[p]));
         settings->setColumnMinimumWidth(2 * p + 1, du.x(kComboWidth));
     }
+}
 
+QHBoxLayout* CProgramView::layOutChannelRow(const DialogUnits& du)
+{
     auto* channelRow = new QHBoxLayout;
     channelRow->setSpacing(0);
     channelRow->addSpacing(du.x(kChannelLabelIndent));
@@ -231,35 +277,19 @@ void CProgramView::layOutForm()
     m_buttonAdd->setMinimumWidth(du.x(kButtonWidth));
     channelRow->addWidget(m_buttonAdd);
     channelRow->addStretch(1);
+    return channelRow;
+}
 
-    auto* form = new QVBoxLayout(this);
-    form->setContentsMargins(du.x(kFormLeft), du.y(kFormTop), du.x(kFormRight), du.y(kFormBottom));
-    form->setSpacing(0);
-    form->addWidget(m_groupSetting, 0, Qt::AlignLeft);
-    form->addSpacing(du.y(kGroupToChannelRow));
-    form->addLayout(channelRow);
-    form->addSpacing(du.y(kChannelRowToGrid));
-    form->addWidget(m_grid, 0, Qt::AlignLeft);
-    // A window larger than the form leaves the room below and to the right.
-    form->addStretch(1);
-    fitGridToTable();
-
-    setTabOrder(m_comboModel, m_comboBand);
-    setTabOrder(m_comboBand, m_comboSquelch);
-    setTabOrder(m_comboSquelch, m_comboTot);
-    setTabOrder(m_comboTot, m_comboVoice);
-    setTabOrder(m_comboVoice, m_comboBeep);
-    setTabOrder(m_comboBeep, m_comboVoxSwitch);
-    setTabOrder(m_comboVoxSwitch, m_comboVoxGain);
-    setTabOrder(m_comboVoxGain, m_comboBatterySaver);
-    setTabOrder(m_comboBatterySaver, m_comboPttId);
-    setTabOrder(m_comboPttId, m_editPttIdCode);
-    setTabOrder(m_editPttIdCode, m_editCell);
-    setTabOrder(m_editCell, m_comboCellTone);
-    setTabOrder(m_comboCellTone, m_comboCellOption);
-    setTabOrder(m_comboCellOption, m_buttonDelete);
-    setTabOrder(m_buttonDelete, m_buttonAdd);
-    setTabOrder(m_buttonAdd, m_grid);
+// The setting lists, PTT ID Code, the three in-place editors, Delete, Add and
+// the grid.
+std::vector<QWidget*> CProgramView::tabOrder() const
+{
+    std::vector<QWidget*> order;
+    for (const SettingList& list : settingLists())
+        order.push_back(this->*list.combo);
+    order.insert(order.end(), {m_editPttIdCode, m_editCell, m_comboCellTone, m_comboCellOption, m_buttonDelete,
+                               m_buttonAdd, m_grid});
+    return order;
 }
 
 // The in-place editors keep the template's places until they are first laid
@@ -312,17 +342,11 @@ void CProgramView::connectControls()
     connect(m_buttonAdd, &QPushButton::clicked, this, &CProgramView::OnAddChannel);
 
     // Each choice is a step once its reaction above has run.
-    const std::pair<QComboBox*, FormCombo> settings[] = {
-        {m_comboModel, FormCombo::Model},     {m_comboBand, FormCombo::Band},
-        {m_comboSquelch, FormCombo::Squelch}, {m_comboTot, FormCombo::Tot},
-        {m_comboVoice, FormCombo::Voice},     {m_comboBeep, FormCombo::Beep},
-        {m_comboVoxSwitch, FormCombo::VoxSwitch}, {m_comboVoxGain, FormCombo::VoxGain},
-        {m_comboBatterySaver, FormCombo::BatterySaver}, {m_comboPttId, FormCombo::PttId},
-    };
-    for (const auto& [box, combo] : settings) {
+    for (const SettingList& list : settingLists()) {
+        const FormCombo combo = list.field;
         const FormStep step = combo == FormCombo::Model ? FormStep{StepKind::ModelChange}
                                                         : FormStep{StepKind::Setting, 0, 0, 0, combo};
-        connect(box, &QComboBox::activated, this, [this, step] { NoteChange(step); });
+        connect(this->*list.combo, &QComboBox::activated, this, [this, step] { NoteChange(step); });
     }
     connect(m_editPttIdCode, &QLineEdit::editingFinished, this, [this] { NoteChange({StepKind::PttIdCode}); });
     connect(m_editPttIdCode, &QLineEdit::textEdited, this, &CProgramView::HistoryChanged);
@@ -336,7 +360,7 @@ void CProgramView::connectControls()
         m_bWideningSelection = true;
         m_grid->AddRowsToSelection(first, last);
         m_bWideningSelection = false;
-        if (m_grid->GetHighLight() != 2)
-            m_grid->SetHighLight(2);
+        if (m_grid->GetHighLight() != CMSFlexGrid::kHighLightWithFocus)
+            m_grid->SetHighLight(CMSFlexGrid::kHighLightWithFocus);
     });
 }

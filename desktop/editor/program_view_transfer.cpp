@@ -161,17 +161,14 @@ void CProgramView::SetTransferPrompts(TransferPrompts prompts)
 void CProgramView::OnPortCom(int number)
 {
     m_portSelection.ChooseNumbered(number);
-    m_strPort = m_portSelection.Name();
 }
 
 void CProgramView::OnPortOther(const QString& path)
 {
     m_portSelection.ChooseOther(path);
-    m_strPort = m_portSelection.Name();
 }
 
 void CProgramView::OnPortSimulated()
 {
     m_portSelection.ChooseSimulated();
-    m_strPort = m_portSelection.Name();
 }

@@ -25,6 +25,29 @@ class QAbstractButton;
 class CMSFlexGrid : public QTableWidget {
     Q_OBJECT
 public:
+    // HighLight: when the selected cells are drawn as selected.
+    static constexpr long kHighLightNever = 0;
+    static constexpr long kHighLightAlways = 1;
+    static constexpr long kHighLightWithFocus = 2;
+
+    // SelectionMode: what a press or a drag selects.
+    static constexpr long kSelectionFree = 0;
+    static constexpr long kSelectionByRow = 1;
+    static constexpr long kSelectionByColumn = 2;
+
+    // ColAlignment: left, centre, right in steps of three, each top, centre,
+    // bottom within its step; general is left and centred vertically.
+    static constexpr short kAlignLeftTop = 0;
+    static constexpr short kAlignLeftCenter = 1;
+    static constexpr short kAlignLeftBottom = 2;
+    static constexpr short kAlignCenterTop = 3;
+    static constexpr short kAlignCenterCenter = 4;
+    static constexpr short kAlignCenterBottom = 5;
+    static constexpr short kAlignRightTop = 6;
+    static constexpr short kAlignRightCenter = 7;
+    static constexpr short kAlignRightBottom = 8;
+    static constexpr short kAlignGeneral = 9;
+
     explicit CMSFlexGrid(QWidget* parent = nullptr);
 
     // Total rows and columns, headings included.
@@ -59,8 +82,7 @@ public:
     QString GetTextMatrix(long row, long col) const;
     void SetTextMatrix(long row, long col, const QString& text);
 
-    // 0..8: horizontal left/centre/right in steps of 3, vertical
-    // top/centre/bottom within each step (4 centres both ways); 9 general.
+    // One of the kAlign… codes.
     void SetColAlignment(long col, short alignment);
 
     long GetColWidth(long col) const;
@@ -69,14 +91,14 @@ public:
     long GetRowPos(long row) const;
     long GetColPos(long col) const;
 
-    // 0: the selection is never shown; 1: always; 2: while the grid has focus.
+    // One of the kHighLight… settings.
     long GetHighLight() const { return m_highLight; }
     void SetHighLight(long highLight);
 
     // Column under the pointer at the last mouse event.
     long GetMouseCol() const { return m_mouseCol; }
 
-    // 0: free; 1: by row; 2: by column.
+    // One of the kSelection… modes.
     void SetSelectionMode(long mode);
     void SetWordWrap(bool wrap);
 
@@ -127,9 +149,12 @@ private:
     void headingPressed();
     void paintCorner();
 
+    // A new column is 960 twips wide (two thirds of an inch).
+    static constexpr long kDefaultColWidthTwips = 960;
+
     long m_fixedRows = 1;
     long m_fixedCols = 1;
-    long m_highLight = 1;
+    long m_highLight = kHighLightAlways;
     long m_mouseCol = 0;
     QString m_cornerText;
     QVector<short> m_colAlignment;

@@ -162,10 +162,15 @@ TEST_P(CliAgreement, ShowMatchesTheFormCellForCell)
     CProgramView& view = desktop.view();
 
     const std::vector<std::pair<QString, QComboBox*>> combos = {
-        {"Model", view.m_comboModel},     {"Frequency", view.m_comboBand},  {"Squelch Level", view.m_comboSquelch},
-        {"TOT", view.m_comboTot},         {"Voice", view.m_comboVoice},     {"Beep", view.m_comboBeep},
-        {"Vox Switch", view.m_comboVoxSwitch}, {"Vox Gain Level", view.m_comboVoxGain},
-        {"Battery Saver", view.m_comboBatterySaver}, {"PTT ID", view.m_comboPttId},
+        {"Model", view.Combo(FormCombo::Model)},
+        {"Frequency", view.Combo(FormCombo::Band)},
+        {"Squelch Level", view.Combo(FormCombo::Squelch)},
+        {"TOT", view.Combo(FormCombo::Tot)},
+        {"Voice", view.Combo(FormCombo::Voice)},
+        {"Beep", view.Combo(FormCombo::Beep)},
+        {"Vox Switch", view.Combo(FormCombo::VoxSwitch)},
+        {"Vox Gain Level", view.Combo(FormCombo::VoxGain)},
+        {"Battery Saver", view.Combo(FormCombo::BatterySaver)}, {"PTT ID", view.Combo(FormCombo::PttId)},
     };
     const QJsonArray settings = shown["settings"].toArray();
     ASSERT_EQ(settings.size(), 11);
@@ -179,19 +184,19 @@ TEST_P(CliAgreement, ShowMatchesTheFormCellForCell)
         EXPECT_EQ(setting["enabled"].toBool(), combo->isEnabled());
     }
     EXPECT_EQ(settings[10].toObject()["label"].toString(), "PTT ID Code");
-    EXPECT_EQ(settings[10].toObject()["text"].toString(), view.m_editPttIdCode->text());
+    EXPECT_EQ(settings[10].toObject()["text"].toString(), view.PttIdCodeEdit()->text());
 
     const QJsonArray headings = shown["headings"].toArray();
     ASSERT_EQ(headings.size(), 9);
     for (long c = 0; c < 9; ++c)
-        EXPECT_EQ(headings[static_cast<int>(c)].toString(), view.m_grid->GetTextMatrix(0, c));
+        EXPECT_EQ(headings[static_cast<int>(c)].toString(), view.Grid()->GetTextMatrix(0, c));
     const QJsonArray rows = shown["rows"].toArray();
     ASSERT_EQ(rows.size(), 16);
     for (long r = 1; r <= 16; ++r) {
         const QJsonArray cells = rows[static_cast<int>(r - 1)].toArray();
         ASSERT_EQ(cells.size(), 9);
         for (long c = 0; c < 9; ++c)
-            EXPECT_EQ(cells[static_cast<int>(c)].toString(), view.m_grid->GetTextMatrix(r, c)) << r << "," << c;
+            EXPECT_EQ(cells[static_cast<int>(c)].toString(), view.Grid()->GetTextMatrix(r, c)) << r << "," << c;
     }
 }
 
@@ -203,7 +208,7 @@ TEST_P(CliAgreement, ShowTableColumnsLineUpWithTheForm)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     DesktopProgram desktop;
     ASSERT_TRUE(desktop.open(path));
-    CMSFlexGrid* grid = desktop.view().m_grid;
+    CMSFlexGrid* grid = desktop.view().Grid();
 
     const QStringList lines = QString::fromUtf8(run.out).split('\n');
     const qsizetype header = lines.indexOf(QRegularExpression("CH +Rx Freq.*"));

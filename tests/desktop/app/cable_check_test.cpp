@@ -35,19 +35,19 @@ protected:
         View().SetTransferPorts(m_ports.get());
     }
 
-    CProgressDialog& Progress() { return *View().m_pProgressDlg; }
+    CProgressDialog& Progress() { return *View().ProgressDialog(); }
 
     FormState State() const
     {
         CProgramView& view = *m_frame->GetActiveView();
-        return {view.m_comboSquelch->currentIndex(), view.m_grid->GetTextMatrix(1, 1), m_doc.m_image,
+        return {view.Combo(FormCombo::Squelch)->currentIndex(), view.Grid()->GetTextMatrix(1, 1), m_doc.m_image,
                 view.IsModified()};
     }
 
     void ChangeSquelch()
     {
-        View().m_comboSquelch->setFocus();
-        QTest::keyClick(View().m_comboSquelch, Qt::Key_Down);
+        View().Combo(FormCombo::Squelch)->setFocus();
+        QTest::keyClick(View().Combo(FormCombo::Squelch), Qt::Key_Down);
         ASSERT_TRUE(View().IsModified());
     }
 

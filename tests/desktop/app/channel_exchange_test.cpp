@@ -62,7 +62,7 @@ protected:
                                         }});
     }
 
-    QString Cell(long row, long col) { return View().m_grid->GetTextMatrix(row, col); }
+    QString Cell(long row, long col) { return View().Grid()->GetTextMatrix(row, col); }
 
     QStringList Row(long row)
     {
@@ -282,7 +282,7 @@ TEST_F(ChannelExchange, AFileThatCannotBeReadIsSaidInThePreview)
 
 TEST_F(ChannelExchange, ExportWritesWhatTheFormShows)
 {
-    View().m_grid->SetTextMatrix(3, 1, QStringLiteral("150.00000"));
+    View().Grid()->SetTextMatrix(3, 1, QStringLiteral("150.00000"));
     for (const bool standard : {false, true}) {
         m_saveAnswer = Path(standard ? "standard.csv" : "full.csv");
         m_standardColumns = standard;

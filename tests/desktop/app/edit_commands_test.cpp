@@ -73,25 +73,25 @@ const StepCase kSteps[] = {
          t.Key(Qt::Key_Return);
      },
      "Channel 2 Power", {2, 6}, By::CtrlZ, By::CtrlShiftZ},
-    {"squelch", [](EditTest& t) { Choose(t, t.View().m_comboSquelch); }, "Squelch Level", {1, 1}, By::CtrlZ,
+    {"squelch", [](EditTest& t) { Choose(t, t.View().Combo(FormCombo::Squelch)); }, "Squelch Level", {1, 1}, By::CtrlZ,
      By::CtrlY},
-    {"model_switch_empties_all_16", [](EditTest& t) { Choose(t, t.View().m_comboModel); }, "Model Change", {1, 1},
-     By::CtrlZ, By::Menu},
+    {"model_switch_empties_all_16", [](EditTest& t) { Choose(t, t.View().Combo(FormCombo::Model)); }, "Model Change",
+     {1, 1}, By::CtrlZ, By::Menu},
     {"add_loses_channel_16",
      [](EditTest& t) {
          t.PickCell(4, 2);
-         QTest::mouseClick(t.View().m_buttonAdd, Qt::LeftButton);
+         QTest::mouseClick(t.View().AddButton(), Qt::LeftButton);
      },
      "Add Channel 4", {4, 2}, By::Menu, By::CtrlY},
     {"delete",
      [](EditTest& t) {
          t.PickCell(3, 1);
-         QTest::mouseClick(t.View().m_buttonDelete, Qt::LeftButton);
+         QTest::mouseClick(t.View().DeleteButton(), Qt::LeftButton);
      },
      "Delete Channel 3", {3, 1}, By::CtrlZ, By::CtrlY},
     {"ptt_id_code",
      [](EditTest& t) {
-         t.View().m_editPttIdCode->setFocus();
+         t.View().PttIdCodeEdit()->setFocus();
          t.Type("77");
          t.Key(Qt::Key_Tab);
      },
@@ -177,12 +177,12 @@ TEST_F(EditCommands, UndoAndRedoAreGreyedWithNothingToTakeAndShareTheToolbarButt
 TEST_F(EditCommands, ModelSwitchUndoneBringsBackTheBandAndEveryChannel)
 {
     LoadChannels(16);
-    Choose(*this, View().m_comboModel);
-    ASSERT_EQ(View().m_comboBand->currentText(), "400-520MHz");
+    Choose(*this, View().Combo(FormCombo::Model));
+    ASSERT_EQ(View().Combo(FormCombo::Band)->currentText(), "400-520MHz");
     ASSERT_EQ(Row(1), std::vector<QString>(8));
     Key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(View().m_comboModel->currentText(), "HM-615V");
-    EXPECT_EQ(View().m_comboBand->currentText(), "136-174MHz");
+    EXPECT_EQ(View().Combo(FormCombo::Model)->currentText(), "HM-615V");
+    EXPECT_EQ(View().Combo(FormCombo::Band)->currentText(), "136-174MHz");
     for (long n = 1; n <= 16; ++n)
         EXPECT_EQ(Row(n), Marked(n)) << n;
     // The restored band holds typed frequencies again.
@@ -195,7 +195,7 @@ TEST_F(EditCommands, ModelSwitchUndoneBringsBackTheBandAndEveryChannel)
 TEST_F(EditCommands, TheEditMenuNamesTheStepItWouldUndo)
 {
     LoadChannels(3);
-    Choose(*this, View().m_comboModel);
+    Choose(*this, View().Combo(FormCombo::Model));
     QMenu* edit = m_frame->Menu(MenuId::Edit);
     edit->popup(m_frame->mapToGlobal(QPoint(40, 0)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(edit));
@@ -242,12 +242,12 @@ TEST_P(CopyKeys, CopyInTheGridComOneElsewhere)
     if (c.inGrid)
         PickCell(2, 3);
     else
-        View().m_comboSquelch->setFocus();
+        View().Combo(FormCombo::Squelch)->setFocus();
     Key(c.key, c.modifiers);
     EXPECT_EQ(QApplication::clipboard()->text(),
               c.copies ? QStringLiteral("142.00000\t142.00000\tOff\tOff\tOff\tHigh\tWide\tAdd\n") : "kept");
     const bool selectsCom1 = c.key == Qt::Key_C && !c.inGrid;
-    EXPECT_EQ(View().m_strPort, selectsCom1 ? "COM1" : "COM8");
+    EXPECT_EQ(View().PortName(), selectsCom1 ? "COM1" : "COM8");
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, CopyKeys,
@@ -265,7 +265,7 @@ TEST_F(EditCommands, RowsPickedByTheirNumbersAreCopiedAndPastedElsewhere)
     SetRow(3, {"145.01250", "", "D023N", "254.1", "Carrier", "Low", "Narrow", "Del"});
     ClickNumber(2);
     ClickNumber(4, Qt::ShiftModifier);
-    EXPECT_TRUE(View().m_editCell->isHidden());
+    EXPECT_TRUE(View().CellEdit()->isHidden());
     ASSERT_EQ(View().SelectedChannels(), (ChannelSpan{2, 4}));
     Key(Qt::Key_C, Qt::ControlModifier);
     const QString copied = QApplication::clipboard()->text();
@@ -348,7 +348,7 @@ TEST_F(EditCommands, ShiftArrowsPickSeveralChannelsThatMoveAndGoTogether)
     EXPECT_EQ(Row(5), Marked(2));
     EXPECT_EQ(View().SelectedChannels(), (ChannelSpan{2, 4}));
 
-    QTest::mouseClick(View().m_buttonDelete, Qt::LeftButton);
+    QTest::mouseClick(View().DeleteButton(), Qt::LeftButton);
     Settle();
     EXPECT_EQ(Row(1), Marked(1));
     EXPECT_EQ(Row(2), Marked(2));

@@ -30,7 +30,7 @@ public:
     using FrameTest::Path;
     using FrameTest::View;
 
-    CMSFlexGrid* Grid() { return View().m_grid; }
+    CMSFlexGrid* Grid() { return View().Grid(); }
 
     static void Settle()
     {

@@ -158,7 +158,7 @@ TEST_F(FrameFindCable, ChoosingADeviceMakesItThePort)
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(m_frame->CommandAction(ID_PORT_OTHER)->isChecked());
     EXPECT_EQ(m_frame->CommandAction(ID_PORT_OTHER)->text(), "Other port… (" + tree.Dev("ttyUSB3") + ")");
-    EXPECT_EQ(View().m_strPort, tree.Dev("ttyUSB3"));
+    EXPECT_EQ(View().PortName(), tree.Dev("ttyUSB3"));
 }
 
 // Under "Could not open the port": the system's reason, then what keeps the
@@ -174,7 +174,7 @@ TEST_F(FrameFindCable, APortThatWillNotOpenIsDiagnosedInTheMessage)
     QString text;
     QString detail;
     m_frame->CommandAction(ID_PROGRAM_READ)->trigger();
-    QTest::mouseClick(View().m_pProgressDlg->m_buttonOk, Qt::LeftButton);
+    QTest::mouseClick(View().ProgressDialog()->m_buttonOk, Qt::LeftButton);
     OnceModal([&](QDialog& box) {
         auto* message = qobject_cast<QMessageBox*>(&box);
         ASSERT_NE(message, nullptr);
@@ -182,7 +182,7 @@ TEST_F(FrameFindCable, APortThatWillNotOpenIsDiagnosedInTheMessage)
         detail = message->informativeText();
         PressKey(box, Qt::Key_Return);
     });
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !View().m_pProgressDlg->isVisible(); }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !View().ProgressDialog()->isVisible(); }, 20000));
 
     EXPECT_EQ(text, "Could not open the port");
     EXPECT_TRUE(detail.startsWith(refused + ": ")) << detail.toStdString();

@@ -55,9 +55,9 @@ const GermanStepCase kGermanSteps[] = {
          t.Key(Qt::Key_Delete);
      },
      "Rückgängig: Kanal 2 leeren", "Wiederherstellen: Kanal 2 leeren", nullptr},
-    {"model", [](GermanEditing& t) { t.Choose(t.View().m_comboModel); }, "Rückgängig: Modellwechsel",
+    {"model", [](GermanEditing& t) { t.Choose(t.View().Combo(FormCombo::Model)); }, "Rückgängig: Modellwechsel",
      "Wiederherstellen: Modellwechsel", nullptr},
-    {"setting", [](GermanEditing& t) { t.Choose(t.View().m_comboSquelch); }, "Rückgängig: Rauschsperre",
+    {"setting", [](GermanEditing& t) { t.Choose(t.View().Combo(FormCombo::Squelch)); }, "Rückgängig: Rauschsperre",
      "Wiederherstellen: Rauschsperre", nullptr},
     {"pasted_rows", [](GermanEditing& t) { t.Paste(1, "146.52\n147\n"); }, "Rückgängig: Einfügen",
      "Wiederherstellen: Einfügen", "2 Kanäle eingefügt."},

@@ -37,12 +37,12 @@ TEST_P(ExitPrompt, DecidesWhetherTheWindowCloses)
 {
     const ExitAnswer& row = GetParam();
     SCOPED_TRACE(CloseName(row.how));
-    View().m_editPttIdCode->setText(QStringLiteral("42"));
+    View().PttIdCodeEdit()->setText(QStringLiteral("42"));
     // The changed form is offered for saving first; the exit question follows.
     AnswerSaveQuestion(QMessageBox::Discard, nullptr, [&](QDialog& dialog) { Answer(dialog, row.how); });
     EXPECT_EQ(m_frame->close(), row.closes);
     EXPECT_EQ(m_frame->isVisible(), !row.closes);
-    EXPECT_EQ(View().m_editPttIdCode->text(), "42");
+    EXPECT_EQ(View().PttIdCodeEdit()->text(), "42");
 }
 
 INSTANTIATE_TEST_SUITE_P(FourWaysOut, ExitPrompt,

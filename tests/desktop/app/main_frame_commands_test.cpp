@@ -142,7 +142,7 @@ using CommandTable = FrameTest;
 // in the status bar.
 TEST_F(CommandTable, ClampedFrequencyIsToldInTheStatusBar)
 {
-    CMSFlexGrid* grid = View().m_grid;
+    CMSFlexGrid* grid = View().Grid();
     QSignalSpy said(&View(), &CProgramView::StatusMessage);
     grid->setFocus();
     grid->SetRow(3);
@@ -289,7 +289,7 @@ using PortMenu = FrameTest;
 
 TEST_F(PortMenu, StartsOnCom1AndMovesTheSingleCheckMark)
 {
-    EXPECT_EQ(View().m_strPort, "COM1");
+    EXPECT_EQ(View().PortName(), "COM1");
     EXPECT_EQ(CheckedPorts(*m_frame), std::vector<int>{ID_PORT_COM1});
     const struct {
         int id;
@@ -299,7 +299,7 @@ TEST_F(PortMenu, StartsOnCom1AndMovesTheSingleCheckMark)
     for (const auto& choice : choices) {
         SCOPED_TRACE(choice.port);
         m_frame->CommandAction(choice.id)->trigger();
-        EXPECT_EQ(View().m_strPort, choice.port);
+        EXPECT_EQ(View().PortName(), choice.port);
         EXPECT_EQ(CheckedPorts(*m_frame), std::vector<int>{choice.id});
     }
     // Choosing the selected port again keeps it checked.
@@ -317,7 +317,7 @@ TEST_F(PortMenu, CtrlKeysSelectPortsAndNeverCopyEvenInTheLineEdit)
                 {Qt::Key_D, "COM2", ID_PORT_COM2},
                 {Qt::Key_E, "COM3", ID_PORT_COM3},
                 {Qt::Key_F, "COM4", ID_PORT_COM4}};
-    QLineEdit* edit = View().m_editPttIdCode;
+    QLineEdit* edit = View().PttIdCodeEdit();
     for (const auto& row : keys) {
         SCOPED_TRACE(row.port);
         m_frame->CommandAction(ID_PORT_COM8)->trigger();
@@ -327,7 +327,7 @@ TEST_F(PortMenu, CtrlKeysSelectPortsAndNeverCopyEvenInTheLineEdit)
         edit->setText(QStringLiteral("1234"));
         edit->selectAll();
         QTest::keyClick(edit, row.key, Qt::ControlModifier);
-        EXPECT_EQ(View().m_strPort, row.port);
+        EXPECT_EQ(View().PortName(), row.port);
         EXPECT_EQ(CheckedPorts(*m_frame), std::vector<int>{row.id});
         EXPECT_EQ(QApplication::clipboard()->text(), "kept");
         EXPECT_EQ(edit->text(), "1234");
@@ -341,9 +341,9 @@ TEST_F(PortMenu, AShortcutOfTheWindowOnTheSameKeyDoesNotTakeIt)
     m_frame->addAction(copy);
     QSignalSpy copied(copy, &QAction::triggered);
     m_frame->CommandAction(ID_PORT_COM8)->trigger();
-    View().m_comboSquelch->setFocus();
-    QTest::keyClick(View().m_comboSquelch, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(View().m_strPort, "COM1");
+    View().Combo(FormCombo::Squelch)->setFocus();
+    QTest::keyClick(View().Combo(FormCombo::Squelch), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(View().PortName(), "COM1");
     EXPECT_EQ(copied.count(), 0);
 }
 
@@ -353,11 +353,11 @@ TEST_F(PortMenu, FileAcceleratorsWorkWithTheFocusInTheForm)
         Qt::Key key;
         int id;
     } keys[] = {{Qt::Key_N, ID_FILE_NEW}, {Qt::Key_O, ID_FILE_OPEN}, {Qt::Key_S, ID_FILE_SAVE}};
-    View().m_editPttIdCode->setFocus();
+    View().PttIdCodeEdit()->setFocus();
     for (const auto& row : keys) {
         SCOPED_TRACE(row.id);
         QSignalSpy triggered(m_frame->CommandAction(row.id), &QAction::triggered);
-        QTest::keyClick(View().m_editPttIdCode, row.key, Qt::ControlModifier);
+        QTest::keyClick(View().PttIdCodeEdit(), row.key, Qt::ControlModifier);
         EXPECT_EQ(triggered.count(), 1);
     }
     // The scripted dialogs were asked and cancelled: Open, then Save of an
@@ -376,7 +376,7 @@ TEST_F(PortMenu, KeysInADialogAreNotTheWindowsAccelerators)
         dialog.reject();
     });
     dialog.exec();
-    EXPECT_EQ(View().m_strPort, "COM8");
+    EXPECT_EQ(View().PortName(), "COM8");
 }
 
 } // namespace

@@ -21,16 +21,16 @@ TEST_F(FileCommands, OpeningTheOpenFileAgainAfterDiscardShowsItAsStored)
     const QString path = WriteFile(QStringLiteral("channels.sin"), "1234");
     m_docManager.m_answers = QStringList{path, path};
     m_frame->CommandAction(ID_FILE_OPEN)->trigger();
-    ASSERT_EQ(View().m_editPttIdCode->text(), "1234");
-    const int squelch = View().m_comboSquelch->currentIndex();
+    ASSERT_EQ(View().PttIdCodeEdit()->text(), "1234");
+    const int squelch = View().Combo(FormCombo::Squelch)->currentIndex();
 
-    View().m_editPttIdCode->setText(QStringLiteral("999"));
-    View().m_comboSquelch->setCurrentIndex((squelch + 3) % View().m_comboSquelch->count());
+    View().PttIdCodeEdit()->setText(QStringLiteral("999"));
+    View().Combo(FormCombo::Squelch)->setCurrentIndex((squelch + 3) % View().Combo(FormCombo::Squelch)->count());
     AnswerSaveQuestion(QMessageBox::Discard);
     m_frame->CommandAction(ID_FILE_OPEN)->trigger();
 
-    EXPECT_EQ(View().m_editPttIdCode->text(), "1234");
-    EXPECT_EQ(View().m_comboSquelch->currentIndex(), squelch);
+    EXPECT_EQ(View().PttIdCodeEdit()->text(), "1234");
+    EXPECT_EQ(View().Combo(FormCombo::Squelch)->currentIndex(), squelch);
     EXPECT_EQ(m_doc.GetPathName(), path);
     EXPECT_EQ(m_frame->windowTitle(), "Programming Software");
     EXPECT_TRUE(m_frame->windowFilePath().isEmpty());
@@ -38,18 +38,18 @@ TEST_F(FileCommands, OpeningTheOpenFileAgainAfterDiscardShowsItAsStored)
 
 TEST_F(FileCommands, FileNewAfterDiscardReplacesTheFormsEdits)
 {
-    const QString shownByNew = View().m_editPttIdCode->text();
-    const int squelchByNew = View().m_comboSquelch->currentIndex();
+    const QString shownByNew = View().PttIdCodeEdit()->text();
+    const int squelchByNew = View().Combo(FormCombo::Squelch)->currentIndex();
     m_docManager.m_answers = QStringList{WriteFile(QStringLiteral("a.sin"), "55")};
     m_frame->CommandAction(ID_FILE_OPEN)->trigger();
-    View().m_editPttIdCode->setText(QStringLiteral("777"));
-    View().m_comboSquelch->setCurrentIndex((squelchByNew + 1) % View().m_comboSquelch->count());
+    View().PttIdCodeEdit()->setText(QStringLiteral("777"));
+    View().Combo(FormCombo::Squelch)->setCurrentIndex((squelchByNew + 1) % View().Combo(FormCombo::Squelch)->count());
 
     AnswerSaveQuestion(QMessageBox::Discard);
     m_frame->CommandAction(ID_FILE_NEW)->trigger();
 
-    EXPECT_EQ(View().m_editPttIdCode->text(), shownByNew);
-    EXPECT_EQ(View().m_comboSquelch->currentIndex(), squelchByNew);
+    EXPECT_EQ(View().PttIdCodeEdit()->text(), shownByNew);
+    EXPECT_EQ(View().Combo(FormCombo::Squelch)->currentIndex(), squelchByNew);
     EXPECT_TRUE(m_doc.GetPathName().isEmpty());
 }
 
@@ -78,7 +78,7 @@ TEST_F(FileCommands, DialogPathsAreOpenedAsTheyAre)
         m_docManager.m_answers = QStringList{path};
         m_frame->CommandAction(ID_FILE_OPEN)->trigger();
         EXPECT_EQ(m_doc.GetPathName(), path);
-        EXPECT_EQ(View().m_editPttIdCode->text(), row.code);
+        EXPECT_EQ(View().PttIdCodeEdit()->text(), row.code);
     }
 }
 
@@ -104,9 +104,9 @@ TEST_F(FileCommands, SaveAsGivesANameWithoutExtensionSin)
 TEST_F(FileCommands, SaveStoresTheFormFirstAndAsksForANameOnlyWhenUntitled)
 {
     m_docManager.m_answers = QStringList{Path("first.sin")};
-    View().m_editPttIdCode->setText(QStringLiteral("31"));
+    View().PttIdCodeEdit()->setText(QStringLiteral("31"));
     m_frame->CommandAction(ID_FILE_SAVE)->trigger();
-    View().m_editPttIdCode->setText(QStringLiteral("32"));
+    View().PttIdCodeEdit()->setText(QStringLiteral("32"));
     m_frame->CommandAction(ID_FILE_SAVE)->trigger();
     EXPECT_EQ(m_docManager.m_prompts, QStringList{"save"});
 
@@ -230,7 +230,7 @@ TEST_F(StartUp, OpensTheNamedFileWithoutItsQuotes)
         CProgramApp app;
         ASSERT_TRUE(app.InitInstance({argument}));
         EXPECT_EQ(app.Document().GetPathName(), m_path);
-        EXPECT_EQ(app.MainFrame()->GetActiveView()->m_editPttIdCode->text(), "42");
+        EXPECT_EQ(app.MainFrame()->GetActiveView()->PttIdCodeEdit()->text(), "42");
         EXPECT_TRUE(app.MainFrame()->isVisible());
         EXPECT_EQ(app.MainFrame()->windowTitle(), "Programming Software");
         EXPECT_EQ(QCoreApplication::organizationName(), "Local AppWizard-Generated Applications");

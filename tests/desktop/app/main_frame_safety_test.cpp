@@ -81,7 +81,7 @@ protected:
         View().SetTransferPorts(m_ports.get());
     }
 
-    CProgressDialog& Dialog() { return *View().m_pProgressDlg; }
+    CProgressDialog& Dialog() { return *View().ProgressDialog(); }
 
     // The command, then OK; the posted start runs the whole transfer and
     // whatever it asks.
@@ -107,15 +107,15 @@ protected:
     {
         QApplication::setActiveWindow(m_frame.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame.get()));
-        CMSFlexGrid* grid = View().m_grid;
+        CMSFlexGrid* grid = View().Grid();
         grid->setFocus();
         grid->SetRow(3);
         grid->SetCol(1);
         QTest::keyClick(grid, '1');
         QTest::keyClicks(QApplication::focusWidget(), "50");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        View().m_comboSquelch->setFocus();
-        QTest::keyClick(View().m_comboSquelch, Qt::Key_Down);
+        View().Combo(FormCombo::Squelch)->setFocus();
+        QTest::keyClick(View().Combo(FormCombo::Squelch), Qt::Key_Down);
     }
 
     // A read of a radio that already holds what the form stores, so that
@@ -196,7 +196,7 @@ TEST_F(FrameSafety, ABackupThatCannotBeKeptDoesNotFailTheRead)
     blocker.close();
     Transfer(ID_PROGRAM_READ);
     EXPECT_EQ(m_doc.m_image, m_ports->radio.memory());
-    EXPECT_EQ(View().m_grid->GetTextMatrix(1, 1).isEmpty(), false);
+    EXPECT_EQ(View().Grid()->GetTextMatrix(1, 1).isEmpty(), false);
     EXPECT_TRUE(m_frame->statusBar()->currentMessage().startsWith("No backup of this read could be kept"))
         << m_frame->statusBar()->currentMessage().toStdString();
 }
@@ -206,8 +206,8 @@ TEST_F(FrameSafety, ABackupThatCannotBeKeptDoesNotFailTheRead)
 TEST_F(FrameSafety, PreviewListsTheChangesAndCancelWritesNothing)
 {
     ReadRadioHoldingTheForm();
-    const QString squelchRead = View().m_comboSquelch->currentText();
-    const QString rxRead = View().m_grid->GetTextMatrix(3, 1);
+    const QString squelchRead = View().Combo(FormCombo::Squelch)->currentText();
+    const QString rxRead = View().Grid()->GetTextMatrix(3, 1);
     EditForm();
     const RadioImage radioBefore = m_ports->radio.memory();
 
@@ -220,7 +220,8 @@ TEST_F(FrameSafety, PreviewListsTheChangesAndCancelWritesNothing)
     Transfer(ID_PROGRAM_WRITE);
     EXPECT_EQ(preview.count(), 1);
     const QString channel3 = QStringLiteral(", Tx 145.00000, tones Off / 88.5, Busy Off, Low, Wide, Scan Add");
-    EXPECT_EQ(listed, (std::vector<ChangeRow>{{"Squelch Level", squelchRead, View().m_comboSquelch->currentText()},
+    const QString squelchShown = View().Combo(FormCombo::Squelch)->currentText();
+    EXPECT_EQ(listed, (std::vector<ChangeRow>{{"Squelch Level", squelchRead, squelchShown},
                                               {"Channel 3", "Rx " + rxRead + channel3, "Rx 150.00000" + channel3}}));
     EXPECT_EQ(m_ports->radio.memory(), radioBefore);
 }

@@ -59,7 +59,7 @@ protected:
         View().SetTransferPorts(&m_ports);
     }
 
-    CProgressDialog& Dialog() { return *View().m_pProgressDlg; }
+    CProgressDialog& Dialog() { return *View().ProgressDialog(); }
 
     // Checks "Trace to File…" and types path into the file dialog.
     void StartTrace(const QString& path)

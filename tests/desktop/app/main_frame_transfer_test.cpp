@@ -39,7 +39,7 @@ protected:
         View().SetTransferPorts(&m_ports);
     }
 
-    CProgressDialog& Dialog() { return *View().m_pProgressDlg; }
+    CProgressDialog& Dialog() { return *View().ProgressDialog(); }
 
     // The command, then OK; the posted start runs the whole transfer.
     void Transfer(int command)
@@ -103,7 +103,7 @@ TEST_F(FrameTransfer, CommandsThatWouldDisturbItAreGreyedAndClosingIsRefusedWhil
     // What is said once it has ended is where the read's backup went.
     EXPECT_TRUE(m_frame->statusBar()->currentMessage().startsWith("A backup of the radio is kept in"))
         << m_frame->statusBar()->currentMessage().toStdString();
-    EXPECT_EQ(View().m_grid->GetTextMatrix(1, 1), "145.52500");
+    EXPECT_EQ(View().Grid()->GetTextMatrix(1, 1), "145.52500");
     ASSERT_EQ(m_ports.targets.size(), 1u);
     EXPECT_TRUE(m_ports.targets[0].simulated);
 }
@@ -112,7 +112,7 @@ TEST_F(FrameTransfer, PortItemsShowTheirDevicesKeepTheirBindingAndCarryOneCheckM
 {
     std::vector<SerialDevice> devices = {{"ttyS0", "/dev/ttyS0", {}, {}, false},
                                          {"ttyUSB0", "/dev/ttyUSB0", "FT232R USB UART", "FTDI", true}};
-    View().m_portSelection = PortSelection([&devices] { return devices; }, PortSelection::Naming::Devices);
+    View().PortChoice() = PortSelection([&devices] { return devices; }, PortSelection::Naming::Devices);
     OpenPortMenu();
     EXPECT_EQ(m_frame->CommandAction(ID_PORT_COM1)->text(), "COM1 (ttyUSB0)\tCtrl+C");
     EXPECT_EQ(m_frame->CommandAction(ID_PORT_COM1)->statusTip(), "COM1: /dev/ttyUSB0, FT232R USB UART, FTDI");
@@ -130,14 +130,14 @@ TEST_F(FrameTransfer, PortItemsShowTheirDevicesKeepTheirBindingAndCarryOneCheckM
     ChooseOtherPort(QStringLiteral("  /dev/pts/9 "));
     EXPECT_EQ(CheckedPorts(), std::vector<int>{ID_PORT_OTHER});
     EXPECT_EQ(m_frame->CommandAction(ID_PORT_OTHER)->text(), "Other port… (/dev/pts/9)");
-    EXPECT_EQ(View().m_strPort, "/dev/pts/9");
+    EXPECT_EQ(View().PortName(), "/dev/pts/9");
 
     // Cancelling the path dialog keeps the choice.
     m_frame->CommandAction(ID_PORT_SIMULATED)->trigger();
     m_frame->CommandAction(ID_PORT_OTHER)->trigger();
     m_frame->findChild<COtherPortDialog*>()->reject();
     EXPECT_EQ(CheckedPorts(), std::vector<int>{ID_PORT_SIMULATED});
-    EXPECT_EQ(View().m_strPort, "Simulated radio");
+    EXPECT_EQ(View().PortName(), "Simulated radio");
 }
 
 TEST_F(FrameTransfer, ReadsThroughAnOtherPortFromTheCommandLinesSimulatedRadio)
@@ -181,8 +181,8 @@ TEST_F(FrameTransfer, ReadsThroughAnOtherPortFromTheCommandLinesSimulatedRadio)
     EXPECT_EQ(watch.painted[1], "Waiting for the radio on " + device);
     EXPECT_EQ(watch.painted[2], "Identifying the radio");
     EXPECT_EQ(watch.painted.back(), "Done");
-    EXPECT_EQ(View().m_grid->GetTextMatrix(1, 1), "145.52500");
-    EXPECT_EQ(View().m_grid->GetTextMatrix(3, 2), "145.00000");
+    EXPECT_EQ(View().Grid()->GetTextMatrix(1, 1), "145.52500");
+    EXPECT_EQ(View().Grid()->GetTextMatrix(3, 2), "145.00000");
     EXPECT_EQ(m_doc.m_image, DemoRadioImage());
     sim.terminate();
     EXPECT_TRUE(sim.waitForFinished(10000));

@@ -70,9 +70,9 @@ protected:
         case Command::New:
             return Grid()->GetTextMatrix(1, 1).isEmpty();
         case Command::Open:
-            return View().m_editPttIdCode->text() == "4321";
+            return View().PttIdCodeEdit()->text() == "4321";
         case Command::Read:
-            return View().m_pProgressDlg->isVisible();
+            return View().ProgressDialog()->isVisible();
         case Command::Exit:
             return !m_frame->isVisible();
         }
@@ -91,8 +91,8 @@ protected:
 
     void TearDown() override
     {
-        if (View().m_pProgressDlg->isVisible())
-            QTest::mouseClick(View().m_pProgressDlg->m_buttonCancel, Qt::LeftButton);
+        if (View().ProgressDialog()->isVisible())
+            QTest::mouseClick(View().ProgressDialog()->m_buttonCancel, Qt::LeftButton);
     }
 };
 
@@ -186,9 +186,9 @@ TEST_P(Loading, StartsAFreshHistory)
     AnswerSaveQuestion(QMessageBox::Discard);
     Give(GetParam());
     if (GetParam() == Command::Read) {
-        ASSERT_TRUE(View().m_pProgressDlg->isVisible());
-        QTest::mouseClick(View().m_pProgressDlg->m_buttonOk, Qt::LeftButton);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !View().m_pProgressDlg->isVisible(); }, 20000));
+        ASSERT_TRUE(View().ProgressDialog()->isVisible());
+        QTest::mouseClick(View().ProgressDialog()->m_buttonOk, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !View().ProgressDialog()->isVisible(); }, 20000));
         ASSERT_EQ(Grid()->GetTextMatrix(1, 1), "145.52500") << "the simulated radio's channel 1";
     }
     EXPECT_FALSE(m_frame->CommandAction(ID_EDIT_UNDO)->isEnabled());
@@ -269,7 +269,7 @@ TEST_F(SaveQuestion, StatusBarNamesTheFileAndSaysModifiedWhileTheFormDiffers)
         {"code_typed_not_left",
          [this] {
              Key(Qt::Key_Y, Qt::ControlModifier);
-             View().m_editPttIdCode->setFocus();
+             View().PttIdCodeEdit()->setFocus();
              Type("9");
          },
          "kept.sin", "Modified"},

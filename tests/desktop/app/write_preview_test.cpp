@@ -46,7 +46,7 @@ protected:
     void Transfer(int command)
     {
         m_frame->CommandAction(command)->trigger();
-        CProgressDialog& progress = *View().m_pProgressDlg;
+        CProgressDialog& progress = *View().ProgressDialog();
         ASSERT_TRUE(progress.isVisible());
         QTest::mouseClick(progress.m_buttonOk, Qt::LeftButton);
         ASSERT_TRUE(QTest::qWaitFor([&progress] { return !progress.isVisible(); }, 20000));
@@ -55,7 +55,7 @@ protected:
     // Types a frequency into channel row's Rx Freq cell with the keys.
     void TypeRxFrequency(int row, const char* digits)
     {
-        CMSFlexGrid* grid = View().m_grid;
+        CMSFlexGrid* grid = View().Grid();
         grid->setFocus();
         grid->SetRow(row);
         grid->SetCol(1);
@@ -80,8 +80,8 @@ TEST_F(WritePreview, ListsSevenNewChannelsAndASettingOnEightRows)
     const char* const kFrequencies[] = {"146.15", "146.16", "146.17", "146.18", "146.19", "146.2", "146.21"};
     for (int row = 5; row <= 11; ++row)
         TypeRxFrequency(row, kFrequencies[row - 5]);
-    View().m_comboSquelch->setFocus();
-    QTest::keyClick(View().m_comboSquelch, Qt::Key_Down);
+    View().Combo(FormCombo::Squelch)->setFocus();
+    QTest::keyClick(View().Combo(FormCombo::Squelch), Qt::Key_Down);
 
     QStringList where;
     QString summary, unused, channel5Before, channel5After;

@@ -36,7 +36,7 @@ public:
         grid()->setFocus();
     }
 
-    CMSFlexGrid* grid() const { return m_view->m_grid; }
+    CMSFlexGrid* grid() const { return m_view->Grid(); }
 
     // Lets the queued cell moves run.
     static void settle()
@@ -108,7 +108,7 @@ public:
 
     void chooseModel(int index)
     {
-        m_view->m_comboModel->setCurrentIndex(index);
+        m_view->Combo(FormCombo::Model)->setCurrentIndex(index);
         m_view->OnSelChangeModel();
     }
 

@@ -37,13 +37,13 @@ TEST_P(TypedFrequency, IsClampedLoweredOntoTheRasterAndStored)
     pickCell(3, c.col);
 
     key(Qt::Key_Return);
-    ASSERT_TRUE(m_view->m_editCell->isVisible());
-    EXPECT_EQ(m_view->m_editCell->selectedText(), before[static_cast<std::size_t>(c.col - 1)]);
+    ASSERT_TRUE(m_view->CellEdit()->isVisible());
+    EXPECT_EQ(m_view->CellEdit()->selectedText(), before[static_cast<std::size_t>(c.col - 1)]);
     type(c.typed);
-    const bool erased = m_view->m_editCell->text().isEmpty();
+    const bool erased = m_view->CellEdit()->text().isEmpty();
     key(Qt::Key_Return);
 
-    EXPECT_FALSE(m_view->m_editCell->isVisible());
+    EXPECT_FALSE(m_view->CellEdit()->isVisible());
     std::vector<QString> after = before;
     if (c.col == 1 && c.stored.isEmpty())
         after.assign(8, QString());
@@ -186,9 +186,9 @@ TEST_P(FrequencyInput, OnlyTypedDigitsPointsAndBackspaceArrive)
     setRow(2, kChannel150);
     pickCell(2, 1);
     key('1');
-    ASSERT_TRUE(m_view->m_editCell->hasFocus());
-    GetParam().input(m_view->m_editCell);
-    EXPECT_EQ(m_view->m_editCell->text(), GetParam().text);
+    ASSERT_TRUE(m_view->CellEdit()->hasFocus());
+    GetParam().input(m_view->CellEdit());
+    EXPECT_EQ(m_view->CellEdit()->text(), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, FrequencyInput, ::testing::ValuesIn(kInputs),
@@ -202,10 +202,10 @@ TEST_F(CellEditingTest, DeleteInTheFrequencyEditorRemovesTheCharacterAfterTheCar
     grid()->SetTextMatrix(2, 1, "146.52000");
     pickCell(2, 1);
     key(Qt::Key_Return);
-    ASSERT_TRUE(m_view->m_editCell->hasFocus());
+    ASSERT_TRUE(m_view->CellEdit()->hasFocus());
     key(Qt::Key_Home);
-    QTest::sendKeyEvent(QTest::Click, m_view->m_editCell, Qt::Key_Delete, QStringLiteral("\x7f"), Qt::NoModifier);
-    EXPECT_EQ(m_view->m_editCell->text(), "46.52000");
+    QTest::sendKeyEvent(QTest::Click, m_view->CellEdit(), Qt::Key_Delete, QStringLiteral("\x7f"), Qt::NoModifier);
+    EXPECT_EQ(m_view->CellEdit()->text(), "46.52000");
     key(Qt::Key_Return);
     EXPECT_EQ(grid()->GetTextMatrix(2, 1), "136.00000");
 }
@@ -218,7 +218,7 @@ TEST_F(CellEditingTest, DeleteOnTheGridIsNoTypedCharacter)
     QTest::sendKeyEvent(QTest::Click, grid(), Qt::Key_Delete, QStringLiteral("\x7f"), Qt::NoModifier);
     settle();
     EXPECT_EQ(currentCell(), std::pair(7L, 4L));
-    EXPECT_FALSE(m_view->m_editCell->isVisible());
+    EXPECT_FALSE(m_view->CellEdit()->isVisible());
 }
 
 // ---- tones
@@ -238,18 +238,18 @@ TEST_P(TypedTone, IsStoredOnlyWhenTheImageHoldsThatTone)
     setRow(4, kChannel150);
     pickCell(4, 3);
     key(Qt::Key_Return);
-    ASSERT_TRUE(m_view->m_comboCellTone->isVisible());
+    ASSERT_TRUE(m_view->CellToneEdit()->isVisible());
     type(c.typed.isEmpty() ? QString("\b") : c.typed);
     key(Qt::Key_Return);
 
     const bool stored = !c.cell.isEmpty();
     EXPECT_EQ(grid()->GetTextMatrix(4, 3), stored ? c.cell : kChannel150[2]);
-    EXPECT_EQ(m_view->m_comboCellTone->count(), kToneListSize);
+    EXPECT_EQ(m_view->CellToneEdit()->count(), kToneListSize);
     if (!stored) {
         // Opened again, the editor shows the cell's tone, not the refused text.
         key(Qt::Key_Left);
         key(Qt::Key_Return);
-        EXPECT_EQ(m_view->m_comboCellTone->currentText(), kChannel150[2]);
+        EXPECT_EQ(m_view->CellToneEdit()->currentText(), kChannel150[2]);
     }
     m_view->StoreToImage();
     m_view->LoadFromImage();
@@ -292,7 +292,7 @@ TEST_P(DroppedDownList, OneEnterStoresThePickedItemAndMovesRight)
     grid()->SetTextMatrix(4, c.col, c.before);
     pickCell(4, c.col);
     key(Qt::Key_Return);
-    QComboBox* editor = c.col <= 4 ? m_view->m_comboCellTone : m_view->m_comboCellOption;
+    QComboBox* editor = c.col <= 4 ? m_view->CellToneEdit() : m_view->CellOptionEdit();
     ASSERT_EQ(editor->currentText(), c.before);
     key(Qt::Key_F4);
     ASSERT_TRUE(editor->view()->isVisible());
@@ -325,9 +325,9 @@ TEST_F(CellEditingTest, MenuOverTheFormKeepsTheFrequencyEditorOpen)
     ASSERT_TRUE(menu.isVisible());
     menu.close();
     settle();
-    EXPECT_TRUE(m_view->m_editCell->isVisible());
-    EXPECT_TRUE(m_view->m_editCell->hasFocus());
-    EXPECT_EQ(m_view->m_editCell->text(), "14");
+    EXPECT_TRUE(m_view->CellEdit()->isVisible());
+    EXPECT_TRUE(m_view->CellEdit()->hasFocus());
+    EXPECT_EQ(m_view->CellEdit()->text(), "14");
     EXPECT_EQ(grid()->GetTextMatrix(2, 1), "");
 }
 
@@ -348,7 +348,7 @@ TEST_P(EditorOpening, SelectsTheFirstItemBeginningWithTheCellText)
     grid()->SetTextMatrix(6, c.col, c.cell);
     pickCell(6, c.col);
     key(Qt::Key_Return);
-    QComboBox* editor = c.col <= 4 ? m_view->m_comboCellTone : m_view->m_comboCellOption;
+    QComboBox* editor = c.col <= 4 ? m_view->CellToneEdit() : m_view->CellOptionEdit();
     ASSERT_TRUE(editor->isVisible());
     EXPECT_TRUE(editor->hasFocus());
     EXPECT_EQ(editor->currentText(), c.selected);

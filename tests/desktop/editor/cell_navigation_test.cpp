@@ -45,7 +45,7 @@ TEST_P(UnusedChannel, AnyCellOpensTheReceiveFrequency)
         break;
     }
 
-    QLineEdit* edit = m_view->m_editCell;
+    QLineEdit* edit = m_view->CellEdit();
     ASSERT_TRUE(edit->isVisible());
     EXPECT_TRUE(edit->hasFocus());
     EXPECT_EQ(currentCell(), std::pair(5L, 1L));
@@ -86,11 +86,11 @@ TEST_F(CellEditingTest, OnlyDigitsOpenTheFrequencyEditorFromTheGrid)
         SCOPED_TRACE(testing::Message() << c.col << " " << c.typed);
         pickCell(2, c.col);
         key(c.typed);
-        EXPECT_EQ(m_view->m_editCell->isVisible(), c.opens);
+        EXPECT_EQ(m_view->CellEdit()->isVisible(), c.opens);
         if (c.opens) {
-            EXPECT_EQ(m_view->m_editCell->text(), QString(QChar(c.typed)));
+            EXPECT_EQ(m_view->CellEdit()->text(), QString(QChar(c.typed)));
         }
-        EXPECT_FALSE(m_view->m_comboCellTone->isVisible() || m_view->m_comboCellOption->isVisible());
+        EXPECT_FALSE(m_view->CellToneEdit()->isVisible() || m_view->CellOptionEdit()->isVisible());
         grid()->setFocus();
         settle();
     }
@@ -132,7 +132,7 @@ TEST_F(CellEditingTest, LeavingAnEditorStoresIntoTheEditedCell)
     } cases[] = {
         {"press on another cell", [](CellEditingTest& t) { t.click(7, 4); }, {7, 4}},
         {"tab", [](CellEditingTest& t) { t.key(Qt::Key_Tab); }, {3, 1}},
-        {"press on Add", [](CellEditingTest& t) { QTest::mouseClick(t.m_view->m_buttonAdd, Qt::LeftButton); }, {3, 1}},
+        {"press on Add", [](CellEditingTest& t) { QTest::mouseClick(t.m_view->AddButton(), Qt::LeftButton); }, {3, 1}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -142,7 +142,7 @@ TEST_F(CellEditingTest, LeavingAnEditorStoresIntoTheEditedCell)
         key(Qt::Key_Return);
         type("146.5");
         c.leave(*this);
-        EXPECT_FALSE(m_view->m_editCell->isVisible());
+        EXPECT_FALSE(m_view->CellEdit()->isVisible());
         // Add inserts an empty channel at the row: the stored one moves down.
         const long stored = std::string(c.name) == "press on Add" ? 4 : 3;
         EXPECT_EQ(grid()->GetTextMatrix(stored, 1), "146.50000");
@@ -164,18 +164,18 @@ TEST_F(CellEditingTest, PressesOnChannelNumbersPickTheRowAndOpenNothing)
     settle();
     EXPECT_EQ(grid()->GetHighLight(), 2);
     EXPECT_EQ(grid()->GetRow(), 4);
-    EXPECT_FALSE(m_view->m_editCell->isVisible() || m_view->m_comboCellTone->isVisible() ||
-                 m_view->m_comboCellOption->isVisible());
+    EXPECT_FALSE(m_view->CellEdit()->isVisible() || m_view->CellToneEdit()->isVisible() ||
+                 m_view->CellOptionEdit()->isVisible());
 
     click(4, 6);
     EXPECT_EQ(grid()->GetHighLight(), 0);
-    EXPECT_TRUE(m_view->m_comboCellOption->isVisible());
+    EXPECT_TRUE(m_view->CellOptionEdit()->isVisible());
     // Only the left button opens an editor.
     grid()->setFocus();
     settle();
     click(4, 3, Qt::RightButton);
     click(4, 1, Qt::MiddleButton);
-    EXPECT_FALSE(m_view->m_comboCellTone->isVisible() || m_view->m_editCell->isVisible());
+    EXPECT_FALSE(m_view->CellToneEdit()->isVisible() || m_view->CellEdit()->isVisible());
 }
 
 // ---- right presses in edit fields
@@ -183,12 +183,12 @@ TEST_F(CellEditingTest, PressesOnChannelNumbersPickTheRowAndOpenNothing)
 TEST_F(CellEditingTest, RightPressesInEditFieldsHaveNoEffect)
 {
     setRow(2, kChannel150);
-    const std::vector<QWidget*> targets = {m_view->m_editPttIdCode, m_view->m_editCell};
+    const std::vector<QWidget*> targets = {m_view->PttIdCodeEdit(), m_view->CellEdit()};
     for (QWidget* target : targets) {
         SCOPED_TRACE(target->objectName().toStdString());
         pickCell(2, 1);
         key('1');
-        ASSERT_TRUE(m_view->m_editCell->hasFocus());
+        ASSERT_TRUE(m_view->CellEdit()->hasFocus());
         bool menuShown = false;
         // A context menu would run its own loop: close it if one opens.
         QTimer::singleShot(0, [&menuShown] {
@@ -200,9 +200,9 @@ TEST_F(CellEditingTest, RightPressesInEditFieldsHaveNoEffect)
         QTest::mouseClick(target, Qt::RightButton);
         settle();
         EXPECT_FALSE(menuShown);
-        ASSERT_TRUE(m_view->m_editCell->hasFocus());
-        EXPECT_EQ(m_view->m_editCell->text(), "1");
-        EXPECT_EQ(m_view->m_editPttIdCode->text(), "");
+        ASSERT_TRUE(m_view->CellEdit()->hasFocus());
+        EXPECT_EQ(m_view->CellEdit()->text(), "1");
+        EXPECT_EQ(m_view->PttIdCodeEdit()->text(), "");
         key(Qt::Key_Return);
     }
 }
@@ -228,7 +228,7 @@ TEST_P(Wheel, PagesTheFocusedGridByWholeNotchesOnly)
     if (c.gridFocused)
         grid()->setFocus();
     else
-        m_view->m_editPttIdCode->setFocus();
+        m_view->PttIdCodeEdit()->setFocus();
 
     QWindow* window = m_window.windowHandle();
     const QPoint at = grid()->viewport()->mapTo(&m_window, grid()->viewport()->rect().center());

@@ -37,9 +37,11 @@ protected:
 
     std::vector<QComboBox*> settingCombos() const
     {
-        return {m_view.m_comboModel, m_view.m_comboBand,   m_view.m_comboSquelch,      m_view.m_comboTot,
-                m_view.m_comboVoice, m_view.m_comboBeep,   m_view.m_comboVoxSwitch,    m_view.m_comboVoxGain,
-                m_view.m_comboBatterySaver, m_view.m_comboPttId};
+        return {m_view.Combo(FormCombo::Model),        m_view.Combo(FormCombo::Band),
+                m_view.Combo(FormCombo::Squelch),      m_view.Combo(FormCombo::Tot),
+                m_view.Combo(FormCombo::Voice),        m_view.Combo(FormCombo::Beep),
+                m_view.Combo(FormCombo::VoxSwitch),    m_view.Combo(FormCombo::VoxGain),
+                m_view.Combo(FormCombo::BatterySaver), m_view.Combo(FormCombo::PttId)};
     }
 
     CProgramDoc m_doc;
@@ -52,21 +54,21 @@ TEST_F(ProgramViewTest, FileNewTwiceKeepsTheListsAndTheGrid)
         ASSERT_TRUE(m_doc.OnNewDocument());
         m_view.OnInitialUpdate();
     }
-    EXPECT_EQ(m_view.m_comboVoxGain->count(), 9);
-    EXPECT_EQ(m_view.m_comboCellTone->count(), 261);
-    EXPECT_EQ(m_view.m_toneList.size(), 261);
-    EXPECT_EQ(m_view.m_grid->GetRows(), 17);
-    EXPECT_EQ(m_view.m_grid->GetCols(), 9);
+    EXPECT_EQ(m_view.Combo(FormCombo::VoxGain)->count(), 9);
+    EXPECT_EQ(m_view.CellToneEdit()->count(), 261);
+    EXPECT_EQ(m_view.ToneList().size(), 261);
+    EXPECT_EQ(m_view.Grid()->GetRows(), 17);
+    EXPECT_EQ(m_view.Grid()->GetCols(), 9);
     const QStringList headings = {"CH",      "Rx Freq", "Tx Freq", "Rx Tone",  "Tx Tone",
                                   "Busy",    "Power",   "Bandwidth", "Scan"};
     for (long c = 0; c < 9; ++c)
-        EXPECT_EQ(m_view.m_grid->GetTextMatrix(0, c), headings[static_cast<int>(c)]);
+        EXPECT_EQ(m_view.Grid()->GetTextMatrix(0, c), headings[static_cast<int>(c)]);
     for (long r = 1; r < 17; ++r)
-        EXPECT_EQ(m_view.m_grid->GetTextMatrix(r, 0), QString::number(r));
-    EXPECT_EQ(m_view.m_comboVoxGain->itemText(0), "1");
-    EXPECT_EQ(m_view.m_comboVoxGain->itemText(8), "9");
-    EXPECT_EQ(m_view.m_comboCellTone->itemText(0), "Off");
-    EXPECT_EQ(m_view.m_comboCellTone->itemText(260), "D754I");
+        EXPECT_EQ(m_view.Grid()->GetTextMatrix(r, 0), QString::number(r));
+    EXPECT_EQ(m_view.Combo(FormCombo::VoxGain)->itemText(0), "1");
+    EXPECT_EQ(m_view.Combo(FormCombo::VoxGain)->itemText(8), "9");
+    EXPECT_EQ(m_view.CellToneEdit()->itemText(0), "Off");
+    EXPECT_EQ(m_view.CellToneEdit()->itemText(260), "D754I");
 }
 
 TEST_F(ProgramViewTest, ColumnWidthsAreFactorsOfTheDefaultWidth)
@@ -74,37 +76,37 @@ TEST_F(ProgramViewTest, ColumnWidthsAreFactorsOfTheDefaultWidth)
     const long w = CMSFlexGrid().GetColWidth(0);
     const double factors[] = {0.5, 1.2, 1.2, 1.3, 1.3, 1.2, 1.0, 1.0, 1.0};
     for (long c = 0; c < 9; ++c)
-        EXPECT_EQ(m_view.m_grid->GetColWidth(c), static_cast<long>(w * factors[c])) << c;
+        EXPECT_EQ(m_view.Grid()->GetColWidth(c), static_cast<long>(w * factors[c])) << c;
     if (w == 960) {
         const long expected[] = {480, 1152, 1152, 1248, 1248, 1152, 960, 960, 960};
         for (long c = 0; c < 9; ++c)
-            EXPECT_EQ(m_view.m_grid->GetColWidth(c), expected[c]) << c;
+            EXPECT_EQ(m_view.Grid()->GetColWidth(c), expected[c]) << c;
     }
 }
 
 TEST_F(ProgramViewTest, GridCellsAreCentredInBoldNinePointSerif)
 {
-    const QFontInfo info(m_view.m_grid->font());
+    const QFontInfo info(m_view.Grid()->font());
     EXPECT_TRUE(info.family() == "Times New Roman" || info.family() == "Liberation Serif")
         << info.family().toStdString();
     EXPECT_TRUE(info.bold());
     EXPECT_EQ(info.pointSize(), 9);
-    m_view.m_grid->SetTextMatrix(3, 5, "Carrier");
-    EXPECT_EQ(Qt::Alignment(m_view.m_grid->item(2, 4)->textAlignment()), Qt::AlignCenter);
-    EXPECT_EQ(Qt::Alignment(m_view.m_grid->horizontalHeaderItem(7)->textAlignment()), Qt::AlignCenter);
+    m_view.Grid()->SetTextMatrix(3, 5, "Carrier");
+    EXPECT_EQ(Qt::Alignment(m_view.Grid()->item(2, 4)->textAlignment()), Qt::AlignCenter);
+    EXPECT_EQ(Qt::Alignment(m_view.Grid()->horizontalHeaderItem(7)->textAlignment()), Qt::AlignCenter);
 }
 
 TEST_F(ProgramViewTest, DeleteAndAddLeaveTheFocusOnTheGridAtTheSameRow)
 {
-    for (QPushButton* button : {m_view.m_buttonDelete, m_view.m_buttonAdd}) {
+    for (QPushButton* button : {m_view.DeleteButton(), m_view.AddButton()}) {
         SCOPED_TRACE(button->text().toStdString());
-        m_view.m_grid->SetRow(6);
-        m_view.m_grid->SetCol(4);
-        m_view.m_editPttIdCode->setFocus();
+        m_view.Grid()->SetRow(6);
+        m_view.Grid()->SetCol(4);
+        m_view.PttIdCodeEdit()->setFocus();
         QTest::mouseClick(button, Qt::LeftButton);
-        EXPECT_TRUE(m_view.m_grid->hasFocus());
-        EXPECT_EQ(m_view.m_grid->GetRow(), 6);
-        EXPECT_EQ(m_view.m_grid->GetCol(), 4);
+        EXPECT_TRUE(m_view.Grid()->hasFocus());
+        EXPECT_EQ(m_view.Grid()->GetRow(), 6);
+        EXPECT_EQ(m_view.Grid()->GetCol(), 4);
     }
 }
 
@@ -117,10 +119,10 @@ TEST_F(ProgramViewTest, PttIdCodeTakesEightCharactersInUpperCase)
     const Case cases[] = {{"abc123xyz9", "ABC123XY"}, {"12*#", "12*#"}, {"dtmf", "DTMF"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
-        m_view.m_editPttIdCode->clear();
-        m_view.m_editPttIdCode->setFocus();
-        QTest::keyClicks(m_view.m_editPttIdCode, c.typed);
-        EXPECT_EQ(m_view.m_editPttIdCode->text(), c.shown);
+        m_view.PttIdCodeEdit()->clear();
+        m_view.PttIdCodeEdit()->setFocus();
+        QTest::keyClicks(m_view.PttIdCodeEdit(), c.typed);
+        EXPECT_EQ(m_view.PttIdCodeEdit()->text(), c.shown);
     }
 }
 
@@ -139,8 +141,8 @@ TEST_F(ProgramViewTest, SettingsAreNamedByTheirLabelsAndValuedByTheirItems)
         EXPECT_EQ(reader->text(QAccessible::Name), labels[i]);
         EXPECT_EQ(reader->text(QAccessible::Value), combos[i]->currentText());
     }
-    m_view.m_comboSquelch->setCurrentIndex(7);
-    QAccessibleInterface* squelch = QAccessible::queryAccessibleInterface(m_view.m_comboSquelch);
+    m_view.Combo(FormCombo::Squelch)->setCurrentIndex(7);
+    QAccessibleInterface* squelch = QAccessible::queryAccessibleInterface(m_view.Combo(FormCombo::Squelch));
     EXPECT_EQ(squelch->text(QAccessible::Name), "Squelch Level");
     EXPECT_EQ(squelch->text(QAccessible::Value), "7");
 }
@@ -153,23 +155,26 @@ TEST_F(ProgramViewTest, ControlsAreDropDownListsAndTheEditorsWaitHidden)
         EXPECT_TRUE(combo->isVisible());
         EXPECT_FALSE(combo->accessibleName().isEmpty());
     }
-    EXPECT_FALSE(m_view.m_editCell->isVisible());
-    EXPECT_FALSE(m_view.m_comboCellTone->isVisible());
-    EXPECT_FALSE(m_view.m_comboCellOption->isVisible());
-    EXPECT_TRUE(m_view.m_comboCellTone->isEditable());
-    EXPECT_FALSE(m_view.m_comboCellOption->isEditable());
+    EXPECT_FALSE(m_view.CellEdit()->isVisible());
+    EXPECT_FALSE(m_view.CellToneEdit()->isVisible());
+    EXPECT_FALSE(m_view.CellOptionEdit()->isVisible());
+    EXPECT_TRUE(m_view.CellToneEdit()->isEditable());
+    EXPECT_FALSE(m_view.CellOptionEdit()->isEditable());
 }
 
 TEST_F(ProgramViewTest, TabOrderFollowsTheForm)
 {
     const std::vector<QWidget*> order = {
-        m_view.m_comboModel,   m_view.m_comboBand,         m_view.m_comboSquelch, m_view.m_comboTot,
-        m_view.m_comboVoice,   m_view.m_comboBeep,         m_view.m_comboVoxSwitch, m_view.m_comboVoxGain,
-        m_view.m_comboBatterySaver, m_view.m_comboPttId,   m_view.m_editPttIdCode, m_view.m_buttonDelete,
-        m_view.m_buttonAdd,    m_view.m_grid,
+        m_view.Combo(FormCombo::Model),        m_view.Combo(FormCombo::Band),
+        m_view.Combo(FormCombo::Squelch),      m_view.Combo(FormCombo::Tot),
+        m_view.Combo(FormCombo::Voice),        m_view.Combo(FormCombo::Beep),
+        m_view.Combo(FormCombo::VoxSwitch),    m_view.Combo(FormCombo::VoxGain),
+        m_view.Combo(FormCombo::BatterySaver), m_view.Combo(FormCombo::PttId),
+        m_view.PttIdCodeEdit(),                m_view.DeleteButton(),
+        m_view.AddButton(),                    m_view.Grid(),
     };
-    m_view.m_comboVoxGain->setEnabled(true);
-    m_view.m_comboModel->setFocus();
+    m_view.Combo(FormCombo::VoxGain)->setEnabled(true);
+    m_view.Combo(FormCombo::Model)->setFocus();
     for (std::size_t i = 1; i < order.size(); ++i) {
         SCOPED_TRACE(i);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -206,9 +211,11 @@ TEST_F(ProgramViewTest, LabelsAreRightAlignedCentredAndUnclipped)
 TEST_F(ProgramViewTest, SettingsSitInThreeRowsOfTheTemplatesColumns)
 {
     const std::vector<std::vector<QWidget*>> rows = {
-        {m_view.m_comboModel, m_view.m_comboBand, m_view.m_comboSquelch, m_view.m_comboTot},
-        {m_view.m_comboVoice, m_view.m_comboBeep, m_view.m_comboVoxSwitch, m_view.m_comboVoxGain},
-        {m_view.m_comboBatterySaver, m_view.m_comboPttId, m_view.m_editPttIdCode},
+        {m_view.Combo(FormCombo::Model), m_view.Combo(FormCombo::Band), m_view.Combo(FormCombo::Squelch),
+         m_view.Combo(FormCombo::Tot)},
+        {m_view.Combo(FormCombo::Voice), m_view.Combo(FormCombo::Beep), m_view.Combo(FormCombo::VoxSwitch),
+         m_view.Combo(FormCombo::VoxGain)},
+        {m_view.Combo(FormCombo::BatterySaver), m_view.Combo(FormCombo::PttId), m_view.PttIdCodeEdit()},
     };
     for (std::size_t r = 0; r < rows.size(); ++r) {
         for (std::size_t c = 0; c < rows[r].size(); ++c) {
@@ -226,10 +233,10 @@ TEST_F(ProgramViewTest, SettingsSitInThreeRowsOfTheTemplatesColumns)
         }
     }
     // Group, then the Channel row, then the grid.
-    const QRect group = rectIn(m_view.m_groupSetting, &m_view);
-    const QRect del = rectIn(m_view.m_buttonDelete, &m_view);
-    const QRect add = rectIn(m_view.m_buttonAdd, &m_view);
-    const QRect grid = rectIn(m_view.m_grid, &m_view);
+    const QRect group = rectIn(m_view.SettingGroup(), &m_view);
+    const QRect del = rectIn(m_view.DeleteButton(), &m_view);
+    const QRect add = rectIn(m_view.AddButton(), &m_view);
+    const QRect grid = rectIn(m_view.Grid(), &m_view);
     EXPECT_GT(del.top(), group.bottom());
     EXPECT_EQ(del.top(), add.top());
     EXPECT_GT(add.left(), del.right());
@@ -252,7 +259,7 @@ TEST_F(ProgramViewTest, CombosShowTheirLongestItem)
 
 TEST_F(ProgramViewTest, GridShowsEveryCellWithoutScrollingOrClipping)
 {
-    CMSFlexGrid* grid = m_view.m_grid;
+    CMSFlexGrid* grid = m_view.Grid();
     EXPECT_FALSE(grid->verticalScrollBar()->isVisible());
     EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
     EXPECT_LE(grid->rowViewportPosition(15) + grid->rowHeight(15), grid->viewport()->height());
@@ -292,11 +299,11 @@ TEST_F(ProgramViewTest, FormWithChannelsRendersAtItsSize)
     m_doc.m_image.setByte(0x3B0, '7');
     m_doc.m_image.setByte(0x3B1, '0');
     m_view.OnInitialUpdate();
-    EXPECT_EQ(m_view.m_grid->GetTextMatrix(2, 4), "D754I");
+    EXPECT_EQ(m_view.Grid()->GetTextMatrix(2, 4), "D754I");
 
     const QPixmap shot = m_view.grab();
     EXPECT_EQ(shot.size(), m_view.size() * shot.devicePixelRatio());
-    EXPECT_GE(m_view.width(), m_view.m_grid->width());
+    EXPECT_GE(m_view.width(), m_view.Grid()->width());
     const QByteArray path = qgetenv("HMPROG_SCREENSHOT");
     if (!path.isEmpty()) {
         EXPECT_TRUE(shot.save(QString::fromLocal8Bit(path)));

@@ -116,8 +116,8 @@ protected:
         m_view.SetTransferPorts(m_ports.get());
     }
 
-    CProgressDialog& Dialog() { return *m_view.m_pProgressDlg; }
-    QString Cell(long row, long col) const { return m_view.m_grid->GetTextMatrix(row, col); }
+    CProgressDialog& Dialog() { return *m_view.ProgressDialog(); }
+    QString Cell(long row, long col) const { return m_view.Grid()->GetTextMatrix(row, col); }
 
     // Runs act when the progress bar reaches position.
     void AtPosition(int position, std::function<void()> act) { m_atPosition.emplace(position, std::move(act)); }

@@ -30,7 +30,7 @@ TEST_F(TransferTest, CompletedReadShowsOneHundredPercentThenTheRadiosChannels)
     } watcher;
     watcher.dialog = &Dialog();
     Dialog().installEventFilter(&watcher);
-    m_view.m_editPttIdCode->setText(QStringLiteral("99"));
+    m_view.PttIdCodeEdit()->setText(QStringLiteral("99"));
 
     m_view.OnProgramRead();
     ASSERT_TRUE(Dialog().isVisible());
@@ -45,7 +45,7 @@ TEST_F(TransferTest, CompletedReadShowsOneHundredPercentThenTheRadiosChannels)
     EXPECT_EQ(Cell(1, 1), "145.52500");
     EXPECT_EQ(Cell(1, 4), "D023N");
     EXPECT_EQ(Cell(4, 2), "");
-    EXPECT_EQ(m_view.m_editPttIdCode->text(), "");
+    EXPECT_EQ(m_view.PttIdCodeEdit()->text(), "");
     EXPECT_EQ(m_ports->opened, QStringList{"/dev/ttyTEST"});
     EXPECT_TRUE(m_ports->configured);
     EXPECT_FALSE(m_ports->isOpen());
@@ -93,14 +93,14 @@ TEST_P(UnfinishedRead, LeavesDocumentAndFormAsTheyWere)
     m_versionAnswers = c.versionAnswers;
     if (c.cancelAt > 0)
         CancelAtPosition(c.cancelAt);
-    m_view.m_editPttIdCode->setText(QStringLiteral("99"));
+    m_view.PttIdCodeEdit()->setText(QStringLiteral("99"));
     const RadioImage before = m_doc.m_image;
 
     m_view.OnProgramRead();
     PressOk();
 
     EXPECT_EQ(m_doc.m_image, before);
-    EXPECT_EQ(m_view.m_editPttIdCode->text(), "99");
+    EXPECT_EQ(m_view.PttIdCodeEdit()->text(), "99");
     EXPECT_EQ(Cell(1, 1), "");
     EXPECT_EQ(m_versionAsked, c.versionAsked);
     EXPECT_EQ(m_retryTexts.size(), c.retryAsked);
@@ -168,7 +168,7 @@ TEST_F(TransferTest, TheLastCommandBeforeOkDecidesTheDirectionAndTheCaption)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         UseRadio({});
-        m_view.m_editPttIdCode->setText(QStringLiteral("77"));
+        m_view.PttIdCodeEdit()->setText(QStringLiteral("77"));
         (m_view.*c.first)();
         (m_view.*c.last)();
         EXPECT_EQ(Dialog().windowTitle(), c.caption);
@@ -196,8 +196,8 @@ TEST_F(TransferTest, ACommandDuringTheRunChangesNeitherItsDirectionNorItsCaption
 
 TEST_F(TransferTest, WriteSendsWhatTheFormShowsAndLeavesTheSkippedBlocksAlone)
 {
-    m_view.m_editPttIdCode->setText(QStringLiteral("1234"));
-    m_view.m_comboSquelch->setCurrentIndex(2);
+    m_view.PttIdCodeEdit()->setText(QStringLiteral("1234"));
+    m_view.Combo(FormCombo::Squelch)->setCurrentIndex(2);
     m_view.OnProgramWrite();
     EXPECT_EQ(Dialog().windowTitle(), "Write Data");
     PressOk();
@@ -214,7 +214,7 @@ TEST_F(TransferTest, WriteSendsWhatTheFormShowsAndLeavesTheSkippedBlocksAlone)
         const std::uint8_t expected = skipped ? demo.byte(offset) : m_doc.m_image.byte(offset);
         ASSERT_EQ(m_ports->radio.memory().byte(offset), expected) << "offset " << offset;
     }
-    EXPECT_EQ(m_view.m_editPttIdCode->text(), "1234");
+    EXPECT_EQ(m_view.PttIdCodeEdit()->text(), "1234");
 }
 
 struct OpenFailureCase {
@@ -247,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(ThreeReasons, FailedOpen,
 
 TEST_F(TransferTest, APortStandingForNoDeviceIsNotOpened)
 {
-    m_view.m_portSelection = PortSelection([] { return std::vector<SerialDevice>{}; }, PortSelection::Naming::Devices);
+    m_view.PortChoice() = PortSelection([] { return std::vector<SerialDevice>{}; }, PortSelection::Naming::Devices);
     m_view.OnPortCom(5);
     m_view.OnProgramRead();
     PressOk();
@@ -260,17 +260,17 @@ TEST_F(TransferTest, APortStandingForNoDeviceIsNotOpened)
 TEST_F(TransferTest, TheFormIsReadOnlyWhileTheTransferRunsAndItsOpenEditorStoredFirst)
 {
     QSignalSpy running(&m_view, &CProgramView::TransferRunningChanged);
-    m_view.m_grid->SetRow(2);
-    m_view.m_grid->SetCol(1);
+    m_view.Grid()->SetRow(2);
+    m_view.Grid()->SetCol(1);
     m_view.BeginCellEdit();
-    ASSERT_TRUE(m_view.m_editCell->isVisible());
-    m_view.m_editCell->setText(QStringLiteral("150"));
-    const std::vector<QWidget*> controls = {m_view.m_groupSetting, m_view.m_grid, m_view.m_buttonAdd,
-                                            m_view.m_buttonDelete};
+    ASSERT_TRUE(m_view.CellEdit()->isVisible());
+    m_view.CellEdit()->setText(QStringLiteral("150"));
+    const std::vector<QWidget*> controls = {m_view.SettingGroup(), m_view.Grid(), m_view.AddButton(),
+                                            m_view.DeleteButton()};
     int checked = 0;
     AtPosition(30, [&] {
         EXPECT_TRUE(m_view.IsTransferRunning());
-        EXPECT_FALSE(m_view.m_editCell->isVisible());
+        EXPECT_FALSE(m_view.CellEdit()->isVisible());
         EXPECT_EQ(Cell(2, 1), "150.00000");
         for (QWidget* control : controls)
             EXPECT_FALSE(control->isEnabled()) << control->accessibleName().toStdString();
@@ -295,7 +295,7 @@ TEST_F(TransferTest, APortChosenDuringTheTransferLeavesTheRunningOneAlone)
     EXPECT_EQ(m_ports->targets.size(), 1u);
     EXPECT_EQ(m_ports->opened, QStringList{"/dev/ttyTEST"});
     EXPECT_EQ(Cell(1, 1), "145.52500");
-    EXPECT_EQ(m_view.m_strPort, "Simulated radio");
+    EXPECT_EQ(m_view.PortName(), "Simulated radio");
 }
 
 // What the dialog painted, in order with what went out on the line: "W" a

@@ -51,14 +51,14 @@ public:
 
     void deleteChannel(long row) override
     {
-        m_view.m_grid->SetRow(row);
-        QTest::mouseClick(m_view.m_buttonDelete, Qt::LeftButton);
+        m_view.Grid()->SetRow(row);
+        QTest::mouseClick(m_view.DeleteButton(), Qt::LeftButton);
     }
 
     void addChannel(long row) override
     {
-        m_view.m_grid->SetRow(row);
-        QTest::mouseClick(m_view.m_buttonAdd, Qt::LeftButton);
+        m_view.Grid()->SetRow(row);
+        QTest::mouseClick(m_view.AddButton(), Qt::LeftButton);
     }
 
     int appliedModel() const override { return m_view.Session().AppliedModel(); }
@@ -68,25 +68,25 @@ private:
     {
         switch (combo) {
         case FormCombo::Model:
-            return m_view.m_comboModel;
+            return m_view.Combo(FormCombo::Model);
         case FormCombo::Band:
-            return m_view.m_comboBand;
+            return m_view.Combo(FormCombo::Band);
         case FormCombo::Squelch:
-            return m_view.m_comboSquelch;
+            return m_view.Combo(FormCombo::Squelch);
         case FormCombo::Tot:
-            return m_view.m_comboTot;
+            return m_view.Combo(FormCombo::Tot);
         case FormCombo::Voice:
-            return m_view.m_comboVoice;
+            return m_view.Combo(FormCombo::Voice);
         case FormCombo::Beep:
-            return m_view.m_comboBeep;
+            return m_view.Combo(FormCombo::Beep);
         case FormCombo::VoxSwitch:
-            return m_view.m_comboVoxSwitch;
+            return m_view.Combo(FormCombo::VoxSwitch);
         case FormCombo::VoxGain:
-            return m_view.m_comboVoxGain;
+            return m_view.Combo(FormCombo::VoxGain);
         case FormCombo::BatterySaver:
-            return m_view.m_comboBatterySaver;
+            return m_view.Combo(FormCombo::BatterySaver);
         case FormCombo::PttId:
-            return m_view.m_comboPttId;
+            return m_view.Combo(FormCombo::PttId);
         }
         return nullptr;
     }
