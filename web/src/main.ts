@@ -9,7 +9,7 @@ import { FleetDialog } from './fleet_dialog';
 import { PortChoice } from './port_choice';
 import { fillPrintList } from './print_list';
 import { ask, tell } from './questions';
-import { askReadFirst, kPreviewTitle } from './read_first';
+import { askReadFirst, askWritePreview } from './read_first';
 import { SettingsForm } from './settings_form';
 import { TransferDialog } from './transfer_dialog';
 
@@ -248,11 +248,9 @@ class App {
     }
   }
 
-  // The write and what keeps the radio's memory safe around it run in the
-  // engine, which asks the page its questions. Values no radio can hold are
-  // asked about before the port is opened; the port is then opened for the
-  // whole write, as the engine's own calls do not answer while it waits for
-  // the page (a simulated radio made in the middle would be none).
+  // The write and its safety run in the engine, which asks the page. The
+  // port is opened once values no radio can hold are accepted, for the whole
+  // write: the engine's calls do not answer while it waits for the page.
   private async write(): Promise<void> {
     if (this.busy || !(await this.valuesAccepted())) return;
     this.busy = true;
@@ -306,13 +304,7 @@ class App {
       // The last read of this visit, or the newest backup of the same model.
       lastKnownRadio: async () => this.lastRead ?? (await listBackups()).find((b) => b.model === this.model())?.bytes ?? null,
       askFirstWrite: () => askReadFirst(this.model()),
-      confirmWrite: (changes) => ask({
-        title: kPreviewTitle,
-        text: changes === '' ? 'The radio already holds what the form shows: the write changes nothing.' : 'What the write changes in the radio:',
-        detail: changes || undefined,
-        yes: 'Write',
-        no: 'Cancel',
-      }),
+      confirmWrite: (changes) => askWritePreview(changes),
     };
   }
 
