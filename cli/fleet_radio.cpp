@@ -60,8 +60,7 @@ FleetStep RadioJob::transfer(const char* step, TransferDirection direction, Radi
         return std::make_unique<IdentifyingLink>(inner, [this](RadioRange range) { identified(range); });
     });
     const TransferResult result = session.Run(m_target, direction, image, band);
-    FleetStep outcome{result, result == TransferResult::Completed, result.reason == FailureReason::ModelMismatch,
-                      session.LeftPartlyWritten(), {}};
+    FleetStep outcome{result, result == TransferResult::Completed, session.LeftPartlyWritten(), {}};
     if (result.reason == FailureReason::OpenFailed)
         outcome.reason = QStringLiteral("could not open the port: %1")
                              .arg(QString::fromStdString(session.OpenFailureText(m_port.toStdString())));

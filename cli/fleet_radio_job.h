@@ -16,7 +16,6 @@
 struct FleetStep {
     TransferResult result{TransferResult::Failed};
     bool completed = false;
-    bool otherModel = false;
     bool partlyWritten = false;
     QString reason = {};
 };
