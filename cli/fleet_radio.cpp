@@ -9,8 +9,8 @@
 
 #include "document/backup_folder.h"
 #include "fleet/identifying_link.h"
-#include "fleet/radio_data.h"
 #include "form/write_verify.h"
+#include "link/transfer_session.h"
 #include "image/image_layout.h"
 #include "image/radio_models.h"
 #include "port/system_ports.h"
@@ -60,8 +60,7 @@ FleetStep RadioJob::transfer(const char* step, TransferDirection direction, Radi
         return std::make_unique<IdentifyingLink>(inner, [this](RadioRange range) { identified(range); });
     });
     const TransferResult result = session.Run(m_target, direction, image, band);
-    FleetStep outcome{result == TransferResult::Completed, result.reason == FailureReason::ModelMismatch,
-                 session.LeftPartlyWritten(), {}};
+    FleetStep outcome{result, result == TransferResult::Completed, session.LeftPartlyWritten(), {}};
     if (result.reason == FailureReason::OpenFailed)
         outcome.reason = QStringLiteral("could not open the port: %1")
                              .arg(QString::fromStdString(session.OpenFailureText(m_port.toStdString())));
@@ -82,69 +81,83 @@ void RadioJob::identified(RadioRange range)
     update([text](FleetRadio& radio) { radio.radio = text; });
 }
 
-// The read before the write: kept as a backup, and with --keep-radio-data
-// the memory the file's form is written onto.
-bool RadioJob::readFirst(RadioImage& toWrite, const RadioImage* alreadyRead)
+WriteStepResult RadioJob::Transfer(WriteStep step, TransferDirection direction, RadioImage& image)
 {
-    RadioImage radio;
-    const FleetStep read = alreadyRead ? FleetStep{.completed = true}
-                                  : transfer("reading", TransferDirection::Read, radio, BandLimits{});
-    if (alreadyRead)
-        radio = *alreadyRead;
-    if (!read.completed) {
-        end(FleetEnd::Failed, read.reason + QStringLiteral("; nothing was written"));
+    const bool writes = direction == TransferDirection::Write;
+    const char* name = step == WriteStep::Verify ? "verifying" : (writes ? "writing" : "reading");
+    m_last = transfer(name, direction, image, writes ? m_plan.band : BandLimits{});
+    return {m_last.result, m_last.partlyWritten};
+}
+
+// The read before the write is kept when a backup was asked for.
+bool RadioJob::KeepBackup(const RadioImage& radio)
+{
+    if (!m_plan.backup)
+        return true;
+    const KeptBackup kept = ::KeepBackup(radio);
+    if (!kept.ok()) {
+        m_backupFailure = kept.failure;
         return false;
     }
-    if (m_plan.backup) {
-        const KeptBackup kept = KeepBackup(radio);
-        if (!kept.ok()) {
-            end(FleetEnd::Failed, kept.failure + QStringLiteral("; nothing was written"));
-            return false;
-        }
-        update([&kept](FleetRadio& entry) { entry.backup = kept.path; });
-    }
-    if (m_plan.keepRadioData) {
-        toWrite = FileFormOntoRadio(m_plan.image, radio);
-        update([](FleetRadio& entry) { entry.keptRadioData = true; });
-    }
+    update([&kept](FleetRadio& entry) { entry.backup = kept.path; });
     return true;
 }
 
-void RadioJob::verify(const RadioImage& written)
+WriteGate RadioJob::BeforeWrite(bool radioDataKept)
 {
-    RadioImage readBack;
-    const FleetStep read = transfer("verifying", TransferDirection::Read, readBack, BandLimits{});
-    if (!read.completed) {
-        end(FleetEnd::Written, QStringLiteral("the radio could not be read back: %1").arg(read.reason));
-        return;
-    }
-    const std::vector<BlockMismatch> mismatches = VerifyWrittenBlocks(written, readBack);
-    QString blocks;
-    for (const BlockMismatch& mismatch : mismatches)
-        blocks += QStringLiteral(" 0x%1").arg(QString::number(mismatch.address, 16).toUpper().rightJustified(3, u'0'));
-    update([ok = mismatches.empty()](FleetRadio& radio) { radio.verified = ok; });
-    end(FleetEnd::Written, mismatches.empty() ? QString() : QStringLiteral("verify failed at block%1").arg(blocks));
+    if (radioDataKept)
+        update([](FleetRadio& entry) { entry.keptRadioData = true; });
+    if (m_reported && !BandFitsRadio(*m_reported, m_plan.band))
+        return WriteGate::OtherModel;
+    return Interrupted() ? WriteGate::Stop : WriteGate::Go;
 }
 
 void RadioJob::Run(const RadioImage* alreadyRead)
 {
-    m_written = m_plan.image;
-    RadioImage& toWrite = m_written;
-    if ((alreadyRead || m_plan.backup || m_plan.keepRadioData) && !readFirst(toWrite, alreadyRead))
-        return;
-    if (m_reported && !BandFitsRadio(*m_reported, m_plan.band))
+    const WriteSafetyOptions safety{.checkValues = false,
+                                    .backUp = m_plan.backup,
+                                    .keepRadioData = m_plan.keepRadioData,
+                                    .verify = m_plan.verify};
+    const WriteSafetyOutcome outcome = WriteSafely(*this, safety, m_plan.image, alreadyRead);
+    m_written = outcome.written;
+    report(outcome);
+}
+
+void RadioJob::report(const WriteSafetyOutcome& outcome)
+{
+    using End = WriteSafetyOutcome::End;
+    const QString nothingWritten = QStringLiteral("; nothing was written");
+    update([partly = outcome.partlyWritten](FleetRadio& radio) { radio.partlyWritten = partly; });
+    switch (outcome.end) {
+    case End::Written:
+        return outcome.verifyRead ? reportVerify(outcome) : end(FleetEnd::Written);
+    case End::ReadFailed:
+        return end(FleetEnd::Failed, m_last.reason + nothingWritten);
+    case End::NoBackup:
+        return end(FleetEnd::Failed, m_backupFailure + nothingWritten);
+    case End::OtherModel:
         return endOtherModel();
-    if (Interrupted())
+    case End::Stopped:
         return end(FleetEnd::Cancelled, QStringLiteral("interrupted before the write began; nothing was written"));
-    const FleetStep write = transfer("writing", TransferDirection::Write, toWrite, m_plan.band);
-    update([&write](FleetRadio& radio) { radio.partlyWritten = write.partlyWritten; });
-    if (write.otherModel)
-        return endOtherModel();
-    if (!write.completed)
-        return end(FleetEnd::Failed, write.reason);
-    if (m_plan.verify)
-        return verify(toWrite);
-    end(FleetEnd::Written);
+    case End::WriteFailed:
+    case End::ValuesRefused:
+    case End::PreviewDeclined:
+        break;
+    }
+    end(FleetEnd::Failed, m_last.reason);
+}
+
+void RadioJob::reportVerify(const WriteSafetyOutcome& outcome)
+{
+    if (outcome.verifyRead->result != TransferResult::Completed) {
+        end(FleetEnd::Written, QStringLiteral("the radio could not be read back: %1").arg(m_last.reason));
+        return;
+    }
+    const bool verified = outcome.mismatches.empty();
+    update([verified](FleetRadio& radio) { radio.verified = verified; });
+    end(FleetEnd::Written, verified ? QString()
+                                    : QStringLiteral("verify failed at block%1")
+                                          .arg(QString::fromStdString(MismatchedBlocksText(outcome.mismatches))));
 }
 
 void RadioJob::endOtherModel()

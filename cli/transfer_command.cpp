@@ -167,5 +167,5 @@ TransferOutcome RunTransferOn(SystemPorts& ports, const TransferOptions& options
     if (trace && !trace->Save())
         PrintError(QStringLiteral("cannot write the trace %1: %2")
                        .arg(DisplayPath(options.tracePath), trace->errorString()));
-    return {exitStatus(result, host.PromptUnanswered()), session.LeftPartlyWritten()};
+    return {exitStatus(result, host.PromptUnanswered()), session.LeftPartlyWritten(), result};
 }

@@ -38,11 +38,12 @@ void PrintOpenFailure(const QString& portOption, const PortTarget& target,
 
 class SystemPorts;
 
-// How a transfer ended: the exit status, and whether a write stopped with
-// blocks already in the radio.
+// How a transfer ended: the exit status, whether a write stopped with blocks
+// already in the radio, and the engine's result.
 struct TransferOutcome {
     int status = 0;
     bool partlyWritten = false;
+    TransferResult result{TransferResult::Failed};
 };
 
 // Opens the port (a device, or "sim" for a simulated radio in this process),

@@ -2,7 +2,6 @@
 #include "transfer_command.h"
 
 #include "channel_io.h"
-#include "keep_radio_data.h"
 #include "print_error.h"
 #include "write_safety.h"
 
@@ -30,25 +29,10 @@ const CliOption kOptions[] = {
 int writeSafely(const CliArguments& args, const TransferOptions& options, const RadioImage& file, BandLimits band)
 {
     SystemPorts ports(SystemPorts::SimulatedTime::Virtual);
-    QString backupPath;
-    RadioImage image = file;
-    if (args.has(QStringLiteral("--keep-radio-data"))) {
-        int status = kExitCompleted;
-        if (!PutFileOntoRadio(ports, options, args.has(QStringLiteral("--backup")), image, backupPath, status))
-            return status;
-    } else if (args.has(QStringLiteral("--backup"))) {
-        int status = kExitCompleted;
-        backupPath = BackUpBeforeWrite(ports, options, status);
-        if (backupPath.isEmpty())
-            return status;
-    }
-    RadioImage written = image;
-    const TransferOutcome outcome = RunTransferOn(ports, options, TransferDirection::Write, written, band);
-    if (outcome.partlyWritten && !backupPath.isEmpty())
-        PrintRestoreCommand(options, backupPath);
-    if (outcome.status != kExitCompleted || !args.has(QStringLiteral("--verify")))
-        return outcome.status;
-    return VerifyWrite(ports, options, image);
+    const WriteSafetyOptions safety{.backUp = args.has(QStringLiteral("--backup")),
+                                    .keepRadioData = args.has(QStringLiteral("--keep-radio-data")),
+                                    .verify = args.has(QStringLiteral("--verify"))};
+    return WriteWithSafety(ports, options, safety, file, band);
 }
 
 int runWrite(const CliArguments& args)
@@ -81,8 +65,6 @@ int runWrite(const CliArguments& args)
         return kExitFailed;
     if (args.has(QStringLiteral("--dry-run")))
         return kExitCompleted;
-    if (!MayWriteValues(ChannelName(options.file, true), image, options.yes))
-        return kExitFailed;
     return writeSafely(args, options, image, band);
 }
 

@@ -28,6 +28,119 @@ bool printOut(const std::string& text)
     return PrintToStandardOutput(text) && FlushStandardOutput();
 }
 
+// The command line as the host of a write: every transfer with the terminal's
+// progress and prompts, the backup in the backups folder, each step's exit
+// status kept for the end. Nobody is asked anything the options did not answer.
+class TerminalWriteHost final : public WriteSafetyHost {
+public:
+    TerminalWriteHost(SystemPorts& ports, const TransferOptions& options, BandLimits band, bool backupAsked)
+        : m_ports(ports), m_options(options), m_band(band), m_backupAsked(backupAsked)
+    {
+    }
+
+    // Says how the write ended and gives the exit status.
+    [[nodiscard]] int Report(const WriteSafetyOutcome& outcome) const;
+
+    WriteStepResult Transfer(WriteStep step, TransferDirection direction, RadioImage& image) override;
+    bool AcceptImpossibleValues(const RadioImage& image, const std::vector<ImpossibleValue>&) override
+    {
+        return MayWriteValues(ChannelName(m_options.file, true), image, m_options.yes);
+    }
+    bool KeepBackup(const RadioImage& radio) override
+    {
+        m_backupPath = KeepReadBackup(radio);
+        return !m_backupPath.isEmpty() || !m_backupAsked;
+    }
+    std::optional<RadioImage> LastKnownRadio(const RadioImage&) override { return std::nullopt; }
+    FirstWriteAnswer AskFirstWrite() override { return FirstWriteAnswer::Cancel; }
+    bool ConfirmWrite(const RadioImage&, const RadioImage&) override { return false; }
+    std::optional<RadioImage> RadioHeld() override { return std::nullopt; }
+    WriteGate BeforeWrite(bool radioDataKept) override;
+    bool OfferRestore() override;
+
+private:
+    [[nodiscard]] int reportVerify(const WriteSafetyOutcome& outcome) const;
+
+    SystemPorts& m_ports;
+    const TransferOptions& m_options;
+    const BandLimits m_band;
+    const bool m_backupAsked;
+    QString m_backupPath;
+    int m_status = kExitCompleted;
+};
+
+WriteStepResult TerminalWriteHost::Transfer(WriteStep step, TransferDirection direction, RadioImage& image)
+{
+    TransferOptions options = step == WriteStep::Write ? m_options : untraced(m_options);
+    options.checksWrite = step == WriteStep::Verify;
+    const BandLimits band = direction == TransferDirection::Write ? m_band : BandLimits{};
+    const TransferOutcome outcome = RunTransferOn(m_ports, options, direction, image, band);
+    m_status = outcome.status;
+    return {outcome.result, outcome.partlyWritten};
+}
+
+WriteGate TerminalWriteHost::BeforeWrite(bool radioDataKept)
+{
+    if (radioDataKept)
+        static_cast<void>(printOut("Keeping the radio's own data: writing the file's channels and settings "
+                                   "onto what the radio holds.\n"));
+    return WriteGate::Go;
+}
+
+// Where what the radio held before this write is, and the command that
+// writes it back; the write is never undone unasked.
+bool TerminalWriteHost::OfferRestore()
+{
+    if (m_backupPath.isEmpty())
+        return false;
+    PrintError(QStringLiteral("What the radio held before this write is kept in %1. To write it back:")
+                   .arg(DisplayPath(m_backupPath)));
+    std::fprintf(stderr, "  hmprog-cli write --port %s --input %s\n", qPrintable(ShellQuoted(m_options.port)),
+                 qPrintable(ShellQuoted(m_backupPath)));
+    return false;
+}
+
+int TerminalWriteHost::Report(const WriteSafetyOutcome& outcome) const
+{
+    using End = WriteSafetyOutcome::End;
+    switch (outcome.end) {
+    case End::Written:
+        return outcome.verifyRead ? reportVerify(outcome) : m_status;
+    case End::ReadFailed:
+        PrintError(QStringLiteral("The radio could not be read before the write; nothing was written."));
+        return m_status;
+    case End::NoBackup:
+        PrintError(QStringLiteral("No backup of the radio could be kept; nothing was written."));
+        return kExitFailed;
+    case End::WriteFailed:
+    case End::OtherModel:
+        return m_status;
+    case End::ValuesRefused:
+    case End::PreviewDeclined:
+    case End::Stopped:
+        break;
+    }
+    return kExitFailed;
+}
+
+// "Verified." on standard output, or "Verify failed" with the blocks on
+// standard error.
+int TerminalWriteHost::reportVerify(const WriteSafetyOutcome& outcome) const
+{
+    if (outcome.verifyRead->result != TransferResult::Completed) {
+        // An interrupted check has said already that the write completed.
+        if (m_status != kExitCancelled)
+            PrintError(QStringLiteral("The radio could not be read back; the write was not verified."));
+        return m_status;
+    }
+    if (outcome.mismatches.empty()) {
+        static_cast<void>(printOut(VerifyText(outcome.mismatches)));
+        return kExitCompleted;
+    }
+    std::fputs(VerifyText(outcome.mismatches).c_str(), stderr);
+    return kExitFailed;
+}
+
 } // namespace
 
 bool PrintWriteChanges(const QString& againstPath, const RadioImage& image)
@@ -56,47 +169,9 @@ bool MayWriteValues(const QString& name, const RadioImage& image, bool yes)
     return yes;
 }
 
-QString BackUpBeforeWrite(SystemPorts& ports, const TransferOptions& options, int& status)
+int WriteWithSafety(SystemPorts& ports, const TransferOptions& options, const WriteSafetyOptions& safety,
+                    const RadioImage& file, BandLimits band)
 {
-    RadioImage radio;
-    status = RunTransferOn(ports, untraced(options), TransferDirection::Read, radio, BandLimits{}).status;
-    if (status != kExitCompleted) {
-        PrintError(QStringLiteral("The radio could not be read before the write; nothing was written."));
-        return {};
-    }
-    const QString path = KeepReadBackup(radio);
-    if (path.isEmpty()) {
-        PrintError(QStringLiteral("No backup of the radio could be kept; nothing was written."));
-        status = kExitFailed;
-    }
-    return path;
-}
-
-int VerifyWrite(SystemPorts& ports, const TransferOptions& options, const RadioImage& written)
-{
-    RadioImage readBack;
-    TransferOptions check = untraced(options);
-    check.checksWrite = true;
-    const int status = RunTransferOn(ports, check, TransferDirection::Read, readBack, BandLimits{}).status;
-    if (status != kExitCompleted) {
-        // An interrupted check has said already that the write completed.
-        if (status != kExitCancelled)
-            PrintError(QStringLiteral("The radio could not be read back; the write was not verified."));
-        return status;
-    }
-    const std::vector<BlockMismatch> mismatches = VerifyWrittenBlocks(written, readBack);
-    if (mismatches.empty()) {
-        static_cast<void>(printOut(VerifyText(mismatches)));
-        return kExitCompleted;
-    }
-    std::fputs(VerifyText(mismatches).c_str(), stderr);
-    return kExitFailed;
-}
-
-void PrintRestoreCommand(const TransferOptions& options, const QString& backupPath)
-{
-    PrintError(QStringLiteral("What the radio held before this write is kept in %1. To write it back:")
-                   .arg(DisplayPath(backupPath)));
-    std::fprintf(stderr, "  hmprog-cli write --port %s --input %s\n", qPrintable(ShellQuoted(options.port)),
-                 qPrintable(ShellQuoted(backupPath)));
+    TerminalWriteHost host(ports, options, band, safety.backUp);
+    return host.Report(WriteSafely(host, safety, file));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/transfer_command.h"
+#include "fleet/write_safety_sequence.h"
 #include "image/radio_image.h"
 
 #include <QString>
@@ -20,16 +21,10 @@ class SystemPorts;
 // warning. name: the file as the user named it.
 [[nodiscard]] bool MayWriteValues(const QString& name, const RadioImage& image, bool yes);
 
-// Reads the radio before the write and keeps what it held as a backup: the
-// backup's path, or empty, with the reason printed, when the read or the
-// backup failed and the write must not start. status is the read's exit status.
-[[nodiscard]] QString BackUpBeforeWrite(SystemPorts& ports, const TransferOptions& options, int& status);
-
-// Reads the radio back after a completed write and compares the blocks a
-// write sends: "Verified." on standard output, or "Verify failed" with the
-// blocks on standard error. The exit status.
-[[nodiscard]] int VerifyWrite(SystemPorts& ports, const TransferOptions& options, const RadioImage& written);
-
-// After a write that left the radio partly written: where its memory from
-// before the write is and the command that writes it back.
-void PrintRestoreCommand(const TransferOptions& options, const QString& backupPath);
+// Writes file into the radio on options' port with what safety asks for
+// around it: the values check, the read before (kept as a backup; with
+// safety.backUp one that cannot be kept stops the write), the radio's own
+// data, the read back. A write that stops part way after a backup prints
+// where the backup is and the command that writes it back. The exit status.
+[[nodiscard]] int WriteWithSafety(SystemPorts& ports, const TransferOptions& options,
+                                  const WriteSafetyOptions& safety, const RadioImage& file, BandLimits band);

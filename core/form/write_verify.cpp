@@ -38,6 +38,14 @@ std::vector<BlockMismatch> VerifyWrittenBlocks(const RadioImage& written, const 
     return mismatches;
 }
 
+std::string MismatchedBlocksText(const std::vector<BlockMismatch>& mismatches)
+{
+    std::string text;
+    for (const BlockMismatch& mismatch : mismatches)
+        text += ' ' + HexAddress(mismatch.address);
+    return text;
+}
+
 std::string VerifyText(const std::vector<BlockMismatch>& mismatches)
 {
     if (mismatches.empty())

@@ -24,6 +24,9 @@ struct BlockMismatch {
 inline constexpr const char* kVerifiedText = HMPROG_TEXT("Verified.");
 inline constexpr const char* kVerifyFailedText = HMPROG_TEXT("Verify failed");
 
+// The blocks' addresses, each after a space: " 0x140 0x148".
+[[nodiscard]] std::string MismatchedBlocksText(const std::vector<BlockMismatch>& mismatches);
+
 // "Verified.", or "Verify failed" followed by one line per block:
 //   0x018: Channel 1 Rx Tone, Channel 1 Busy
 //   0x3D8: (radio data outside the form)

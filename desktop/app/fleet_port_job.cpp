@@ -4,7 +4,6 @@
 #include "document/core_text.h"
 #include "fleet/fleet_log.h"
 #include "fleet/identifying_link.h"
-#include "fleet/radio_data.h"
 #include "form/write_verify.h"
 #include "link/open_status.h"
 #include "link/port_target.h"
@@ -47,10 +46,11 @@ FleetPortJob::FleetPortJob(const FleetJobPlan& plan, QString port, QString cable
 }
 
 // Each transfer opens the port anew through a port object of this thread.
-FleetPortJob::Step FleetPortJob::transfer(const QString& step, TransferDirection direction, RadioImage& image,
-                                          BandLimits band)
+WriteStepResult FleetPortJob::Transfer(WriteStep step, TransferDirection direction, RadioImage& image)
 {
-    emit StepStarted(step);
+    const bool writes = direction == TransferDirection::Write;
+    const QString name = step == WriteStep::Verify ? tr("Verifying") : (writes ? tr("Writing") : tr("Reading"));
+    emit StepStarted(name);
     emit Progressed(0);
     m_direction = direction;
     m_position = 0;
@@ -65,75 +65,79 @@ FleetPortJob::Step FleetPortJob::transfer(const QString& step, TransferDirection
             emit Identified(m_radioText);
         });
     });
-    const TransferResult result = session.Run(targetOf(m_port), direction, image, band);
-    Step outcome{result == TransferResult::Completed, result.reason == FailureReason::ModelMismatch, {}};
+    const TransferResult result = session.Run(targetOf(m_port), direction, image, writes ? m_plan.band : BandLimits{});
+    m_reason.clear();
     if (result.reason == FailureReason::OpenFailed)
-        outcome.reason = CoreText(OpenFailedMessage()) + QStringLiteral(": ") +
-                         QString::fromStdString(session.OpenFailureText(m_port.toStdString()));
-    else if (!outcome.completed)
-        outcome.reason = m_lastMessage.empty() ? tr("the transfer did not complete") : CoreText(m_lastMessage);
-    if (!outcome.completed && m_status.stage == TransferStatus::Stage::Block)
-        outcome.reason += tr(" (%1, block %2 of %3)").arg(step).arg(m_status.block).arg(m_status.blocks);
-    return outcome;
+        m_reason = CoreText(OpenFailedMessage()) + QStringLiteral(": ") +
+                   QString::fromStdString(session.OpenFailureText(m_port.toStdString()));
+    else if (result != TransferResult::Completed)
+        m_reason = m_lastMessage.empty() ? tr("the transfer did not complete") : CoreText(m_lastMessage);
+    if (result != TransferResult::Completed && m_status.stage == TransferStatus::Stage::Block)
+        m_reason += tr(" (%1, block %2 of %3)").arg(name).arg(m_status.block).arg(m_status.blocks);
+    return {result, session.LeftPartlyWritten()};
 }
 
-bool FleetPortJob::readFirst(RadioImage& toWrite)
+bool FleetPortJob::KeepBackup(const RadioImage& radio)
 {
-    RadioImage radio;
-    const Step read = transfer(tr("Reading"), TransferDirection::Read, radio, BandLimits{});
-    if (!read.completed) {
-        end(FleetJobEnd::Failed, tr("%1; nothing was written").arg(read.reason));
+    if (!m_plan.backup)
+        return true;
+    const KeptBackup kept = ::KeepBackup(radio);
+    if (!kept.ok()) {
+        m_backupFailure = kept.failure;
         return false;
     }
-    if (m_plan.backup) {
-        const KeptBackup kept = KeepBackup(radio);
-        if (!kept.ok()) {
-            end(FleetJobEnd::Failed, tr("%1; nothing was written").arg(kept.failure));
-            return false;
-        }
-        m_backup = kept.path;
-    }
-    if (m_plan.keepRadioData) {
-        toWrite = FileFormOntoRadio(m_plan.image, radio);
-        m_kept = true;
-    }
+    m_backup = kept.path;
     return true;
 }
 
-void FleetPortJob::verify(const RadioImage& written)
+WriteGate FleetPortJob::BeforeWrite(bool radioDataKept)
 {
-    RadioImage readBack;
-    const Step read = transfer(tr("Verifying"), TransferDirection::Read, readBack, BandLimits{});
-    if (!read.completed)
-        return end(FleetJobEnd::Failed, tr("written, but could not be read back: %1").arg(read.reason));
-    const std::vector<BlockMismatch> mismatches = VerifyWrittenBlocks(written, readBack);
-    m_verified = mismatches.empty();
-    QString blocks;
-    for (const BlockMismatch& mismatch : mismatches)
-        blocks += QStringLiteral(" 0x%1").arg(QString::number(mismatch.address, 16).toUpper().rightJustified(3, u'0'));
-    if (!m_verified)
-        return end(FleetJobEnd::Failed, tr("verify failed at block%1").arg(blocks));
-    end(FleetJobEnd::Written);
+    m_kept = radioDataKept;
+    if (m_reported && !BandFitsRadio(*m_reported, m_plan.band))
+        return WriteGate::OtherModel;
+    return m_cancel ? WriteGate::Stop : WriteGate::Go;
 }
 
 void FleetPortJob::Run()
 {
     m_start = std::chrono::steady_clock::now();
-    RadioImage toWrite = m_plan.image;
-    if ((m_plan.backup || m_plan.keepRadioData) && !readFirst(toWrite))
-        return;
-    const QString otherModel = tr("the radio is of another model; nothing was written");
-    if (m_reported && !BandFitsRadio(*m_reported, m_plan.band))
-        return end(FleetJobEnd::OtherModel, otherModel);
-    if (m_cancel)
+    const WriteSafetyOptions safety{.checkValues = false,
+                                    .backUp = m_plan.backup,
+                                    .keepRadioData = m_plan.keepRadioData,
+                                    .verify = m_plan.verify};
+    report(WriteSafely(*this, safety, m_plan.image));
+}
+
+void FleetPortJob::report(const WriteSafetyOutcome& outcome)
+{
+    using End = WriteSafetyOutcome::End;
+    switch (outcome.end) {
+    case End::Written:
+        return outcome.verifyRead ? reportVerify(outcome) : end(FleetJobEnd::Written);
+    case End::ReadFailed:
+        return end(FleetJobEnd::Failed, tr("%1; nothing was written").arg(m_reason));
+    case End::NoBackup:
+        return end(FleetJobEnd::Failed, tr("%1; nothing was written").arg(m_backupFailure));
+    case End::OtherModel:
+        return end(FleetJobEnd::OtherModel, tr("the radio is of another model; nothing was written"));
+    case End::Stopped:
         return end(FleetJobEnd::Cancelled, tr("cancelled before the write began; nothing was written"));
-    const Step write = transfer(tr("Writing"), TransferDirection::Write, toWrite, m_plan.band);
-    if (write.otherModel)
-        return end(FleetJobEnd::OtherModel, otherModel);
-    if (!write.completed)
-        return end(FleetJobEnd::Failed, write.reason);
-    if (m_plan.verify)
-        return verify(toWrite);
+    case End::WriteFailed:
+    case End::ValuesRefused:
+    case End::PreviewDeclined:
+        break;
+    }
+    end(FleetJobEnd::Failed, m_reason);
+}
+
+void FleetPortJob::reportVerify(const WriteSafetyOutcome& outcome)
+{
+    if (outcome.verifyRead->result != TransferResult::Completed)
+        return end(FleetJobEnd::Failed, tr("written, but could not be read back: %1").arg(m_reason));
+    m_verified = outcome.mismatches.empty();
+    if (!m_verified)
+        return end(FleetJobEnd::Failed, tr("verify failed at block%1")
+                                            .arg(QString::fromStdString(MismatchedBlocksText(outcome.mismatches))));
     end(FleetJobEnd::Written);
 }
 

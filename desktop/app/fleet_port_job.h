@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fleet/write_safety_sequence.h"
 #include "image/radio_image.h"
 #include "link/identification.h"
 #include "link/transfer_host.h"
@@ -33,7 +34,7 @@ enum class FleetJobEnd { Written, Failed, OtherModel, Cancelled };
 // back, the log row. It never asks: a retry prompt is answered Retry a few
 // times for the radio, then Cancel; the version prompt Cancel. Cancel keeps a write from beginning; a transfer in
 // progress always finishes its blocks, so a write is never cut in the middle.
-class FleetPortJob final : public QObject, private TransferHost {
+class FleetPortJob final : public QObject, private TransferHost, private WriteSafetyHost {
     Q_OBJECT
 public:
     FleetPortJob(const FleetJobPlan& plan, QString port, QString cableSerial);
@@ -49,14 +50,18 @@ signals:
     void Ended(FleetJobEnd how, const QString& result, double seconds);
 
 private:
-    struct Step {
-        bool completed = false;
-        bool otherModel = false;
-        QString reason;
-    };
-    Step transfer(const QString& step, TransferDirection direction, RadioImage& image, BandLimits band);
-    [[nodiscard]] bool readFirst(RadioImage& toWrite);
-    void verify(const RadioImage& written);
+    WriteStepResult Transfer(WriteStep step, TransferDirection direction, RadioImage& image) override;
+    bool AcceptImpossibleValues(const RadioImage&, const std::vector<ImpossibleValue>&) override { return true; }
+    bool KeepBackup(const RadioImage& radio) override;
+    std::optional<RadioImage> LastKnownRadio(const RadioImage&) override { return std::nullopt; }
+    FirstWriteAnswer AskFirstWrite() override { return FirstWriteAnswer::Cancel; }
+    bool ConfirmWrite(const RadioImage&, const RadioImage&) override { return false; }
+    std::optional<RadioImage> RadioHeld() override { return std::nullopt; }
+    WriteGate BeforeWrite(bool radioDataKept) override;
+    bool OfferRestore() override { return false; }
+
+    void report(const WriteSafetyOutcome& outcome);
+    void reportVerify(const WriteSafetyOutcome& outcome);
     void end(FleetJobEnd how, const QString& reason = {});
 
     void DispatchOne() override {}
@@ -76,6 +81,9 @@ private:
     int m_retriesLeft = 3;
     TransferStatus m_status;
     std::string m_lastMessage;
+    // Why the last transfer did not complete.
+    QString m_reason;
+    QString m_backupFailure;
     std::optional<RadioRange> m_reported;
     QString m_radioText;
     QString m_backup;

@@ -2,8 +2,7 @@
 
 #include "form/form_contents.h"
 #include "editor/progress_dialog.h"
-#include "port/system_ports.h"
-#include "port/trace_file.h"
+#include "editor/transfer_controller.h"
 
 #include "codec/tone.h"
 #include "grid/ms_flex_grid.h"
@@ -38,6 +37,7 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
     connectControls();
     connectCellEditing();
     m_pProgressDlg = std::make_unique<CProgressDialog>(this);
+    m_transfers = std::make_unique<CTransferController>(*this, *m_pProgressDlg);
     connect(m_pProgressDlg.get(), &CProgressDialog::StartRequested, this, &CProgramView::OnStartTransfer,
             Qt::QueuedConnection);
 }

@@ -22,8 +22,8 @@
 class CMSFlexGrid;
 class CProgramDoc;
 class CProgressDialog;
+class CTransferController;
 class DialogUnits;
-class SystemPorts;
 class TraceFile;
 class TransferPorts;
 class QComboBox;
@@ -80,13 +80,13 @@ public:
     void OnPortOther(const QString& path);
     void OnPortSimulated();
 
-    // Reading and writing the radio (program_view_transfer.cpp): a command
+    // Reading and writing the radio (the transfer controller): a command
     // opens the progress dialog, whose OK starts the transfer.
     void OnProgramRead();
     void OnProgramWrite();
     void OnStartTransfer();
     bool IsTransferRunning() const { return m_bTransferRunning; }
-    // Port > Check Cable (program_view_check.cpp): the dialog's OK reads the
+    // Port > Check Cable: the dialog's OK reads the
     // radio twice and compares; the form is left as it is.
     void OnPortCheckCable();
     // The ports transfers open; none given: the system's and the built-in
@@ -95,13 +95,13 @@ public:
     // The next transfers are recorded into trace until it is taken away
     // (nullptr); the file is rewritten whole after each transfer.
     void SetTrace(std::unique_ptr<TraceFile> trace);
-    bool IsTracing() const { return m_trace != nullptr; }
+    bool IsTracing() const;
     void SetTransferPrompts(TransferPrompts prompts);
-    // The steps around the next writes (program_view_write.cpp).
-    void SetWriteSafety(const WriteSafety& safety) { m_safety = safety; }
+    // The steps around the next writes.
+    void SetWriteSafety(const WriteSafety& safety);
     // Every completed read is kept in the backups folder from now on; the
     // form on its own keeps none.
-    void SetKeepBackups(bool keep) { m_keepBackups = keep; }
+    void SetKeepBackups(bool keep);
     // What the radio of this model holds as far as the program knows: this
     // session's last read or completed write of it, else its newest backup.
     [[nodiscard]] std::optional<RadioImage> LastKnownRadio(const RadioImage& sameModelAs) const;
@@ -278,41 +278,12 @@ private:
     long m_editCol = 0;
     bool m_bCommitting = false;
 
-    // How one transfer ended, and whether it left the radio half written.
-    struct TransferOutcome {
-        TransferResult result;
-        bool leftPartlyWritten;
-    };
-
-    void ChooseTransfer(TransferDirection direction, const QString& title);
-    TransferOutcome RunTransfer(TransferDirection direction, RadioImage& image);
-    TransferResult ReadRadio();
-    TransferResult WriteRadio();
-    void rememberRead(const RadioImage& image);
-    void keepBackup(const RadioImage& image);
-    [[nodiscard]] TransferResult readBeforeWrite(const QString& caption, RadioImage& radio);
-    [[nodiscard]] TransferResult previewWrite(const RadioImage& image);
-    void sayWritten(qint64 milliseconds);
-    void verifyWrite(const RadioImage& written);
-    void reportPartlyWritten(const std::optional<RadioImage>& restorePoint);
+    // The controller keeps the form still while it transfers.
+    friend class CTransferController;
     void SetTransferRunning(bool running);
-    void CheckCable();
-    TransferPorts& Ports();
-    void saveTrace();
 
     bool m_bTransferRunning = false;
-    // The dialog's OK checks the cable rather than going m_transferMode.
-    bool m_checkingCable = false;
-    WriteSafety m_safety;
-    bool m_keepBackups = false;
-    // Said in the status bar once the transfer has ended, which clears it.
-    QString m_statusAfterTransfer;
-    // This session's last read or completed write: what the radio holds.
-    std::optional<RadioImage> m_radioHolds;
-    TransferPrompts m_prompts;
-    TransferPorts* m_pPorts = nullptr;
-    std::unique_ptr<SystemPorts> m_systemPorts;
-    std::unique_ptr<TraceFile> m_trace;
+    std::unique_ptr<CTransferController> m_transfers;
     // Declared last so that it stops filtering before any control goes away.
     std::unique_ptr<QObject> m_messageFilter;
 };

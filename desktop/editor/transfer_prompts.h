@@ -1,14 +1,12 @@
 #pragma once
 
+#include "fleet/write_safety_sequence.h"
 #include "image/radio_image.h"
 #include "link/transfer_host.h"
 
 #include <QString>
 
 #include <functional>
-
-// The answers to a write that has nothing to be previewed against.
-enum class FirstWriteAnswer { ReadFirst, WriteWithoutPreview, Cancel };
 
 // The modal questions and messages of a transfer, supplied by the program
 // around the form: the message box, the Retry/Cancel prompt, the

@@ -232,6 +232,7 @@ val takeTransferOutcome()
     result.set("partlyWritten", outcome.partlyWritten);
     result.set("otherModel", outcome.otherModel);
     result.set("warning", outcome.warning);
+    result.set("verify", outcome.verify);
     if (outcome.image)
         result.set("image", byteArray(outcome.image->bytes()));
     lastTransfer().reset();
@@ -286,6 +287,14 @@ EMSCRIPTEN_KEEPALIVE void hmprog_transfer(int mode)
 {
     const TransferDirection direction = mode == 1 ? TransferDirection::Write : TransferDirection::Read;
     lastTransfer() = RunTransfer(session(), direction, mode == 2 ? ReadInto::OutcomeOnly : ReadInto::Form);
+}
+
+// Write with the write safety around it, its questions asked through
+// Module.hmprogWrite.
+EMSCRIPTEN_KEEPALIVE void hmprog_write_safely(int checkValues, int preview, int verify)
+{
+    lastTransfer() =
+        WriteFromPage(session(), {.checkValues = checkValues != 0, .preview = preview != 0, .verify = verify != 0});
 }
 
 // Check Cable: the radio read twice and compared.

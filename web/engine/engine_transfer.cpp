@@ -110,16 +110,13 @@ private:
 
 } // namespace
 
-TransferOutcome RunTransfer(EngineSession& session, TransferDirection direction, ReadInto into)
+TransferOutcome RunTransferOn(TransferDirection direction, RadioImage& image, TransferResult& result)
 {
     const std::string name = portName();
     PageHost host(direction, name);
     PagePorts ports;
     TransferSession transfer(ports, host);
-    RadioImage image = direction == TransferDirection::Write ? session.StoredImage() : RadioImage{};
-    const RadioImage sent = image;
-    const TransferResult result =
-        transfer.Run(PortTarget{false, name, name}, direction, image, BandLimits{g_bandLow, g_bandHigh});
+    result = transfer.Run(PortTarget{false, name, name}, direction, image, BandLimits{g_bandLow, g_bandHigh});
 
     TransferOutcome outcome;
     outcome.ok = result == TransferResult::Completed;
@@ -129,6 +126,15 @@ TransferOutcome RunTransfer(EngineSession& session, TransferDirection direction,
     outcome.otherModel = result.reason == FailureReason::ModelMismatch;
     if (outcome.partlyWritten)
         outcome.warning = PartlyWrittenWarning();
+    return outcome;
+}
+
+TransferOutcome RunTransfer(EngineSession& session, TransferDirection direction, ReadInto into)
+{
+    RadioImage image = direction == TransferDirection::Write ? session.StoredImage() : RadioImage{};
+    const RadioImage sent = image;
+    TransferResult result = TransferResult::Failed;
+    TransferOutcome outcome = RunTransferOn(direction, image, result);
     if (direction == TransferDirection::Write) {
         outcome.image = sent;
     } else if (outcome.ok) {

@@ -2,6 +2,7 @@
 
 #include "web/engine/engine_session.h"
 
+#include "fleet/write_safety_sequence.h"
 #include "image/radio_image.h"
 #include "link/cable_check_link.h"
 #include "link/transfer_types.h"
@@ -24,6 +25,9 @@ struct TransferOutcome {
     std::string warning;
     // A completed read: what the radio holds; a write: what was sent.
     std::optional<RadioImage> image;
+    // A write with Verify After Write whose read back completed: "Verified."
+    // or "Verify failed" and the blocks.
+    std::string verify;
 };
 
 // Where a completed read goes: into the form as a new document, or only into
@@ -36,6 +40,17 @@ enum class ReadInto { Form, OutcomeOnly };
 // the document when into is ReadInto::Form; a write sends the form stored into the image. The port's
 // name for the status line is Module.hmprogTransfer.portName.
 [[nodiscard]] TransferOutcome RunTransfer(EngineSession& session, TransferDirection direction, ReadInto into);
+
+// One transfer on image through the page's port, host and abort signal, with
+// the engine's result; nothing goes into the form.
+[[nodiscard]] TransferOutcome RunTransferOn(TransferDirection direction, RadioImage& image, TransferResult& result);
+
+// A write of the form with what keeps the radio's memory safe around it: the
+// values check, the preview (against the last known radio, or after a read
+// first), the write, the read back. Each transfer goes through the port, host
+// and abort signal that Module.hmprogWrite.beginStep puts in
+// Module.hmprogTransfer, and each question to Module.hmprogWrite.
+[[nodiscard]] TransferOutcome WriteFromPage(EngineSession& session, const WriteSafetyOptions& options);
 
 // How Check Cable through the page's port ended: the two reads compared.
 struct CheckOutcome {

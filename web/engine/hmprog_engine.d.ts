@@ -21,6 +21,7 @@ export interface RawOutcome {
   partlyWritten?: boolean;
   otherModel?: boolean;
   warning?: string;
+  verify?: string;
   image?: Uint8Array;
 }
 export interface RawCheckOutcome {
@@ -38,6 +39,19 @@ export interface RawSimulatedRadio {
   receive(bytes: Uint8Array): Uint8Array;
   image(): Uint8Array;
   delete(): void;
+}
+// The page's side of a write: step 0 read before, 1 read for the preview,
+// 2 write, 3 verify, 4 restore; askFirstWrite: 0 read first, 1 write
+// without a preview, 2 cancel.
+export interface RawWrite {
+  beginStep(step: number): Promise<boolean>;
+  endStep(): Promise<void>;
+  tell(message: string): Promise<void>;
+  acceptValues(): Promise<boolean>;
+  keepBackup(image: Uint8Array): Promise<boolean>;
+  lastKnownRadio(): Promise<Uint8Array | null>;
+  askFirstWrite(): Promise<number>;
+  confirmWrite(changes: string): Promise<boolean>;
 }
 export interface RawTransfer {
   port: unknown;
@@ -96,9 +110,11 @@ export interface RawEngine {
   sha256Hex(bytes: Uint8Array): string;
   takeCheckOutcome(): RawCheckOutcome;
   ccall(name: 'hmprog_transfer', returnType: null, argTypes: ['number'], args: [number], options: { async: true }): Promise<void>;
+  ccall(name: 'hmprog_write_safely', returnType: null, argTypes: ['number', 'number', 'number'], args: [number, number, number], options: { async: true }): Promise<void>;
   ccall(name: 'hmprog_check_cable', returnType: null, argTypes: [], args: [], options: { async: true }): Promise<void>;
   SimulatedRadio: new (model: string, fault: string, faultBlock: number, image: Uint8Array) => RawSimulatedRadio;
   hmprogTransfer?: RawTransfer;
+  hmprogWrite?: RawWrite;
 }
 
 export interface ModuleOptions {

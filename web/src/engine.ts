@@ -48,6 +48,36 @@ export interface TransferHost {
   askVersion(message: string): Promise<boolean>;
 }
 
+// The steps of a write, each a transfer of its own.
+export type WriteStep = 'read-before' | 'read-for-preview' | 'write' | 'verify' | 'restore';
+const kWriteSteps: WriteStep[] = ['read-before', 'read-for-preview', 'write', 'verify', 'restore'];
+const kFirstWriteAnswers = ['read', 'write', 'cancel'] as const;
+
+// What a write with its safety asks of the page.
+export interface WriteSafetyHost {
+  // Opens the port and the transfer dialog for one step; null when the port
+  // was not opened (and that has been said), which ends the write.
+  beginStep(step: WriteStep): Promise<{ port: SerialPortLike; host: TransferHost; signal: AbortSignal } | null>;
+  // Closes them again.
+  endStep(): Promise<void>;
+  // A read before the write did not complete: the message for the user.
+  tell(message: string): Promise<void>;
+  // The form holds values no radio of its model can hold: true writes.
+  acceptValues(): Promise<boolean>;
+  // A read before the write, to keep as a backup: false stops the write.
+  keepBackup(image: Uint8Array): Promise<boolean>;
+  // What the radio of the form's model holds as far as the page knows.
+  lastKnownRadio(): Promise<Uint8Array | null>;
+  // The preview has nothing to compare with.
+  askFirstWrite(): Promise<(typeof kFirstWriteAnswers)[number]>;
+  // What the write changes in the radio, one a line ("" none): true writes.
+  confirmWrite(changes: string): Promise<boolean>;
+}
+
+// checkValues: the engine asks acceptValues about values no radio of the
+// form's model can hold.
+export interface WriteSafetyOptions { checkValues?: boolean; preview: boolean; verify: boolean }
+
 // What the engine needs of a port that is open at 9600 8N1.
 export interface SerialPortLike {
   write(bytes: Uint8Array): Promise<void>;
@@ -80,6 +110,9 @@ export interface TransferOutcome {
   // A completed read: the radio's memory (the form now shows it). A write:
   // the image sent.
   image?: Uint8Array;
+  // A write with Verify After Write whose read back completed: "Verified.",
+  // or "Verify failed" and the blocks that differ.
+  verify?: string;
 }
 
 // What Check Cable found: the radio read twice and the reads compared.
@@ -168,6 +201,10 @@ export interface Engine {
   // history stay as they are (the check after a write, the read before a
   // preview).
   readRadioAside(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<TransferOutcome>;
+  // Writes the form with what keeps the radio's memory safe around it: the
+  // values check, the preview, the write and the read back, each step and
+  // question through host. ok: written; verify: the read back's verdict.
+  writeSafely(host: WriteSafetyHost, options: WriteSafetyOptions): Promise<TransferOutcome>;
   // Reads the radio twice and compares; the form is left as it is.
   checkCable(port: SerialPortLike, host: TransferHost, signal: AbortSignal): Promise<CheckOutcome>;
   // What writing the form changes in a radio that holds against, one change a
@@ -258,6 +295,37 @@ class WasmEngine implements Engine {
     return this.transfer(TransferMode.ReadAside, port, host, signal);
   }
 
+  async writeSafely(host: WriteSafetyHost, options: WriteSafetyOptions): Promise<TransferOutcome> {
+    if (this.transferring) throw new Error('A transfer is already running.');
+    this.transferring = true;
+    this.raw.hmprogWrite = {
+      beginStep: async (step) => {
+        const open = await host.beginStep(kWriteSteps[step]);
+        if (open) this.raw.hmprogTransfer = { ...open, portName: portNameOf(open.port) };
+        return open !== null;
+      },
+      endStep: async () => {
+        this.raw.hmprogTransfer = undefined;
+        await host.endStep();
+      },
+      tell: (message) => host.tell(message),
+      acceptValues: () => host.acceptValues(),
+      keepBackup: (image) => host.keepBackup(image),
+      lastKnownRadio: () => host.lastKnownRadio(),
+      askFirstWrite: async () => kFirstWriteAnswers.indexOf(await host.askFirstWrite()),
+      confirmWrite: (changes) => host.confirmWrite(changes),
+    };
+    try {
+      await this.raw.ccall('hmprog_write_safely', null, ['number', 'number', 'number'],
+        [options.checkValues ?? true ? 1 : 0, options.preview ? 1 : 0, options.verify ? 1 : 0], { async: true });
+      return this.outcome();
+    } finally {
+      this.raw.hmprogWrite = undefined;
+      this.raw.hmprogTransfer = undefined;
+      this.transferring = false;
+    }
+  }
+
   createSimulatedRadio(model: string, options: SimulatedRadioOptions = {}): SimulatedRadioLike {
     const radio: RawSimulatedRadio = new this.raw.SimulatedRadio(
       model, options.fault ?? 'none', options.faultBlock ?? -1, options.memory ?? new Uint8Array(0));
@@ -296,17 +364,22 @@ class WasmEngine implements Engine {
     signal: AbortSignal): Promise<TransferOutcome> {
     return this.withPort(port, host, signal, async () => {
       await this.raw.ccall('hmprog_transfer', null, ['number'], [mode], { async: true });
-      const outcome = this.raw.takeTransferOutcome();
-      return {
-        ok: outcome.ok ?? false,
-        cancelled: outcome.cancelled ?? false,
-        message: outcome.message ?? '',
-        partlyWritten: outcome.partlyWritten ?? false,
-        otherModel: outcome.otherModel ?? false,
-        warning: outcome.warning ?? '',
-        ...(outcome.image ? { image: outcome.image } : {}),
-      };
+      return this.outcome();
     });
+  }
+
+  private outcome(): TransferOutcome {
+    const outcome = this.raw.takeTransferOutcome();
+    return {
+      ok: outcome.ok ?? false,
+      cancelled: outcome.cancelled ?? false,
+      message: outcome.message ?? '',
+      partlyWritten: outcome.partlyWritten ?? false,
+      otherModel: outcome.otherModel ?? false,
+      warning: outcome.warning ?? '',
+      ...(outcome.image ? { image: outcome.image } : {}),
+      ...(outcome.verify ? { verify: outcome.verify } : {}),
+    };
   }
 }
 

@@ -50,7 +50,24 @@ export async function programRadio(
   const finish = (fields: Partial<RadioEnd>): RadioEnd =>
     ({ ...row, ...fields, seconds: (performance.now() - started) / 1000, endedAt: Date.now() });
 
-  const written = await engine.writeRadio(link, host, signal);
+  // Nobody is there to answer: the file's values were accepted for the whole
+  // run, and a radio is written without a preview.
+  let readBack: string | null = null;
+  const written = await engine.writeSafely({
+    beginStep: async (step) => {
+      shown.progress(0);
+      return step === 'verify' || step === 'write' ? { port: link, host, signal } : null;
+    },
+    endStep: async () => undefined,
+    tell: async (message) => {
+      readBack = message;
+    },
+    acceptValues: async () => true,
+    keepBackup: async () => true,
+    lastKnownRadio: async () => null,
+    askFirstWrite: async () => 'cancel',
+    confirmWrite: async () => false,
+  }, { checkValues: false, preview: false, verify: plan.verify });
   if (written.cancelled && !host.declined) return finish({ result: 'cancelled', message: written.partlyWritten ? written.warning : '' });
   if (!written.ok) {
     const message = [written.message, host.declined].filter((line) => line !== '').join('\n');
@@ -58,12 +75,8 @@ export async function programRadio(
   }
   const radio = written.image ? engine.modelOf(written.image) : '';
   if (!plan.verify || !written.image) return finish({ radio, result: 'written' });
-
-  shown.progress(0);
-  const back = await engine.readRadioAside(link, host, signal);
-  if (back.cancelled) return finish({ radio, result: 'written', verified: 'no', message: 'The read back was cancelled.' });
-  if (!back.ok || !back.image) return finish({ radio, result: 'written', verified: 'no', message: back.message });
-  const verdict = engine.verifyText(written.image, back.image);
+  const verdict = written.verify ?? '';
+  if (!verdict) return finish({ radio, result: 'written', verified: 'no', message: readBack ?? 'The read back was cancelled.' });
   const verified = verdict.startsWith('Verified');
   return finish({ radio, result: 'written', verified: verified ? 'yes' : 'no', message: verified ? '' : verdict });
 }

@@ -3,17 +3,25 @@ import { showBackups } from './backup_list';
 import { CableHelp, showCheckReport } from './cable_help';
 import { ChannelTable, type RowSpan } from './channel_table';
 import { byId } from './dom';
-import { type Engine, type FormState, loadEngine, type SerialPortLike } from './engine';
+import { type Engine, type FormState, loadEngine, type SerialPortLike, type WriteSafetyHost, type WriteStep } from './engine';
 import { download, readChosenFile, saveChannelFile, type SaveTarget } from './file_io';
 import { FleetDialog } from './fleet_dialog';
 import { PortChoice } from './port_choice';
 import { fillPrintList } from './print_list';
 import { ask, tell } from './questions';
-import { askReadFirst, kPreviewTitle } from './read_first';
+import { askReadFirst, askWritePreview } from './read_first';
 import { SettingsForm } from './settings_form';
 import { TransferDialog } from './transfer_dialog';
 
 const kTitle = 'Programming Software';
+const kWriteStepTitles: Record<WriteStep, string> = {
+  'read-before': 'Read Data',
+  'read-for-preview': 'Read Data',
+  write: 'Write Data',
+  verify: 'Verify',
+  restore: 'Write Data',
+};
+
 const kPartlyWritten = 'The radio now holds a partly written memory: write a complete image into it before using it.';
 const kModelCombo = 0;
 const kRxToneColumn = 3;
@@ -240,18 +248,64 @@ class App {
     }
   }
 
+  // The write and its safety run in the engine, which asks the page. The
+  // port is opened once values no radio can hold are accepted, for the whole
+  // write: the engine's calls do not answer while it waits for the page.
   private async write(): Promise<void> {
-    if (this.busy || !(await this.valuesAccepted()) || !(await this.previewAccepted())) return;
-    const outcome = await this.transferWith('Write Data', (link, signal) => this.engine.writeRadio(link, this.transfer, signal));
-    if (!outcome) return;
-    if (outcome.ok) {
-      if (outcome.image && byId<HTMLInputElement>('verify-after-write').checked) await this.verify(outcome.image);
-      return;
+    if (this.busy || !(await this.valuesAccepted())) return;
+    this.busy = true;
+    try {
+      const open = await this.openPort();
+      if (!open) return;
+      try {
+        const outcome = await this.engine.writeSafely(this.writeHost(open.link), {
+          checkValues: false,
+          preview: byId<HTMLInputElement>('preview-before-write').checked,
+          verify: byId<HTMLInputElement>('verify-after-write').checked,
+        });
+        if (outcome.verify) await tell('Verify After Write', outcome.verify);
+        if (outcome.ok) return;
+        const lines = [outcome.message];
+        if (outcome.partlyWritten) lines.push(outcome.warning || kPartlyWritten);
+        const text = lines.filter((line) => line !== '').join('\n');
+        if (text !== '') await tell(kTitle, text);
+      } finally {
+        await open.close();
+      }
+    } finally {
+      this.busy = false;
     }
-    const lines = [outcome.message];
-    if (outcome.partlyWritten) lines.push(outcome.warning || kPartlyWritten);
-    const text = lines.filter((line) => line !== '').join('\n');
-    if (text !== '') await tell(kTitle, text);
+  }
+
+  // Each step of a write in the transfer dialog under its own title; the
+  // questions between the steps are asked with the dialog closed.
+  private writeHost(link: SerialPortLike): WriteSafetyHost {
+    let title = '';
+    let started = 0;
+    return {
+      beginStep: async (step) => {
+        title = kWriteStepTitles[step];
+        started = performance.now();
+        return { port: link, host: this.transfer, signal: this.transfer.open(title) };
+      },
+      endStep: async () => {
+        // On the browser's performance timeline, for whoever looks at speed.
+        performance.measure(title, { start: started });
+        this.transfer.close();
+      },
+      tell: (message) => tell(kTitle, message),
+      acceptValues: async () => true,
+      // The radio's memory for the preview, kept as a backup like every read.
+      keepBackup: async (image) => {
+        this.lastRead = image;
+        await this.keep(image);
+        return true;
+      },
+      // The last read of this visit, or the newest backup of the same model.
+      lastKnownRadio: async () => this.lastRead ?? (await listBackups()).find((b) => b.model === this.model())?.bytes ?? null,
+      askFirstWrite: () => askReadFirst(this.model()),
+      confirmWrite: (changes) => askWritePreview(changes),
+    };
   }
 
   // Reads the radio twice and shows what the cable did; the form stays as it is.
@@ -259,15 +313,6 @@ class App {
     if (this.busy) return;
     const outcome = await this.transferWith('Check Cable', (link, signal) => this.engine.checkCable(link, this.transfer, signal));
     if (outcome && !outcome.cancelled) await showCheckReport(outcome, this.help);
-  }
-
-  // Reads the radio back aside and compares what the write sent: the form,
-  // its saved mark and its history stay as they were.
-  private async verify(written: Uint8Array): Promise<void> {
-    const outcome = await this.transferWith('Verify', (link, signal) => this.engine.readRadioAside(link, this.transfer, signal));
-    if (!outcome) return;
-    if (outcome.ok && outcome.image) await tell('Verify After Write', this.engine.verifyText(written, outcome.image));
-    else if (!outcome.cancelled) await tell(kTitle, outcome.message);
   }
 
   // A form holding values no radio of its model can hold is written only
@@ -278,54 +323,13 @@ class App {
     return ask({ title: kTitle, text: odd.text, detail: odd.detail, yes: 'Write', no: 'Cancel' });
   }
 
-  // What the write changes in the radio, shown before it starts: against
-  // the last read of this visit, or the newest backup of the same model;
-  // with neither, the user may have the radio read first.
-  private async previewAccepted(): Promise<boolean> {
-    if (!byId<HTMLInputElement>('preview-before-write').checked) return true;
-    let against = this.lastRead ?? (await listBackups()).find((b) => b.model === this.model())?.bytes ?? null;
-    if (!against) {
-      const answer = await askReadFirst(this.model());
-      if (answer !== 'read') return answer === 'write';
-      against = await this.readAside();
-      if (!against) return false;
-    }
-    const changes = this.engine.previewWrite(against);
-    return ask({
-      title: kPreviewTitle,
-      text: changes === '' ? 'The radio already holds what the form shows: the write changes nothing.' : 'What the write changes in the radio:',
-      detail: changes || undefined,
-      yes: 'Write',
-      no: 'Cancel',
-    });
-  }
-
-  // The radio's memory for the preview, kept as a backup like every read;
-  // the form stays as it is. null when the read did not complete.
-  private async readAside(): Promise<Uint8Array | null> {
-    const outcome = await this.transferWith('Read Data', (link, signal) => this.engine.readRadioAside(link, this.transfer, signal));
-    if (outcome?.ok && outcome.image) {
-      this.lastRead = outcome.image;
-      await this.keep(outcome.image);
-      return outcome.image;
-    }
-    if (outcome && !outcome.cancelled) await tell(kTitle, outcome.message);
-    return null;
-  }
-
   private async transferWith<T>(
     title: string,
     run: (link: SerialPortLike, signal: AbortSignal) => Promise<T>,
   ): Promise<T | null> {
     this.busy = true;
     try {
-      let open;
-      try {
-        open = await this.ports.open();
-      } catch (error) {
-        await this.help.portRefused(kTitle, error);
-        return null;
-      }
+      const open = await this.openPort();
       if (!open) return null;
       const signal = this.transfer.open(title);
       const started = performance.now();
@@ -339,6 +343,16 @@ class App {
       }
     } finally {
       this.busy = false;
+    }
+  }
+
+  // The chosen port; null when it was not opened (a refusal has been said).
+  private async openPort(): Promise<{ link: SerialPortLike; close(): Promise<void> } | null> {
+    try {
+      return await this.ports.open();
+    } catch (error) {
+      await this.help.portRefused(kTitle, error);
+      return null;
     }
   }
 

@@ -1,4 +1,4 @@
-import { choose } from './questions';
+import { ask, choose } from './questions';
 
 export const kPreviewTitle = 'Write Preview';
 
@@ -18,4 +18,16 @@ export async function askReadFirst(model: string): Promise<ReadFirstAnswer> {
     safe: 2,
   });
   return answers[index];
+}
+
+// What the write changes in the radio, one change a line ("" for none),
+// shown before it starts: true writes.
+export function askWritePreview(changes: string): Promise<boolean> {
+  return ask({
+    title: kPreviewTitle,
+    text: changes === '' ? 'The radio already holds what the form shows: the write changes nothing.' : 'What the write changes in the radio:',
+    detail: changes || undefined,
+    yes: 'Write',
+    no: 'Cancel',
+  });
 }

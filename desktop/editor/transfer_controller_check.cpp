@@ -3,11 +3,12 @@
 // handed what the two reads showed. Neither read goes into the form or the
 // document, so the check never changes what the user is editing.
 
-#include "editor/program_view.h"
+#include "editor/transfer_controller.h"
 
 #include "document/core_text.h"
 
 #include "editor/desktop_transfer_host.h"
+#include "editor/program_view.h"
 #include "editor/progress_dialog.h"
 #include "editor/progress_paint_link.h"
 
@@ -63,50 +64,49 @@ private:
 
 // As Read and Write: the dialog waits for OK, and a dialog already waiting
 // takes the check's caption instead.
-void CProgramView::OnPortCheckCable()
+void CTransferController::ChooseCableCheck()
 {
     m_checkingCable = true;
-    m_pProgressDlg->m_strTitle = tr("Check Cable");
-    const QString doing = tr("OK reads the radio twice and compares the reads.");
-    if (!m_pProgressDlg->IsWindowCreated()) {
-        m_pProgressDlg->Create();
-        m_pProgressDlg->SetDoingText(doing);
+    m_dialog.m_strTitle = CProgramView::tr("Check Cable");
+    const QString doing = CProgramView::tr("OK reads the radio twice and compares the reads.");
+    if (!m_dialog.IsWindowCreated()) {
+        m_dialog.Create();
+        m_dialog.SetDoingText(doing);
         return;
     }
-    if (m_pProgressDlg->IsArmed()) {
-        m_pProgressDlg->SetCaption(m_pProgressDlg->m_strTitle);
-        m_pProgressDlg->SetDoingText(doing);
+    if (m_dialog.IsArmed()) {
+        m_dialog.SetCaption(m_dialog.m_strTitle);
+        m_dialog.SetDoingText(doing);
     }
 }
 
 // A check the user stopped has nothing to report; a port that would not open
 // is said as for any transfer.
-void CProgramView::CheckCable()
+void CTransferController::checkCable()
 {
-    CommitOpenEditor();
-    SetTransferRunning(true);
-    const PortTarget target = m_portSelection.TargetForTransfer();
+    m_view.CommitOpenEditor();
+    m_view.SetTransferRunning(true);
+    const PortTarget target = m_view.m_portSelection.TargetForTransfer();
     const QString port = QString::fromStdString(StatusPortName(target.name, target.device));
-    m_pProgressDlg->SetRange(ProgressRange(TransferDirection::Read));
-    m_pProgressDlg->SetDoingText(tr("Reading the radio, first time…"));
-    m_pProgressDlg->SetPercentText(
-        QString::fromStdString(ProgressPercentText(0, ProgressRange(TransferDirection::Read))));
+    m_dialog.SetRange(ProgressRange(TransferDirection::Read));
+    m_dialog.SetDoingText(CProgramView::tr("Reading the radio, first time…"));
+    m_dialog.SetPercentText(QString::fromStdString(ProgressPercentText(0, ProgressRange(TransferDirection::Read))));
 
-    CDesktopTransferHost desktop(*m_pProgressDlg, m_prompts, port);
-    CheckProgressHost host(desktop, *m_pProgressDlg, m_pProgressDlg->m_strTitle, tr("Reading the radio, second time…"));
-    CableCheck check(Ports(), host);
+    CDesktopTransferHost desktop(m_dialog, m_prompts, port);
+    CheckProgressHost host(desktop, m_dialog, m_dialog.m_strTitle, CProgramView::tr("Reading the radio, second time…"));
+    CableCheck check(ports(), host);
     check.TraceInto(m_trace.get());
-    check.WrapLink([this](SerialLink& link) { return std::make_unique<CProgressPaintLink>(link, *m_pProgressDlg); });
+    check.WrapLink([this](SerialLink& link) { return std::make_unique<CProgressPaintLink>(link, m_dialog); });
     const CableCheckReport report = check.Run(target);
     saveTrace();
 
-    m_pProgressDlg->DestroyWindow();
-    SetTransferRunning(false);
+    m_dialog.DestroyWindow();
+    m_view.SetTransferRunning(false);
     if (report.first.reason == FailureReason::OpenFailed) {
         if (m_prompts.showMessage)
             m_prompts.showMessage(CoreText(OpenFailedMessage()),
                                   QString::fromStdString(check.OpenFailureText(port.toStdString())));
     } else if (!report.cancelled()) {
-        emit CableChecked(QString::fromStdString(CableCheckText(report, CoreTextUtf8)));
+        emit m_view.CableChecked(QString::fromStdString(CableCheckText(report, CoreTextUtf8)));
     }
 }
