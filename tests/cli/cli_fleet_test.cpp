@@ -11,15 +11,18 @@
 #include "image/image_layout.h"
 #include "sim/demo_image.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -174,7 +177,8 @@ TEST_P(CliFleet, WritesEveryRadioItMayAndReportsEach)
     QFile log(path("fleet.csv"));
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     const QStringList rows = QString::fromUtf8(log.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    const auto programmed = std::count_if(c.radios.begin(), c.radios.end(), [](const RadioCase& r) { return r.result; });
+    const auto programmed =
+        std::count_if(c.radios.begin(), c.radios.end(), [](const RadioCase& r) { return r.result != nullptr; });
     ASSERT_EQ(rows.size(), programmed + 1);
     EXPECT_EQ(rows.front() + u'\n', QString::fromStdString(FleetLogHeader()));
     const QString sha = QString::fromStdString(Sha256Hex(file.bytes()));
@@ -365,6 +369,63 @@ TEST_F(CliFleet, WatchProgramsEachRadioOnceAsItComes)
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(log.readAll()).count(QStringLiteral(",written,yes,")), 3);
     EXPECT_EQ(QString::fromLocal8Bit(fleet.readAllStandardOutput()).count(QStringLiteral(" written ")), 3);
+}
+
+} // namespace
+
+namespace {
+
+// --watch --all-cables at a bench where a second cable with its radio is
+// plugged in after the start: it is programmed as well, each radio once,
+// and the computer's own port never.
+TEST_F(CliFleet, WatchTakesACablePluggedInLater)
+{
+    const RadioImage file = fileImage();
+    ASSERT_TRUE(SaveChannelFile(path("club.sin"), file).ok());
+    std::vector<std::unique_ptr<Sim>> sims;
+    const auto radio = [&](std::size_t n) {
+        const QString own = path(QStringLiteral("radio%1.sin").arg(n));
+        EXPECT_TRUE(SaveChannelFile(own, radioImage(n)).ok());
+        const QString after = path(QStringLiteral("after%1.sin").arg(n));
+        sims.push_back(std::make_unique<Sim>(QStringList{"--image", own, "--save", after}));
+        return sims.back()->device();
+    };
+    const QString first = plugIn(Behind::Cable, 0, radio(0));
+    plugIn(Behind::BuiltIn, 1, radio(1));
+    QProcess fleet;
+    fleet.setProcessEnvironment(childEnvironment());
+    fleet.start(QStringLiteral(HMPROG_CLI), {"fleet", "--input", path("club.sin"), "--all-cables", "--watch",
+                                             "--verify", "--log", path("fleet.csv")});
+    fleet.setReadChannel(QProcess::StandardError);
+    QString errors;
+    // Each radio is written, then read again twice without being written.
+    const auto waitForDone = [&](const QString& port) {
+        const auto seen = [&] {
+            const qsizetype done = errors.indexOf(port + QStringLiteral(": HM-615V"));
+            return done >= 0 && errors.mid(done).count(port + QStringLiteral(": waiting: Done")) >= 2;
+        };
+        QElapsedTimer timer;
+        timer.start();
+        while (!seen() && timer.elapsed() < 60000 && fleet.waitForReadyRead(20000))
+            errors += QString::fromUtf8(fleet.readAllStandardError());
+        return seen();
+    };
+    ASSERT_TRUE(waitForDone(first)) << errors.toStdString();
+    const QString later = plugIn(Behind::Cable, 2, radio(2));
+    ASSERT_TRUE(waitForDone(later)) << errors.toStdString();
+    ::kill(static_cast<pid_t>(fleet.processId()), SIGINT);
+    ASSERT_TRUE(fleet.waitForFinished(30000));
+    EXPECT_EQ(fleet.exitCode(), 0) << errors.toStdString();
+    QFile log(path("fleet.csv"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(log.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    for (const auto& [n, port, writes] : {std::tuple{0, first, 1}, {1, m_machine.Dev("ttyS1"), 0}, {2, later, 1}}) {
+        EXPECT_EQ(rows.filter(u',' + port + u',').size(), writes) << port.toStdString();
+        ASSERT_EQ(sims[static_cast<std::size_t>(n)]->stop(), 0);
+        RadioImage after;
+        ASSERT_TRUE(LoadChannelFile(path(QStringLiteral("after%1.sin").arg(n)), after).ok());
+        EXPECT_EQ(after, writes ? file : radioImage(static_cast<std::size_t>(n))) << n;
+    }
 }
 
 } // namespace
