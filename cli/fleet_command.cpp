@@ -181,6 +181,13 @@ int exitStatus(const std::vector<FleetRadio>& radios)
     return failed ? kExitFailed : kExitCompleted;
 }
 
+QString radiosText(qsizetype ports)
+{
+    if (ports == 0)
+        return QStringLiteral("each radio on a cable plugged in");
+    return ports == 1 ? QStringLiteral("1 radio") : QStringLiteral("%1 radios").arg(ports);
+}
+
 int runFleet(const CliArguments& args)
 {
     QStringList ports;
@@ -207,16 +214,17 @@ int runFleet(const CliArguments& args)
             return kExitFailed;
         }
     }
+    // From the announcement on, Ctrl+C ends the run the way it always does.
+    InstallInterruptHandler(InterruptPipe::Wake);
     static_cast<void>(PrintToStandardOutput(
         QStringLiteral("Writing %1 (SHA-256 %2) into %3, %4.\n")
             .arg(DisplayPath(ChannelName(plan.file, true)), QString::fromStdString(plan.fileSha256))
-            .arg(ports.size() == 1 ? QStringLiteral("1 radio") : QStringLiteral("%1 radios").arg(ports.size()))
+            .arg(radiosText(ports.size()))
             .arg(plan.keepRadioData ? QStringLiteral("its channels and settings onto each radio's own memory")
                                     : QStringLiteral("the whole file as it is"))
             .toLocal8Bit()
             .toStdString()));
     static_cast<void>(FlushStandardOutput());
-    InstallInterruptHandler(InterruptPipe::Wake);
     const std::vector<FleetRadio> radios = programAll(plan, ports, watch, allCables);
     if (plan.logFile >= 0)
         ::close(plan.logFile);

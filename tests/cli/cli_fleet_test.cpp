@@ -429,3 +429,23 @@ TEST_F(CliFleet, WatchTakesACablePluggedInLater)
 }
 
 } // namespace
+
+namespace {
+
+// --watch --all-cables with no cable yet: the bench waits for the first one,
+// and Ctrl+C ends the wait with nothing to report.
+TEST_F(CliFleet, WatchWaitsForTheFirstCableUntilCtrlC)
+{
+    ASSERT_TRUE(SaveChannelFile(path("club.sin"), fileImage()).ok());
+    QProcess fleet;
+    fleet.setProcessEnvironment(childEnvironment());
+    fleet.start(QStringLiteral(HMPROG_CLI), {"fleet", "--input", path("club.sin"), "--all-cables", "--watch"});
+    ASSERT_TRUE(fleet.waitForReadyRead(20000));
+    EXPECT_TRUE(fleet.readAllStandardOutput().contains("into each radio on a cable plugged in"));
+    ::kill(static_cast<pid_t>(fleet.processId()), SIGINT);
+    ASSERT_TRUE(fleet.waitForFinished(20000));
+    EXPECT_EQ(fleet.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(fleet.exitCode(), 0) << fleet.readAllStandardError().toStdString();
+}
+
+} // namespace
