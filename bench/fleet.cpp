@@ -56,15 +56,16 @@ Run timed(const std::vector<std::string>& args)
     return {seconds, cpuSeconds(usage)};
 }
 
-// The fastest of runs; a failed run fails the whole.
+// The fastest of runs. On a busy machine a reply can come too late and its
+// radio fail: that run is left out, and said so.
 Run best(int runs, const std::vector<std::string>& args)
 {
     Run fastest;
     for (int i = 0; i < runs; ++i) {
         const Run run = timed(args);
         if (run.seconds < 0)
-            return {};
-        if (fastest.seconds < 0 || run.seconds < fastest.seconds)
+            std::fprintf(stderr, "fleet: %s failed in run %d, left out\n", args[1].c_str(), i + 1);
+        else if (fastest.seconds < 0 || run.seconds < fastest.seconds)
             fastest = run;
     }
     return fastest;
@@ -98,7 +99,7 @@ int main(int argc, char** argv)
     const std::string image = imageTemplate;
     if (imageFd >= 0)
         close(imageFd);
-    const bool read = started && timed({cli, "read", "--port", radios[0].device, "--output", image}).seconds > 0;
+    const bool read = started && best(runs, {cli, "read", "--port", radios[0].device, "--output", image}).seconds > 0;
     const Run one = read ? best(runs, {cli, "write", "--port", radios[0].device, "--input", image}) : Run{};
     if (one.seconds < 0) {
         std::fprintf(stderr, "fleet: the simulated radios or the first transfer failed\n");
