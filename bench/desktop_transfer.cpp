@@ -55,6 +55,9 @@ double desktopTransfer(CProgramView& view, TransferDirection direction)
         view.OnProgramRead();
     else
         view.OnProgramWrite();
+    // A person presses OK on a dialog already shown and painted: its first
+    // layout and paint belong before the click, not in the transfer.
+    QCoreApplication::processEvents();
     QElapsedTimer timer;
     timer.start();
     view.OnStartTransfer();
