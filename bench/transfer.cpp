@@ -9,6 +9,7 @@
 //   transfer [RUNS] [PATH-TO-hmprog-cli]
 
 #include "line_floor.h"
+#include "sim_process.h"
 #include "trace_split.h"
 
 #include <algorithm>
@@ -20,12 +21,8 @@
 #include <string>
 #include <vector>
 
-#include <csignal>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -36,78 +33,16 @@ double seconds(Clock::time_point at)
     return std::chrono::duration<double>(at.time_since_epoch()).count();
 }
 
-pid_t spawn(const std::vector<std::string>& args, int stdoutFd)
-{
-    std::vector<char*> argv;
-    for (const std::string& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (stdoutFd >= 0)
-        posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-}
-
 // Steady-clock seconds at the process's start and at its exit; false on failure.
 bool timed(const std::vector<std::string>& args, double& start, double& end)
 {
     start = seconds(Clock::now());
-    const pid_t pid = spawn(args, -1);
+    const pid_t pid = Spawn(args);
     int status = 0;
     if (pid < 0 || waitpid(pid, &status, 0) != pid)
         return false;
     end = seconds(Clock::now());
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-std::string readLine(int fd)
-{
-    std::string line;
-    char c = 0;
-    while (read(fd, &c, 1) == 1 && c != '\n')
-        line += c;
-    return line;
-}
-
-// What the simulated radio reports of the line since it last did.
-struct LineReport {
-    double late = 0;    // seconds its answers went out late
-    double firstIn = 0; // steady-clock seconds it read the first byte
-    double lastOut = 0; // and wrote the last
-};
-
-struct SimRadio {
-    pid_t pid = -1;
-    int output = -1;
-    std::string device;
-
-    LineReport report() const
-    {
-        kill(pid, SIGUSR1);
-        long long us = 0;
-        LineReport r;
-        if (std::sscanf(readLine(output).c_str(), "late %lld us, first byte in at %lf s, last byte out at %lf s", &us,
-                        &r.firstIn, &r.lastOut) == 3)
-            r.late = static_cast<double>(us) / 1e6;
-        return r;
-    }
-};
-
-bool startRadio(const std::string& cli, SimRadio& radio)
-{
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0)
-        return false;
-    radio.pid = spawn({cli, "sim", "--line-rate"}, pipeFds[1]);
-    close(pipeFds[1]);
-    radio.output = pipeFds[0];
-    radio.device = radio.pid > 0 ? readLine(radio.output) : std::string();
-    return !radio.device.empty();
 }
 
 struct Run {
@@ -118,12 +53,12 @@ struct Run {
 // One transfer: its time and the radio's lateness in it; a negative time on failure.
 Run transfer(const SimRadio& radio, const std::vector<std::string>& args)
 {
-    static_cast<void>(radio.report());
+    static_cast<void>(radio.Report());
     double start = 0;
     double end = 0;
     if (!timed(args, start, end))
         return {-1, 0};
-    return {end - start, radio.report().late};
+    return {end - start, radio.Report().late};
 }
 
 void report(const char* name, const std::vector<Run>& runs, double floor)
@@ -150,11 +85,11 @@ std::string fileText(const std::string& path)
 // trace shows how fast it answers each reply.
 void reportSplit(const std::string& cli, const SimRadio& radio, const std::string& image, const std::string& trace)
 {
-    static_cast<void>(radio.report());
+    static_cast<void>(radio.Report());
     double start = 0;
     double end = 0;
     const bool read = timed({cli, "read", "--port", radio.device, "--output", image, "--trace", trace}, start, end);
-    const LineReport line = radio.report();
+    const LineReport line = radio.Report();
     std::vector<double> turns = BlockTurnarounds(fileText(trace));
     if (!read || turns.empty()) {
         std::fprintf(stderr, "transfer: the traced read failed\n");
@@ -179,7 +114,7 @@ int main(int argc, char** argv)
 
     char dirTemplate[] = "/tmp/hmprog-bench-XXXXXX";
     SimRadio radio;
-    if (!mkdtemp(dirTemplate) || !startRadio(cli, radio)) {
+    if (!mkdtemp(dirTemplate) || !radio.Start(cli)) {
         std::fprintf(stderr, "transfer: the simulated radio did not start\n");
         return 1;
     }
@@ -202,8 +137,7 @@ int main(int argc, char** argv)
     }
     if (static_cast<int>(reads.size()) == runs)
         reportSplit(cli, radio, image, trace);
-    kill(radio.pid, SIGINT);
-    waitpid(radio.pid, nullptr, 0);
+    radio.Stop();
     unlink(image.c_str());
     unlink(trace.c_str());
     rmdir(dir.c_str());

@@ -2,6 +2,34 @@
 
 #include <algorithm>
 
+std::size_t FleetBoard::Add(FleetRadio radio)
+{
+    std::size_t index = 0;
+    {
+        const std::lock_guard lock(m_mutex);
+        index = m_radios.size();
+        m_radios.push_back(std::move(radio));
+        ++m_version;
+    }
+    m_changed.notify_all();
+    return index;
+}
+
+void FleetBoard::Wake()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        ++m_version;
+    }
+    m_changed.notify_all();
+}
+
+std::vector<FleetRadio> FleetBoard::Radios() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_radios;
+}
+
 void FleetBoard::Update(std::size_t index, const std::function<void(FleetRadio&)>& change)
 {
     {

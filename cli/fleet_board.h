@@ -41,6 +41,12 @@ class FleetBoard {
 public:
     explicit FleetBoard(std::vector<FleetRadio> radios) : m_radios(std::move(radios)) {}
 
+    // A port that came during the run; its index.
+    [[nodiscard]] std::size_t Add(FleetRadio radio);
+    // Wakes whoever waits for a change, with nothing changed: to look again
+    // after Ctrl+C.
+    void Wake();
+    [[nodiscard]] std::vector<FleetRadio> Radios() const;
     // Changes radio index and wakes whoever waits for a change.
     void Update(std::size_t index, const std::function<void(FleetRadio&)>& change);
     // The radios once something has changed since the last call (at once on

@@ -2,12 +2,14 @@
 
 #include "channel_io.h"
 #include "fleet_board.h"
+#include "fleet_cable_watch.h"
 #include "port/fleet_cables.h"
 #include "port/fleet_log_file.h"
 #include "fleet_radio.h"
 #include "fleet_report.h"
 #include "fleet_screen.h"
 #include "interrupt.h"
+#include "interrupt_pipe.h"
 #include "print_error.h"
 #include "standard_output.h"
 #include "write_safety.h"
@@ -20,6 +22,7 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <algorithm>
 #include <memory>
 
 #include <unistd.h>
@@ -39,6 +42,13 @@ const CliOption kOptions[] = {
     {"--yes"},
 };
 
+// The device a port names, so that two names of one device are known.
+QString deviceOf(const QString& port)
+{
+    const QFileInfo device(DevicePath(port));
+    return device.exists() ? device.canonicalFilePath() : device.absoluteFilePath();
+}
+
 // The ports as given, then every cable with --all-cables; a device named
 // twice is a mistake, as two transfers cannot share a port.
 [[nodiscard]] QString portsOf(const CliArguments& args, QStringList& ports)
@@ -52,8 +62,7 @@ const CliOption kOptions[] = {
     }
     QStringList devices;
     for (const QString& port : ports) {
-        const QFileInfo device(DevicePath(port));
-        const QString same = device.exists() ? device.canonicalFilePath() : device.absoluteFilePath();
+        const QString same = deviceOf(port);
         if (devices.contains(same))
             return QStringLiteral("%1 names a device given already").arg(DisplayPath(port));
         devices << same;
@@ -93,9 +102,30 @@ int readPlan(const CliArguments& args, FleetPlan& plan)
     return kExitCompleted;
 }
 
-// One thread per port, each running its radio's transfers one after another;
-// this thread shows them until every radio has ended.
-std::vector<FleetRadio> programAll(const FleetPlan& plan, const QStringList& ports, bool watch)
+bool onBoard(const FleetBoard& board, const QString& cable)
+{
+    const QString device = deviceOf(cable);
+    const std::vector<FleetRadio> radios = board.Radios();
+    return std::any_of(radios.begin(), radios.end(),
+                       [&device](const FleetRadio& radio) { return deviceOf(radio.port) == device; });
+}
+
+// Shows the ports until every one has ended; while cables are watched for,
+// until Ctrl+C as well, however few ports there are.
+void showUntilEnded(FleetBoard& board, bool watchingCables)
+{
+    FleetScreen screen(::isatty(STDERR_FILENO) != 0);
+    std::vector<FleetRadio> radios;
+    do {
+        radios = board.WaitForChange();
+        screen.Show(radios, board.Done());
+    } while (!AllEnded(radios) || (watchingCables && !Interrupted()));
+}
+
+// One thread per port, each running its radio's transfers one after another,
+// and with --watch --all-cables one more that adds a port for each cable
+// plugged in; this thread shows them until every radio has ended.
+std::vector<FleetRadio> programAll(const FleetPlan& plan, const QStringList& ports, bool watch, bool allCables)
 {
     const QStringList serials = CableSerialNumbers(ports);
     std::vector<FleetRadio> entries;
@@ -103,8 +133,7 @@ std::vector<FleetRadio> programAll(const FleetPlan& plan, const QStringList& por
         entries.push_back({.port = ports[i], .cableSerial = serials[i]});
     FleetBoard board(std::move(entries));
     std::vector<std::unique_ptr<QThread>> threads;
-    for (qsizetype i = 0; i < ports.size(); ++i) {
-        const auto index = static_cast<std::size_t>(i);
+    const auto start = [&plan, &board, &threads, watch](std::size_t index) {
         threads.emplace_back(QThread::create([&plan, &board, index, watch] {
             if (watch)
                 WatchFleetPort(plan, board, index);
@@ -112,18 +141,27 @@ std::vector<FleetRadio> programAll(const FleetPlan& plan, const QStringList& por
                 ProgramFleetRadio(plan, board, index);
         }));
         threads.back()->start();
+    };
+    for (qsizetype i = 0; i < ports.size(); ++i)
+        start(static_cast<std::size_t>(i));
+    std::unique_ptr<FleetCableWatch> cables;
+    if (watch && allCables) {
+        cables = std::make_unique<FleetCableWatch>(
+            [&board, &start](const QString& cable) {
+                if (!onBoard(board, cable))
+                    start(board.Add({.port = cable, .cableSerial = CableSerialNumbers({cable}).front()}));
+            },
+            [&board] { board.Wake(); });
+        cables->start();
     }
-    FleetScreen screen(::isatty(STDERR_FILENO) != 0);
-    std::vector<FleetRadio> radios;
-    do {
-        radios = board.WaitForChange();
-        screen.Show(radios, board.Done());
-    } while (!AllEnded(radios));
+    showUntilEnded(board, cables != nullptr);
+    // No port is added after this.
+    cables.reset();
     for (const std::unique_ptr<QThread>& thread : threads)
         thread->wait();
     // A port --watch left waiting for its next radio has none to report.
     std::vector<FleetRadio> ended = board.Done();
-    for (const FleetRadio& radio : radios) {
+    for (const FleetRadio& radio : board.Radios()) {
         if (radio.end != FleetEnd::Pending)
             ended.push_back(radio);
     }
@@ -143,6 +181,13 @@ int exitStatus(const std::vector<FleetRadio>& radios)
     return failed ? kExitFailed : kExitCompleted;
 }
 
+QString radiosText(qsizetype ports)
+{
+    if (ports == 0)
+        return QStringLiteral("each radio on a cable plugged in");
+    return ports == 1 ? QStringLiteral("1 radio") : QStringLiteral("%1 radios").arg(ports);
+}
+
 int runFleet(const CliArguments& args)
 {
     QStringList ports;
@@ -150,7 +195,10 @@ int runFleet(const CliArguments& args)
         PrintError(mistake);
         return kExitUsage;
     }
-    if (ports.isEmpty()) {
+    const bool watch = args.has(QStringLiteral("--watch"));
+    const bool allCables = args.has(QStringLiteral("--all-cables"));
+    // At the bench the first cable may come later.
+    if (ports.isEmpty() && !(watch && allCables)) {
         PrintError(args.has(QStringLiteral("--all-cables")) ? QStringLiteral("no USB cable found")
                                                              : QStringLiteral("give --port PORT or --all-cables"));
         return args.has(QStringLiteral("--all-cables")) ? kExitFailed : kExitUsage;
@@ -166,17 +214,18 @@ int runFleet(const CliArguments& args)
             return kExitFailed;
         }
     }
+    // From the announcement on, Ctrl+C ends the run the way it always does.
+    InstallInterruptHandler(InterruptPipe::Wake);
     static_cast<void>(PrintToStandardOutput(
         QStringLiteral("Writing %1 (SHA-256 %2) into %3, %4.\n")
             .arg(DisplayPath(ChannelName(plan.file, true)), QString::fromStdString(plan.fileSha256))
-            .arg(ports.size() == 1 ? QStringLiteral("1 radio") : QStringLiteral("%1 radios").arg(ports.size()))
+            .arg(radiosText(ports.size()))
             .arg(plan.keepRadioData ? QStringLiteral("its channels and settings onto each radio's own memory")
                                     : QStringLiteral("the whole file as it is"))
             .toLocal8Bit()
             .toStdString()));
     static_cast<void>(FlushStandardOutput());
-    InstallInterruptHandler();
-    const std::vector<FleetRadio> radios = programAll(plan, ports, args.has(QStringLiteral("--watch")));
+    const std::vector<FleetRadio> radios = programAll(plan, ports, watch, allCables);
     if (plan.logFile >= 0)
         ::close(plan.logFile);
     PrintFleetTable(radios);
@@ -199,7 +248,8 @@ const CliCommand kFleetCommand = {
         "      where a backup was kept, the command that writes it back; 3 when Ctrl+C\n"
         "      kept a radio from being written.\n"
         "      --port PORT   a port with a radio; give it once for each radio\n"
-        "      --all-cables  every USB serial adapter that ports lists as a possible cable\n"
+        "      --all-cables  every USB serial adapter that ports lists as a possible\n"
+        "                    cable; with --watch also each one plugged in later\n"
         "      --verify      read each radio back after its write and compare\n"
         "      --backup      read each radio first and keep what it holds as a backup\n"
         "      --keep-radio-data\n"

@@ -1,5 +1,6 @@
 #include "cli_command.h"
 #include "interrupt.h"
+#include "interrupt_pipe.h"
 #include "ports_json.h"
 #include "print_error.h"
 #include "standard_output.h"
@@ -14,10 +15,6 @@
 #include <QSocketNotifier>
 
 #include <cstdio>
-
-#if defined(Q_OS_UNIX)
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -69,18 +66,6 @@ int showDevice(const PortSystem& system, const QString& path, bool json)
     else
         printLine(reportText(report));
     return report.canOpen ? kExitCompleted : kExitFailed;
-}
-
-// Ctrl+C reaches the event loop through a pipe: the signal handler may do
-// no more than write to it.
-int g_interruptPipe[2] = {-1, -1};
-
-void wakeEventLoop()
-{
-#if defined(Q_OS_UNIX)
-    const char byte = 0;
-    static_cast<void>(::write(g_interruptPipe[1], &byte, 1));
-#endif
 }
 
 class WatchPrinter {
@@ -140,14 +125,15 @@ private:
 int watchPorts(const PortSystem& system, bool json)
 {
 #if defined(Q_OS_UNIX)
-    if (::pipe(g_interruptPipe) != 0) {
+    const InterruptPipe pipe;
+    if (pipe.ReadEnd() < 0) {
         PrintError(QStringLiteral("cannot watch for Ctrl+C"));
         return kExitFailed;
     }
-    QSocketNotifier interrupt(g_interruptPipe[0], QSocketNotifier::Read);
+    QSocketNotifier interrupt(pipe.ReadEnd(), QSocketNotifier::Read);
     QObject::connect(&interrupt, &QSocketNotifier::activated, [] { QCoreApplication::exit(kExitCancelled); });
 #endif
-    InstallInterruptHandler(wakeEventLoop);
+    InstallInterruptHandler(InterruptPipe::Wake);
 
     PortWatcher watcher(system);
     WatchPrinter printer(system, json);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSerialPort>
 
@@ -40,7 +41,37 @@ bool listed(const std::vector<SerialDevice>& devices, const QString& path)
     return false;
 }
 
+// Each tty that sysfs names with a device behind it, as the library on the
+// machine lists them.
+std::vector<SerialDevice> treeDevices(const SystemRoots& roots)
+{
+    std::vector<SerialDevice> devices;
+    const QDir ttys(roots.sys + QStringLiteral("/class/tty"));
+    for (const QString& name : ttys.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        if (QFileInfo::exists(ttys.filePath(name) + QStringLiteral("/device")))
+            devices.push_back({name, roots.dev + u'/' + name, {}, {}, false});
+    }
+    return devices;
+}
+
 } // namespace
+
+SystemRoots RunningSystemRoots()
+{
+    const QString root = qEnvironmentVariable("HMPROG_SYSTEM_ROOT");
+    if (root.isEmpty())
+        return {};
+    SystemRoots roots;
+    roots.dev = root + QStringLiteral("/dev");
+    roots.sys = root + QStringLiteral("/sys");
+    roots.proc = root + QStringLiteral("/proc");
+    roots.groupFile = root + QStringLiteral("/etc/group");
+    roots.udevRules = {root + QStringLiteral("/etc/udev/rules.d"), root + QStringLiteral("/usr/lib/udev/rules.d")};
+    roots.udevData = root + QStringLiteral("/run/udev/data");
+    roots.packageLists = root + QStringLiteral("/var/lib/dpkg/info");
+    roots.standIn = true;
+    return roots;
+}
 
 std::vector<SerialDevice> PortSystem::ReportedDevices() const
 {
@@ -80,6 +111,8 @@ void PortSystem::addFromSysfs(SerialDevice& device) const
 
 std::vector<SerialDevice> PortSystem::LibraryDevices() const
 {
+    if (m_roots.standIn)
+        return treeDevices(m_roots);
     return SystemSerialDevices();
 }
 

@@ -21,7 +21,15 @@ struct SystemRoots {
                              QStringLiteral("/usr/lib/udev/rules.d"), QStringLiteral("/lib/udev/rules.d")};
     QString udevData = QStringLiteral("/run/udev/data");
     QString packageLists = QStringLiteral("/var/lib/dpkg/info");
+    // A folder tree standing in for the machine: the serial port library
+    // knows only the machine itself, so the devices are what its sysfs lists.
+    bool standIn = false;
 };
+
+// The running system's roots; when HMPROG_SYSTEM_ROOT names a folder, that
+// folder's dev, sys, proc, etc, run, usr and var stand in for the machine's,
+// so that a test can plug in cables of its own.
+[[nodiscard]] SystemRoots RunningSystemRoots();
 
 // A device file as this user meets it.
 struct DeviceNode {
@@ -49,7 +57,7 @@ enum class OpenTrial {
 // roots.
 class PortSystem {
 public:
-    explicit PortSystem(SystemRoots roots = {}) : m_roots(std::move(roots)) {}
+    explicit PortSystem(SystemRoots roots = RunningSystemRoots()) : m_roots(std::move(roots)) {}
     virtual ~PortSystem() = default;
 
     const SystemRoots& Roots() const { return m_roots; }

@@ -2,6 +2,7 @@
 // on a pseudo-terminal of its own, at the same time.
 
 #include "cli/cli_process.h"
+#include "port/fake_port_system.h"
 
 #include "document/channel_file.h"
 #include "fleet/fleet_log.h"
@@ -10,15 +11,18 @@
 #include "image/image_layout.h"
 #include "sim/demo_image.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -26,10 +30,15 @@ namespace {
 // What a radio holds afterwards.
 enum class Holds { File, Own, FileOntoOwn, Neither };
 
+// How the radio is reached: a port given with --port, a USB cable that the
+// machine lists, or the computer's own serial port.
+enum class Behind { Port, Cable, BuiltIn };
+
 struct RadioCase {
     QStringList sim;       // hmprog-cli sim options beyond the memory and --line-rate
-    const char* result;    // its RESULT in the table
+    const char* result;    // its RESULT in the table; nullptr: not in the table, nor in the log
     Holds holds;
+    Behind behind = Behind::Port;
 };
 
 struct FleetCase {
@@ -57,6 +66,10 @@ const FleetCase kCases[] = {
     {"OneOfTheOtherModel", {{{}, "written", Holds::File}, {kUhf, "other model", Holds::Own}}, {"--verify"}, 1},
     {"KeepingRadioData", {{{}, "written, radio data kept", Holds::FileOntoOwn}, {{}, "written, radio data kept",
                           Holds::FileOntoOwn}}, {"--keep-radio-data", "--verify"}, 0},
+    {"AllCablesButTheComputersOwnPort",
+     {{{}, "written", Holds::File, Behind::Cable}, {{}, nullptr, Holds::Own, Behind::BuiltIn},
+      {{}, "written", Holds::File, Behind::Cable}},
+     {"--all-cables", "--verify"}, 0},
 };
 
 // The file: the demonstration memory with channel 1 on 151.82000 MHz. Each
@@ -86,13 +99,39 @@ protected:
     {
         m_savedHome = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path()));
+        // The machine hmprog-cli sees: its cables are those the test plugs in.
+        qputenv("HMPROG_SYSTEM_ROOT", QFile::encodeName(m_machine.Root()));
     }
-    void TearDown() override { qputenv("XDG_DATA_HOME", m_savedHome); }
+    void TearDown() override
+    {
+        qputenv("XDG_DATA_HOME", m_savedHome);
+        qunsetenv("HMPROG_SYSTEM_ROOT");
+    }
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
+    // radio n's device file: its pseudo-terminal behind a USB cable or the
+    // computer's own port, or the pseudo-terminal itself.
+    QString plugIn(Behind behind, std::size_t n, const QString& pty) const
+    {
+        const QString tty = QStringLiteral("ttyUSB%1").arg(n);
+        switch (behind) {
+        case Behind::Cable:
+            m_machine.AddUsb(QStringLiteral("1-%1").arg(n + 1), "1a86", "7523", "ch341", tty, cableSerial(n), pty);
+            return m_machine.Dev(tty);
+        case Behind::BuiltIn:
+            m_machine.AddBuiltIn(QStringLiteral("ttyS%1").arg(n), pty);
+            return m_machine.Dev(QStringLiteral("ttyS%1").arg(n));
+        case Behind::Port:
+            break;
+        }
+        return pty;
+    }
+    static QByteArray cableSerial(std::size_t n) { return "CABLE" + QByteArray::number(n); }
+
     QTemporaryDir m_home;
     QTemporaryDir m_dir;
+    FakeTree m_machine;
 
 private:
     QByteArray m_savedHome;
@@ -118,6 +157,7 @@ TEST_P(CliFleet, WritesEveryRadioItMayAndReportsEach)
     const RadioImage file = fileImage();
     ASSERT_TRUE(SaveChannelFile(path("club.sin"), file).ok());
     std::vector<std::unique_ptr<Sim>> sims;
+    QStringList ports;
     QStringList args = {"fleet", "--input", path("club.sin"), "--log", path("fleet.csv")};
     for (std::size_t n = 0; n < c.radios.size(); ++n) {
         const QString own = path(QStringLiteral("radio%1.sin").arg(n));
@@ -125,7 +165,9 @@ TEST_P(CliFleet, WritesEveryRadioItMayAndReportsEach)
         sims.push_back(std::make_unique<Sim>(QStringList{"--line-rate", "--image", own, "--save",
                                                          path(QStringLiteral("after%1.sin").arg(n))} +
                                              c.radios[n].sim));
-        args << "--port" << sims.back()->device();
+        ports << plugIn(c.radios[n].behind, n, sims.back()->device());
+        if (c.radios[n].behind == Behind::Port)
+            args << "--port" << ports.back();
     }
     // A machine under load may delay a simulated radio's reply past its
     // deadline; a retry answers that as a user at the bench would.
@@ -135,7 +177,9 @@ TEST_P(CliFleet, WritesEveryRadioItMayAndReportsEach)
     QFile log(path("fleet.csv"));
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     const QStringList rows = QString::fromUtf8(log.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(rows.size(), static_cast<qsizetype>(c.radios.size()) + 1);
+    const auto programmed =
+        std::count_if(c.radios.begin(), c.radios.end(), [](const RadioCase& r) { return r.result != nullptr; });
+    ASSERT_EQ(rows.size(), programmed + 1);
     EXPECT_EQ(rows.front() + u'\n', QString::fromStdString(FleetLogHeader()));
     const QString sha = QString::fromStdString(Sha256Hex(file.bytes()));
     for (std::size_t n = 0; n < c.radios.size(); ++n) {
@@ -150,9 +194,14 @@ TEST_P(CliFleet, WritesEveryRadioItMayAndReportsEach)
         } else {
             EXPECT_EQ(after, expected(radio.holds, file, own)) << n;
         }
-        const QString device = sims[n]->device();
+        const QString device = ports[static_cast<qsizetype>(n)];
         const QStringList tableRow =
             run.output.split(u'\n').filter(QRegularExpression(u'^' + QRegularExpression::escape(device) + u' '));
+        if (!radio.result) {
+            EXPECT_TRUE(tableRow.isEmpty()) << run.output.toStdString();
+            EXPECT_TRUE(rows.filter(u',' + device + u',').isEmpty());
+            continue;
+        }
         ASSERT_EQ(tableRow.size(), 1) << run.output.toStdString();
         EXPECT_TRUE(tableRow.front().contains(QString::fromUtf8(radio.result))) << tableRow.front().toStdString();
         const QStringList logRow = rows.filter(u',' + device + u',');
@@ -160,6 +209,7 @@ TEST_P(CliFleet, WritesEveryRadioItMayAndReportsEach)
         const QStringList fields = logRow.front().split(u',');
         ASSERT_EQ(fields.size(), 11) << logRow.front().toStdString();
         EXPECT_EQ(fields[2], sha);
+        EXPECT_EQ(fields[4], radio.behind == Behind::Cable ? cableSerial(n) : QByteArray()) << n;
         EXPECT_TRUE(fields[6].startsWith(QString::fromUtf8(radio.result).section(u',', 0, 0)))
             << fields[6].toStdString();
         EXPECT_EQ(fields[8], radio.holds == Holds::FileOntoOwn ? "kept" : "replaced");
@@ -319,6 +369,83 @@ TEST_F(CliFleet, WatchProgramsEachRadioOnceAsItComes)
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(log.readAll()).count(QStringLiteral(",written,yes,")), 3);
     EXPECT_EQ(QString::fromLocal8Bit(fleet.readAllStandardOutput()).count(QStringLiteral(" written ")), 3);
+}
+
+} // namespace
+
+namespace {
+
+// --watch --all-cables at a bench where a second cable with its radio is
+// plugged in after the start: it is programmed as well, each radio once,
+// and the computer's own port never.
+TEST_F(CliFleet, WatchTakesACablePluggedInLater)
+{
+    const RadioImage file = fileImage();
+    ASSERT_TRUE(SaveChannelFile(path("club.sin"), file).ok());
+    std::vector<std::unique_ptr<Sim>> sims;
+    const auto radio = [&](std::size_t n) {
+        const QString own = path(QStringLiteral("radio%1.sin").arg(n));
+        EXPECT_TRUE(SaveChannelFile(own, radioImage(n)).ok());
+        const QString after = path(QStringLiteral("after%1.sin").arg(n));
+        sims.push_back(std::make_unique<Sim>(QStringList{"--image", own, "--save", after}));
+        return sims.back()->device();
+    };
+    const QString first = plugIn(Behind::Cable, 0, radio(0));
+    plugIn(Behind::BuiltIn, 1, radio(1));
+    QProcess fleet;
+    fleet.setProcessEnvironment(childEnvironment());
+    fleet.start(QStringLiteral(HMPROG_CLI), {"fleet", "--input", path("club.sin"), "--all-cables", "--watch",
+                                             "--verify", "--log", path("fleet.csv")});
+    fleet.setReadChannel(QProcess::StandardError);
+    QString errors;
+    // Each radio is written, then read again twice without being written.
+    const auto waitForDone = [&](const QString& port) {
+        const auto seen = [&] {
+            const qsizetype done = errors.indexOf(port + QStringLiteral(": HM-615V"));
+            return done >= 0 && errors.mid(done).count(port + QStringLiteral(": waiting: Done")) >= 2;
+        };
+        QElapsedTimer timer;
+        timer.start();
+        while (!seen() && timer.elapsed() < 60000 && fleet.waitForReadyRead(20000))
+            errors += QString::fromUtf8(fleet.readAllStandardError());
+        return seen();
+    };
+    ASSERT_TRUE(waitForDone(first)) << errors.toStdString();
+    const QString later = plugIn(Behind::Cable, 2, radio(2));
+    ASSERT_TRUE(waitForDone(later)) << errors.toStdString();
+    ::kill(static_cast<pid_t>(fleet.processId()), SIGINT);
+    ASSERT_TRUE(fleet.waitForFinished(30000));
+    EXPECT_EQ(fleet.exitCode(), 0) << errors.toStdString();
+    QFile log(path("fleet.csv"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(log.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    for (const auto& [n, port, writes] : {std::tuple{0, first, 1}, {1, m_machine.Dev("ttyS1"), 0}, {2, later, 1}}) {
+        EXPECT_EQ(rows.filter(u',' + port + u',').size(), writes) << port.toStdString();
+        ASSERT_EQ(sims[static_cast<std::size_t>(n)]->stop(), 0);
+        RadioImage after;
+        ASSERT_TRUE(LoadChannelFile(path(QStringLiteral("after%1.sin").arg(n)), after).ok());
+        EXPECT_EQ(after, writes ? file : radioImage(static_cast<std::size_t>(n))) << n;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// --watch --all-cables with no cable yet: the bench waits for the first one,
+// and Ctrl+C ends the wait with nothing to report.
+TEST_F(CliFleet, WatchWaitsForTheFirstCableUntilCtrlC)
+{
+    ASSERT_TRUE(SaveChannelFile(path("club.sin"), fileImage()).ok());
+    QProcess fleet;
+    fleet.setProcessEnvironment(childEnvironment());
+    fleet.start(QStringLiteral(HMPROG_CLI), {"fleet", "--input", path("club.sin"), "--all-cables", "--watch"});
+    ASSERT_TRUE(fleet.waitForReadyRead(20000));
+    EXPECT_TRUE(fleet.readAllStandardOutput().contains("into each radio on a cable plugged in"));
+    ::kill(static_cast<pid_t>(fleet.processId()), SIGINT);
+    ASSERT_TRUE(fleet.waitForFinished(20000));
+    EXPECT_EQ(fleet.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(fleet.exitCode(), 0) << fleet.readAllStandardError().toStdString();
 }
 
 } // namespace

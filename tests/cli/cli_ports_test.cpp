@@ -1,4 +1,5 @@
 #include "cli_process.h"
+#include "port/fake_port_system.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -130,6 +131,31 @@ TEST(CliPorts, TheListInJsonDescribesEveryDevice)
         EXPECT_TRUE(device["problems"].isArray());
         EXPECT_EQ(device["path"].isNull(), device["kind"].toString() == "usb-without-device-file");
     }
+}
+
+// The machine can be a folder tree of the test's own (HMPROG_SYSTEM_ROOT): a
+// cable's adapter and the computer's own port, each with its device file
+// leading to a pseudo-terminal, listed USB first as on a real machine.
+TEST(CliPorts, TheMachineCanBeAFolderTree)
+{
+    Sim sim({});
+    const FakeTree machine;
+    machine.AddBuiltIn(QStringLiteral("ttyS0"), sim.device());
+    machine.AddUsb(QStringLiteral("1-1"), "1a86", "7523", QStringLiteral("ch341"), QStringLiteral("ttyUSB0"), "CABLE0",
+                   sim.device());
+    qputenv("HMPROG_SYSTEM_ROOT", QFile::encodeName(machine.Root()));
+    const Outcome listed = runCli({QStringLiteral("ports"), QStringLiteral("--json")});
+    qunsetenv("HMPROG_SYSTEM_ROOT");
+    ASSERT_EQ(listed.exitCode, 0) << listed.errors.toStdString();
+    const QJsonArray devices = jsonObject(listed.output)["devices"].toArray();
+    ASSERT_EQ(devices.size(), 2) << listed.output.toStdString();
+    const QJsonObject cable = devices[0].toObject();
+    EXPECT_EQ(cable["path"].toString(), machine.Dev(QStringLiteral("ttyUSB0")));
+    EXPECT_EQ(cable["kind"].toString(), "usb");
+    EXPECT_EQ(cable["serial_number"].toString(), "CABLE0");
+    EXPECT_TRUE(cable["can_open"].toBool());
+    EXPECT_EQ(devices[1].toObject()["path"].toString(), machine.Dev(QStringLiteral("ttyS0")));
+    EXPECT_EQ(devices[1].toObject()["kind"].toString(), "built-in");
 }
 
 // Watching lists what is there, then runs until Ctrl+C, which ends it as

@@ -24,6 +24,8 @@ public:
     }
 
     QString path(const QString& relative) const { return m_dir.filePath(relative); }
+    // The folder that stands in for the machine's /.
+    QString Root() const { return m_dir.path(); }
 
     SystemRoots Roots() const
     {
@@ -54,9 +56,10 @@ public:
 
     // A USB device at bus port busPort with one interface bound to driver
     // ("" for none) and, if tty is given, that tty under the interface, its
-    // device file in dev and its number in class/tty.
+    // device file in dev (last, as udev makes it; a link to target where one
+    // is given, such as a pseudo-terminal) and its number in class/tty.
     void AddUsb(const QString& busPort, const QByteArray& vendor, const QByteArray& product, const QString& driver,
-                const QString& tty = {}, const QByteArray& serial = "A10K1234") const
+                const QString& tty = {}, const QByteArray& serial = "A10K1234", const QString& target = {}) const
     {
         const QString device = QStringLiteral("sys/devices/usb1/") + busPort;
         write(device + "/idVendor", vendor + "\n");
@@ -74,7 +77,16 @@ public:
         QDir().mkpath(path(interface + "/" + tty + "/tty/" + tty));
         link(path(interface), "sys/class/tty/" + tty + "/device");
         write("sys/class/tty/" + tty + "/dev", "188:" + QByteArray::number(m_minor++) + "\n");
-        write("dev/" + tty, {});
+        addDeviceFile(tty, target);
+    }
+
+    // The computer's own serial port: a platform device, no USB above it.
+    void AddBuiltIn(const QString& tty, const QString& target = {}) const
+    {
+        const QString device = QStringLiteral("sys/devices/platform/serial8250");
+        QDir().mkpath(path(device + "/tty/" + tty));
+        link(path(device), "sys/class/tty/" + tty + "/device");
+        addDeviceFile(tty, target);
     }
 
     // A process with the given files open.
@@ -91,6 +103,14 @@ public:
     QString Dev(const QString& name) const { return path("dev/" + name); }
 
 private:
+    void addDeviceFile(const QString& tty, const QString& target) const
+    {
+        if (target.isEmpty())
+            write("dev/" + tty, {});
+        else
+            link(target, "dev/" + tty);
+    }
+
     QTemporaryDir m_dir;
     mutable int m_minor = 0;
 };
