@@ -49,7 +49,7 @@ double desktopTransfer(CProgramView& view, TransferDirection direction)
     const QMetaObject::Connection watch =
         QObject::connect(&view, &CProgramView::TransferRunningChanged, [&view, &completed](bool running) {
             if (!running)
-                completed = !view.m_pProgressDlg->IsWindowCreated();
+                completed = !view.ProgressDialog()->IsWindowCreated();
         });
     if (direction == TransferDirection::Read)
         view.OnProgramRead();
