@@ -112,7 +112,7 @@ void FleetPortJob::verify(const RadioImage& written)
     for (const BlockMismatch& mismatch : mismatches)
         blocks += QStringLiteral(" 0x%1").arg(QString::number(mismatch.address, 16).toUpper().rightJustified(3, u'0'));
     if (!m_verified)
-        return end(FleetJobEnd::Failed, tr("verify failed at block%1").arg(blocks));
+        return end(FleetJobEnd::Failed, CoreText(kVerifyFailedAtBlocks).arg(blocks));
     end(FleetJobEnd::Written);
 }
 
@@ -161,7 +161,7 @@ void FleetPortJob::end(FleetJobEnd how, const QString& reason)
     if (how == FleetJobEnd::Written && m_plan.verify)
         result = tr("Written and verified");
     if (m_kept && how == FleetJobEnd::Written)
-        result += tr(", radio data kept");
+        result += CoreText(kRadioDataKept);
     emit Ended(how, result, seconds);
 }
 

@@ -1,4 +1,5 @@
 #include "main_frame.h"
+#include "program_title.h"
 
 #include "about_dialog.h"
 #include "accelerator_filter.h"
@@ -118,7 +119,7 @@ ToolbarImage ImageOf(int id)
 CMainFrame::CMainFrame(CProgramDoc& doc, CMyDocManager& docManager, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_docManager(docManager), m_portSystem(std::make_unique<PortSystem>())
 {
-    setWindowTitle(tr("Programming Software"));
+    setWindowTitle(ProgramTitle());
     setAccessibleName(windowTitle());
     setWindowIcon(AppIcon());
     resize(kInitialSize);
@@ -243,8 +244,7 @@ void CMainFrame::CreateToolBar()
     }
     addToolBar(Qt::TopToolBarArea, m_wndToolBar);
     // The button that shows the buttons a narrow window leaves out.
-    if (auto* more = m_wndToolBar->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
-        more->setAccessibleName(tr("More toolbar buttons"));
+    NameMoreToolbarButtons(*m_wndToolBar);
 }
 
 void CMainFrame::CreateStatusBar()
@@ -405,7 +405,7 @@ void CMainFrame::OnProgramTrace(bool checked)
     const QString path = AskTracePath(this);
     auto trace = path.isEmpty() ? nullptr : std::make_unique<TraceFile>(path);
     if (trace && !trace->Check()) {
-        ShowMessageBox(this, tr("Could not write the trace %1").arg(DisplayPath(path)), trace->errorString());
+        ShowMessageBox(this, TraceFailedText(DisplayPath(path)), trace->errorString());
         trace.reset();
     }
     if (!trace) {

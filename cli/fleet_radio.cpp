@@ -123,7 +123,7 @@ void RadioJob::verify(const RadioImage& written)
     for (const BlockMismatch& mismatch : mismatches)
         blocks += QStringLiteral(" 0x%1").arg(QString::number(mismatch.address, 16).toUpper().rightJustified(3, u'0'));
     update([ok = mismatches.empty()](FleetRadio& radio) { radio.verified = ok; });
-    end(FleetEnd::Written, mismatches.empty() ? QString() : QStringLiteral("verify failed at block%1").arg(blocks));
+    end(FleetEnd::Written, mismatches.empty() ? QString() : QString::fromUtf8(kVerifyFailedAtBlocks).arg(blocks));
 }
 
 void RadioJob::Run(const RadioImage* alreadyRead)

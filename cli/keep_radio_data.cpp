@@ -16,12 +16,12 @@ bool PutFileOntoRadio(SystemPorts& ports, const TransferOptions& options, bool m
     RadioImage radio;
     status = RunTransferOn(ports, read, TransferDirection::Read, radio, BandLimits{}).status;
     if (status != kExitCompleted) {
-        PrintError(QStringLiteral("The radio could not be read before the write; nothing was written."));
+        PrintError(QString::fromUtf8(kNotReadBeforeWrite));
         return false;
     }
     backupPath = KeepReadBackup(radio);
     if (backupPath.isEmpty() && mustBackUp) {
-        PrintError(QStringLiteral("No backup of the radio could be kept; nothing was written."));
+        PrintError(QString::fromUtf8(kNoBackupBeforeWrite));
         status = kExitFailed;
         return false;
     }

@@ -10,6 +10,7 @@
 #include "form/image_changes.h"
 #include "form/impossible_values.h"
 #include "form/write_verify.h"
+#include "image/text_fill.h"
 #include "port/system_ports.h"
 
 #include <cstdio>
@@ -50,7 +51,7 @@ bool MayWriteValues(const QString& name, const RadioImage& image, bool yes)
         return true;
     QString text = QStringLiteral("%1 holds values that no radio of its model can hold:").arg(DisplayPath(name));
     for (const ImpossibleValue& value : found)
-        text += QStringLiteral("\n  ") + QString::fromStdString(ImpossibleValueText(value));
+        text += QStringLiteral("\n  ") + QString::fromStdString(FillText(value));
     text += yes ? QStringLiteral("\nWriting it as --yes asks.") : QStringLiteral("\nNothing was written; --yes writes it anyway.");
     PrintError(yes ? QStringLiteral("warning: ") + text : text);
     return yes;
@@ -61,12 +62,12 @@ QString BackUpBeforeWrite(SystemPorts& ports, const TransferOptions& options, in
     RadioImage radio;
     status = RunTransferOn(ports, untraced(options), TransferDirection::Read, radio, BandLimits{}).status;
     if (status != kExitCompleted) {
-        PrintError(QStringLiteral("The radio could not be read before the write; nothing was written."));
+        PrintError(QString::fromUtf8(kNotReadBeforeWrite));
         return {};
     }
     const QString path = KeepReadBackup(radio);
     if (path.isEmpty()) {
-        PrintError(QStringLiteral("No backup of the radio could be kept; nothing was written."));
+        PrintError(QString::fromUtf8(kNoBackupBeforeWrite));
         status = kExitFailed;
     }
     return path;

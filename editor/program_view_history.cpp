@@ -5,7 +5,6 @@
 
 #include "document/core_text.h"
 #include "grid/ms_flex_grid.h"
-#include "image/text_fill.h"
 
 #include <QLineEdit>
 
@@ -79,8 +78,7 @@ void CProgramView::MarkSaved()
 // The core's names are translated in its own context, then filled in.
 QString CProgramView::stepTitle(const FormStep& step) const
 {
-    const StepText text = DescribeStep(step);
-    return QString::fromStdString(FillText(CoreTextUtf8(text.text), text.args));
+    return CoreText(DescribeStep(step));
 }
 
 QString CProgramView::UndoText() const

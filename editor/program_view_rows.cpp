@@ -5,37 +5,16 @@
 #include "editor/program_view.h"
 
 #include "codec/frequency.h"
+#include "document/core_text.h"
 #include "form/form_contents.h"
 #include "form/paste_report.h"
-#include "image/ui_text.h"
 #include "grid/ms_flex_grid.h"
 
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QStringList>
 
 #include <algorithm>
-
-namespace {
-
-// A core template in the program's language with its args put in, in one
-// pass, so that a pasted "%2" stays as it was pasted.
-QString filledCoreText(const char* text, const std::vector<std::string>& args)
-{
-    const QString pattern = QCoreApplication::translate(kUiTextContext, text);
-    QStringList filled;
-    for (const std::string& arg : args)
-        filled << QString::fromStdString(arg);
-    switch (filled.size()) {
-    case 0: return pattern;
-    case 1: return pattern.arg(filled[0]);
-    case 2: return pattern.arg(filled[0], filled[1]);
-    default: return pattern.arg(filled[0], filled[1], filled[2]);
-    }
-}
-
-} // namespace
 
 ChannelSpan CProgramView::SelectedChannels() const
 {
@@ -91,7 +70,7 @@ void CProgramView::showPasteOutcome(const PasteOutcome& outcome)
     QStringList said;
     QStringList rows;
     for (const PasteReportLine& line : PasteReport(outcome)) {
-        const QString text = filledCoreText(line.text, line.args);
+        const QString text = CoreText(line.text);
         said << text;
         if (line.aboutARow)
             rows << text;

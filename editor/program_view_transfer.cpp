@@ -146,7 +146,7 @@ void CProgramView::saveTrace()
     if (!m_trace || m_trace->Save())
         return;
     if (m_prompts.showMessage)
-        m_prompts.showMessage(tr("Could not write the trace %1").arg(m_trace->path()), m_trace->errorString());
+        m_prompts.showMessage(TraceFailedText(m_trace->path()), m_trace->errorString());
     m_trace.reset();
     emit TraceStopped();
 }

@@ -8,6 +8,7 @@
 
 #include "editor/desktop_transfer_host.h"
 #include "editor/progress_dialog.h"
+#include "editor/write_option_names.h"
 
 #include "document/core_text.h"
 #include "document/program_doc.h"
@@ -43,7 +44,7 @@ TransferResult CProgramView::WriteRadio()
         return TransferResult::Cancelled;
     if (m_safety.backUpBeforeWrite) {
         RadioImage before;
-        const TransferResult read = readBeforeWrite(tr("Back Up Before Write"), before);
+        const TransferResult read = readBeforeWrite(WriteOptionName(kBackUpBeforeWrite), before);
         if (read != TransferResult::Completed)
             return read;
     }
@@ -119,7 +120,7 @@ TransferResult CProgramView::previewWrite(const RadioImage& image)
 // image; the form and the document keep what was written.
 void CProgramView::verifyWrite(const RadioImage& written)
 {
-    m_pProgressDlg->BeginNextTransfer(tr("Verify After Write"), ProgressRange(TransferDirection::Read));
+    m_pProgressDlg->BeginNextTransfer(WriteOptionName(kVerifyAfterWrite), ProgressRange(TransferDirection::Read));
     RadioImage readBack;
     const TransferResult read = RunTransfer(TransferDirection::Read, readBack).result;
     if (!m_prompts.showMessage)

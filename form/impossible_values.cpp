@@ -5,7 +5,6 @@
 #include "image/image_layout.h"
 #include "image/radio_models.h"
 #include "image/ui_text.h"
-#include "image/text_fill.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -148,9 +147,4 @@ std::vector<ImpossibleValue> FindImpossibleValues(const RadioImage& image, std::
     findings.checkChannels(model ? *model : RadioModels().front());
     findings.checkSettings();
     return findings.found();
-}
-
-std::string ImpossibleValueText(const ImpossibleValue& value, TranslateText tr)
-{
-    return FillText(tr(value.text), value.args);
 }

@@ -45,11 +45,11 @@ std::optional<GridCell> EngineSession::restore(const std::optional<FormSnapshot>
 std::string EngineSession::UndoText() const
 {
     const std::optional<FormStep> step = m_history.UndoStep();
-    return step ? FillText(HMPROG_TEXT("Undo %1"), {FillStepText(DescribeStep(*step))}) : HMPROG_TEXT("Undo");
+    return step ? FillText(HMPROG_TEXT("Undo %1"), {FillText(DescribeStep(*step))}) : HMPROG_TEXT("Undo");
 }
 
 std::string EngineSession::RedoText() const
 {
     const std::optional<FormStep> step = m_history.RedoStep();
-    return step ? FillText(HMPROG_TEXT("Redo %1"), {FillStepText(DescribeStep(*step))}) : HMPROG_TEXT("Redo");
+    return step ? FillText(HMPROG_TEXT("Redo %1"), {FillText(DescribeStep(*step))}) : HMPROG_TEXT("Redo");
 }

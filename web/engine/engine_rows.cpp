@@ -16,14 +16,8 @@ namespace {
 std::string pasteReport(const PasteOutcome& outcome)
 {
     std::string report;
-    for (const PasteReportLine& line : PasteReport(outcome)) {
-        const std::vector<std::string>& a = line.args;
-        const std::string text = a.empty()       ? std::string(line.text)
-                                 : a.size() == 1 ? FillText(line.text, {a[0]})
-                                 : a.size() == 2 ? FillText(line.text, {a[0], a[1]})
-                                                 : FillText(line.text, {a[0], a[1], a[2]});
-        report += (report.empty() ? "" : " ") + text;
-    }
+    for (const PasteReportLine& line : PasteReport(outcome))
+        report += (report.empty() ? "" : " ") + FillText(line.text);
     return report;
 }
 
