@@ -69,8 +69,8 @@ const std::array<CommandInfo, 44> kCommands = {{
      CT("Record every byte of the next transfers into a file, to send along when a radio will not talk\nTrace to File"),
      true},
     {ID_PROGRAM_BACKUP_BEFORE_WRITE, MenuId::Program, kBackUpBeforeWrite, kNoAccelerator,
-     CT("Read the radio and keep a backup before every write; a write then costs one read more, about 2.5 s\n"
-        "Back Up Before Write"),
+     CT("Read the radio and keep a backup before every write; "
+        "a write then costs one read more, about 2.5 s\nBack Up Before Write"),
      false},
     {ID_PROGRAM_PREVIEW_BEFORE_WRITE, MenuId::Program, kPreviewBeforeWrite, kNoAccelerator,
      CT("Before a write, list what it will change in the radio since its last read, and ask\nPreview Before Write"),
