@@ -3,6 +3,8 @@
 
 #include "document/channel_file.h"
 #include "document/channel_list_file.h"
+#include "document/core_text.h"
+#include "image/image_bytes.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -42,8 +44,7 @@ FileStatus ReadChannel(const QString& argument, RadioImage& image)
         return LoadChannelFile(argument, image);
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return FileStatus::Failed(QCoreApplication::translate("ChannelIo", "Failed to open document."),
-                                  in.errorString());
+        return FileStatus::Failed(CoreText(kChannelFileOpenFailed), in.errorString());
     return LoadChannelStream(in, ChannelName(argument, true), image);
 }
 
@@ -53,8 +54,7 @@ FileStatus WriteChannel(const QString& argument, const RadioImage& image)
         return SaveChannelFile(argument, image);
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return FileStatus::Failed(QCoreApplication::translate("ChannelIo", "Failed to save document."),
-                                  out.errorString());
+        return FileStatus::Failed(CoreText(kChannelFileSaveFailed), out.errorString());
     return reported(WriteChannelStream(out, ChannelName(argument, false), image));
 }
 
@@ -64,8 +64,7 @@ FileStatus ReadChannelList(const QString& argument, QByteArray& bytes)
         return LoadChannelListFile(argument, bytes);
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return FileStatus::Failed(QCoreApplication::translate("ChannelIo", "Failed to open the channel list."),
-                                  in.errorString());
+        return ChannelListOpenFailed(in.errorString());
     return LoadChannelListStream(in, ChannelName(argument, true), bytes);
 }
 
@@ -75,8 +74,7 @@ FileStatus WriteChannelList(const QString& argument, const QByteArray& bytes)
         return SaveChannelListFile(argument, bytes);
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return FileStatus::Failed(QCoreApplication::translate("ChannelIo", "Failed to save the channel list."),
-                                  out.errorString());
+        return ChannelListSaveFailed(out.errorString());
     return reported(WriteChannelListStream(out, ChannelName(argument, false), bytes));
 }
 

@@ -70,7 +70,7 @@ int runCheck(const CliArguments& args)
     }
     std::optional<TraceFile> trace;
     if (!options.tracePath.isEmpty() && !trace.emplace(options.tracePath).Check()) {
-        PrintError(QStringLiteral("cannot write the trace: %1").arg(trace->errorString()));
+        PrintTraceFailure(trace->errorString());
         return kExitFailed;
     }
     InstallInterruptHandler();
@@ -89,7 +89,7 @@ int runCheck(const CliArguments& args)
     else if (!report.cancelled())
         std::printf("%s\n", CableCheckText(report, CoreTextUtf8).c_str());
     if (trace && !trace->Save())
-        PrintError(QStringLiteral("cannot write the trace: %1").arg(trace->errorString()));
+        PrintTraceFailure(trace->errorString());
     return exitStatus(report, host.PromptUnanswered());
 }
 

@@ -16,7 +16,6 @@
 
 #include "document/display_path.h"
 #include "fleet/sha256.h"
-#include "image/image_layout.h"
 #include "port/device_access.h"
 
 #include <QFileInfo>
@@ -89,13 +88,8 @@ int readPlan(const CliArguments& args, FleetPlan& plan)
         PrintFileError(loaded);
         return kExitFailed;
     }
-    const std::uint8_t model = plan.image.byte(layout::kModel);
-    if (!BandForModelByte(model, plan.band)) {
-        PrintError(QStringLiteral("%1: model byte 0x%2 names no model (0x37: 136-174MHz, 0x38: 400-520MHz)")
-                       .arg(DisplayPath(ChannelName(plan.file, true)))
-                       .arg(model, 2, 16, QLatin1Char('0')));
+    if (!BandOfFile(ChannelName(plan.file, true), plan.image, plan.band))
         return kExitFailed;
-    }
     if (!MayWriteValues(ChannelName(plan.file, true), plan.image, plan.yes))
         return kExitFailed;
     plan.fileSha256 = Sha256Hex(plan.image.bytes());

@@ -156,7 +156,7 @@ void RadioJob::reportVerify(const WriteSafetyOutcome& outcome)
     const bool verified = outcome.mismatches.empty();
     update([verified](FleetRadio& radio) { radio.verified = verified; });
     end(FleetEnd::Written, verified ? QString()
-                                    : QStringLiteral("verify failed at block%1")
+                                    : QString::fromUtf8(kVerifyFailedAtBlocks)
                                           .arg(QString::fromStdString(MismatchedBlocksText(outcome.mismatches))));
 }
 

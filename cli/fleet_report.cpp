@@ -6,6 +6,7 @@
 #include "cli/standard_output.h"
 
 #include "document/display_path.h"
+#include "fleet/radio_data.h"
 
 #include <QStringList>
 
@@ -27,7 +28,7 @@ QStringList tableRow(const FleetRadio& radio)
     return {radio.port,
             radio.cableSerial,
             radio.radio,
-            FleetResultText(radio) + (radio.keptRadioData ? QStringLiteral(", radio data kept") : QString()),
+            FleetResultText(radio) + (radio.keptRadioData ? QString::fromUtf8(kRadioDataKept) : QString()),
             verifyText(radio),
             radio.backup.isEmpty() ? QString() : DisplayPath(radio.backup),
             QString::number(radio.seconds, 'f', 1)};

@@ -78,7 +78,7 @@ RetryAnswer TerminalHost::AskRetry(const std::string& message)
 VersionAnswer TerminalHost::AskVersion()
 {
     Finish();
-    const QString text = QStringLiteral("Please select the correct software version.");
+    const QString text = QString::fromUtf8(kVersionQuestion);
     if (m_policy.continueOnVersion) {
         PrintError(text + QStringLiteral(" Continuing."));
         return VersionAnswer::Continue;

@@ -6,6 +6,7 @@
 #include "terminal_host.h"
 
 #include "document/display_path.h"
+#include "image/image_layout.h"
 #include "link/partial_write.h"
 #include "link/protocol_bytes.h"
 #include "link/transfer_session.h"
@@ -99,6 +100,22 @@ PortTarget TransferTarget(const QString& port)
     return target;
 }
 
+bool BandOfFile(const QString& name, const RadioImage& image, BandLimits& band)
+{
+    const std::uint8_t model = image.byte(layout::kModel);
+    if (BandForModelByte(model, band))
+        return true;
+    PrintError(QStringLiteral("%1: model byte 0x%2 names no model (0x37: 136-174MHz, 0x38: 400-520MHz)")
+                   .arg(DisplayPath(name))
+                   .arg(model, 2, 16, QLatin1Char('0')));
+    return false;
+}
+
+void PrintTraceFailure(const QString& reason)
+{
+    PrintError(QStringLiteral("cannot write the trace: %1").arg(reason));
+}
+
 void PrintOpenFailure(const QString& portOption, const PortTarget& target,
                       const std::function<std::string(const std::string&)>& failureText)
 {
@@ -139,7 +156,7 @@ TransferOutcome RunTransferOn(SystemPorts& ports, const TransferOptions& options
     if (!options.tracePath.isEmpty()) {
         trace.emplace(options.tracePath);
         if (!trace->Check()) {
-            PrintError(QStringLiteral("cannot write the trace: %1").arg(trace->errorString()));
+            PrintTraceFailure(trace->errorString());
             return {kExitFailed, false};
         }
     }

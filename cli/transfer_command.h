@@ -36,6 +36,14 @@ struct TransferOptions {
 void PrintOpenFailure(const QString& portOption, const PortTarget& target,
                       const std::function<std::string(const std::string&)>& failureText);
 
+// The band of the file's model byte, which the radio's range is checked
+// against; false, with the reason printed, for a byte that names no model.
+// name: the file as the user named it.
+[[nodiscard]] bool BandOfFile(const QString& name, const RadioImage& image, BandLimits& band);
+
+// "cannot write the trace: " and why, for a --trace file that cannot be made.
+void PrintTraceFailure(const QString& reason);
+
 class SystemPorts;
 
 // How a transfer ended: the exit status, whether a write stopped with blocks

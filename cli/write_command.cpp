@@ -5,8 +5,6 @@
 #include "print_error.h"
 #include "write_safety.h"
 
-#include "document/display_path.h"
-#include "image/image_layout.h"
 #include "port/system_ports.h"
 
 namespace {
@@ -50,13 +48,8 @@ int runWrite(const CliArguments& args)
         return kExitFailed;
     }
     BandLimits band;
-    const std::uint8_t model = image.byte(layout::kModel);
-    if (!BandForModelByte(model, band)) {
-        PrintError(QStringLiteral("%1: model byte 0x%2 names no model (0x37: 136-174MHz, 0x38: 400-520MHz)")
-                       .arg(DisplayPath(ChannelName(options.file, true)))
-                       .arg(model, 2, 16, QLatin1Char('0')));
+    if (!BandOfFile(ChannelName(options.file, true), image, band))
         return kExitFailed;
-    }
     if (args.has(QStringLiteral("--dry-run")) && !args.has(QStringLiteral("--against"))) {
         PrintError(QStringLiteral("--dry-run needs --against BACKUP.sin"));
         return kExitUsage;

@@ -10,6 +10,7 @@
 #include "form/image_changes.h"
 #include "form/impossible_values.h"
 #include "form/write_verify.h"
+#include "image/text_fill.h"
 #include "port/system_ports.h"
 
 #include <cstdio>
@@ -107,10 +108,10 @@ int TerminalWriteHost::Report(const WriteSafetyOutcome& outcome) const
     case End::Written:
         return outcome.verifyRead ? reportVerify(outcome) : m_status;
     case End::ReadFailed:
-        PrintError(QStringLiteral("The radio could not be read before the write; nothing was written."));
+        PrintError(QString::fromUtf8(kNotReadBeforeWrite));
         return m_status;
     case End::NoBackup:
-        PrintError(QStringLiteral("No backup of the radio could be kept; nothing was written."));
+        PrintError(QString::fromUtf8(kNoBackupBeforeWrite));
         return kExitFailed;
     case End::WriteFailed:
     case End::OtherModel:
@@ -163,7 +164,7 @@ bool MayWriteValues(const QString& name, const RadioImage& image, bool yes)
         return true;
     QString text = QStringLiteral("%1 holds values that no radio of its model can hold:").arg(DisplayPath(name));
     for (const ImpossibleValue& value : found)
-        text += QStringLiteral("\n  ") + QString::fromStdString(ImpossibleValueText(value));
+        text += QStringLiteral("\n  ") + QString::fromStdString(FillText(value));
     text += yes ? QStringLiteral("\nWriting it as --yes asks.") : QStringLiteral("\nNothing was written; --yes writes it anyway.");
     PrintError(yes ? QStringLiteral("warning: ") + text : text);
     return yes;

@@ -1,5 +1,6 @@
 #include "channel_file.h"
 
+#include "document/core_text.h"
 #include "document/display_path.h"
 #include "document/file_kind.h"
 #include "document/regular_file.h"
@@ -19,12 +20,12 @@ class ChannelFile {
 
 FileStatus openFailed(const QString& detail)
 {
-    return FileStatus::Failed(ChannelFile::tr("Failed to open document."), detail);
+    return FileStatus::Failed(CoreText(kChannelFileOpenFailed), detail);
 }
 
 FileStatus saveFailed(const QString& detail)
 {
-    return FileStatus::Failed(ChannelFile::tr("Failed to save document."), detail);
+    return FileStatus::Failed(CoreText(kChannelFileSaveFailed), detail);
 }
 
 QString notAChannelFile(const QString& path, FileKind kind)
@@ -42,7 +43,7 @@ QString wrongLength(const QString& name, qsizetype bytesRead, qint64 fullSize)
         return ChannelFile::tr("%1 is more than %2 bytes long; a channel file holds %2 bytes.")
             .arg(DisplayPath(name), QString::number(size));
     const qint64 length = bytesRead > size ? fullSize : bytesRead;
-    return ChannelFile::tr("%1 is %2 bytes long; a channel file holds %3 bytes.")
+    return CoreText(kChannelFileLength)
         .arg(DisplayPath(name), QString::number(length), QString::number(size));
 }
 

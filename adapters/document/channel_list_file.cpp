@@ -16,16 +16,6 @@ class ChannelListFile {
     Q_DECLARE_TR_FUNCTIONS(ChannelListFile)
 };
 
-FileStatus openFailed(const QString& detail)
-{
-    return FileStatus::Failed(ChannelListFile::tr("Failed to open the channel list."), detail);
-}
-
-FileStatus saveFailed(const QString& detail)
-{
-    return FileStatus::Failed(ChannelListFile::tr("Failed to save the channel list."), detail);
-}
-
 QString notAChannelList(const QString& path, FileKind kind)
 {
     return ChannelListFile::tr("%1 is %2, not a channel list.").arg(DisplayPath(path), FileKindText(kind));
@@ -35,9 +25,9 @@ FileStatus loadFrom(QIODevice& stream, const QString& name, QByteArray& bytes)
 {
     std::optional<QByteArray> read = ReadAtMost(stream, kLargestChannelList + 1);
     if (!read)
-        return openFailed(FileReason(name, stream.errorString()));
+        return ChannelListOpenFailed(FileReason(name, stream.errorString()));
     if (read->size() > kLargestChannelList)
-        return openFailed(ChannelListFile::tr("%1 is more than %2 MiB long, too large to be a channel list.")
+        return ChannelListOpenFailed(ChannelListFile::tr("%1 is more than %2 MiB long, too large to be a channel list.")
                               .arg(DisplayPath(name), QString::number(kLargestChannelList / (1024 * 1024))));
     bytes = std::move(*read);
     return FileStatus::Ok();
@@ -45,12 +35,22 @@ FileStatus loadFrom(QIODevice& stream, const QString& name, QByteArray& bytes)
 
 } // namespace
 
+FileStatus ChannelListOpenFailed(const QString& detail)
+{
+    return FileStatus::Failed(ChannelListFile::tr("Failed to open the channel list."), detail);
+}
+
+FileStatus ChannelListSaveFailed(const QString& detail)
+{
+    return FileStatus::Failed(ChannelListFile::tr("Failed to save the channel list."), detail);
+}
+
 FileStatus LoadChannelListFile(const QString& path, QByteArray& bytes)
 {
     QFile file;
     const QString refused = OpenRegularFile(path, file, notAChannelList);
     if (!refused.isEmpty())
-        return openFailed(refused);
+        return ChannelListOpenFailed(refused);
     return loadFrom(file, path, bytes);
 }
 
@@ -63,15 +63,15 @@ FileStatus SaveChannelListFile(const QString& path, const QByteArray& bytes)
 {
     const QString refused = CheckOutputFile(path);
     if (!refused.isEmpty())
-        return saveFailed(refused + u'.');
+        return ChannelListSaveFailed(refused + u'.');
     const QString failed = ReplaceFileContents(path, bytes);
-    return failed.isEmpty() ? FileStatus::Ok() : saveFailed(failed);
+    return failed.isEmpty() ? FileStatus::Ok() : ChannelListSaveFailed(failed);
 }
 
 FileStatus WriteChannelListStream(QIODevice& stream, const QString& name, const QByteArray& bytes)
 {
     const QString failed = WriteToStream(stream, name, bytes);
-    return failed.isEmpty() ? FileStatus::Ok() : saveFailed(failed);
+    return failed.isEmpty() ? FileStatus::Ok() : ChannelListSaveFailed(failed);
 }
 
 QString ReportReason(const ReportLine& report)

@@ -24,6 +24,10 @@ inline constexpr qint64 kLargestChannelList = 16 * 1024 * 1024;
 [[nodiscard]] FileStatus SaveChannelListFile(const QString& path, const QByteArray& bytes);
 [[nodiscard]] FileStatus WriteChannelListStream(QIODevice& stream, const QString& name, const QByteArray& bytes);
 
+// A channel list that could not be read or written, detail saying why.
+[[nodiscard]] FileStatus ChannelListOpenFailed(const QString& detail);
+[[nodiscard]] FileStatus ChannelListSaveFailed(const QString& detail);
+
 // An import's report in the user's language, as the core words it (see
 // exchange/import_report.h). One line: "Line 7, skipped: The row has no
 // Frequency.", "Line 9, changed: ...", "Line 2: ...", or the text alone for

@@ -1,6 +1,6 @@
 #include "document/core_text.h"
 
-#include "image/ui_text.h"
+#include "image/text_fill.h"
 
 #include <QCoreApplication>
 
@@ -17,4 +17,9 @@ QString CoreText(const std::string& english)
 std::string CoreTextUtf8(const char* english)
 {
     return CoreText(english).toStdString();
+}
+
+QString CoreText(const UiText& text)
+{
+    return QString::fromStdString(FillText(text, CoreTextUtf8));
 }

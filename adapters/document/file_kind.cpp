@@ -88,7 +88,7 @@ QString FileKindText(FileKind kind)
     case FileKind::Other:
         break;
     }
-    return FileKindTexts::tr("not a regular file");
+    return FileKindTexts::tr(kNotARegularFile);
 }
 
 QString CheckOutputFile(const QString& path)

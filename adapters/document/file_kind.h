@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 // What a path names, seen through symbolic links. Only a regular file is read
 // as a channel file or replaced by a save: opening a FIFO or a device waits
@@ -13,8 +14,10 @@ enum class FileKind { Missing, Regular, Directory, Fifo, Socket, CharacterDevice
 [[nodiscard]] FileKind KindOfDescriptor(int fd);
 #endif
 
-// "a folder", "a FIFO (named pipe)", "a character device", ...
+// "a folder", "a FIFO (named pipe)", "a character device", ...; for any other
+// kind this text, which the fleet's English log messages use as it is.
 QString FileKindText(FileKind kind);
+inline constexpr const char* kNotARegularFile = QT_TRANSLATE_NOOP("FileKindTexts", "not a regular file");
 
 // Empty when the program may write path: nothing is there yet, or it is (or
 // links to) a regular file. Otherwise the reason, naming the path.

@@ -1,6 +1,7 @@
 #include "port/fleet_log_file.h"
 
 #include "document/display_path.h"
+#include "document/file_kind.h"
 #include "document/path_bytes.h"
 #include "fleet/fleet_log.h"
 
@@ -36,7 +37,7 @@ int OpenFleetLog(const QString& path, QString& error)
     struct stat status = {};
     if (::fstat(file, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(file);
-        error = failure(path, "not a regular file");
+        error = failure(path, kNotARegularFile);
         return -1;
     }
     if ((created || status.st_size == 0) && !AppendFleetLogLine(file, FleetLogHeader())) {

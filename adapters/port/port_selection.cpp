@@ -162,7 +162,7 @@ QString PortSelection::Name() const
     case Item::Other:
         return m_otherPath;
     case Item::Simulated:
-        return tr("Simulated radio");
+        return QCoreApplication::translate("CMainFrame", kSimulatedRadio);
     }
     return comName(m_number);
 }

@@ -3,6 +3,7 @@
 #include "link/port_target.h"
 #include "port/serial_device.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -11,6 +12,10 @@
 #include <vector>
 
 using DeviceLister = std::function<std::vector<SerialDevice>()>;
+
+// The Port menu's item for the built-in radio, and the port's name when it is
+// chosen: translated in the menu's context, "CMainFrame".
+inline constexpr const char* kSimulatedRadio = QT_TRANSLATE_NOOP("CMainFrame", "Simulated radio");
 
 // The Port menu's choice: one of the eight numbered items, a device typed in
 // by its path, or the built-in simulated radio. Exactly one is chosen, "COM1"

@@ -3,7 +3,22 @@
 #include "document/file_kind.h"
 #include "document/path_bytes.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
+
+namespace {
+
+// The translation context of this file's texts.
+class TraceFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(TraceFileTexts)
+};
+
+} // namespace
+
+QString TraceFailedText(const QString& shownPath)
+{
+    return TraceFileTexts::tr("Could not write the trace %1").arg(shownPath);
+}
 
 bool TraceFile::Check()
 {

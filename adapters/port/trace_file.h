@@ -31,3 +31,6 @@ private:
     std::string m_text;
     QString m_error;
 };
+
+// "Could not write the trace %1", the path as the caller shows it.
+[[nodiscard]] QString TraceFailedText(const QString& shownPath);

@@ -2224,6 +2224,30 @@ Aufruf: hmprog [DATEI]
         <source>Import Channels</source>
         <translation>Kanäle importieren</translation>
     </message>
+    <message>
+        <source>Please select the correct software version.</source>
+        <translation>Bitte die richtige Softwareversion wählen.</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Das Dokument ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Das Dokument ließ sich nicht speichern.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long; a channel file holds %3 bytes.</source>
+        <translation>%1 ist %2 Bytes lang; eine Kanaldatei enthält %3 Bytes.</translation>
+    </message>
+    <message>
+        <source>verify failed at block%1</source>
+        <translation>Prüfung fehlgeschlagen bei Block%1</translation>
+    </message>
+    <message>
+        <source>, radio data kept</source>
+        <translation>, Daten des Funkgeräts behalten</translation>
+    </message>
 </context>
 <context>
     <name>FirstWritePrompt</name>
@@ -2588,6 +2612,13 @@ Aufruf: hmprog [DATEI]
     <message>
         <source>Busy is this radio's busy lockout; Standard columns only leaves it out, for tools that refuse unknown columns.</source>
         <translation>Busy ist die Belegtsperre dieses Funkgeräts; „Nur Standardspalten“ lässt sie weg, für Programme, die unbekannte Spalten ablehnen.</translation>
+    </message>
+</context>
+<context>
+    <name>TraceFileTexts</name>
+    <message>
+        <source>Could not write the trace %1</source>
+        <translation>Das Protokoll %1 ließ sich nicht schreiben</translation>
     </message>
 </context>
 </TS>

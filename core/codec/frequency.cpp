@@ -36,7 +36,7 @@ FrequencyBytes EncodeFrequency(std::uint32_t count)
 std::string FormatFrequency(std::uint32_t count)
 {
     char buf[32];
-    const auto res = DoubleToChars(buf, buf + sizeof buf, DecimalScale(count, 0.00001),
+    const auto res = DoubleToChars(buf, buf + sizeof buf, DecimalScale(count, 1.0 / kCountsPerMHz),
                                    std::chars_format::fixed, 5);
     return std::string(buf, res.ptr);
 }
@@ -92,7 +92,7 @@ bool SetBandLimits(std::string_view bandText)
     if (!scanInt(bandText, hi))
         return false;
     // Wraps like the 32-bit product it stands for.
-    g_bandLow = static_cast<std::uint32_t>(static_cast<std::uint64_t>(lo) * 100000u);
-    g_bandHigh = static_cast<std::uint32_t>(static_cast<std::uint64_t>(hi) * 100000u);
+    g_bandLow = static_cast<std::uint32_t>(static_cast<std::uint64_t>(lo) * kCountsPerMHz);
+    g_bandHigh = static_cast<std::uint32_t>(static_cast<std::uint64_t>(hi) * kCountsPerMHz);
     return true;
 }

@@ -74,13 +74,13 @@ private:
     {
         m_result.status = ImportStatus::Failed;
         m_result.report.clear();
-        m_result.report.push_back({0, ReportKind::Failure, text, {}});
+        m_result.report.push_back({0, ReportKind::Failure, {text, {}}});
         return std::move(m_result);
     }
 
     void note(int line, const char* text, std::vector<std::string> args = {})
     {
-        m_result.report.push_back({line, ReportKind::Note, text, std::move(args)});
+        m_result.report.push_back({line, ReportKind::Note, {text, std::move(args)}});
     }
 
     // Finds the columns by name; the first of two same-named columns counts.
@@ -201,7 +201,7 @@ private:
 
     void skipped(int line, const char* text, std::vector<std::string> args)
     {
-        m_result.report.push_back({line, ReportKind::Skipped, text, std::move(args)});
+        m_result.report.push_back({line, ReportKind::Skipped, {text, std::move(args)}});
         ++m_skipped;
     }
 

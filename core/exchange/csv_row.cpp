@@ -53,12 +53,12 @@ private:
     void skip(const char* text, std::vector<std::string> args)
     {
         if (!m_out.problem)
-            m_out.problem = ReportLine{m_record.line, ReportKind::Skipped, text, std::move(args)};
+            m_out.problem = ReportLine{m_record.line, ReportKind::Skipped, {text, std::move(args)}};
     }
 
     void changed(const char* text, std::vector<std::string> args)
     {
-        m_out.changes.push_back({m_record.line, ReportKind::Changed, text, std::move(args)});
+        m_out.changes.push_back({m_record.line, ReportKind::Changed, {text, std::move(args)}});
     }
 
     // --- frequencies ---
@@ -241,7 +241,7 @@ private:
         ToneReading reading =
             ReadToneColumns(columns, m_context.columns.has(CsvColumn::RxDtcsCode), m_context.decimalComma);
         if (reading.problem) {
-            skip(reading.problem, std::move(reading.args));
+            skip(reading.problem->pattern, std::move(reading.problem->args));
             return;
         }
         m_out.settings.rxTone = reading.tones.rxTone;

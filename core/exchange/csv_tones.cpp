@@ -84,11 +84,6 @@ const ToneListEntries& toneList()
     return entries;
 }
 
-struct Problem {
-    const char* text = nullptr;
-    std::vector<std::string> args;
-};
-
 class ToneColumnReader {
 public:
     ToneColumnReader(const ToneColumns& columns, bool hasRxDtcsCode, bool decimalComma)
@@ -202,18 +197,11 @@ private:
 
     void fail(const char* text, std::vector<std::string> args)
     {
-        if (m_problem.text == nullptr)
-            m_problem = {text, std::move(args)};
+        if (!m_out.problem)
+            m_out.problem = UiText{text, std::move(args)};
     }
 
-    ToneReading result()
-    {
-        if (m_problem.text != nullptr) {
-            m_out.problem = m_problem.text;
-            m_out.args = std::move(m_problem.args);
-        }
-        return std::move(m_out);
-    }
+    ToneReading result() { return std::move(m_out); }
 
     const ToneColumns& m_columns;
     bool m_hasRxDtcsCode;
@@ -221,7 +209,6 @@ private:
     char m_txPolarity = 'N';
     char m_rxPolarity = 'N';
     ToneReading m_out;
-    Problem m_problem;
 };
 
 } // namespace

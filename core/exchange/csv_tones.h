@@ -1,7 +1,9 @@
 #pragma once
 
 #include "codec/tone.h"
+#include "image/ui_text.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,11 +33,10 @@ struct ChannelTones {
 };
 
 // The outcome of reading a row's tone columns: the tones, or why the row
-// cannot be used (an HMPROG_TEXT template with its args).
+// cannot be used.
 struct ToneReading {
     ChannelTones tones;
-    const char* problem = nullptr;
-    std::vector<std::string> args;
+    std::optional<UiText> problem;
 };
 
 // Reads only the value columns that Tone and CrossMode select. An absent

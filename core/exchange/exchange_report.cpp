@@ -5,13 +5,12 @@
 
 std::string FilledText(const ReportLine& report)
 {
-    return FillText(report.text, report.args);
+    return FillText(report.text);
 }
 
 std::string ReportLineText(const ReportLine& report)
 {
     if (report.line == 0)
         return FilledText(report);
-    ReportLine prefix{0, report.kind, HMPROG_TEXT("Line %1: "), {std::to_string(report.line)}};
-    return FilledText(prefix) + FilledText(report);
+    return FillText(HMPROG_TEXT("Line %1: "), {std::to_string(report.line)}) + FilledText(report);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "image/ui_text.h"
 
-// One line of an import's report. The text is an English template marked
-// with HMPROG_TEXT, with %1, %2 ... standing for args, so that a host can
-// translate the template before filling it in.
+#include <string>
+
+// One line of an import's report: its text as the core hands texts over, for
+// a host to translate and fill in.
 enum class ReportKind {
     Skipped,   // the row was not loaded
     Changed,   // the row was loaded with a value changed
@@ -16,8 +16,7 @@ enum class ReportKind {
 struct ReportLine {
     int line = 0;   // the file's physical line, counted from 1; 0 for the file as a whole
     ReportKind kind = ReportKind::Note;
-    const char* text = "";
-    std::vector<std::string> args;
+    UiText text;
 };
 
 // The template with its args put in.

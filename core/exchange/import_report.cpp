@@ -29,14 +29,14 @@ std::size_t one(long count)
 bool lacksFrequencyColumn(const ImportResult& result)
 {
     return result.status == ImportStatus::Failed && !result.report.empty() &&
-           std::string_view(result.report.front().text) == kNoFrequencyColumn;
+           std::string_view(result.report.front().text.pattern) == kNoFrequencyColumn;
 }
 
 } // namespace
 
 std::string ReportReasonText(const ReportLine& line, const TranslateText& translate)
 {
-    return FillText(translate(line.text), line.args);
+    return FillText(line.text, translate);
 }
 
 std::string ReportLineForUserText(const ReportLine& line, const TranslateText& translate)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "exchange/channel_csv.h"
-#include "form/translate_text.h"
+#include "image/ui_text.h"
 
 #include <string>
 #include <vector>

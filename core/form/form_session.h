@@ -6,7 +6,7 @@
 #include "form/form_controls.h"
 #include "form/form_history.h"
 #include "form/image_changes.h"
-#include "form/translate_text.h"
+#include "image/ui_text.h"
 #include "image/radio_image.h"
 
 #include <optional>

@@ -42,8 +42,7 @@ std::string FormSession::UndoText() const
     const std::optional<FormStep> step = m_history.UndoStep();
     if (!step)
         return m_translate(HMPROG_TEXT("Undo"));
-    const StepText name = DescribeStep(*step);
-    return FillText(m_translate(HMPROG_TEXT("Undo %1")), {FillText(m_translate(name.text), name.args)});
+    return FillText(m_translate(HMPROG_TEXT("Undo %1")), {FillText(DescribeStep(*step), m_translate)});
 }
 
 std::string FormSession::RedoText() const
@@ -51,6 +50,5 @@ std::string FormSession::RedoText() const
     const std::optional<FormStep> step = m_history.RedoStep();
     if (!step)
         return m_translate(HMPROG_TEXT("Redo"));
-    const StepText name = DescribeStep(*step);
-    return FillText(m_translate(HMPROG_TEXT("Redo %1")), {FillText(m_translate(name.text), name.args)});
+    return FillText(m_translate(HMPROG_TEXT("Redo %1")), {FillText(DescribeStep(*step), m_translate)});
 }

@@ -1,7 +1,6 @@
 #include "form/form_step.h"
 
 #include "form/setting_labels.h"
-#include "image/text_fill.h"
 #include "image/ui_text.h"
 
 namespace {
@@ -37,7 +36,7 @@ const char* settingName(FormCombo combo)
 }
 
 // "Delete Channel 3" for one channel, "Delete Channels 3-5" for several.
-StepText channels(const FormStep& step, const char* one, const char* several)
+UiText channels(const FormStep& step, const char* one, const char* several)
 {
     const long last = step.last == 0 ? step.first : step.last;
     if (last == step.first)
@@ -47,7 +46,7 @@ StepText channels(const FormStep& step, const char* one, const char* several)
 
 } // namespace
 
-StepText DescribeStep(const FormStep& step)
+UiText DescribeStep(const FormStep& step)
 {
     switch (step.kind) {
     case StepKind::ModelChange:
@@ -72,12 +71,7 @@ StepText DescribeStep(const FormStep& step)
     case StepKind::Move:
         return {HMPROG_TEXT("Move"), {}};
     case StepKind::ImportChannels:
-        return {HMPROG_TEXT("Import Channels"), {}};
+        return {kImportChannels, {}};
     }
     return {};
-}
-
-std::string FillStepText(const StepText& text)
-{
-    return FillText(text.text, text.args);
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "form/form_controls.h"
+#include "image/ui_text.h"
 
-#include <string>
-#include <vector>
 
 // What one change of the editor form was, for the Undo and Redo texts.
 enum class StepKind {
@@ -28,14 +27,9 @@ struct FormStep {
     FormCombo combo = FormCombo::Model;
 };
 
-// A step's name as an English template marked with HMPROG_TEXT, "%1" and
-// "%2" standing for args: a host translates the template, then fills it in.
-struct StepText {
-    const char* text = "";
-    std::vector<std::string> args;
-};
+// The import's name: its step, its dialog and its file dialog.
+inline constexpr const char* kImportChannels = HMPROG_TEXT("Import Channels");
 
-[[nodiscard]] StepText DescribeStep(const FormStep& step);
-
-// The template with its args put in, untranslated: "Channel 5 Rx Freq".
-[[nodiscard]] std::string FillStepText(const StepText& text);
+// A step's name, "Channel %1 Rx Freq" with the channel: a host translates
+// the pattern, then fills it in.
+[[nodiscard]] UiText DescribeStep(const FormStep& step);

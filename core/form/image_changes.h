@@ -1,6 +1,5 @@
 #pragma once
 
-#include "form/translate_text.h"
 #include "image/radio_image.h"
 #include "image/ui_text.h"
 

@@ -5,7 +5,6 @@
 #include "image/image_layout.h"
 #include "image/radio_models.h"
 #include "image/ui_text.h"
-#include "image/text_fill.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -86,8 +85,8 @@ void Findings::checkFrequency(int channel, const FrequencyTexts& texts, const Ra
         return;
     }
     const std::uint32_t count = DecodeFrequency({bytes[0], bytes[1], bytes[2], bytes[3]});
-    const auto low = static_cast<std::uint32_t>(model.bandLowMHz) * 100000U;
-    const auto high = static_cast<std::uint32_t>(model.bandHighMHz) * 100000U;
+    const auto low = static_cast<std::uint32_t>(model.bandLowMHz) * kCountsPerMHz;
+    const auto high = static_cast<std::uint32_t>(model.bandHighMHz) * kCountsPerMHz;
     if (count < low || count > high)
         add(texts.outsideBand, {std::to_string(channel), FormatFrequency(count), std::string(model.bandText)});
 }
@@ -148,9 +147,4 @@ std::vector<ImpossibleValue> FindImpossibleValues(const RadioImage& image, std::
     findings.checkChannels(model ? *model : RadioModels().front());
     findings.checkSettings();
     return findings.found();
-}
-
-std::string ImpossibleValueText(const ImpossibleValue& value, TranslateText tr)
-{
-    return FillText(tr(value.text), value.args);
 }

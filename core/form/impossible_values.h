@@ -1,6 +1,5 @@
 #pragma once
 
-#include "form/translate_text.h"
 #include "image/radio_image.h"
 #include "image/ui_text.h"
 
@@ -12,12 +11,9 @@
 // file of garbage, or one written by something else, gives away. The file
 // still opens (every byte shows as something); the hosts say so and ask
 // before writing such an image into a radio.
-struct ImpossibleValue {
-    const char* text = "";            // an English template marked HMPROG_TEXT, %1 ... for args
-    std::vector<std::string> args;    // the values as the form shows them: never translated
-
-    friend bool operator==(const ImpossibleValue&, const ImpossibleValue&) = default;
-};
+// Its args are the values as the form shows them: "Channel %1: Rx %2 MHz is
+// outside %3" with "3", "907.47000", "136-174 MHz".
+using ImpossibleValue = UiText;
 
 // The first values, at most limit, in the order of the image: channels in
 // use with a frequency outside the model's band or no frequency at all, tone
@@ -25,9 +21,6 @@ struct ImpossibleValue {
 // names none, a Squelch Level, TOT or Vox byte outside its range. None for
 // what a radio or File New holds.
 [[nodiscard]] std::vector<ImpossibleValue> FindImpossibleValues(const RadioImage& image, std::size_t limit = 5);
-
-// "Channel 3: Rx 907.47000 MHz is outside 136-174 MHz".
-[[nodiscard]] std::string ImpossibleValueText(const ImpossibleValue& value, TranslateText tr = EnglishText);
 
 // What each host says before the list, and asks before writing.
 inline constexpr const char* kImpossibleValuesOpened =

@@ -30,7 +30,7 @@ PasteReportLine frequencyLine(const PastedFrequencyChange& change)
 {
     const char* text = change.transmit ? HMPROG_TEXT("Channel %1 Tx Freq: %2 typed, %3 stored.")
                                        : HMPROG_TEXT("Channel %1 Rx Freq: %2 typed, %3 stored.");
-    return {text, {std::to_string(change.channel), shownTyped(change.typed), change.stored}, true};
+    return {{text, {std::to_string(change.channel), shownTyped(change.typed), change.stored}}, true};
 }
 
 } // namespace
@@ -39,18 +39,20 @@ std::vector<PasteReportLine> PasteReport(const PasteOutcome& outcome)
 {
     std::vector<PasteReportLine> lines;
     if (outcome.pasted == 1)
-        lines.push_back({HMPROG_TEXT("1 channel pasted."), {}, false});
+        lines.push_back({{HMPROG_TEXT("1 channel pasted."), {}}, false});
     else
-        lines.push_back({HMPROG_TEXT("%1 channels pasted."), {std::to_string(outcome.pasted)}, false});
+        lines.push_back({{HMPROG_TEXT("%1 channels pasted."), {std::to_string(outcome.pasted)}}, false});
     for (const PastedFrequencyChange& change : outcome.frequencyChanges)
         lines.push_back(frequencyLine(change));
     if (!outcome.refused.empty())
-        lines.push_back({HMPROG_TEXT("Not pasted, a value this radio cannot hold: channel %1."),
-                         {channelList(outcome.refused)}, true});
+        lines.push_back({{HMPROG_TEXT("Not pasted, a value this radio cannot hold: channel %1."),
+                          {channelList(outcome.refused)}},
+                         true});
     if (outcome.beyondLast == 1)
-        lines.push_back({HMPROG_TEXT("1 row found no channel below the last."), {}, false});
+        lines.push_back({{HMPROG_TEXT("1 row found no channel below the last."), {}}, false});
     else if (outcome.beyondLast > 1)
-        lines.push_back({HMPROG_TEXT("%1 rows found no channel below the last."),
-                         {std::to_string(outcome.beyondLast)}, false});
+        lines.push_back({{HMPROG_TEXT("%1 rows found no channel below the last."),
+                          {std::to_string(outcome.beyondLast)}},
+                         false});
     return lines;
 }

@@ -23,6 +23,8 @@ struct BlockMismatch {
 
 inline constexpr const char* kVerifiedText = HMPROG_TEXT("Verified.");
 inline constexpr const char* kVerifyFailedText = HMPROG_TEXT("Verify failed");
+// A fleet's row for a radio whose blocks came back otherwise: " 0x018 0x3D8".
+inline constexpr const char* kVerifyFailedAtBlocks = HMPROG_TEXT("verify failed at block%1");
 
 // The blocks' addresses, each after a space: " 0x140 0x148".
 [[nodiscard]] std::string MismatchedBlocksText(const std::vector<BlockMismatch>& mismatches);

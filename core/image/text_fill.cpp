@@ -15,3 +15,8 @@ std::string FillText(std::string_view pattern, const std::vector<std::string>& a
     }
     return text;
 }
+
+std::string FillText(const UiText& text, TranslateText translate)
+{
+    return FillText(translate(text.pattern), text.args);
+}

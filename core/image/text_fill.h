@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/ui_text.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,3 +11,6 @@
 // marker without its argument stays too. The hosts' translations keep the
 // same markers, so a host translates the pattern first and fills it after.
 [[nodiscard]] std::string FillText(std::string_view pattern, const std::vector<std::string>& args);
+
+// The text's pattern through the host's translation, then filled in.
+[[nodiscard]] std::string FillText(const UiText& text, TranslateText translate = EnglishText);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/radio_image.h"
+#include "image/ui_text.h"
 #include "link/cable_check_link.h"
 #include "link/port_target.h"
 #include "link/transfer_session.h"
@@ -76,5 +77,4 @@ inline constexpr double kLineMemoryBytesPerSecond = 9600.0 / 10 / 18 * 8;
 
 // The report as lines for the user. translate gives a text marked
 // HMPROG_TEXT in the user's language before its %1 is filled in.
-using TextTranslator = std::function<std::string(const char*)>;
-[[nodiscard]] std::string CableCheckText(const CableCheckReport& report, const TextTranslator& translate = {});
+[[nodiscard]] std::string CableCheckText(const CableCheckReport& report, TranslateText translate = EnglishText);

@@ -20,7 +20,7 @@ std::string whole(double value)
     return std::to_string(static_cast<long>(std::lround(value)));
 }
 
-std::string verdict(const CableCheckReport& report, const TextTranslator& tr)
+std::string verdict(const CableCheckReport& report, TranslateText tr)
 {
     if (report.agrees())
         return tr(HMPROG_TEXT("The two reads agree: the cable carried the radio's 1024 bytes the same way twice."));
@@ -45,9 +45,8 @@ std::string verdict(const CableCheckReport& report, const TextTranslator& tr)
 
 } // namespace
 
-std::string CableCheckText(const CableCheckReport& report, const TextTranslator& translate)
+std::string CableCheckText(const CableCheckReport& report, TranslateText tr)
 {
-    const TextTranslator tr = translate ? translate : [](const char* text) { return std::string(text); };
     const LineCounts& c = report.counts;
     std::string text = verdict(report, tr);
     if (report.bytesPerSecond > 0)

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "image/ui_text.h"
 #include "link/transfer_status.h"
 
 #include <string>
 
 enum class RetryAnswer { Retry, Cancel };
 enum class VersionAnswer { Continue, Cancel };
+
+// What every host asks in AskVersion, with Continue and Cancel.
+inline constexpr const char* kVersionQuestion = HMPROG_TEXT("Please select the correct software version.");
 
 // What a transfer needs from the program that runs it: the desktop's progress
 // dialog, the command line and the tests each provide one. The transfer runs

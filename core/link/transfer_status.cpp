@@ -3,7 +3,9 @@
 #include "image/text_fill.h"
 #include "image/ui_text.h"
 
-const char* TransferStatusPattern(TransferStatus::Stage stage)
+namespace {
+
+const char* statusPattern(TransferStatus::Stage stage)
 {
     switch (stage) {
     case TransferStatus::Stage::WaitingForRadio:
@@ -18,16 +20,14 @@ const char* TransferStatusPattern(TransferStatus::Stage stage)
     return "";
 }
 
-std::string TransferStatusText(const TransferStatus& status, std::string_view port, std::string_view pattern)
-{
-    if (status.stage == TransferStatus::Stage::Block)
-        return FillText(pattern, {std::to_string(status.block), std::to_string(status.blocks)});
-    return FillText(pattern, {std::string(port)});
-}
+} // namespace
 
-std::string TransferStatusText(const TransferStatus& status, std::string_view port)
+std::string TransferStatusText(const TransferStatus& status, std::string_view port, TranslateText translate)
 {
-    return TransferStatusText(status, port, TransferStatusPattern(status.stage));
+    const char* pattern = statusPattern(status.stage);
+    if (status.stage == TransferStatus::Stage::Block)
+        return FillText(UiText{pattern, {std::to_string(status.block), std::to_string(status.blocks)}}, translate);
+    return FillText(UiText{pattern, {std::string(port)}}, translate);
 }
 
 std::string StatusPortName(std::string_view name, std::string_view device)

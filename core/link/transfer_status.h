@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/ui_text.h"
+
 #include <string>
 #include <string_view>
 
@@ -13,15 +15,11 @@ struct TransferStatus {
     int blocks = 0; // Block: how many blocks the transfer moves
 };
 
-// The English pattern of the status, with %1 the port (waiting) or the
-// block and %2 the block count: what a host translates before filling it.
-const char* TransferStatusPattern(TransferStatus::Stage stage);
-
-// port names the port the way the user chose it, with its device where that
-// says more: "COM1 (/dev/ttyUSB0)". pattern: TransferStatusPattern or its
-// translation.
-std::string TransferStatusText(const TransferStatus& status, std::string_view port, std::string_view pattern);
-std::string TransferStatusText(const TransferStatus& status, std::string_view port);
+// The status in the host's language: "Waiting for the radio on %1" with the
+// port, "Block %1 of %2". port names the port the way the user chose it,
+// with its device where that says more: "COM1 (/dev/ttyUSB0)".
+[[nodiscard]] std::string TransferStatusText(const TransferStatus& status, std::string_view port,
+                                             TranslateText translate = EnglishText);
 
 // The port as the status line names it: the name, then the device in
 // brackets when it is another text.

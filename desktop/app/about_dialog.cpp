@@ -1,4 +1,5 @@
 #include "about_dialog.h"
+#include "program_title.h"
 
 #include "app_icons.h"
 #include "editor/dialog_units.h"
@@ -16,7 +17,7 @@ CAboutDialog::CAboutDialog(QWidget* parent)
     setFixedSize(units.size(222, 62));
 
     auto* icon = new QLabel(this);
-    icon->setAccessibleName(tr("Programming Software"));
+    icon->setAccessibleName(ProgramTitle());
     const QRect iconRect = units.rect(11, 17, 21, 20);
     icon->setGeometry(iconRect);
     icon->setPixmap(AppIcon().pixmap(std::min(iconRect.width(), iconRect.height())));

@@ -3,11 +3,13 @@
 #include "app/message_box.h"
 
 #include "document/channel_list_file.h"
+#include "document/core_text.h"
 #include "document/display_path.h"
 #include "document/program_doc.h"
 #include "editor/channel_import_dialog.h"
 #include "editor/program_view.h"
 #include "exchange/form_import.h"
+#include "form/form_step.h"
 #include "form/form_store.h"
 
 #include <QCheckBox>
@@ -36,7 +38,7 @@ void rememberFolder(const QString& path)
 
 QString promptOpen(QWidget* parent, const std::function<QString()>& documentFolder)
 {
-    QFileDialog dialog(parent, ChannelListCommands::tr("Import Channels"));
+    QFileDialog dialog(parent, CoreText(kImportChannels));
     SetUpChannelListDialog(dialog, true);
     dialog.setDirectory(ChannelListFolder(documentFolder));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -1,5 +1,8 @@
 #include "command_table.h"
 
+#include "editor/write_option_names.h"
+#include "port/port_selection.h"
+
 #include <QtGlobal>
 
 #define CT(text) QT_TRANSLATE_NOOP("CMainFrame", text)
@@ -65,14 +68,14 @@ const std::array<CommandInfo, 44> kCommands = {{
     {ID_PROGRAM_TRACE, MenuId::Program, CT("Trace to File…"), kNoAccelerator,
      CT("Record every byte of the next transfers into a file, to send along when a radio will not talk\nTrace to File"),
      true},
-    {ID_PROGRAM_BACKUP_BEFORE_WRITE, MenuId::Program, CT("Back Up Before Write"), kNoAccelerator,
-     CT("Read the radio and keep a backup before every write; a write then costs one read more, about 2.5 s\n"
-        "Back Up Before Write"),
+    {ID_PROGRAM_BACKUP_BEFORE_WRITE, MenuId::Program, kBackUpBeforeWrite, kNoAccelerator,
+     CT("Read the radio and keep a backup before every write; "
+        "a write then costs one read more, about 2.5 s\nBack Up Before Write"),
      false},
-    {ID_PROGRAM_PREVIEW_BEFORE_WRITE, MenuId::Program, CT("Preview Before Write"), kNoAccelerator,
+    {ID_PROGRAM_PREVIEW_BEFORE_WRITE, MenuId::Program, kPreviewBeforeWrite, kNoAccelerator,
      CT("Before a write, list what it will change in the radio since its last read, and ask\nPreview Before Write"),
      false},
-    {ID_PROGRAM_VERIFY_AFTER_WRITE, MenuId::Program, CT("Verify After Write"), kNoAccelerator,
+    {ID_PROGRAM_VERIFY_AFTER_WRITE, MenuId::Program, kVerifyAfterWrite, kNoAccelerator,
      CT("Read the radio back after a write and check that it holds what was written\nVerify After Write"), false},
     {ID_PORT_COM1, MenuId::Port, CT("COM1"), Qt::CTRL | Qt::Key_C, CT("COM1"), false},
     {ID_PORT_COM2, MenuId::Port, CT("COM2"), Qt::CTRL | Qt::Key_D, CT("COM2"), false},
@@ -90,7 +93,7 @@ const std::array<CommandInfo, 44> kCommands = {{
      false},
     {ID_PORT_OTHER, MenuId::Port, CT("Other port…"), kNoAccelerator,
      CT("Use a serial device by its path\nOther Port"), false},
-    {ID_PORT_SIMULATED, MenuId::Port, CT("Simulated radio"), kNoAccelerator,
+    {ID_PORT_SIMULATED, MenuId::Port, kSimulatedRadio, kNoAccelerator,
      CT("Read and write the built-in simulated radio, with no cable\nSimulated Radio"), false},
     {ID_VIEW_TOOLBAR, MenuId::View, CT("&Toolbar"), kNoAccelerator,
      CT("Show or hide the toolbar\nToggle ToolBar"), false},

@@ -1,4 +1,5 @@
 #include "first_write_prompt.h"
+#include "program_title.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -23,7 +24,7 @@ QPushButton* addButton(QMessageBox& box, const char* text, QMessageBox::ButtonRo
 FirstWriteAnswer AskFirstWrite(QWidget* parent)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(QCoreApplication::translate("MessageBox", "Programming Software"));
+    box.setWindowTitle(ProgramTitle());
     box.setIcon(QMessageBox::Question);
     box.setText(tr("There is nothing to preview this write against: the radio has not been read since the program "
                    "started, and no backup of this model is kept."));

@@ -136,7 +136,7 @@ void FleetPortJob::reportVerify(const WriteSafetyOutcome& outcome)
         return end(FleetJobEnd::Failed, tr("written, but could not be read back: %1").arg(m_reason));
     m_verified = outcome.mismatches.empty();
     if (!m_verified)
-        return end(FleetJobEnd::Failed, tr("verify failed at block%1")
+        return end(FleetJobEnd::Failed, CoreText(kVerifyFailedAtBlocks)
                                             .arg(QString::fromStdString(MismatchedBlocksText(outcome.mismatches))));
     end(FleetJobEnd::Written);
 }
@@ -165,7 +165,7 @@ void FleetPortJob::end(FleetJobEnd how, const QString& reason)
     if (how == FleetJobEnd::Written && m_plan.verify)
         result = tr("Written and verified");
     if (m_kept && how == FleetJobEnd::Written)
-        result += tr(", radio data kept");
+        result += CoreText(kRadioDataKept);
     emit Ended(how, result, seconds);
 }
 

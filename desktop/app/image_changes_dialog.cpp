@@ -1,6 +1,7 @@
 #include "image_changes_dialog.h"
 
 #include "document/core_text.h"
+#include "editor/write_option_names.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -57,7 +58,7 @@ CImageChangesDialog::CImageChangesDialog(const std::vector<ImageChange>& changes
     : QDialog(parent)
 {
     const bool preview = purpose == Purpose::WritePreview;
-    setWindowTitle(preview ? tr("Preview Before Write") : tr("Compare With %1").arg(otherName));
+    setWindowTitle(preview ? WriteOptionName(kPreviewBeforeWrite) : tr("Compare With %1").arg(otherName));
     setAccessibleName(windowTitle());
 
     m_summary = new QLabel(SummaryText(changes, purpose, otherName), this);

@@ -1,7 +1,8 @@
 #include "impossible_values_prompt.h"
+#include "program_title.h"
 
+#include "document/core_text.h"
 #include "form/impossible_values.h"
-#include "image/ui_text.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -9,24 +10,19 @@
 
 namespace {
 
-std::string CoreText(const char* english)
-{
-    return QCoreApplication::translate(kUiTextContext, english).toStdString();
-}
-
 QString FoundText(const std::vector<ImpossibleValue>& found)
 {
     QStringList lines;
     for (const ImpossibleValue& value : found)
-        lines << QStringLiteral("• ") + QString::fromStdString(ImpossibleValueText(value, CoreText));
+        lines << QStringLiteral("• ") + CoreText(value);
     return lines.join(u'\n');
 }
 
 void SetUpBox(QMessageBox& box, const char* text, const QString& detail)
 {
-    box.setWindowTitle(QCoreApplication::translate("MessageBox", "Programming Software"));
+    box.setWindowTitle(ProgramTitle());
     box.setIcon(QMessageBox::Warning);
-    box.setText(QString::fromStdString(CoreText(text)));
+    box.setText(CoreText(text));
     box.setInformativeText(detail);
     box.setAccessibleName(box.text());
 }
@@ -52,7 +48,7 @@ bool ConfirmWriteOfImpossibleValues(QWidget* parent, const RadioImage& image)
         return true;
     QMessageBox box(parent);
     SetUpBox(box, kImpossibleValuesWrite,
-             FoundText(found) + u'\n' + u'\n' + QString::fromStdString(CoreText(kImpossibleValuesQuestion)));
+             FoundText(found) + u'\n' + u'\n' + CoreText(kImpossibleValuesQuestion));
     QPushButton* write = box.addButton(QCoreApplication::translate("MessageBox", "Write"), QMessageBox::AcceptRole);
     write->setAccessibleName(write->text());
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);

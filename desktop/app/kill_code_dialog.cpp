@@ -39,7 +39,7 @@ CKillCodeDialog::CKillCodeDialog(RadioImage& image, QWidget* parent)
 {
     setWindowTitle(tr("Kill Code"));
     setAccessibleName(windowTitle());
-    setFont(QFont(QStringLiteral("Times New Roman"), 9));
+    setFont(QFont(FormFontFamily(), 9));
     CreateControls();
     new HexKeyFilter(this);
     OnInitDialog();

@@ -12,6 +12,7 @@
 #include "app/impossible_values_prompt.h"
 #include "app/message_box.h"
 #include "app/paste_report_dialog.h"
+#include "app/program_title.h"
 #include "app/save_changes_prompt.h"
 
 #include "editor/program_view.h"
@@ -47,7 +48,7 @@ constexpr int kCommandsBarredInTransfer[] = {
 CMainFrame::CMainFrame(CProgramDoc& doc, CMyDocManager& docManager, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_docManager(docManager), m_portSystem(std::make_unique<PortSystem>())
 {
-    setWindowTitle(tr("Programming Software"));
+    setWindowTitle(ProgramTitle());
     setAccessibleName(windowTitle());
     setWindowIcon(AppIcon());
     resize(kInitialSize);

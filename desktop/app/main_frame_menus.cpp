@@ -8,6 +8,7 @@
 #include "app/app_icons.h"
 #include "app/cable_check_dialog.h"
 #include "app/lock_key_indicators.h"
+#include "app/print_commands.h"
 
 #include "editor/program_view.h"
 #include "grid/ms_flex_grid.h"
@@ -136,8 +137,7 @@ void CMainFrame::CreateToolBar()
     }
     addToolBar(Qt::TopToolBarArea, m_wndToolBar);
     // The button that shows the buttons a narrow window leaves out.
-    if (auto* more = m_wndToolBar->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
-        more->setAccessibleName(tr("More toolbar buttons"));
+    NameMoreToolbarButtons(*m_wndToolBar);
 }
 
 void CMainFrame::CreateStatusBar()

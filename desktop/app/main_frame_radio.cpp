@@ -96,7 +96,7 @@ void CMainFrame::OnProgramTrace(bool checked)
     const QString path = AskTracePath(this);
     auto trace = path.isEmpty() ? nullptr : std::make_unique<TraceFile>(path);
     if (trace && !trace->Check()) {
-        ShowMessageBox(this, tr("Could not write the trace %1").arg(DisplayPath(path)), trace->errorString());
+        ShowMessageBox(this, TraceFailedText(DisplayPath(path)), trace->errorString());
         trace.reset();
     }
     if (!trace) {

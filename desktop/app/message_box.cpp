@@ -1,6 +1,6 @@
 #include "message_box.h"
+#include "program_title.h"
 
-#include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
@@ -8,7 +8,7 @@
 void ShowMessageBox(QWidget* parent, const QString& text, const QString& detail)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(QCoreApplication::translate("MessageBox", "Programming Software"));
+    box.setWindowTitle(ProgramTitle());
     box.setIcon(QMessageBox::NoIcon);
     box.setText(text);
     if (!detail.isEmpty())

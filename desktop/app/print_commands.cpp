@@ -1,4 +1,5 @@
 #include "print_commands.h"
+#include "program_title.h"
 
 #include "editor/program_view.h"
 #include "document/display_path.h"
@@ -62,11 +63,16 @@ void NamePreviewControls(QPrintPreviewDialog& preview)
     }
     for (QComboBox* combo : preview.findChildren<QComboBox*>())
         combo->setAccessibleName(PrintCommands::tr("Zoom"));
-    for (QWidget* more : preview.findChildren<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
-        more->setAccessibleName(PrintCommands::tr("More toolbar buttons"));
+    NameMoreToolbarButtons(preview);
 }
 
 } // namespace
+
+void NameMoreToolbarButtons(QWidget& parent)
+{
+    for (QWidget* more : parent.findChildren<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(PrintCommands::tr("More toolbar buttons"));
+}
 
 void RunPrintPreview(QWidget* parent, QPrinter& printer, CProgramView& view)
 {
@@ -115,7 +121,7 @@ bool PrintToPdf(CProgramView& view, const QString& pdfPath, QString& error)
         return false;
     }
     QPdfWriter writer(&file);
-    writer.setCreator(PrintCommands::tr("Programming Software"));
+    writer.setCreator(ProgramTitle());
     writer.setTitle(PrintCommands::tr("Channel list"));
     writer.setResolution(kPdfResolution);
     writer.setPageLayout(QPageLayout(localPaper(), QPageLayout::Portrait,

@@ -17,6 +17,10 @@ void RunPrintPreview(QWidget* parent, QPrinter& printer, CProgramView& view);
 // File Print Setup: the printer's paper and page settings.
 void RunPrintSetup(QWidget* parent, QPrinter& printer);
 
+// Names the button that shows what a narrow toolbar leaves out, in the main
+// window and in the print preview.
+void NameMoreToolbarButtons(QWidget& parent);
+
 // The command line's printing; false, with the reason in error, when nothing
 // was printed.
 [[nodiscard]] bool PrintOnDefaultPrinter(CProgramView& view, QString& error);

@@ -1,4 +1,5 @@
 #include "program_app.h"
+#include "program_title.h"
 
 #include "app_icons.h"
 #include "command_line_info.h"
@@ -50,7 +51,7 @@ bool CProgramApp::InitInstance(const QStringList& arguments)
     m_pDocManager = std::make_unique<CMyDocManager>(m_doc, m_recentFiles);
 
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QCoreApplication::setApplicationName(QStringLiteral("Programming Software"));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QApplication::setWindowIcon(AppIcon());
     m_recentFiles.ReadList();
 

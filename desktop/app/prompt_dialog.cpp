@@ -10,7 +10,7 @@ CPromptDialog::CPromptDialog(const Template& form, QWidget* parent)
 {
     setWindowTitle(tr("Prompt"));
     setAccessibleName(windowTitle());
-    setFont(QFont(QStringLiteral("Times New Roman"), 9));
+    setFont(QFont(FormFontFamily(), 9));
     const DialogUnits units(font());
     setFixedSize(units.size(form.size.width(), form.size.height()));
 

@@ -1,4 +1,5 @@
 #include "restore_offer.h"
+#include "program_title.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -7,7 +8,7 @@
 bool OfferRestore(QWidget* parent, const QString& text, const QString& detail)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(QCoreApplication::translate("MessageBox", "Programming Software"));
+    box.setWindowTitle(ProgramTitle());
     box.setIcon(QMessageBox::Warning);
     box.setText(text);
     box.setInformativeText(detail);

@@ -1,8 +1,8 @@
 #include "retry_prompt.h"
+#include "program_title.h"
 
 #include "dialog_result.h"
 
-#include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
@@ -10,7 +10,7 @@
 int RunRetryPrompt(QWidget* parent, const QString& text)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(QCoreApplication::translate("MessageBox", "Programming Software"));
+    box.setWindowTitle(ProgramTitle());
     box.setIcon(QMessageBox::NoIcon);
     box.setText(text);
     box.setAccessibleName(text);

@@ -1,4 +1,5 @@
 #include "save_changes_prompt.h"
+#include "program_title.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -7,7 +8,7 @@
 SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& name)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(QCoreApplication::translate("MessageBox", "Programming Software"));
+    box.setWindowTitle(ProgramTitle());
     box.setIcon(QMessageBox::NoIcon);
     box.setText(QCoreApplication::translate("SaveChangesPrompt", "Save changes to %1?").arg(name));
     box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);

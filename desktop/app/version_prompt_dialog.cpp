@@ -1,10 +1,13 @@
 #include "version_prompt_dialog.h"
 
+#include "document/core_text.h"
+#include "link/transfer_host.h"
+
 CVersionPromptDialog::CVersionPromptDialog(QWidget* parent)
     : CPromptDialog(
           Template{
               QSize(139, 59),
-              tr("Please select the correct software version."),
+              CoreText(kVersionQuestion),
               Qt::AlignCenter,
               QRect(10, 12, 119, 11),
               tr("Continue"),

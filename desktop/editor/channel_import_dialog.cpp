@@ -7,6 +7,7 @@
 #include "exchange/stock_plans.h"
 #include "form/channel_row.h"
 #include "form/form_contents.h"
+#include "form/form_step.h"
 #include "form/form_store.h"
 
 #include <QCheckBox>
@@ -40,7 +41,7 @@ CChannelImportDialog::CChannelImportDialog(const FormControls& form, const Radio
     : QDialog(parent), m_form(form), m_image(image), m_base(image), m_prompt(std::move(prompt))
 {
     StoreFormToImage(form, m_base);
-    setWindowTitle(tr("Import Channels"));
+    setWindowTitle(CoreText(kImportChannels));
     setAccessibleName(windowTitle());
     createControls();
     layOut();

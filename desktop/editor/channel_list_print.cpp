@@ -1,5 +1,7 @@
 #include "channel_list_print.h"
 
+#include "editor/dialog_units.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -52,7 +54,7 @@ double weightedAverageWidth(const QFontMetricsF& metrics)
 // width is u, which puts the heading's words over their columns.
 QFont printFont(const PrintMetrics& m, int dpiX, int dpiY, QPaintDevice* device)
 {
-    QFont font(QStringLiteral("Times New Roman"));
+    QFont font(FormFontFamily());
     font.setStyleHint(QFont::Serif);
     font.setWeight(QFont::Light);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(double(m.charHeight) * dpiY / kTwipsPerInch))));

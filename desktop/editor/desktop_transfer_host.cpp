@@ -32,9 +32,7 @@ void CDesktopTransferHost::Progress(int steps)
 
 void CDesktopTransferHost::ShowStatus(const TransferStatus& status)
 {
-    const QString pattern = CoreText(TransferStatusPattern(status.stage));
-    m_dialog.SetStatusText(
-        QString::fromStdString(TransferStatusText(status, m_port.toStdString(), pattern.toStdString())));
+    m_dialog.SetStatusText(QString::fromStdString(TransferStatusText(status, m_port.toStdString(), CoreTextUtf8)));
 }
 
 void CDesktopTransferHost::ShowMessage(const std::string& text)

@@ -39,3 +39,8 @@ QSize DialogUnits::size(int width, int height) const
 {
     return QSize(x(width), y(height));
 }
+
+QString FormFontFamily()
+{
+    return QStringLiteral("Times New Roman");
+}

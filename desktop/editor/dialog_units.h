@@ -3,6 +3,11 @@
 #include <QFont>
 #include <QRect>
 #include <QSize>
+#include <QString>
+
+// The face the form, the program's dialogs and the printed channel list are
+// laid out in (a font's name, never translated).
+[[nodiscard]] QString FormFontFamily();
 
 // Dialog template units of a font: a horizontal unit is a quarter of the
 // font's average character width, a vertical unit an eighth of its height.

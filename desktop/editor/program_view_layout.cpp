@@ -33,13 +33,13 @@ namespace {
 
 const QFont& formFont()
 {
-    static const QFont font(QStringLiteral("Times New Roman"), 8);
+    static const QFont font(FormFontFamily(), 8);
     return font;
 }
 
 QFont gridFont()
 {
-    QFont font(QStringLiteral("Times New Roman"), 9, QFont::Bold);
+    QFont font(FormFontFamily(), 9, QFont::Bold);
     return font;
 }
 

@@ -23,7 +23,7 @@ CProgressDialog::CProgressDialog(QWidget* pView) : QDialog(nullptr), m_pView(pVi
 // 200 x 55 dialog units of Times New Roman 8 pt.
 void CProgressDialog::createControls()
 {
-    setFont(QFont(QStringLiteral("Times New Roman"), 8));
+    setFont(QFont(FormFontFamily(), 8));
     const DialogUnits du(font());
     setFixedSize(du.x(200), du.y(55));
 

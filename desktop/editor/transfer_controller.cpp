@@ -121,7 +121,7 @@ void CTransferController::saveTrace()
     if (!m_trace || m_trace->Save())
         return;
     if (m_prompts.showMessage)
-        m_prompts.showMessage(CProgramView::tr("Could not write the trace %1").arg(m_trace->path()),
+        m_prompts.showMessage(TraceFailedText(m_trace->path()),
                               m_trace->errorString());
     m_trace.reset();
     emit m_view.TraceStopped();

@@ -9,6 +9,7 @@
 
 #include "editor/program_view.h"
 #include "editor/progress_dialog.h"
+#include "editor/write_option_names.h"
 
 #include "document/backup_folder.h"
 #include "document/channel_file.h"
@@ -80,13 +81,13 @@ WriteStepResult CTransferController::Transfer(WriteStep step, TransferDirection 
 {
     switch (step) {
     case WriteStep::ReadBefore:
-        return readBeforeWrite(CProgramView::tr("Back Up Before Write"), image);
+        return readBeforeWrite(WriteOptionName(kBackUpBeforeWrite), image);
     case WriteStep::ReadForPreview:
         return readBeforeWrite(CProgramView::tr("Read Before Write"), image);
     case WriteStep::Write:
         return write(image);
     case WriteStep::Verify:
-        m_dialog.BeginNextTransfer(CProgramView::tr("Verify After Write"), ProgressRange(direction));
+        m_dialog.BeginNextTransfer(WriteOptionName(kVerifyAfterWrite), ProgressRange(direction));
         return run(direction, image);
     case WriteStep::Restore:
         break;

@@ -12,6 +12,7 @@
 #include "form/write_verify.h"
 #include "image/image_bytes.h"
 #include "image/image_layout.h"
+#include "image/text_fill.h"
 #include "image/radio_models.h"
 
 #include <emscripten.h>
@@ -188,7 +189,7 @@ val valuesMessage(const std::optional<RadioImage>& image, const char* heading, b
     std::string detail;
     if (image) {
         for (const ImpossibleValue& value : FindImpossibleValues(*image))
-            detail += ImpossibleValueText(value) + '\n';
+            detail += FillText(value) + '\n';
     }
     val result = val::object();
     result.set("text", detail.empty() ? std::string() : std::string(heading));

@@ -17,9 +17,9 @@ EngineSession::EngineSession()
 FileOpen EngineSession::OpenChannelFile(std::span<const std::uint8_t> bytes, const std::string& name)
 {
     if (!LoadImageFileBytes(bytes, m_image)) {
-        const std::string detail = FillText(HMPROG_TEXT("%1 is %2 bytes long; a channel file holds %3 bytes."),
+        const std::string detail = FillText(kChannelFileLength,
                                             {name, std::to_string(bytes.size()), std::to_string(RadioImage::kSize)});
-        return {false, std::string(HMPROG_TEXT("Failed to open document.")) + '\n' + detail};
+        return {false, std::string(kChannelFileOpenFailed) + '\n' + detail};
     }
     m_session.LoadFresh();
     return {true, {}};

@@ -87,8 +87,7 @@ public:
     }
     VersionAnswer AskVersion() override
     {
-        const char* text = HMPROG_TEXT("Please select the correct software version.");
-        return js_host_ask_version(text) != 0 ? VersionAnswer::Continue : VersionAnswer::Cancel;
+        return js_host_ask_version(kVersionQuestion) != 0 ? VersionAnswer::Continue : VersionAnswer::Cancel;
     }
 
     const std::string& messages() const { return m_messages; }

@@ -6,6 +6,7 @@
 #include "form/form_history.h"
 #include "form/form_load.h"
 #include "form/form_record.h"
+#include "image/text_fill.h"
 
 #include <gtest/gtest.h>
 
@@ -138,7 +139,7 @@ TEST_P(HistorySteps, UndoRestoresTheFormAndTheCellAndRedoTakesTheStepAgain)
     ASSERT_TRUE(record(taken, step.at));
     ASSERT_TRUE(m_history.CanUndo());
     EXPECT_FALSE(m_history.CanRedo());
-    EXPECT_EQ(FillStepText(DescribeStep(*m_history.UndoStep())), step.undoText);
+    EXPECT_EQ(FillText(DescribeStep(*m_history.UndoStep())), step.undoText);
     EXPECT_TRUE(m_history.IsModified(snapshot(step.at)));
 
     const std::optional<FormSnapshot> undone = m_history.Undo();
@@ -148,7 +149,7 @@ TEST_P(HistorySteps, UndoRestoresTheFormAndTheCellAndRedoTakesTheStepAgain)
     EXPECT_EQ(undone->current, step.at);
     EXPECT_FALSE(m_history.IsModified(snapshot(step.at)));
     EXPECT_FALSE(m_history.CanUndo());
-    EXPECT_EQ(FillStepText(DescribeStep(*m_history.RedoStep())), step.undoText);
+    EXPECT_EQ(FillText(DescribeStep(*m_history.RedoStep())), step.undoText);
 
     const std::optional<FormSnapshot> redone = m_history.Redo();
     ASSERT_TRUE(redone);
@@ -206,9 +207,9 @@ TEST_F(HistoryTest, ANewStepForgetsTheUndoneOnes)
     ASSERT_TRUE(record({StepKind::Cell, 4, 0, 6}, {4, 6}));
     EXPECT_FALSE(m_history.CanRedo());
     EXPECT_FALSE(m_history.Redo());
-    EXPECT_EQ(FillStepText(DescribeStep(*m_history.UndoStep())), "Channel 4 Power");
+    EXPECT_EQ(FillText(DescribeStep(*m_history.UndoStep())), "Channel 4 Power");
     restore(*m_history.Undo());
-    EXPECT_EQ(FillStepText(DescribeStep(*m_history.UndoStep())), "Channel 2 Power");
+    EXPECT_EQ(FillText(DescribeStep(*m_history.UndoStep())), "Channel 2 Power");
     EXPECT_EQ(m_form.GetTextMatrix(3, 6), "High");
 }
 
@@ -279,9 +280,9 @@ TEST(StepText, NamesTheChannelsAndFillsEachArgOnce)
         {{StepKind::ImportChannels}, "Import Channels"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FillStepText(DescribeStep(c.step)), c.text);
+        EXPECT_EQ(FillText(DescribeStep(c.step)), c.text);
     // An arg that itself holds "%1" is not filled in again.
-    EXPECT_EQ(FillStepText({"%1 and %2", {"%2", "x"}}), "%2 and x");
+    EXPECT_EQ(FillText(UiText{"%1 and %2", {"%2", "x"}}), "%2 and x");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "form/form_store.h"
 #include "form/impossible_values.h"
 #include "image/image_layout.h"
+#include "image/text_fill.h"
 #include "sim/demo_image.h"
 
 #include <gtest/gtest.h>
@@ -100,7 +101,7 @@ TEST_P(ImpossibleValues, AreFoundInImageOrder)
     GetParam().edit(image);
     std::vector<std::string> found;
     for (const ImpossibleValue& value : FindImpossibleValues(image))
-        found.push_back(ImpossibleValueText(value));
+        found.push_back(FillText(value));
     EXPECT_EQ(found, GetParam().found);
 }
 

@@ -31,4 +31,18 @@ INSTANTIATE_TEST_SUITE_P(
                     FillCase{"NinthArgument", "%9", {"1", "2", "3", "4", "5", "6", "7", "8", "nine"}, "nine"}),
     [](const testing::TestParamInfo<FillCase>& info) { return std::string(info.param.name); });
 
+std::string reorderingTranslation(const char* english)
+{
+    return std::string_view(english) == "%1 of %2" ? "%2: %1" : english;
+}
+
+// A host's translation reaches the pattern alone: the values, one of them
+// looking like the pattern, come through as they are.
+TEST(UiTextFill, TranslatesThePatternBeforeFillingItIn)
+{
+    const UiText text{"%1 of %2", {"%1 of %2", "x"}};
+    EXPECT_EQ(FillText(text), "%1 of %2 of x");
+    EXPECT_EQ(FillText(text, reorderingTranslation), "x: %1 of %2");
+}
+
 } // namespace

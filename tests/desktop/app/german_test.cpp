@@ -8,7 +8,16 @@
 #include "program_windows.h"
 
 #include "app/find_cable_dialog.h"
+#include "app/program_title.h"
 #include "document/core_text.h"
+#include "editor/write_option_names.h"
+#include "fleet/radio_data.h"
+#include "form/form_step.h"
+#include "form/write_verify.h"
+#include "image/image_bytes.h"
+#include "link/transfer_host.h"
+#include "port/port_selection.h"
+#include "port/trace_file.h"
 #include "port/fake_port_system.h"
 #include "translations/translations.h"
 
@@ -17,6 +26,7 @@
 #include <QPlainTextEdit>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -91,6 +101,29 @@ TEST_F(GermanTest, CoreTextsAreTranslated)
     const char* const english[] = {"Could not open the port", "Communication error, please try again.", "Verified."};
     for (std::size_t i = 0; i < std::size(kCore); ++i)
         EXPECT_EQ(CoreText(english[i]), QString::fromUtf8(kCore[i].german)) << kCore[i].objectName;
+}
+
+// Texts written once and shown by several windows keep the German they had
+// in each: a text moved to another context needs its translation there too.
+TEST_F(GermanTest, SharedTextsAreTranslated)
+{
+    const std::pair<QString, const char*> kShared[] = {
+        {ProgramTitle(), "Programmiersoftware"},
+        {CoreText(kVersionQuestion), "Bitte die richtige Softwareversion wählen."},
+        {CoreText(kChannelFileOpenFailed), "Das Dokument ließ sich nicht öffnen."},
+        {CoreText(kChannelFileSaveFailed), "Das Dokument ließ sich nicht speichern."},
+        {CoreText(UiText{kChannelFileLength, {"a.sin", "5", "1024"}}), "a.sin ist 5 Bytes lang; eine Kanaldatei enthält 1024 Bytes."},
+        {CoreText(kImportChannels), "Kanäle importieren"},
+        {CoreText(kVerifyFailedAtBlocks), "Prüfung fehlgeschlagen bei Block%1"},
+        {CoreText(kRadioDataKept), ", Daten des Funkgeräts behalten"},
+        {TraceFailedText(QStringLiteral("t.txt")), "Das Protokoll t.txt ließ sich nicht schreiben"},
+        {WriteOptionName(kBackUpBeforeWrite), "Vor dem Schreiben sichern"},
+        {WriteOptionName(kPreviewBeforeWrite), "Vorschau vor dem Schreiben"},
+        {WriteOptionName(kVerifyAfterWrite), "Nach dem Schreiben prüfen"},
+        {QCoreApplication::translate("CMainFrame", kSimulatedRadio), "Simuliertes Funkgerät"},
+    };
+    for (const auto& [shown, german] : kShared)
+        EXPECT_EQ(shown.toStdString(), german);
 }
 
 TEST_F(GermanTest, LongerLabelsStayWhole)
