@@ -63,7 +63,7 @@ RowsPaste FormSession::pasteReport(const PasteOutcome& outcome) const
 {
     RowsPaste paste{outcome.written, {}, {}, {}};
     for (const PasteReportLine& line : PasteReport(outcome)) {
-        const std::string text = FillText(m_translate(line.text), line.args);
+        const std::string text = FillText(line.text, m_translate);
         paste.report += (paste.report.empty() ? "" : " ") + text;
         if (paste.summary.empty())
             paste.summary = text;

@@ -4,6 +4,7 @@
 #include "document/core_text.h"
 #include "fleet/fleet_log.h"
 #include "fleet/identifying_link.h"
+#include "fleet/radio_data.h"
 #include "form/write_verify.h"
 #include "link/open_status.h"
 #include "link/port_target.h"
