@@ -76,6 +76,25 @@ CImageChangesDialog::CImageChangesDialog(const std::vector<ImageChange>& changes
     m_table->setVisible(m_table->rowCount() > 0);
     m_unusedBytes->setVisible(!m_unusedBytes->text().isEmpty());
 
+    QDialogButtonBox* buttons = createButtons(preview);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_unusedBytes);
+    layout->addWidget(buttons);
+    if (m_table->rowCount() > 0) {
+        resize(1120, 440);
+        return;
+    }
+    // Without a table the wrapped texts decide the height.
+    constexpr int kWidth = 480;
+    resize(kWidth, layout->totalHeightForWidth(kWidth));
+}
+
+// Write and Cancel for the preview, Close for a comparison.
+QDialogButtonBox* CImageChangesDialog::createButtons(bool preview)
+{
     auto* buttons = new QDialogButtonBox(this);
     if (preview) {
         m_buttonWrite = buttons->addButton(tr("Write"), QDialogButtonBox::AcceptRole);
@@ -93,19 +112,7 @@ CImageChangesDialog::CImageChangesDialog(const std::vector<ImageChange>& changes
     // dialog opens with the focus there, so no other button takes the default.
     m_buttonClose->setDefault(true);
     m_buttonClose->setFocus();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_summary);
-    layout->addWidget(m_table, 1);
-    layout->addWidget(m_unusedBytes);
-    layout->addWidget(buttons);
-    if (m_table->rowCount() > 0) {
-        resize(1120, 440);
-        return;
-    }
-    // Without a table the wrapped texts decide the height.
-    constexpr int kWidth = 480;
-    resize(kWidth, layout->totalHeightForWidth(kWidth));
+    return buttons;
 }
 
 void CImageChangesDialog::fillTable(const std::vector<ImageChange>& changes)

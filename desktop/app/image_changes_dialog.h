@@ -7,6 +7,7 @@
 
 #include <vector>
 
+class QDialogButtonBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -33,6 +34,7 @@ public:
     QPushButton* m_buttonClose = nullptr;   // "Cancel", or "Close" for a comparison
 
 private:
+    QDialogButtonBox* createButtons(bool preview);
     void fillTable(const std::vector<ImageChange>& changes);
 };
 

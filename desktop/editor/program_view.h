@@ -197,7 +197,6 @@ private:
     struct SettingList {
         QComboBox* CProgramView::*combo;
         const char* name;
-        const char* label;
         int droppedHeight;
         FormCombo field;
     };

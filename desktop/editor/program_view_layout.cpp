@@ -7,7 +7,9 @@
 
 #include "editor/combo_box_names.h"
 #include "editor/dialog_units.h"
+#include "document/core_text.h"
 #include "form/form_contents.h"
+#include "form/setting_labels.h"
 #include "editor/ptt_id_code_validator.h"
 
 #include "grid/ms_flex_grid.h"
@@ -112,26 +114,35 @@ int comboWidthForItems(const QComboBox& combo, int templateWidth)
     return std::max(templateWidth, combo.style()->sizeFromContents(QStyle::CT_ComboBox, &option, content, &combo).width());
 }
 
+// The label the core gives the setting list of this field.
+const char* settingLabel(FormCombo field)
+{
+    for (const SettingLabel& setting : SettingLabels())
+        if (setting.combo == field)
+            return setting.label;
+    return "";
+}
+
 } // namespace
 
 // The ten setting lists in the form's tab order, which is also their order
-// in the "Setting" group, four to a row: the control, its name, its label and
-// its dropped-down height in the template, and the field the form's logic
-// knows it by.
+// in the "Setting" group, four to a row: the control, its name, its
+// dropped-down height in the template, and the field the form's logic knows
+// it by (whose label the core's SettingLabels gives).
 const std::array<CProgramView::SettingList, kFormComboCount>& CProgramView::settingLists()
 {
     static const std::array<SettingList, kFormComboCount> lists = {{
-        {&CProgramView::m_comboModel, "comboModel", QT_TR_NOOP("Model"), 52, FormCombo::Model},
-        {&CProgramView::m_comboBand, "comboBand", QT_TR_NOOP("Frequency"), 83, FormCombo::Band},
-        {&CProgramView::m_comboSquelch, "comboSquelch", QT_TR_NOOP("Squelch Level"), 104, FormCombo::Squelch},
-        {&CProgramView::m_comboTot, "comboTot", QT_TR_NOOP("TOT"), 119, FormCombo::Tot},
-        {&CProgramView::m_comboVoice, "comboVoice", QT_TR_NOOP("Voice"), 48, FormCombo::Voice},
-        {&CProgramView::m_comboBeep, "comboBeep", QT_TR_NOOP("Beep"), 90, FormCombo::Beep},
-        {&CProgramView::m_comboVoxSwitch, "comboVoxSwitch", QT_TR_NOOP("Vox Switch"), 46, FormCombo::VoxSwitch},
-        {&CProgramView::m_comboVoxGain, "comboVoxGain", QT_TR_NOOP("Vox Gain Level"), 184, FormCombo::VoxGain},
-        {&CProgramView::m_comboBatterySaver, "comboBatterySaver", QT_TR_NOOP("Battery Saver"), 46,
+        {&CProgramView::m_comboModel, "comboModel", 52, FormCombo::Model},
+        {&CProgramView::m_comboBand, "comboBand", 83, FormCombo::Band},
+        {&CProgramView::m_comboSquelch, "comboSquelch", 104, FormCombo::Squelch},
+        {&CProgramView::m_comboTot, "comboTot", 119, FormCombo::Tot},
+        {&CProgramView::m_comboVoice, "comboVoice", 48, FormCombo::Voice},
+        {&CProgramView::m_comboBeep, "comboBeep", 90, FormCombo::Beep},
+        {&CProgramView::m_comboVoxSwitch, "comboVoxSwitch", 46, FormCombo::VoxSwitch},
+        {&CProgramView::m_comboVoxGain, "comboVoxGain", 184, FormCombo::VoxGain},
+        {&CProgramView::m_comboBatterySaver, "comboBatterySaver", 46,
          FormCombo::BatterySaver},
-        {&CProgramView::m_comboPttId, "comboPttId", QT_TR_NOOP("PTT ID"), 61, FormCombo::PttId},
+        {&CProgramView::m_comboPttId, "comboPttId", 61, FormCombo::PttId},
     }};
     return lists;
 }
@@ -244,14 +255,14 @@ void CProgramView::layOutSettings(const DialogUnits& du)
 
     std::vector<std::pair<const char*, QWidget*>> pairs;
     for (const SettingList& list : settingLists())
-        pairs.emplace_back(list.label, this->*list.combo);
-    pairs.emplace_back(QT_TR_NOOP("PTT ID Code"), m_editPttIdCode);
+        pairs.emplace_back(settingLabel(list.field), this->*list.combo);
+    pairs.emplace_back(kPttIdCodeLabel, m_editPttIdCode);
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         const auto [label, control] = pairs[i];
         const int row = static_cast<int>(i / kSettingsPerRow);
         const int column = 2 * static_cast<int>(i % kSettingsPerRow);
         control->setMinimumSize(du.x(kComboWidth), comboHeight);
-        settings->addWidget(makeLabel(tr(label), control, m_groupSetting), row, column);
+        settings->addWidget(makeLabel(CoreText(label), control, m_groupSetting), row, column);
         settings->addWidget(control, row, column + 1);
     }
     for (int p = 0; p < kSettingsPerRow; ++p) {
