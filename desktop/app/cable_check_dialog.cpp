@@ -1,5 +1,7 @@
 #include "cable_check_dialog.h"
 
+#include "app/close_buttons.h"
+
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QLabel>
@@ -18,12 +20,7 @@ CCableCheckDialog::CCableCheckDialog(QWidget* parent) : QDialog(parent)
     m_report->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_report->setAccessibleName(tr("Cable check report"));
     m_heading->setBuddy(m_report);
-    auto* buttons = new QDialogButtonBox(this);
-    m_buttonClose = buttons->addButton(QDialogButtonBox::Close);
-    m_buttonClose->setText(tr("Close"));
-    m_buttonClose->setAccessibleName(m_buttonClose->text());
-    m_buttonClose->setDefault(true);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeCloseButtons(*this, tr("Close"), m_buttonClose);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);

@@ -1,5 +1,7 @@
 #include "keyboard_help_dialog.h"
 
+#include "app/close_buttons.h"
+
 #include "exchange/csv_columns.h"
 
 #include <QDialogButtonBox>
@@ -52,12 +54,7 @@ CKeyboardHelpDialog::CKeyboardHelpDialog(QWidget* parent) : QDialog(parent)
     m_text->setOpenLinks(false);
     m_text->setHtml(pageHtml());
 
-    auto* buttons = new QDialogButtonBox(this);
-    m_buttonClose = buttons->addButton(QDialogButtonBox::Close);
-    m_buttonClose->setText(tr("Close"));
-    m_buttonClose->setAccessibleName(m_buttonClose->text());
-    m_buttonClose->setDefault(true);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeCloseButtons(*this, tr("Close"), m_buttonClose);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_text, 1);

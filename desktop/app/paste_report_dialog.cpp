@@ -1,5 +1,7 @@
 #include "paste_report_dialog.h"
 
+#include "app/close_buttons.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -16,12 +18,7 @@ CPasteReportDialog::CPasteReportDialog(QWidget* parent) : QDialog(parent)
     m_list = new QListWidget(this);
     m_list->setAccessibleName(tr("Rows not pasted as they came"));
     m_list->setWordWrap(true);
-    auto* buttons = new QDialogButtonBox(this);
-    m_buttonClose = buttons->addButton(QDialogButtonBox::Close);
-    m_buttonClose->setText(tr("Close"));
-    m_buttonClose->setAccessibleName(m_buttonClose->text());
-    m_buttonClose->setDefault(true);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeCloseButtons(*this, tr("Close"), m_buttonClose);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_summary);
