@@ -41,6 +41,7 @@ OpenStatus QtSerialLink::Open(const std::string& name)
     // QSerialPort takes the port exclusively: a lock file and, on Unix, TIOCEXCL.
     if (m_port.open(QIODevice::ReadWrite)) {
         m_fineSlack.emplace();
+        m_answeredAt.reset();
         return OpenStatus::Opened();
     }
     const OpenFailure failure = classifyOpenError(port);
@@ -138,7 +139,8 @@ ReadResult QtSerialLink::Read(std::size_t n)
         const QByteArray chunk = m_port.read(static_cast<qint64>(n - result.bytes.size()));
         if (!chunk.isEmpty()) {
             result.bytes.insert(result.bytes.end(), chunk.begin(), chunk.end());
-            deadline.ByteArrived(Clock::now());
+            m_answeredAt = Clock::now();
+            deadline.ByteArrived(*m_answeredAt);
             continue;
         }
         const int wait = millisecondsUntil(deadline.At());
@@ -156,6 +158,16 @@ ReadResult QtSerialLink::Read(std::size_t n)
 void QtSerialLink::Sleep(std::chrono::milliseconds duration)
 {
     std::this_thread::sleep_for(duration);
+}
+
+// Counted from when the read saw the byte, a little after it came: the
+// radio gets its full quiet either way.
+void QtSerialLink::SleepAfterAnswer(std::chrono::milliseconds duration)
+{
+    if (m_answeredAt)
+        std::this_thread::sleep_until(*m_answeredAt + duration);
+    else
+        Sleep(duration);
 }
 
 void QtSerialLink::Close()

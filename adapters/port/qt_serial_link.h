@@ -24,6 +24,7 @@ public:
     ReadResult Read(std::size_t n) override;
     // On the wall clock, with fine timer slack while the port is open.
     void Sleep(std::chrono::milliseconds duration) override;
+    void SleepAfterAnswer(std::chrono::milliseconds duration) override;
     void Close() override;
 
 private:
@@ -32,4 +33,6 @@ private:
 
     QSerialPort m_port;
     std::optional<FineTimerSlack> m_fineSlack;
+    // When the last byte a read took came in; none since the port opened.
+    std::optional<std::chrono::steady_clock::time_point> m_answeredAt;
 };

@@ -48,5 +48,10 @@ public:
     virtual ReadResult Read(std::size_t n) = 0;
     // Pauses the transfer; the only waiting besides the reads.
     virtual void Sleep(std::chrono::milliseconds duration) = 0;
+    // Pauses until duration has passed since the last byte a Read took came
+    // in: the quiet the radio asks for after its answer, with whatever the
+    // program did in the meantime counted in it. A link that cannot tell when
+    // that byte came pauses the whole duration.
+    virtual void SleepAfterAnswer(std::chrono::milliseconds duration) { Sleep(duration); }
     virtual void Close() = 0;
 };

@@ -28,6 +28,7 @@ public:
     WriteResult Write(std::span<const std::uint8_t> bytes) override;
     ReadResult Read(std::size_t n) override;
     void Sleep(std::chrono::milliseconds duration) override { m_inner.Sleep(duration); }
+    void SleepAfterAnswer(std::chrono::milliseconds duration) override { m_inner.SleepAfterAnswer(duration); }
     void Close() override;
 
 private:

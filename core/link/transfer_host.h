@@ -23,8 +23,9 @@ public:
     // Lets the user interface handle the events pending now, so that the
     // window stays alive and a Cancel can be pressed.
     virtual void DispatchOne() = 0;
-    // Whether the user has asked to stop. Looked at right after DispatchOne,
-    // or right before it after each written block.
+    // Whether the user has asked to stop. Looked at right after DispatchOne
+    // while waking the radio, once each read block is acknowledged, and right
+    // before DispatchOne after each written block.
     virtual bool CancelRequested() = 0;
     // Moves the progress position on by steps. The range is ProgressRange()
     // of the direction; ProgressPercentText() gives the text to show.

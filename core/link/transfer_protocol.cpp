@@ -215,6 +215,9 @@ TransferResult TransferProtocol::readBlocks(RadioImage& image)
         showBlock(k + 1, RadioImage::kBlockCount);
         m_link.Clear();
         send(protocol::FrameHeader(protocol::kReadBlock, k));
+        // The user interface has its turn while the reply crosses the line,
+        // where it keeps the radio waiting for nothing.
+        dispatch(kReadBlockPolls);
         const ReadResult reply = m_link.Read(protocol::kReadReplySize);
         if (!reply.ok || reply.bytes.size() < protocol::kReadReplySize) {
             m_host.ShowMessage(HMPROG_TEXT("Not receive enough byte"));
@@ -230,7 +233,9 @@ TransferResult TransferProtocol::readBlocks(RadioImage& image)
             return {TransferResult::Failed, FailureReason::NoAck};
         }
         m_host.Progress(1);
-        if (!poll(kReadBlockPolls, CancelCheck::AfterDispatch, 0))
+        // Looked at once the block is acknowledged: a Cancel never leaves the
+        // radio in the middle of one.
+        if (m_host.CancelRequested())
             return TransferResult::Cancelled;
     }
     image = scratch;
@@ -260,7 +265,9 @@ TransferResult TransferProtocol::writeBlocks(const RadioImage::Bytes& bytes)
         m_host.Progress(1);
         if (!poll(kWriteBlockPolls, CancelCheck::BeforeDispatch, 0))
             return TransferResult::Cancelled;
-        pause(1);
+        // The radio needs a quiet millisecond after its ACK; the polls
+        // above count towards it.
+        m_link.SleepAfterAnswer(std::chrono::milliseconds(1));
     }
     m_host.ShowStatus({TransferStatus::Stage::Done});
     return TransferResult::Completed;
@@ -283,6 +290,12 @@ bool TransferProtocol::poll(int count, CancelCheck when, int pauseMs)
             pause(pauseMs);
     }
     return true;
+}
+
+void TransferProtocol::dispatch(int count)
+{
+    for (int i = 0; i < count; ++i)
+        m_host.DispatchOne();
 }
 
 // Only the identification's ACK looks at how a write went; everywhere else the

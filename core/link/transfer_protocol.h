@@ -56,6 +56,7 @@ private:
     void pause(int milliseconds);
     void showBlock(std::size_t block, std::size_t blocks);
     [[nodiscard]] bool poll(int count, CancelCheck when, int pauseMs);
+    void dispatch(int count);
     void send(std::span<const std::uint8_t> bytes);
     void send(std::uint8_t byte);
     [[nodiscard]] bool readsByte(std::uint8_t expected);

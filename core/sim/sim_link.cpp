@@ -8,6 +8,7 @@ OpenStatus SimLink::Open(const std::string&)
 {
     m_open = true;
     m_input.clear();
+    m_answeredAt = SimTime{-1};
     return OpenStatus::Opened();
 }
 
@@ -62,6 +63,7 @@ ReadResult SimLink::Read(std::size_t n)
             break;
         result.bytes.push_back(m_input.front().byte);
         last = arrival;
+        m_answeredAt = arrival;
         m_input.pop_front();
     }
     SimTime end = total;
@@ -76,6 +78,14 @@ ReadResult SimLink::Read(std::size_t n)
 void SimLink::Sleep(std::chrono::milliseconds duration)
 {
     m_clock.WaitUntil(m_clock.Now() + duration);
+}
+
+void SimLink::SleepAfterAnswer(std::chrono::milliseconds duration)
+{
+    if (m_answeredAt < SimTime{0})
+        Sleep(duration);
+    else
+        m_clock.WaitUntil(std::max(m_clock.Now(), m_answeredAt + SimTime(duration)));
 }
 
 void SimLink::Close()

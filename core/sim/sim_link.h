@@ -25,6 +25,7 @@ public:
     ReadResult Read(std::size_t n) override;
     // Passes on the line's clock: no real time on a virtual one.
     void Sleep(std::chrono::milliseconds duration) override;
+    void SleepAfterAnswer(std::chrono::milliseconds duration) override;
     void Close() override;
 
     bool isOpen() const { return m_open; }
@@ -43,4 +44,5 @@ private:
     SimTime m_outputFree{0};
     SimTime m_inputFree{0};
     std::deque<Incoming> m_input;
+    SimTime m_answeredAt{-1}; // when the last byte a read took came in
 };

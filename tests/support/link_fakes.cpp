@@ -52,6 +52,8 @@ void RecordingHost::DispatchOne()
 {
     ++m_dispatches;
     m_journal.push_back({LinkEvent::Dispatch});
+    if (duringDispatch)
+        duringDispatch();
 }
 
 bool RecordingHost::CancelRequested()

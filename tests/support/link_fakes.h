@@ -8,6 +8,7 @@
 #include "sim/sim_clock.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,7 @@ public:
     std::deque<RetryAnswer> retryAnswers;
     std::deque<VersionAnswer> versionAnswers;
     int cancelFromDispatch = 0; // 0: never
+    std::function<void()> duringDispatch; // what a dispatch does besides, e.g. take time
     std::vector<TransferStatus> statuses;
 
     void DispatchOne() override;

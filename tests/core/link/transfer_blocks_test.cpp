@@ -38,9 +38,10 @@ TEST(ReadBlocks, RequestsAll128BlocksInOrderAndAcknowledgesEach)
     EXPECT_EQ(FrameAddresses(bench.journal, protocol::kReadBlock), addresses(0, 128));
     // The reply headers were noise; only the 8 bytes after them count.
     EXPECT_EQ(image, memory);
-    // Block 5: request, reply, clear, clear, ACK, the radio's ACK, one step, nine polls.
-    const std::string block5 = "L w52.00.28.08 r12=A5.05.5A.FA." + Hex(memory.block(5)) + " L L w06 r1=06 p1 " +
-                               Repeat("d c ", 9) + "L w52.00.30.08 ";
+    // Block 5: request, nine polls while the reply comes, the reply, clear, clear, ACK,
+    // the radio's ACK, one step, one look for a Cancel.
+    const std::string block5 = "L w52.00.28.08 " + Repeat("d ", 9) + "r12=A5.05.5A.FA." + Hex(memory.block(5)) +
+                               " L L w06 r1=06 p1 c L w52.00.30.08 ";
     EXPECT_NE(Describe(bench.journal).find(block5), std::string::npos) << block5;
     expectClosedOnceAtTheEnd(bench.journal);
 }
@@ -194,7 +195,7 @@ TEST_P(BlockCancel, IsSeenAtTheNextLookAndEndsWithoutAMessage)
 constexpr auto kCancelled = TransferResult::Cancelled;
 INSTANTIATE_TEST_SUITE_P(PollSites, BlockCancel,
                          testing::Values(
-                             // A read looks right after each dispatch.
+                             // A read looks once the block is acknowledged.
                              CancelCase{R, 0, 1, kCancelled, 1}, CancelCase{R, 63, 9, kCancelled, 64},
                              CancelCase{R, 127, 9, kCancelled, 128},
                              // A write looks before each dispatch: a Cancel that comes with the
