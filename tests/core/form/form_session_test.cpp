@@ -98,8 +98,9 @@ TEST_P(ImportStep, IsOneStepOnlyWhenRowsWereLoaded)
     EXPECT_EQ(imported.status, c.status);
     EXPECT_EQ(!imported.summary.empty(), c.summary);
     EXPECT_EQ(s.session.History().CanUndo(), imported.Loaded());
-    if (s.session.Undo())
+    if (s.session.Undo()) {
         EXPECT_FALSE(s.session.History().CanUndo());
+    }
     EXPECT_TRUE(TakeSnapshot(s.form, s.session.AppliedModel(), {}).SameContents(before));
 }
 
