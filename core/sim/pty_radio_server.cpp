@@ -139,11 +139,17 @@ bool PtyRadioServer::Serve()
     }
 }
 
+// The host's timer wakes the radio some tens of microseconds late, more on a
+// busy machine. For the last byte of an answer, the one the program waits
+// for, the radio wakes this much early and stays awake until it is due.
+constexpr SimTime kWakeEarly = std::chrono::microseconds(200);
+
 // Until the program sends something, the next answer byte is due, or Stop().
 int PtyRadioServer::waitForWork(pollfd* fds) const
 {
+    const SimTime early = m_outgoing.size() == 1 ? kWakeEarly : SimTime{0};
     const SimTime left =
-        m_outgoing.empty() ? SimTime{-1} : std::max(SimTime{0}, m_outgoing.front().due - now());
+        m_outgoing.empty() ? SimTime{-1} : std::max(SimTime{0}, m_outgoing.front().due - early - now());
 #if defined(__linux__)
     if (left < SimTime{0})
         return ::ppoll(fds, 2, nullptr, nullptr);
