@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/identification.h"
-#include "link/serial_link.h"
+#include "link/forwarding_link.h"
 
 #include <functional>
 
@@ -9,24 +9,15 @@
 // radio reports in its identification as soon as it arrives, so that a fleet
 // run can say which radio is on each port, the ones it refuses to write
 // included.
-class IdentifyingLink final : public SerialLink {
+class IdentifyingLink final : public ForwardingLink {
 public:
     using Identified = std::function<void(RadioRange)>;
 
-    IdentifyingLink(SerialLink& inner, Identified identified) : m_inner(inner), m_identified(std::move(identified)) {}
+    IdentifyingLink(SerialLink& inner, Identified identified) : ForwardingLink(inner), m_identified(std::move(identified)) {}
 
-    OpenStatus Open(const std::string& name) override { return m_inner.Open(name); }
-    void Configure() override { m_inner.Configure(); }
-    void PurgeAll() override { m_inner.PurgeAll(); }
-    void Clear() override { m_inner.Clear(); }
-    WriteResult Write(std::span<const std::uint8_t> bytes) override { return m_inner.Write(bytes); }
     ReadResult Read(std::size_t n) override;
-    void Sleep(std::chrono::milliseconds duration) override { m_inner.Sleep(duration); }
-    void SleepAfterAnswer(std::chrono::milliseconds duration) override { m_inner.SleepAfterAnswer(duration); }
-    void Close() override { m_inner.Close(); }
 
 private:
-    SerialLink& m_inner;
     Identified m_identified;
 };
 

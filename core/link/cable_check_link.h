@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/serial_link.h"
+#include "link/forwarding_link.h"
 
 #include <cstddef>
 #include <memory>
@@ -26,30 +26,24 @@ struct LineCounts {
 // Counts into counts what passes between the protocol and the link under it,
 // for one transfer. Each wake-up attempt begins with a purge of both
 // directions, so every purge after the transfer's first is a retry.
-class CableCheckLink final : public SerialLink {
+class CableCheckLink final : public ForwardingLink {
 public:
-    CableCheckLink(SerialLink& inner, LineCounts& counts) : m_inner(inner), m_counts(counts) {}
+    CableCheckLink(SerialLink& inner, LineCounts& counts) : ForwardingLink(inner), m_counts(counts) {}
     // Over a link of the host's own, which it keeps for the transfer.
     CableCheckLink(std::unique_ptr<SerialLink> hostLink, LineCounts& counts)
-        : m_owned(std::move(hostLink)), m_inner(*m_owned), m_counts(counts)
+        : ForwardingLink(*hostLink), m_owned(std::move(hostLink)), m_counts(counts)
     {
     }
 
-    OpenStatus Open(const std::string& name) override { return m_inner.Open(name); }
-    void Configure() override { m_inner.Configure(); }
     void PurgeAll() override;
     void Clear() override;
     WriteResult Write(std::span<const std::uint8_t> bytes) override;
     ReadResult Read(std::size_t n) override;
-    void Sleep(std::chrono::milliseconds duration) override { m_inner.Sleep(duration); }
-    void SleepAfterAnswer(std::chrono::milliseconds duration) override { m_inner.SleepAfterAnswer(duration); }
-    void Close() override { m_inner.Close(); }
 
 private:
     void countAnswer(std::uint8_t byte);
 
     std::unique_ptr<SerialLink> m_owned;
-    SerialLink& m_inner;
     LineCounts& m_counts;
     bool m_purged = false;
     // The single byte written since the last clear, when an echo of it

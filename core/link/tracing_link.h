@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/serial_link.h"
+#include "link/forwarding_link.h"
 
 #include <chrono>
 #include <string_view>
@@ -17,9 +17,9 @@ public:
 // operation on a line of its own with the milliseconds since the port was
 // opened, and every byte sent (TX) and received (RX) in hex. What a user sends
 // along when a radio will not talk. Pauses pass through untraced.
-class TracingLink final : public SerialLink {
+class TracingLink final : public ForwardingLink {
 public:
-    TracingLink(SerialLink& inner, TraceSink& sink) : m_inner(inner), m_sink(sink) {}
+    TracingLink(SerialLink& inner, TraceSink& sink) : ForwardingLink(inner), m_sink(sink) {}
 
     OpenStatus Open(const std::string& name) override;
     void Configure() override;
@@ -27,14 +27,11 @@ public:
     void Clear() override;
     WriteResult Write(std::span<const std::uint8_t> bytes) override;
     ReadResult Read(std::size_t n) override;
-    void Sleep(std::chrono::milliseconds duration) override { m_inner.Sleep(duration); }
-    void SleepAfterAnswer(std::chrono::milliseconds duration) override { m_inner.SleepAfterAnswer(duration); }
     void Close() override;
 
 private:
     void line(std::string_view text);
 
-    SerialLink& m_inner;
     TraceSink& m_sink;
     std::chrono::steady_clock::time_point m_opened{};
     bool m_isOpen = false;
